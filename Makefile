@@ -1,0 +1,36 @@
+# Two commands for a fresh Debian machine:
+#   make run    install what is missing, build, and start the game
+#   make test   install what is missing, build, and run every test
+#               (plain build, then AddressSanitizer + UBSan build)
+
+PACKAGES := cmake g++ make pkg-config libgtest-dev libbenchmark-dev \
+            libfreeimage-dev libsdl2-dev libfreetype-dev fonts-dejavu-core
+JOBS     := $(shell nproc)
+
+.PHONY: run test build build-sanitize deps bench clean
+
+run: build
+	cd build && ./velmara
+
+test: build build-sanitize
+	cd build && ctest --output-on-failure -j $(JOBS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cd build && ./velmara_bench
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build -j $(JOBS)
+
+build-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMARA_SANITIZE=ON -DVELMARA_BENCH=OFF
+	cmake --build build-sanitize -j $(JOBS)
+
+deps:
+	@sh .ci/install-packages $(PACKAGES)
+
+# Leaves saved games alone: only the build trees' program files go.
+clean:
+	cmake --build build --target clean 2>/dev/null || true
+	cmake --build build-sanitize --target clean 2>/dev/null || true
