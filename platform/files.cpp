@@ -1,0 +1,72 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace platform {
+namespace {
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Creates every missing folder on the way to `path`'s parent.
+void MakeParentFolders(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1))
+        ::mkdir(path.substr(0, slash).c_str(), 0755);
+}
+
+}  // namespace
+
+long ReadFilePrefix(const char* path, char* out, std::size_t capacity) {
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    std::size_t total = 0;
+    while (total < capacity) {
+        const ssize_t got = ::read(fd, out + total, capacity - total);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        total += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    return static_cast<long>(total);
+}
+
+bool WriteFileAt(const char* path, long offset, const char* data, std::size_t size) {
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = ::lseek(fd, offset, SEEK_SET) == offset && WriteAll(fd, data, size);
+    ok = (::close(fd) == 0) && ok;
+    return ok;
+}
+
+bool ReplaceFile(const char* path, const char* data, std::size_t size) {
+    const std::string target = path;
+    MakeParentFolders(target);
+    const std::string temporary = target + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, data, size) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = std::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) ::unlink(temporary.c_str());
+    return ok;
+}
+
+}  // namespace platform

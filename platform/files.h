@@ -1,0 +1,23 @@
+#pragma once
+// The few file operations the game needs, on paths relative to the working
+// directory ("Data/..."). None of them throws; each reports failure.
+
+#include <cstddef>
+
+namespace platform {
+
+// Reads at most `capacity` bytes from the start of the file into `out`.
+// Returns the number of bytes read, or -1 when the file cannot be opened.
+long ReadFilePrefix(const char* path, char* out, std::size_t capacity);
+
+// Writes `size` bytes at `offset` of the file, creating it when missing and
+// never truncating it. Returns false when any step fails.
+bool WriteFileAt(const char* path, long offset, const char* data, std::size_t size);
+
+// Replaces the whole file with `data` so that a failure at any point leaves
+// the previous file as it was: the bytes go to a temporary file in the same
+// folder (created when missing), are flushed to disk, and then renamed over
+// the target. Returns false, with the old file intact, when any step fails.
+bool ReplaceFile(const char* path, const char* data, std::size_t size);
+
+}  // namespace platform
