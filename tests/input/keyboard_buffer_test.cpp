@@ -1,59 +1,51 @@
-// The two buffer edits on their own: where a character lands, what counts as
-// empty, and that only a changed cell asks for a repaint.
+// The typing buffers as keys see them: a character lands in the first space,
+// Backspace blanks the last filled cell at or below the field's last index,
+// any byte but a space is a filled cell, and only a changed cell asks for a
+// repaint of its own.
 
-#include <cstring>
 #include <string>
 
 #include "keyboard_driver.h"
 
 namespace {
 
-std::string Cells(const char* buffer, int count) { return std::string(buffer, static_cast<std::size_t>(count)); }
+std::string Cells(const char* buffer) { return std::string(buffer, kBufferSize); }
 
-TEST_F(KeyboardTest, AppendFillsTheFirstSpaceAndDeleteBlanksTheLastFilledCell) {
-    char buffer[kBufferSize];
-    Blank(buffer);
-    Keyboard::SetCharInBuffer(nullptr, '7', buffer, 3);
-    EXPECT_EQ(Cells(buffer, 4), "7   ");
-    EXPECT_EQ(Repaints(), 1);
-    Keyboard::DeleteCharInBuffer(nullptr, buffer, 3);
-    EXPECT_EQ(Cells(buffer, 4), "    ");
-    EXPECT_EQ(Repaints(), 2);
-    Keyboard::DeleteCharInBuffer(nullptr, buffer, 3);  // nothing left to delete
-    EXPECT_EQ(Repaints(), 2);
-
-    std::memcpy(buffer, " 5", 2);  // a gap: the first space is cell 0
-    Keyboard::SetCharInBuffer(nullptr, '3', buffer, 3);
-    EXPECT_EQ(Cells(buffer, 2), "35");
+TEST_F(KeyboardTest, EditsStayWithinTheFocusedFieldsCells) {
+    MainObj.Screen = SCREEN_GAME_OFFICE;
+    Focus(POPUP_BANK, FOCUS_BANK_DEPOSIT, PlayerBank.InputBuffer);
+    Type("1234567890");
+    // The loan field shares the buffer but uses cells 0..6 only; without the
+    // blanking click it deletes within its own cells and leaves the rest.
+    MainObj.Focus = FOCUS_BANK_LOAN;
+    Type("<");
+    EXPECT_EQ(Cells(PlayerBank.InputBuffer), "123456 890    ");
+    EXPECT_EQ(PlayerBank.LoanAmount, 100000);
+    Type("5");
+    EXPECT_EQ(Cells(PlayerBank.InputBuffer), "1234565890    ");
 }
 
-TEST_F(KeyboardTest, BufferEditsStayWithinTheLastIndex) {
-    char buffer[kBufferSize];
-    Blank(buffer);
-    std::memcpy(buffer, "1234", 4);
-    Keyboard::SetCharInBuffer(nullptr, '9', buffer, 3);  // full up to index 3
-    EXPECT_EQ(Cells(buffer, 5), "1234 ");
-    EXPECT_EQ(Repaints(), 0);
-    Keyboard::SetCharInBuffer(nullptr, '9', buffer, 4);
-    EXPECT_EQ(Cells(buffer, 5), "12349");
-
-    Keyboard::DeleteCharInBuffer(nullptr, buffer, 2);  // cells above index 2 stay
-    EXPECT_EQ(Cells(buffer, 5), "12 49");
-
-    Keyboard::SetCharInBuffer(nullptr, '1', buffer, -1);
-    Keyboard::DeleteCharInBuffer(nullptr, buffer, -1);
-    EXPECT_EQ(Cells(buffer, 5), "12 49");
-    EXPECT_EQ(Repaints(), 2);
+TEST_F(KeyboardTest, ABufferNoClickHasBlankedTakesNoCharacter) {
+    // Records start as zero bytes, and a zero byte is a filled cell.
+    MainObj.Screen = SCREEN_GAME_OFFICE;
+    MainObj.Popup = POPUP_BANK;
+    MainObj.Focus = FOCUS_BANK_LOAN;
+    Type("7");
+    EXPECT_EQ(Cells(PlayerBank.InputBuffer), std::string(kBufferSize, '\0'));
+    EXPECT_EQ(PlayerBank.LoanAmount, 0);
+    EXPECT_EQ(Repaints(), 1);  // the field's own request only
+    Type("<");
+    EXPECT_EQ(PlayerBank.InputBuffer[6], ' ');
+    EXPECT_EQ(Repaints(), 3);
 }
 
-TEST_F(KeyboardTest, ZeroBytesCountAsFilledCells) {
-    char buffer[kBufferSize] = {};  // a buffer no click has blanked yet
-    Keyboard::SetCharInBuffer(nullptr, '1', buffer, 13);
-    EXPECT_EQ(Cells(buffer, kBufferSize), std::string(kBufferSize, '\0'));
-    EXPECT_EQ(Repaints(), 0);
-    Keyboard::DeleteCharInBuffer(nullptr, buffer, 13);
-    EXPECT_EQ(buffer[13], ' ');
-    EXPECT_EQ(Repaints(), 1);
+TEST_F(KeyboardTest, ACharacterGoesIntoTheFirstSpaceEvenBeforeFilledCells) {
+    MainObj.Screen = SCREEN_MENU_NEW;
+    MainObj.Focus = FOCUS_PLAYER_NAME;
+    Blank(PlayerObj.Name);
+    PlayerObj.Name[1] = '5';
+    Type("A");
+    EXPECT_EQ(std::string(PlayerObj.Name, 3), "a5 ");
 }
 
 }  // namespace
