@@ -1,0 +1,235 @@
+#include "platform/sdl_window.h"
+
+#include <SDL.h>
+
+#include <csignal>
+#include <cstdio>
+
+#include "platform/cursor_file.h"
+#include "platform/keys.h"
+
+namespace platform {
+
+namespace {
+
+struct SdlState {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    SDL_Cursor* ownPointer = nullptr;   // from cursor.cur, or null for SDL's default
+    bool pointerKnown = false;          // a position has been posted
+    std::int32_t pointerX = 0;
+    std::int32_t pointerY = 0;
+    bool presentWanted = false;
+};
+
+SdlState Sdl;
+
+void Complain(const char* what) {
+    std::fprintf(stderr, "velmara: %s: %s\n", what, SDL_GetError());
+}
+
+SDL_Surface* SurfaceOf(const CursorImage& image) {
+    return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(image.argb.data()), image.width,
+                                              image.height, 32, image.width * 4, SDL_PIXELFORMAT_ARGB8888);
+}
+
+void* CreatePointer(const CursorImage& image) {
+    SDL_Surface* surface = SurfaceOf(image);
+    if (surface == nullptr) return nullptr;
+    SDL_Cursor* cursor = SDL_CreateColorCursor(surface, image.hotX, image.hotY);
+    SDL_FreeSurface(surface);
+    return cursor;
+}
+
+void ShowPointer(Window&, void* native) {
+    SDL_Cursor* cursor = native != nullptr ? static_cast<SDL_Cursor*>(native) : Sdl.ownPointer;
+    SDL_SetCursor(cursor != nullptr ? cursor : SDL_GetDefaultCursor());
+}
+
+// The display for the canvas: a renderer scaling 800 x 600 to the window
+// with black bars where the aspect differs.
+bool StartSdlDisplay(Window&) {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    Sdl.renderer = SDL_CreateRenderer(Sdl.window, -1, 0);
+    if (Sdl.renderer == nullptr) {
+        Complain("cannot draw into the game window");
+        return false;
+    }
+    if (SDL_RenderSetLogicalSize(Sdl.renderer, kCanvasWidth, kCanvasHeight) != 0) {
+        Complain("cannot scale the game window");
+        return false;
+    }
+    Sdl.texture = SDL_CreateTexture(Sdl.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                    kCanvasWidth, kCanvasHeight);
+    if (Sdl.texture == nullptr) {
+        Complain("cannot make the game's picture");
+        return false;
+    }
+    return true;
+}
+
+const WindowBackend SdlBackend{StartSdlDisplay, CreatePointer, ShowPointer};
+
+void Present(Window& window) {
+    if (Sdl.renderer == nullptr || Sdl.texture == nullptr) return;
+    SDL_UpdateTexture(Sdl.texture, nullptr, &window.canvas.pixels[0][0], kCanvasWidth * sizeof(Pixel));
+    SDL_SetRenderDrawColor(Sdl.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(Sdl.renderer);
+    SDL_RenderCopy(Sdl.renderer, Sdl.texture, nullptr, nullptr);
+    SDL_RenderPresent(Sdl.renderer);
+}
+
+// Key numbers of the keys that are not letters or digits.
+struct KeyName {
+    SDL_Keycode sdl;
+    std::uint32_t key;
+};
+constexpr KeyName kOtherKeys[] = {
+    {SDLK_BACKSPACE, KEY_BACKSPACE}, {SDLK_TAB, KEY_TAB},     {SDLK_RETURN, KEY_RETURN},
+    {SDLK_KP_ENTER, KEY_RETURN},     {SDLK_ESCAPE, KEY_ESCAPE}, {SDLK_SPACE, KEY_SPACE},
+    {SDLK_LEFT, KEY_LEFT},           {SDLK_UP, KEY_UP},       {SDLK_RIGHT, KEY_RIGHT},
+    {SDLK_DOWN, KEY_DOWN},           {SDLK_DELETE, KEY_DELETE},
+    {SDLK_KP_0, KEY_PAD_0},          {SDLK_KP_1, KEY_PAD_0 + 1}, {SDLK_KP_2, KEY_PAD_0 + 2},
+    {SDLK_KP_3, KEY_PAD_0 + 3},      {SDLK_KP_4, KEY_PAD_0 + 4}, {SDLK_KP_5, KEY_PAD_0 + 5},
+    {SDLK_KP_6, KEY_PAD_0 + 6},      {SDLK_KP_7, KEY_PAD_0 + 7}, {SDLK_KP_8, KEY_PAD_0 + 8},
+    {SDLK_KP_9, KEY_PAD_0 + 9},
+};
+
+// 0 for a key the game has no number for.
+std::uint32_t KeyNumber(SDL_Keycode code) {
+    if (code >= SDLK_a && code <= SDLK_z) return KEY_A + static_cast<std::uint32_t>(code - SDLK_a);
+    if (code >= SDLK_0 && code <= SDLK_9) return KEY_0 + static_cast<std::uint32_t>(code - SDLK_0);
+    for (const KeyName& name : kOtherKeys) {
+        if (name.sdl == code) return name.key;
+    }
+    return 0;
+}
+
+void PostPointerMove(Window* window, std::int32_t x, std::int32_t y) {
+    Sdl.pointerKnown = true;
+    Sdl.pointerX = x;
+    Sdl.pointerY = y;
+    PostWindowMessage(window, MESSAGE_MOUSE_MOVE, 0, PackPosition(x, y));
+}
+
+void Translate(Window* window, const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:   // also how SDL reports SIGINT and SIGTERM
+            PostWindowMessage(window, MESSAGE_CLOSE, 0, 0);
+            break;
+        case SDL_KEYDOWN: {
+            // Keys held with Alt are the system's, not the game's.
+            if ((event.key.keysym.mod & KMOD_ALT) != 0) break;
+            const std::uint32_t key = KeyNumber(event.key.keysym.sym);
+            if (key != 0) PostWindowMessage(window, MESSAGE_KEY_DOWN, key, 0);
+            break;
+        }
+        case SDL_MOUSEMOTION:
+            PostPointerMove(window, event.motion.x, event.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN: {
+            if (event.button.button != SDL_BUTTON_LEFT) break;
+            // The click map reads the position of the last move, so a click
+            // that arrives without one is preceded by it.
+            if (!Sdl.pointerKnown || Sdl.pointerX != event.button.x || Sdl.pointerY != event.button.y) {
+                PostPointerMove(window, event.button.x, event.button.y);
+            }
+            const bool second = event.button.clicks % 2 == 0;
+            PostWindowMessage(window, second ? MESSAGE_LEFT_BUTTON_DOUBLE : MESSAGE_LEFT_BUTTON_DOWN, 0,
+                              PackPosition(event.button.x, event.button.y));
+            break;
+        }
+        case SDL_WINDOWEVENT:
+            // The canvas keeps everything drawn, so an uncovered or resized
+            // window only needs the canvas shown again.
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                Sdl.presentWanted = true;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void LoadWindowIcon() {
+    CursorImage icon;
+    if (!ReadCursorFile("icon.ico", 32, icon)) return;
+    SDL_Surface* surface = SurfaceOf(icon);
+    if (surface == nullptr) return;
+    SDL_SetWindowIcon(Sdl.window, surface);
+    SDL_FreeSurface(surface);
+}
+
+void LoadOwnPointer() {
+    CursorImage pointer;
+    if (!ReadCursorFile("cursor.cur", 32, pointer)) return;
+    Sdl.ownPointer = static_cast<SDL_Cursor*>(CreatePointer(pointer));
+    if (Sdl.ownPointer != nullptr) SDL_SetCursor(Sdl.ownPointer);
+}
+
+// SIGINT and SIGTERM become SDL's quit event once SDL has its handlers in
+// place; a signal that came during start-up (blocked until then) is
+// delivered now.
+void AcceptStopSignals() {
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    sigprocmask(SIG_UNBLOCK, &stops, nullptr);
+}
+
+}  // namespace
+
+Window* OpenSdlWindow(WindowProcedureFn procedure) {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        Complain("cannot open the game window");
+        return nullptr;
+    }
+    AcceptStopSignals();
+    Sdl = SdlState{};
+    Sdl.window = SDL_CreateWindow("Velmara", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kCanvasWidth,
+                                  kCanvasHeight,
+                                  SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (Sdl.window == nullptr) {
+        Complain("cannot open the game window");
+        SDL_Quit();
+        return nullptr;
+    }
+    LoadWindowIcon();
+    LoadOwnPointer();
+    Window* window = OpenWindow(procedure, &SdlBackend, nullptr);
+    SDL_ShowWindow(Sdl.window);
+    RequestRepaint(window);
+    return window;
+}
+
+std::int32_t RunSdlMessageLoop(Window* window) {
+    for (;;) {
+        const std::int32_t paintsBefore = window->paints;
+        Pump pump = Pump::Handled;
+        while (pump == Pump::Handled) pump = DispatchNextMessage(window);
+        if (pump == Pump::Quit) return window->exitCode;
+        if (window->paints != paintsBefore || Sdl.presentWanted) {
+            Sdl.presentWanted = false;
+            Present(*window);
+        }
+        SDL_Event event;
+        if (SDL_WaitEvent(&event) == 0) continue;
+        do {
+            Translate(window, event);
+        } while (SDL_PollEvent(&event) != 0);
+    }
+}
+
+void CloseSdlWindow() {
+    if (Sdl.texture != nullptr) SDL_DestroyTexture(Sdl.texture);
+    if (Sdl.renderer != nullptr) SDL_DestroyRenderer(Sdl.renderer);
+    if (Sdl.window != nullptr) SDL_DestroyWindow(Sdl.window);
+    Sdl = SdlState{};
+    SDL_Quit();
+}
+
+}  // namespace platform
