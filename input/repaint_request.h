@@ -1,13 +1,12 @@
 #pragma once
 // The one thing the keyboard asks of the window: paint everything again at
-// the next paint. Several requests before that paint give one paint.
+// the next paint. Several requests before that paint give one paint. The
+// window and the request count are the platform's.
 
-struct GameWindow;
-using WindowHandle = GameWindow*;
+#include "platform/window.h"
 
-void RequestRepaint(WindowHandle window);
+using WindowHandle = platform::Window*;
 
-// Requests made since the program started or since the last reset; tests
-// read it to tell a key that repaints from one that does not.
-long RepaintRequestCount();
-void ResetRepaintRequestCount();
+using platform::RepaintRequestCount;
+using platform::RequestRepaint;
+using platform::ResetRepaintRequestCount;

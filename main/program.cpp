@@ -1,2 +1,5 @@
-// Velmara: the program entry. The window arrives with the presentation layer.
-int main() { return 0; }
+// Velmara: a car maker's business game, one month per turn from 1908.
+
+#include "main/game_start.h"
+
+int main() { return RunGame(); }

@@ -8,6 +8,7 @@ namespace {
 
 Window TheWindow;
 bool WindowIsOpen = false;
+long RepaintRequests = 0;
 
 bool Usable(const Window* window) { return window != nullptr && !window->destroyed; }
 
@@ -75,8 +76,13 @@ std::int32_t SendWindowMessage(Window* window, std::uint32_t message, std::uint3
 }
 
 void RequestRepaint(Window* window) {
+    ++RepaintRequests;
     if (Usable(window)) window->repaintPending = true;
 }
+
+long RepaintRequestCount() { return RepaintRequests; }
+
+void ResetRepaintRequestCount() { RepaintRequests = 0; }
 
 void CloseGameWindow(Window* window) { SendWindowMessage(window, MESSAGE_CLOSE, 0, 0); }
 

@@ -82,8 +82,14 @@ std::int32_t SendWindowMessage(Window* window, std::uint32_t message, std::uint3
                                std::int32_t lparam);
 
 // Asks for the whole canvas to be painted. Requests coalesce; the paint
-// comes before the next queued message is handled.
+// comes before the next queued message is handled. A null window is
+// allowed (handlers under test run without one) and only counted.
 void RequestRepaint(Window* window);
+
+// Repaint requests made since the start or the last reset, on any window:
+// tests tell an input that repaints from one that does not.
+long RepaintRequestCount();
+void ResetRepaintRequestCount();
 
 // Closes the window as the quit button does: the close message is handled
 // before this returns, so the window is destroyed (pictures freed) by then.
