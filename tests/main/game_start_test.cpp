@@ -1,0 +1,81 @@
+// The real program start on SDL, in a child process so that its window,
+// signals and exit stay out of the test runner.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "main/game_start.h"
+#include "presentation/paint.h"
+
+namespace {
+
+constexpr int kPicturesStillHeld = 99;
+
+// Runs the game in a child with the given video driver. With `stop`, the
+// child gets SIGTERM at once; it arrives blocked, so it is handled when the
+// game accepts signals, whatever it was doing. Returns the wait status.
+int RunChild(const char* driver, bool stop, std::string* errorOutput) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return -1;
+    sigset_t term;
+    sigemptyset(&term);
+    sigaddset(&term, SIGTERM);
+    // Blocked before the fork, so the child holds it blocked from its start.
+    sigset_t saved;
+    sigprocmask(SIG_BLOCK, &term, &saved);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        dup2(pipeEnds[1], STDERR_FILENO);
+        setenv("SDL_VIDEODRIVER", driver, 1);
+        int code = RunGame();
+        if (LoadedPhotoCount() != 0) code = kPicturesStillHeld;
+        _exit(code);   // no exit handlers: the child leaves the runner's state alone
+    }
+    sigprocmask(SIG_SETMASK, &saved, nullptr);
+    close(pipeEnds[1]);
+    if (child < 0) return -1;
+    if (stop) kill(child, SIGTERM);
+    int status = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    char buffer[512];
+    ssize_t got;
+    while ((got = read(pipeEnds[0], buffer, sizeof buffer)) > 0) errorOutput->append(buffer, static_cast<std::size_t>(got));
+    close(pipeEnds[0]);
+    return status;
+}
+
+}  // namespace
+
+TEST(GameStart, SigtermClosesTheWindowLikeTheQuitButton) {
+    std::string errors;
+    const int status = RunChild("dummy", true, &errors);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << errors;
+}
+
+TEST(GameStart, WithoutAnyDisplayItSaysSoOnceAndFails) {
+    std::string errors;
+    const int status = RunChild("no-such-video-driver", false, &errors);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 0);
+    EXPECT_EQ(errors.find("velmara: "), 0u) << errors;
+    EXPECT_EQ(errors.find('\n'), errors.size() - 1) << errors;
+}
