@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 namespace platform {
 namespace {
@@ -25,12 +24,22 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// Creates every missing folder on the way to `path`'s parent.
-void MakeParentFolders(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1))
-        ::mkdir(path.substr(0, slash).c_str(), 0755);
+// Creates every missing folder on the way to `path`'s parent. `path` is a
+// writable copy; each slash is cut to a NUL for the mkdir and put back.
+void MakeParentFolders(char* path) {
+    for (char* slash = std::strchr(path + 1, '/'); slash != nullptr;
+         slash = std::strchr(slash + 1, '/')) {
+        *slash = '\0';
+        ::mkdir(path, 0755);
+        *slash = '/';
+    }
 }
+
+// Longest path ReplaceFile handles, temporary suffix and NUL included. The
+// game's own paths are a few dozen bytes; the bound keeps a save free of
+// allocation.
+constexpr std::size_t kPathMax = 512;
+constexpr char kTemporarySuffix[] = ".tmp";
 
 }  // namespace
 
@@ -57,15 +66,18 @@ bool WriteFileAt(const char* path, long offset, const char* data, std::size_t si
 }
 
 bool ReplaceFile(const char* path, const char* data, std::size_t size) {
-    const std::string target = path;
-    MakeParentFolders(target);
-    const std::string temporary = target + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const std::size_t length = std::strlen(path);
+    if (length + sizeof kTemporarySuffix > kPathMax) return false;
+    char temporary[kPathMax];
+    std::memcpy(temporary, path, length);
+    std::memcpy(temporary + length, kTemporarySuffix, sizeof kTemporarySuffix);
+    MakeParentFolders(temporary);
+    const int fd = ::open(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, data, size) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok) ok = std::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
+    if (ok) ok = std::rename(temporary, path) == 0;
+    if (!ok) ::unlink(temporary);
     return ok;
 }
 
