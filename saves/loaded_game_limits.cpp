@@ -1,0 +1,124 @@
+#include "saves/loaded_game_limits.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "model/records.h"
+
+namespace {
+
+constexpr i32 kMonthsPerYear = 12;
+constexpr i32 kMostStaff = 9999;          // the hire field stops there
+constexpr i32 kMostSalons = 9;
+constexpr i32 kMostLabCapacity = 900;     // expansions end there
+constexpr i32 kTopPartLevel = kPartsPerCategory;
+constexpr i32 kBrakesVariants = 3;
+constexpr i32 kSuspensionVariants = 3;
+constexpr i32 kEngineVariants = 5;
+constexpr i32 kPieceVariants = 3;
+
+// A value that names something (a region, a model slot, a part): outside
+// its range it names nothing.
+void KeepName(i32& value, i32 highest) {
+    if (value < 0 || value > highest) value = 0;
+}
+
+// A quantity: outside its range it is cut to the nearest bound.
+void KeepCount(i32& value, i32 lowest, i32 highest) {
+    value = std::clamp(value, lowest, highest);
+}
+
+// What a stored model may name, each from 0 (none) to its highest value.
+struct ModelRule {
+    i32 Car::*Field;
+    i32 Highest;
+};
+
+constexpr ModelRule kModelRules[] = {
+    {&Car::Brakes, kPartsPerCategory},   {&Car::BrakesVariant, kBrakesVariants},
+    {&Car::Suspension, kPartsPerCategory}, {&Car::SuspensionVariant, kSuspensionVariants},
+    {&Car::Engine, kPartsPerCategory},   {&Car::EngineVariant, kEngineVariants},
+    {&Car::Era, kEraCount},              {&Car::BodyType, kBodyTypeCount},
+    {&Car::BodyIndex, kModelSlots},      {&Car::FrontPiece, kPieceVariants},
+    {&Car::MiddlePiece, kPieceVariants}, {&Car::RearPiece, kPieceVariants},
+};
+
+void KeepModel(Car& model) {
+    for (const ModelRule& rule : kModelRules) KeepName(model.*rule.Field, rule.Highest);
+    for (i32& item : model.LuxuryItems) KeepName(item, kPartsPerCategory);
+    for (i32& item : model.SafetyItems) KeepName(item, kPartsPerCategory);
+    // Production divides the budget by it.
+    KeepCount(model.UnitCost, 0, INT_MAX);
+}
+
+void KeepStaff() {
+    for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) {
+        KeepCount(kind->Count, 0, kMostStaff);
+        KeepCount(kind->Unassigned, 0, kind->Count);
+    }
+}
+
+void KeepFactories() {
+    FactorySalon& factories = PlayerFactorySalon;
+    if (factories.ShownRegion < REGION_AUSTRALIA || factories.ShownRegion > kRegionCount)
+        factories.ShownRegion = REGION_AUSTRALIA;
+    for (FactorySalonRegion& region : factories.Region) {
+        KeepCount(region.HasFactory, 0, 1);
+        KeepCount(region.Salons, 0, kMostSalons);
+        KeepCount(region.Technicians, 0, kMostStaff);
+        KeepCount(region.Salesmen, 0, kMostStaff);
+        // Production shares the technicians among the lines that hold a
+        // model, dividing by this count; it must match them.
+        region.ProductionLinesUsed = 0;
+        for (i32& model : region.ProductionLineModel) {
+            KeepName(model, kModelSlots);
+            if (model != 0) ++region.ProductionLinesUsed;
+        }
+        for (auto& line : region.ProductionLineShipTo)
+            for (i32& destination : line) KeepName(destination, kRegionCount);
+    }
+}
+
+void KeepResearch() {
+    Research& lab = PlayerResearch;
+    for (i32 category = 0; category < kPartCategories; ++category) {
+        if (category == PART_BODY)
+            KeepCount(lab.ResearchLevel[category], ERA_1908, kEraCount);
+        else
+            KeepCount(lab.ResearchLevel[category], 0, kTopPartLevel);
+    }
+    KeepCount(lab.LabCapacity, 0, kMostLabCapacity);
+    // Scientists beyond the laboratory's room go back to the free pool.
+    std::int64_t pool = PlayerScientists.Unassigned;
+    i32 room = lab.LabCapacity;
+    for (i32& working : lab.Scientists) {
+        KeepCount(working, 0, INT_MAX);
+        if (working > room) {
+            pool += working - room;
+            working = room;
+        }
+        room -= working;
+    }
+    PlayerScientists.Unassigned =
+        static_cast<i32>(std::clamp<std::int64_t>(pool, 0, PlayerScientists.Count));
+
+    KeepCount(lab.BodyTypesOffered, BODY_FAMILY_WAGON, kBodyTypeCount);
+    for (i32 entry = 1; entry < kModelArray; ++entry) KeepName(lab.OwnedBodyTypes[entry], kBodyTypeCount);
+    KeepCount(lab.BodyTypesOwned, 0, lab.BodyTypesOffered);
+    KeepCount(lab.BrowsedBodyType, BODY_FAMILY_WAGON, lab.BodyTypesOffered);
+    KeepName(lab.BrakesVariantChoice, kBrakesVariants);
+    KeepName(lab.SuspensionVariantChoice, kSuspensionVariants);
+    KeepName(lab.EngineVariantChoice, kEngineVariants);
+}
+
+}  // namespace
+
+void KeepLoadedGameInRange() {
+    KeepCount(PlayerObj.Month, 1, kMonthsPerYear);
+    KeepName(PlayerObj.HomeRegion, kRegionCount);
+    KeepStaff();
+    KeepFactories();
+    KeepResearch();
+    for (i32 slot = 1; slot <= kModelSlots; ++slot) KeepModel(PlayerModel(slot));
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Saved games: four slots, each one file "Data/Saves/slotN.sav" of 2953
+// fields of 15 bytes, and the directory of their stamps. No data of its
+// own: everything lives in the game's records, the stamps and MainObj.
+
+#include <ctime>
+
+#include "model/records.h"
+#include "saves/slot_stamp.h"
+
+struct SaveLoad {
+    // Reads the stamp of each slot file into Slot1..Slot4 and marks in
+    // MainObj.SlotEmpty the slots whose month reads 0; a missing or short
+    // file reads as zeros.
+    static void Check();
+
+    // Writes the running game into slot 1..4. The new file replaces the old
+    // one only once it is complete on disk, so a failed save leaves the
+    // previous save as it was; the folder is created when missing. Clears
+    // MainObj.Focus after a save that succeeded. Returns whether it did.
+    static bool Save(i32 slot);
+
+    // Restores the game of slot 1..4, reloads the part tables and clears
+    // MainObj.Focus. A missing, unreadable or short file changes nothing and
+    // returns false. Bytes past the end of a complete game are ignored.
+    static bool Load(i32 slot);
+
+    // Takes the local date and time into SlotMainObj and leaves their texts
+    // in the scratch file Data/Saves/sltime.dat.
+    static void SlotTime();
+    // The same for a given moment.
+    static void SlotTimeAt(const std::tm& when);
+};

@@ -1,0 +1,58 @@
+// The stamp of a save and the directory of the four slots.
+#include <cstring>
+
+#include "platform/clock_text.h"
+#include "platform/files.h"
+#include "platform/number_text.h"
+#include "presentation/interface_state.h"
+#include "saves/save_load.h"
+#include "saves/slot_fields.h"
+#include "saves/slot_paths.h"
+
+namespace {
+
+// The scratch file: "MM/DD/YY", NUL, "HH:MM:SS", NUL.
+constexpr std::size_t kClockTextsSize = 2 * platform::kClockTextSize;
+// Where the stamp's fields stand in those texts: two digits each, ended by
+// a slash, NUL or colon. The seconds are dropped.
+constexpr std::size_t kStampTextOffsets[kStampFields] = {0, 3, 6, 9, 12};
+constexpr std::size_t kStampTextWidth = 3;
+
+}  // namespace
+
+void SaveLoad::SlotTime() { SlotTimeAt(platform::LocalNow()); }
+
+void SaveLoad::SlotTimeAt(const std::tm& when) {
+    char texts[kClockTextsSize];
+    char date[platform::kClockTextSize];
+    char time[platform::kClockTextSize];
+    platform::FormatDate(when, date);
+    platform::FormatTime(when, time);
+    std::memcpy(texts, date, sizeof date);
+    std::memcpy(texts + sizeof date, time, sizeof time);
+
+    // The stamp comes from the clock's texts themselves, never from reading
+    // the scratch file back, so it always holds a real date.
+    const auto fields = StampFieldsInFileOrder(SlotMainObj);
+    for (i32 i = 0; i < kStampFields; ++i)
+        *fields[i] = platform::ParseInteger(texts + kStampTextOffsets[i], kStampTextWidth);
+
+    // Nothing in the game reads the scratch file; a failure to write it
+    // costs nothing.
+    (void)platform::ReplaceFile(kStampScratchPath, texts, sizeof texts);
+}
+
+void SaveLoad::Check() {
+    for (i32 slot = 1; slot <= kSaveSlots; ++slot) {
+        char head[kStampFields * kFieldSize];
+        const long got = platform::ReadFilePrefix(SlotFilePath(slot), head, sizeof head);
+        const auto fields = StampFieldsInFileOrder(SlotDirectoryEntry(slot));
+        for (i32 i = 0; i < kStampFields; ++i) {
+            // A field the file holds only in part is read from what is there.
+            const long start = static_cast<long>(i * kFieldSize);
+            const long available = got > start ? got - start : 0;
+            *fields[i] = DecodeIntegerField(head + start, static_cast<std::size_t>(available));
+        }
+        MainObj.SlotEmpty[slot - 1] = SlotDirectoryEntry(slot).Month == 0 ? 1 : 0;
+    }
+}
