@@ -193,7 +193,7 @@ constexpr void Block(Walker& walk, const CompanyBlock& block) {
     FactoriesAndSalons(walk, block);
     Campaigns(walk, *block.Adverts);
     ResearchState(walk, *block.Lab);
-    if (block.Design != nullptr) Ints(walk, block.Design->SlotUsed);
+    if (block.Player) Ints(walk, block.Design->SlotUsed);
     for (Car* model : block.Models) StoredModel(walk, *model);
     MonthlyAccounts(walk, block);
 }

@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstddef>
+#include <string>
+
+#include "model/part_tables.h"
+#include "saves/saved_game_support.h"
+
+using namespace saves_test;
+
+namespace {
+
+constexpr std::size_t kNameLength = kNameFieldBytes;
+
+// The records that a load restores only in part, as they stood at one moment.
+struct PartlySaved {
+    Company Firms[3];
+    Staff People[9];
+    Bank Loans[3];
+    Research Labs[3];
+    Advertising Adverts[3];
+    FactorySalon Factories[3];
+    Production Made[3];
+    Car Design;
+    Car Models[3][kModelSlots];
+
+    static PartlySaved Take() {
+        PartlySaved s{};
+        const Company* firms[] = {&PlayerObj, &Opponent1Obj, &Opponent2Obj};
+        const Staff* people[] = {&PlayerSalesmans,     &PlayerScientists,     &PlayerTechnicians,
+                                 &Opponent1Salesmans,  &Opponent1Scientists,  &Opponent1Technicians,
+                                 &Opponent2Salesmans,  &Opponent2Scientists,  &Opponent2Technicians};
+        const Bank* loans[] = {&PlayerBank, &Opponent1Bank, &Opponent2Bank};
+        const Research* labs[] = {&PlayerResearch, &Opponent1Research, &Opponent2Research};
+        const Advertising* adverts[] = {&PlayerAdvertising, &Opponent1Advertising, &Opponent2Advertising};
+        const FactorySalon* factories[] = {&PlayerFactorySalon, &Opponent1FactorySalon, &Opponent2FactorySalon};
+        const Production* made[] = {&ProductionObj, &Opponent1ProductionObj, &Opponent2ProductionObj};
+        for (int i = 0; i < 3; ++i) {
+            s.Firms[i] = *firms[i];
+            s.Loans[i] = *loans[i];
+            s.Labs[i] = *labs[i];
+            s.Adverts[i] = *adverts[i];
+            s.Factories[i] = *factories[i];
+            s.Made[i] = *made[i];
+            for (i32 slot = 1; slot <= kModelSlots; ++slot)
+                s.Models[i][slot - 1] = i == 0 ? PlayerModel(slot) : OpponentModel(i, slot);
+        }
+        for (int i = 0; i < 9; ++i) s.People[i] = *people[i];
+        s.Design = PlayerCar;
+        return s;
+    }
+};
+
+template <class T>
+bool SameBytes(const T& a, const T& b, std::size_t from, std::size_t to) {
+    return std::memcmp(reinterpret_cast<const char*>(&a) + from, reinterpret_cast<const char*>(&b) + from,
+                       to - from) == 0;
+}
+
+template <class T>
+bool Same(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// A game with every saved field set, rivals' pass-through records included.
+void FillValidGame(unsigned seed) {
+    FillEveryRecord(seed);
+    MakePlayerValuesValid();
+}
+
+std::string Int(i32 value) { return std::to_string(value); }
+
+}  // namespace
+
+using SaveAndLoad = SavedGameTest;
+
+TEST_F(SaveAndLoad, EverySavedFieldComesBackAndEveryOtherFieldStays) {
+    FillValidGame(1);
+    std::memcpy(PlayerObj.Name, "ab_c\0 _x\0yz  q\x01\xff", kNameSize);
+    MainObj.Focus = FOCUS_SLOT_2;
+    const PartlySaved saved = PartlySaved::Take();
+    const ModelSale sales[] = {ModelSaleObj, Opponent1ModelSaleObj, Opponent2ModelSaleObj};
+    const Expenses expenses[] = {ExpensesObj, Opponent1ExpensesObj, Opponent2ExpensesObj};
+    const Income incomes[] = {IncomeObj, Opponent1IncomeObj, Opponent2IncomeObj};
+    const ProfitLoss results[] = {PlayerProfitLoss, Opponent1ProfitLoss, Opponent2ProfitLoss};
+
+    ASSERT_TRUE(SaveLoad::Save(2));
+    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
+    const std::string file = ReadWholeFile(SlotPath(2));
+    ASSERT_EQ(file.size(), kSlotFileSize);
+    const SlotStamp stamp = SlotMainObj;
+
+    FillEveryRecord(2);  // another game, and the values a load must not touch
+    MainObj.Focus = FOCUS_SLOT_2;
+    const PartlySaved before = PartlySaved::Take();
+    ASSERT_TRUE(SaveLoad::Load(2));
+    const PartlySaved after = PartlySaved::Take();
+    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
+    EXPECT_TRUE(Same(SlotMainObj, stamp));
+
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE("company " + std::to_string(i));
+        const Company &a = after.Firms[i], &s = saved.Firms[i], &b = before.Firms[i];
+        EXPECT_EQ(std::memcmp(a.Name, s.Name, kNameLength), 0);
+        EXPECT_EQ(a.Name[15], b.Name[15]);
+        EXPECT_EQ(a.Cash, s.Cash);
+        EXPECT_EQ(a.HomeRegion, s.HomeRegion);
+        EXPECT_EQ(a.Year, (i == 0 ? s : b).Year);
+        EXPECT_EQ(a.Month, (i == 0 ? s : b).Month);
+        for (int k = 3 * i; k < 3 * i + 3; ++k) {
+            const Staff &pa = after.People[k], &ps = saved.People[k], &pb = before.People[k];
+            EXPECT_TRUE(SameBytes(pa, ps, 0, offsetof(Staff, HireCount)));
+            EXPECT_TRUE(SameBytes(pa, pb, offsetof(Staff, HireCount), offsetof(Staff, RaiseYear)));
+            EXPECT_TRUE(SameBytes(pa, i == 0 ? ps : pb, offsetof(Staff, RaiseYear), offsetof(Staff, InputBuffer)));
+            EXPECT_TRUE(SameBytes(pa, pb, offsetof(Staff, InputBuffer), offsetof(Staff, InputBuffer) + kBufferSize));
+        }
+        EXPECT_TRUE(SameBytes(after.Loans[i], saved.Loans[i], 0, offsetof(Bank, InputBuffer)));
+        EXPECT_EQ(std::memcmp(after.Loans[i].InputBuffer, before.Loans[i].InputBuffer, kBufferSize), 0);
+        EXPECT_TRUE(SameBytes(after.Labs[i], saved.Labs[i], 0, offsetof(Research, InputBuffer)));
+        EXPECT_EQ(std::memcmp(after.Labs[i].InputBuffer, before.Labs[i].InputBuffer, kBufferSize), 0);
+        EXPECT_TRUE(Same(after.Adverts[i].Block, saved.Adverts[i].Block));
+        EXPECT_EQ(std::memcmp(after.Adverts[i].InputBuffer, before.Adverts[i].InputBuffer, kBufferSize), 0);
+
+        const FactorySalon &fa = after.Factories[i], &fs = saved.Factories[i], &fb = before.Factories[i];
+        EXPECT_TRUE(SameBytes(fa, fs, offsetof(FactorySalon, Region), offsetof(FactorySalon, InputBuffer)));
+        EXPECT_EQ(fa.TechniciansToAssign, fb.TechniciansToAssign);
+        EXPECT_EQ(fa.SalesmenToAssign, fb.SalesmenToAssign);
+        EXPECT_EQ(std::memcmp(fa.InputBuffer, fb.InputBuffer, kBufferSize), 0);
+        EXPECT_EQ(fa.FactoryPrice, (i == 0 ? fs : fb).FactoryPrice);
+        EXPECT_EQ(fa.SalonPrice, (i == 0 ? fs : fb).SalonPrice);
+
+        for (int m = 0; m < kModelSlots; ++m) {
+            const Car &ca = after.Models[i][m], &cs = saved.Models[i][m], &cb = before.Models[i][m];
+            EXPECT_EQ(std::memcmp(ca.Name, cs.Name, kNameLength), 0);
+            EXPECT_EQ(ca.Name[15], cb.Name[15]);
+            EXPECT_TRUE(SameBytes(ca, cb, offsetof(Car, Slot), offsetof(Car, Brakes)));
+            EXPECT_TRUE(SameBytes(ca, cs, offsetof(Car, Brakes), offsetof(Car, PriceText)));
+            EXPECT_EQ(std::memcmp(ca.PriceText, cb.PriceText, kBufferSize), 0);
+        }
+        EXPECT_TRUE(Same(after.Made[i].Shipped, saved.Made[i].Shipped));
+        EXPECT_TRUE(Same(after.Made[i].ModelTotal, (i == 0 ? saved : before).Made[i].ModelTotal));
+    }
+    EXPECT_TRUE(Same(ModelSaleObj, sales[0]) && Same(Opponent1ModelSaleObj, sales[1]) &&
+                Same(Opponent2ModelSaleObj, sales[2]));
+    EXPECT_TRUE(Same(ExpensesObj, expenses[0]) && Same(Opponent1ExpensesObj, expenses[1]) &&
+                Same(Opponent2ExpensesObj, expenses[2]));
+    EXPECT_TRUE(Same(IncomeObj, incomes[0]) && Same(Opponent1IncomeObj, incomes[1]) &&
+                Same(Opponent2IncomeObj, incomes[2]));
+    EXPECT_TRUE(Same(PlayerProfitLoss, results[0]) && Same(Opponent1ProfitLoss, results[1]) &&
+                Same(Opponent2ProfitLoss, results[2]));
+    // The design being edited keeps everything but its slot marks.
+    Car design = before.Design;
+    std::memcpy(design.SlotUsed, saved.Design.SlotUsed, sizeof design.SlotUsed);
+    EXPECT_TRUE(Same(after.Design, design));
+
+    // Saving the loaded game writes the same file again, stamp aside.
+    ASSERT_TRUE(SaveLoad::Save(3));
+    const std::string again = ReadWholeFile(SlotPath(3));
+    ASSERT_EQ(again.size(), kSlotFileSize);
+    EXPECT_TRUE(again.compare(kStampFields * kFieldSize, std::string::npos, file,
+                              kStampFields * kFieldSize, std::string::npos) == 0);
+}
+
+TEST_F(SaveAndLoad, FieldsStandWhereTheFormatPutsThem) {
+    FillValidGame(3);
+    PlayerObj.Cash = 100000.0;
+    Opponent1Obj.Cash = 1e10;
+    Opponent2Obj.Cash = 1234567890.0;
+    Opponent2ProfitLoss.Loss = INT_MIN;
+    Opponent1Car4 = Car{};  // never filled
+    ASSERT_TRUE(SaveLoad::Save(1));
+    const std::string file = ReadWholeFile(SlotPath(1));
+    ASSERT_EQ(file.size(), 44295u);
+
+    EXPECT_EQ(FieldText(file, 0), Int(SlotMainObj.Month));
+    EXPECT_EQ(FieldText(file, 4), Int(SlotMainObj.Minute));
+    EXPECT_EQ(Field(file, 8), std::string("100000.\0\0\0\0\0\0\0\0", 15));
+    EXPECT_EQ(Field(file, 1010), std::string("1.e+010\0\0\0\0\0\0\0\0", 15));
+    EXPECT_EQ(FieldText(file, 1982), "1234567890");
+    EXPECT_EQ(Field(file, 2952), std::string("-2147483648\0\0\0\0", 15));
+    EXPECT_EQ(Field(file, 9), std::string(PlayerObj.Name, 15));
+    EXPECT_EQ(Field(file, 1011), std::string(Opponent1Obj.Name, 15));
+    EXPECT_EQ(Field(file, 1983), std::string(Opponent2Obj.Name, 15));
+    // A record never filled: fifteen zero bytes of name, "0" for each number.
+    const std::size_t empty = 1250 + 3 * 38;
+    EXPECT_EQ(Field(file, empty), std::string(15, '\0'));
+    for (std::size_t k = empty + 1; k < empty + 38; ++k) EXPECT_EQ(FieldText(file, k), "0");
+
+    const struct {
+        std::size_t field;
+        i32 value;
+    } spots[] = {
+        {5, PlayerObj.Month}, {6, PlayerObj.Year}, {7, PlayerObj.HomeRegion},
+        {10, PlayerSalesmans.Count}, {13, PlayerSalesmans.RaiseMonth}, {14, PlayerSalesmans.RaiseYear},
+        {24, PlayerTechnicians.RaiseYear}, {25, PlayerBank.LoanLeft}, {34, PlayerBank.DepositAmount},
+        {35, PlayerFactorySalon.FactoryPrice}, {36, PlayerFactorySalon.SalonPrice},
+        {37, PlayerFactorySalon.Region[0].HasFactory},
+        {112, PlayerFactorySalon.Region[3].ProductionLineShipTo[2][1]}, {157, PlayerFactorySalon.ShownRegion},
+        {158, PlayerAdvertising.Block[0].Campaign[0].Amount}, {188, PlayerAdvertising.Block[3].Campaign[0].Amount},
+        {217, PlayerAdvertising.Block[5].Campaign[4].Months}, {218, PlayerResearch.Scientists[0]},
+        {224, PlayerResearch.LabCapacity}, {231, PlayerResearch.OwnedBodyTypes[0]},
+        {241, PlayerResearch.OwnedBodyTypes[10]}, {242, PlayerResearch.BodyTypesOffered},
+        {243, PlayerResearch.BodyTypesOwned}, {254, PlayerResearch.BodyTypePrice},
+        {255, PlayerResearch.BodyTypesOffered}, {256, PlayerCar.SlotUsed[0]}, {266, PlayerCar.SlotUsed[10]},
+        {268, PlayerCar1.BrakesVariant}, {271, PlayerCar1.LuxuryItems[0]}, {281, PlayerCar1.LuxuryItems[10]},
+        {282, PlayerCar1.SafetyItems[0]}, {293, PlayerCar1.Era}, {294, PlayerCar1.Engine},
+        {295, PlayerCar1.Brakes}, {296, PlayerCar1.Suspension}, {304, PlayerCar1.RearPiece},
+        {646, PlayerCar10.RearPiece}, {647, ProductionObj.Shipped[0][0]}, {648, ProductionObj.Shipped[0][1]},
+        {713, ProductionObj.ModelTotal[0]}, {724, ModelSaleObj.Sold[0][0]}, {826, ModelSaleObj.Stock[3][3]},
+        {856, ExpensesObj.ProductionCost[0][0]}, {922, ExpensesObj.ProductionTotal},
+        {924, ExpensesObj.AdvertisingCost[0]}, {933, ExpensesObj.Total}, {934, IncomeObj.ModelIncome[0][0]},
+        {1000, IncomeObj.RegionIncome[0]}, {1006, IncomeObj.Total}, {1007, PlayerProfitLoss.Profit},
+        {1008, PlayerProfitLoss.Loss}, {1009, Opponent1Obj.HomeRegion}, {1012, Opponent1Salesmans.Count},
+        {1014, Opponent1Salesmans.Wage}, {1015, Opponent1Scientists.Count}, {1021, Opponent1Bank.LoanLeft},
+        {1031, Opponent1FactorySalon.Region[0].HasFactory},
+        {1106, Opponent1FactorySalon.Region[3].ProductionLineShipTo[2][1]},
+        {1151, Opponent1FactorySalon.ShownRegion}, {1152, Opponent1Advertising.Block[0].Campaign[0].Amount},
+        {1212, Opponent1Research.Scientists[0]}, {1236, Opponent1Research.BodyTypesOffered},
+        {1249, Opponent1Research.BodyTypesOffered}, {1629, Opponent1Car10.RearPiece},
+        {1630, Opponent1ProductionObj.Shipped[0][0]}, {1696, Opponent1ModelSaleObj.Sold[0][0]},
+        {1980, Opponent1ProfitLoss.Loss}, {1981, Opponent2Obj.HomeRegion},
+        {2003, Opponent2FactorySalon.Region[0].HasFactory},
+        {2078, Opponent2FactorySalon.Region[3].ProductionLineShipTo[2][1]},
+        {2123, Opponent2FactorySalon.ShownRegion}, {2208, Opponent2Research.BodyTypesOffered},
+        {2221, Opponent2Research.BodyTypesOffered}, {2601, Opponent2Car10.RearPiece},
+        {2602, Opponent2ProductionObj.Shipped[0][0]}, {2668, Opponent2ModelSaleObj.Sold[0][0]},
+        {2951, Opponent2ProfitLoss.Profit},
+    };
+    for (const auto& spot : spots) EXPECT_EQ(FieldText(file, spot.field), Int(spot.value)) << "field " << spot.field;
+    for (std::size_t block : {267u, 1250u, 2222u})
+        for (std::size_t n = 0; n < 10; ++n) {
+            const i32 slot = static_cast<i32>(n) + 1;
+            const Car& model = block == 267 ? PlayerModel(slot) : OpponentModel(block == 1250 ? 1 : 2, slot);
+            EXPECT_EQ(Field(file, block + 38 * n), std::string(model.Name, 15)) << block << " " << n;
+        }
+
+    // Behind every number's NUL the field holds zeros.
+    for (std::size_t k = 0; k < kSlotFieldCount; ++k) {
+        const bool name = k == 9 || k == 1011 || k == 1983 || (k >= 267 && k < 647 && (k - 267) % 38 == 0) ||
+                          (k >= 1250 && k < 1630 && (k - 1250) % 38 == 0) ||
+                          (k >= 2222 && k < 2602 && (k - 2222) % 38 == 0);
+        if (name) continue;
+        const std::string field = Field(file, k);
+        const std::size_t end = field.find('\0');
+        ASSERT_NE(end, std::string::npos) << "field " << k;
+        EXPECT_EQ(field.find_first_not_of('\0', end), std::string::npos) << "field " << k;
+    }
+}
+
+TEST_F(SaveAndLoad, TheLaterCopyOfTheOfferedBodyTypesStands) {
+    FillValidGame(4);
+    ASSERT_TRUE(SaveLoad::Save(1));
+    std::string file = ReadWholeFile(SlotPath(1));
+    file.replace(242 * kFieldSize, kFieldSize, std::string("4\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
+    file.replace(255 * kFieldSize, kFieldSize, std::string("6\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
+    file.replace(1236 * kFieldSize, kFieldSize, std::string("44\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
+    file.replace(1249 * kFieldSize, kFieldSize, std::string("-3\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
+    WriteWholeFile(SlotPath(1), file);
+    ASSERT_TRUE(SaveLoad::Load(1));
+    EXPECT_EQ(PlayerResearch.BodyTypesOffered, 6);
+    EXPECT_EQ(Opponent1Research.BodyTypesOffered, -3);
+}
+
+TEST_F(SaveAndLoad, ALoadReadsThePartTablesAgain) {
+    std::memset(&CostsObj, 0x5a, sizeof CostsObj);
+    std::memset(&RateObj, 0x5a, sizeof RateObj);
+    LoadPartCosts();
+    LoadPartRates();
+    const Costs costs = CostsObj;
+    const Rates rates = RateObj;
+    std::memset(&CostsObj, 0x5a, sizeof CostsObj);
+    std::memset(&RateObj, 0x5a, sizeof RateObj);
+    if (Same(costs, CostsObj)) GTEST_SKIP() << "no part tables in this build's Data folder";
+
+    FillValidGame(5);
+    std::memset(&CostsObj, 0x5a, sizeof CostsObj);
+    std::memset(&RateObj, 0x5a, sizeof RateObj);
+    ASSERT_TRUE(SaveLoad::Save(4));
+    ASSERT_TRUE(SaveLoad::Load(4));
+    EXPECT_TRUE(Same(CostsObj, costs));
+    EXPECT_TRUE(Same(RateObj, rates));
+}
+
+TEST_F(SaveAndLoad, MissingShortAndOddSlotsLeaveTheGameAsItWas) {
+    FillValidGame(6);
+    ASSERT_TRUE(SaveLoad::Save(1));
+    const std::string file = ReadWholeFile(SlotPath(1));
+    FillValidGame(7);
+    MainObj.Focus = FOCUS_SLOT_2;
+    const std::string running = Snapshot();
+
+    EXPECT_FALSE(SaveLoad::Load(2));  // no file
+    WriteWholeFile(SlotPath(2), "");
+    EXPECT_FALSE(SaveLoad::Load(2));
+    WriteWholeFile(SlotPath(2), file.substr(0, kSlotFileSize - 1));
+    EXPECT_FALSE(SaveLoad::Load(2));
+    std::filesystem::remove(SlotPath(2));
+    std::filesystem::create_directory(SlotPath(2));  // a folder of that name
+    EXPECT_FALSE(SaveLoad::Load(2));
+    std::filesystem::remove(SlotPath(2));
+    for (i32 slot : {0, 5, -1, INT_MIN}) {
+        EXPECT_FALSE(SaveLoad::Load(slot));
+        EXPECT_FALSE(SaveLoad::Save(slot));
+    }
+    EXPECT_TRUE(Snapshot() == running);
+    // Only the first save's slot file and stamp texts are there.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("Data/Saves"),
+                            std::filesystem::directory_iterator()), 2);
+
+    // Bytes behind a complete game are never read.
+    WriteWholeFile(SlotPath(3), file + std::string(5000, '7'));
+    FillValidGame(8);
+    ASSERT_TRUE(SaveLoad::Load(1));
+    const std::string loaded = Snapshot();
+    FillValidGame(8);
+    ASSERT_TRUE(SaveLoad::Load(3));
+    EXPECT_TRUE(Snapshot() == loaded);
+}
+
+TEST_F(SaveAndLoad, AFailedSaveKeepsThePreviousSaveAndSaysSo) {
+    FillValidGame(9);
+    ASSERT_TRUE(SaveLoad::Save(1));
+    const std::string previous = ReadWholeFile(SlotPath(1));
+    FillValidGame(10);
+
+    // The new file cannot even be created.
+    std::filesystem::create_directory(SlotPath(1) + ".tmp");
+    MainObj.Focus = FOCUS_SLOT_1;
+    EXPECT_FALSE(SaveLoad::Save(1));
+    EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_1);  // still chosen, to try again
+    EXPECT_EQ(ReadWholeFile(SlotPath(1)), previous);
+    std::filesystem::remove(SlotPath(1) + ".tmp");
+
+    // The disk fills up halfway through the new file.
+    rlimit original{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    rlimit small = original;
+    small.rlim_cur = 20000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = SaveLoad::Save(1);
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadWholeFile(SlotPath(1)), previous);
+    EXPECT_FALSE(FileExists(SlotPath(1) + ".tmp"));
+
+    // With room again the save goes through.
+    EXPECT_TRUE(SaveLoad::Save(1));
+    EXPECT_NE(ReadWholeFile(SlotPath(1)), previous);
+    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
+}
+
+TEST_F(SaveAndLoad, AMissingSavesFolderIsCreated) {
+    std::filesystem::remove_all("Data/Saves");
+    FillValidGame(11);
+    ASSERT_TRUE(SaveLoad::Save(4));
+    EXPECT_EQ(ReadWholeFile(SlotPath(4)).size(), kSlotFileSize);
+    SaveLoad::Check();
+    EXPECT_EQ(MainObj.SlotEmpty[3], 0);
+    EXPECT_TRUE(SlotDirectoryEntry(4).Month == SlotMainObj.Month && SlotDirectoryEntry(4).Minute == SlotMainObj.Minute);
+    EXPECT_EQ(MainObj.SlotEmpty[0], 1);
+}

@@ -1,0 +1,205 @@
+#pragma once
+// Shared by the saved-game tests: a private working folder per test, whole
+// files as strings, and game states to save.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/records.h"
+#include "presentation/interface_state.h"
+#include "saves/save_load.h"
+#include "saves/slot_layout.h"
+
+namespace saves_test {
+
+// Every record of the game, for filling and for comparing whole states.
+inline std::vector<std::pair<void*, std::size_t>> EveryRecord() {
+    std::vector<std::pair<void*, std::size_t>> records;
+    auto add = [&](auto& record) { records.emplace_back(&record, sizeof record); };
+    for (Company* r : {&PlayerObj, &Opponent1Obj, &Opponent2Obj}) add(*r);
+    for (Staff* r : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians, &Opponent1Salesmans,
+                     &Opponent1Scientists, &Opponent1Technicians, &Opponent2Salesmans,
+                     &Opponent2Scientists, &Opponent2Technicians})
+        add(*r);
+    for (Bank* r : {&PlayerBank, &Opponent1Bank, &Opponent2Bank}) add(*r);
+    for (Research* r : {&PlayerResearch, &Opponent1Research, &Opponent2Research}) add(*r);
+    for (Advertising* r : {&PlayerAdvertising, &Opponent1Advertising, &Opponent2Advertising}) add(*r);
+    for (FactorySalon* r : {&PlayerFactorySalon, &Opponent1FactorySalon, &Opponent2FactorySalon}) add(*r);
+    for (ProfitLoss* r : {&PlayerProfitLoss, &Opponent1ProfitLoss, &Opponent2ProfitLoss}) add(*r);
+    add(PlayerCar);
+    for (i32 slot = 1; slot <= kModelSlots; ++slot) {
+        add(PlayerModel(slot));
+        add(OpponentModel(1, slot));
+        add(OpponentModel(2, slot));
+    }
+    add(CostsObj);
+    add(RateObj);
+    for (Production* r : {&ProductionObj, &Opponent1ProductionObj, &Opponent2ProductionObj}) add(*r);
+    for (ModelSale* r : {&ModelSaleObj, &Opponent1ModelSaleObj, &Opponent2ModelSaleObj}) add(*r);
+    for (Expenses* r : {&ExpensesObj, &Opponent1ExpensesObj, &Opponent2ExpensesObj}) add(*r);
+    for (Income* r : {&IncomeObj, &Opponent1IncomeObj, &Opponent2IncomeObj}) add(*r);
+    add(MainObj);
+    for (i32 slot = 1; slot <= 4; ++slot) add(SlotDirectoryEntry(slot));
+    add(SlotMainObj);
+    return records;
+}
+
+// Every byte of every record, padding included.
+inline std::string Snapshot() {
+    std::string bytes;
+    for (auto [record, size] : EveryRecord()) bytes.append(static_cast<const char*>(record), size);
+    return bytes;
+}
+
+// Random bytes into every game record: names with NUL and any other byte,
+// numbers of every size and sign, element 0 of every array. The interface
+// state and the stamps are left alone.
+inline void FillEveryRecord(unsigned seed) {
+    std::mt19937 bytes(seed);
+    for (auto [record, size] : EveryRecord()) {
+        if (record == &MainObj) break;  // the interface state and stamps come last
+        auto* out = static_cast<unsigned char*>(record);
+        for (std::size_t i = 0; i < size; ++i) out[i] = static_cast<unsigned char>(bytes());
+    }
+    // Money within ten significant digits, so it comes back exactly.
+    PlayerObj.Cash = -1234567.5 - seed;
+    Opponent1Obj.Cash = 100000.0 + seed;
+    Opponent2Obj.Cash = 98765432.25 + seed;
+}
+
+// The player's values that the game keeps within ranges, set to valid,
+// varied values: a file of this state must load back unchanged.
+inline void MakePlayerValuesValid() {
+    PlayerObj.Month = 7;
+    PlayerObj.HomeRegion = REGION_EUROPE;
+    const i32 counts[3][2] = {{9999, 17}, {345, 0}, {12, 12}};
+    Staff* kinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
+    for (int k = 0; k < 3; ++k) {
+        kinds[k]->Count = counts[k][0];
+        kinds[k]->Unassigned = counts[k][1];
+    }
+    FactorySalon& f = PlayerFactorySalon;
+    f.ShownRegion = REGION_ASIA;
+    for (i32 r = 0; r < kRegionCount; ++r) {
+        FactorySalonRegion& region = f.Region[r];
+        region.HasFactory = r % 2;
+        region.Salons = r + 4;
+        region.Technicians = 220 - r;
+        region.Salesmen = 9999 - r;
+        region.ProductionLinesUsed = 0;
+        for (i32 line = 0; line < kProductionLines; ++line) {
+            region.ProductionLineModel[line] = (line + r) % 3 == 0 ? 0 : (line + 2 * r) % 10 + 1;
+            if (region.ProductionLineModel[line] != 0) ++region.ProductionLinesUsed;
+            region.ProductionLineShipTo[line][0] = (line + r) % 7;
+            region.ProductionLineShipTo[line][1] = 6 - (line + r) % 7;
+        }
+    }
+    Research& lab = PlayerResearch;
+    lab.LabCapacity = 600;
+    const i32 scientists[6] = {0, 100, 50, 1, 200, 249};
+    const i32 levels[6] = {10, 0, 4, 6, 1, 9};
+    for (i32 c = 0; c < kPartCategories; ++c) {
+        lab.Scientists[c] = scientists[c];
+        lab.ResearchLevel[c] = levels[c];
+    }
+    for (i32 e = 1; e < kModelArray; ++e) lab.OwnedBodyTypes[e] = e <= 6 ? 10 - e : 0;
+    lab.BodyTypesOffered = 8;
+    lab.BodyTypesOwned = 6;
+    lab.BrowsedBodyType = 8;
+    lab.BrakesVariantChoice = 3;
+    lab.SuspensionVariantChoice = 0;
+    lab.EngineVariantChoice = 5;
+    for (i32 slot = 1; slot <= kModelSlots; ++slot) {
+        Car& m = PlayerModel(slot);
+        m.Brakes = slot;
+        m.Suspension = 10 - slot;
+        m.Engine = (slot * 3) % 11;
+        m.BrakesVariant = slot % 4;
+        m.SuspensionVariant = (slot + 1) % 4;
+        m.EngineVariant = slot % 6;
+        for (i32 i = 0; i < kModelArray; ++i) {
+            m.LuxuryItems[i] = (i + slot) % 11;
+            m.SafetyItems[i] = (2 * i + slot) % 11;
+        }
+        m.Era = slot % 7;
+        m.UnitCost = 1000 * slot;
+        m.BodyType = slot - 1;
+        m.BodyIndex = 10 - slot;
+        m.FrontPiece = slot % 4;
+        m.MiddlePiece = (slot + 1) % 4;
+        m.RearPiece = (slot + 2) % 4;
+    }
+}
+
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteWholeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(),
+                                                                   static_cast<std::streamsize>(bytes.size()));
+}
+
+inline bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+// Field `index` of a slot file image, all 15 bytes.
+inline std::string Field(const std::string& file, std::size_t index) {
+    return file.substr(index * kFieldSize, kFieldSize);
+}
+
+// The text of an int or money field, up to its NUL.
+inline std::string FieldText(const std::string& file, std::size_t index) {
+    const std::string field = Field(file, index);
+    return field.substr(0, field.find('\0'));
+}
+
+inline std::string SlotPath(int slot) { return "Data/Saves/slot" + std::to_string(slot) + ".sav"; }
+
+// Runs each test in a fresh folder of its own holding an empty Data/Saves,
+// with every record back at its program-start state.
+class SavedGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        original_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmara-saves-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        // The part tables come with the game; a load reads them again.
+        std::filesystem::create_directories(folder_ / "Data" / "Saves");
+        for (const char* table : {"paco.dat", "para.dat"}) {
+            const auto source = original_ / "Data" / table;
+            if (std::filesystem::exists(source))
+                std::filesystem::copy_file(source, folder_ / "Data" / table);
+        }
+        std::filesystem::current_path(folder_);
+        ResetAllRecords();
+        ResetInterfaceState();
+        for (i32 slot = 1; slot <= 4; ++slot) SlotDirectoryEntry(slot) = SlotStamp{};
+        SlotMainObj = SlotStamp{};
+    }
+
+    void TearDown() override {
+        std::filesystem::current_path(original_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+private:
+    std::filesystem::path original_;
+    std::filesystem::path folder_;
+};
+
+}  // namespace saves_test
