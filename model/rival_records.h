@@ -1,0 +1,25 @@
+#pragma once
+// The records of one rival company and the three constants by which the two
+// rivals differ; both follow the same rules.
+
+#include "model/records.h"
+
+struct RivalRecords {
+    Company& company;
+    Staff& scientists;
+    Staff& technicians;
+    Staff& salesmen;
+    Bank& bank;
+    Research& research;
+    Expenses& expenses;
+    Income& income;
+    ProfitLoss& result;
+    i32 startScientists;  // scientists at a new game
+    i32 transportBase;    // fixed part of the monthly transport cost
+    i32 incomeMargin;     // added to the unit cost for the income per technician
+};
+
+inline constexpr int kRivalCount = 2;
+
+// Rival 1, then rival 2: the order of every rival update.
+extern const RivalRecords kRivals[kRivalCount];

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "model/fresh_records.h"
+#include "model/game_folder.h"
+#include "model/headless_player.h"
+#include "model/player.h"
+
+namespace {
+
+using NewGame = FreshRecords;
+
+TEST_F(NewGame, StartValuesOfJanuary1908) {
+    GameFolder folder;
+    std::memcpy(PlayerObj.Name, "acme", 4);
+    PlayerObj.HomeRegion = REGION_EUROPE;
+    MainObj.ShownCaption = CAPTION_NONE;
+    Player::SetStartValues();
+    EXPECT_EQ(PlayerObj.Cash, 100000.0);
+    EXPECT_EQ(PlayerObj.Year, 1908);
+    EXPECT_EQ(PlayerBank.LoanLeft, 116000);
+    EXPECT_EQ(PlayerBank.Installment, 2416);
+    EXPECT_EQ(PlayerBank.MonthsLeft, 48);
+    EXPECT_EQ(PlayerSalesmans.Wage, 90);
+    EXPECT_EQ(PlayerScientists.Wage, 100);
+    EXPECT_EQ(PlayerTechnicians.Wage, 80);
+    EXPECT_EQ(PlayerTechnicians.RaiseYear, 1908);
+    EXPECT_EQ(PlayerResearch.LabCapacity, 100);
+    EXPECT_EQ(PlayerResearch.BodyTypesOwned, 2);
+    EXPECT_EQ(PlayerResearch.OwnedBodyTypes[2], BODY_TRUCK);
+    const i32 levels[] = {1, 1, 1, 1, 0, 0};
+    for (int c = 0; c < kPartCategories; ++c) EXPECT_EQ(PlayerResearch.ResearchLevel[c], levels[c]);
+    for (i32 r = 1; r <= 6; ++r) {
+        EXPECT_EQ(PlayerFactorySalon.Region[r - 1].HasFactory, r == REGION_EUROPE ? 1 : 0);
+        EXPECT_EQ(PlayerFactorySalon.Region[r - 1].Salons, r == REGION_EUROPE ? 1 : 0);
+    }
+    EXPECT_EQ(PlayerFactorySalon.FactoryPrice, 500000);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(MainObj.ShownCaption, 0);
+    EXPECT_EQ(MainObj.GameInProgress, 1);
+    EXPECT_EQ(std::string(PlayerObj.Name, 4), "acme");
+    EXPECT_EQ(PlayerObj.HomeRegion, REGION_EUROPE);
+    EXPECT_NE(CostsObj.Engine[1], 0);  // the tables are read
+    EXPECT_NE(RateObj.Engine[1], 0);
+}
+
+TEST_F(NewGame, NothingOfAnEarlierGameLeaksIntoTheNext) {
+    GameFolder folder;
+    headless::StartGame(REGION_ASIA);
+    for (int month = 0; month < 60; ++month) headless::PlayMonth();
+    PlayerResearch.OwnedBodyTypes[3] = BODY_SPORT;
+    PlayerResearch.BodyTypesOwned = 3;
+    PlayerBank.Deposit = 5000;
+    PlayerBank.LoanAmount = 700;
+    PlayerFactorySalon.TechniciansToAssign = 50;
+    PlayerFactorySalon.SalesmenToAssign = 5;
+    PlayerAdvertising.Block[2].Campaign[1] = AdCampaign{300, 12};
+    PlayerCar.BodyIndex = 3;
+    ASSERT_NE(PlayerCar1.Engine + PlayerCar2.Engine, 0);
+    ASSERT_NE(PlayerFactorySalon.Region[REGION_ASIA - 1].ProductionLineModel[0], 0);
+
+    Player::SetStartValues();
+    for (i32 slot = 1; slot <= kModelSlots; ++slot) {
+        EXPECT_EQ(PlayerModel(slot).Engine, 0);
+        EXPECT_EQ(PlayerModel(slot).Price, 0);
+        EXPECT_EQ(std::string(PlayerModel(slot).Name, 14), std::string(14, ' '));
+        EXPECT_EQ(PlayerCar.SlotUsed[slot], 0);
+    }
+    for (i32 entry = 3; entry <= 10; ++entry) EXPECT_EQ(PlayerResearch.OwnedBodyTypes[entry], 0);
+    for (const FactorySalonRegion& place : PlayerFactorySalon.Region) {
+        EXPECT_EQ(place.ProductionLinesUsed, 0);
+        EXPECT_EQ(place.ProductionLineModel[0], 0);
+        EXPECT_EQ(place.ProductionLineShipTo[0][0], 0);
+        EXPECT_EQ(place.Technicians, 0);
+    }
+    EXPECT_EQ(PlayerFactorySalon.TechniciansToAssign, 0);
+    EXPECT_EQ(PlayerFactorySalon.SalesmenToAssign, 0);
+    EXPECT_EQ(PlayerBank.Deposit, 0);
+    EXPECT_EQ(PlayerBank.LoanAmount, 700);  // a typed amount stays
+    EXPECT_EQ(PlayerAdvertising.Block[2].Campaign[1].Amount, 0);
+    EXPECT_EQ(PlayerCar.BodyIndex, 0);
+    EXPECT_EQ(PlayerSalesmans.Count, 0);
+    EXPECT_EQ(ModelSaleObj.Stock[REGION_ASIA - 1][1], 0);
+    EXPECT_EQ(ExpensesObj.Total, 0);
+    EXPECT_EQ(PlayerProfitLoss.Profit, 0);
+    EXPECT_EQ(PlayerObj.HomeRegion, REGION_ASIA);
+}
+
+TEST_F(NewGame, ChangedDataFilesTakeEffectAtTheNextNewGame) {
+    GameFolder folder;
+    Player::SetStartValues();
+    std::string costs = folder.ReadData("paco.dat");
+    costs.replace(0, 5, "  777");
+    folder.WriteData("paco.dat", costs);
+    Player::SetStartValues();
+    EXPECT_EQ(CostsObj.Engine[1], 777);
+}
+
+}  // namespace

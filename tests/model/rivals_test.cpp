@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/fresh_records.h"
+#include "model/game_folder.h"
+#include "model/opponent.h"
+
+namespace {
+
+using Rivals = FreshRecords;
+
+std::string Name(const Company& company) { return std::string(company.Name, 15); }
+
+std::string Counter(const GameFolder& folder) { return folder.ReadData("oppn.dat").substr(0, 15); }
+
+// The names file with its ten names and counter record `first`.
+void WriteNames(const GameFolder& folder, const std::string& first) {
+    std::string bytes = first;
+    bytes.resize(15, ' ');
+    for (int i = 1; i <= 10; ++i) {
+        std::string name = "name " + std::to_string(i);
+        name.resize(15, ' ');
+        bytes += name;
+    }
+    folder.WriteData("oppn.dat", bytes);
+}
+
+TEST_F(Rivals, NamesRotateThroughTheFileAndWrapAfterTen) {
+    GameFolder folder;
+    WriteNames(folder, std::string("10\0", 3));
+    Opponent::SetStartValues();
+    EXPECT_EQ(Name(Opponent1Obj), "name 10        ");
+    EXPECT_EQ(Name(Opponent2Obj), "name 1         ");
+    EXPECT_EQ(Counter(folder), std::string("2\0             ", 15));
+    WriteNames(folder, "9");
+    Opponent::SetStartValues();
+    EXPECT_EQ(Name(Opponent1Obj), "name 9         ");
+    EXPECT_EQ(Name(Opponent2Obj), "name 10        ");
+    EXPECT_EQ(Counter(folder), std::string("1\0             ", 15));
+    EXPECT_EQ(folder.ReadData("oppn.dat").size(), 165u);  // only record 0 is rewritten
+}
+
+TEST_F(Rivals, BadCounterOrMissingFileKeepsTheNames) {
+    GameFolder folder;
+    Opponent::SetStartValues();  // the shipped file hands out names 1 and 2
+    const std::string first = Name(Opponent1Obj);
+    EXPECT_NE(first[0], ' ');
+    for (const char* counter : {"0", "11", "x", "99999999999"}) {
+        WriteNames(folder, counter);
+        Opponent::GetName(Opponent1Obj.Name);
+        EXPECT_EQ(Name(Opponent1Obj), first) << counter;
+        EXPECT_EQ(Counter(folder)[0], '1') << counter;  // 0 + 1, or past 10
+    }
+    WriteNames(folder, "5");
+    folder.WriteData("oppn.dat", folder.ReadData("oppn.dat").substr(0, 15 * 5 + 7));
+    Opponent::GetName(Opponent1Obj.Name);  // record 5 is cut off
+    EXPECT_EQ(Name(Opponent1Obj), first);
+
+    folder.RemoveData("oppn.dat");
+    testing::internal::CaptureStderr();
+    Opponent::GetName(Opponent1Obj.Name);
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_NE(report.find("Data/oppn.dat"), std::string::npos);
+    EXPECT_EQ(Name(Opponent1Obj), first);
+    EXPECT_EQ(folder.ReadData("oppn.dat"), std::string("1\0             ", 15));
+}
+
+TEST_F(Rivals, StartDrawsHomeRegionsAndClearsAnEarlierGame) {
+    GameFolder folder;
+    Opponent1ProfitLoss.Profit = 777;
+    Opponent2Research.ResearchProgress[PART_ENGINE] = 5000;
+    Opponent1Bank.LoanLeft = 40000;
+    Opponent::SetStartValues();
+    platform::ResetRandom();
+    EXPECT_EQ(Opponent1Obj.HomeRegion, platform::Rand() % 5 + 1);
+    EXPECT_EQ(Opponent2Obj.HomeRegion, platform::Rand() % 5 + 1);
+    EXPECT_EQ(Opponent1Obj.Cash, 100000.0);
+    EXPECT_EQ(Opponent1Scientists.Count, 222);
+    EXPECT_EQ(Opponent2Scientists.Count, 250);
+    EXPECT_EQ(Opponent2Scientists.Wage, 10);
+    const i32 levels[] = {1, 1, 1, 1, 0, 0};
+    for (int c = 0; c < kPartCategories; ++c) EXPECT_EQ(Opponent2Research.ResearchLevel[c], levels[c]);
+    EXPECT_EQ(Opponent1ProfitLoss.Profit, 0);
+    EXPECT_EQ(Opponent2Research.ResearchProgress[PART_ENGINE], 0);
+    EXPECT_EQ(Opponent1Bank.LoanLeft, 0);
+}
+
+// Rival 1's figures of one month, drawn in the documented order.
+TEST_F(Rivals, MonthlyUpdateDrawsInOrder) {
+    PlayerObj.Year = 1920;
+    PlayerTechnicians.Count = 7;
+    PlayerSalesmans.Count = 0;
+    PlayerCar4.UnitCost = 1200;
+    Opponent1Scientists = Staff{100, 0, 10, 0, 0, 0, 0, {}};
+    Opponent::NextMonth();
+    platform::ResetRandom();
+    const i32 scientists = 100 + platform::Rand() % 30 + 10;
+    const i32 technicians = platform::Rand() % 7 + 10;
+    const i32 production = technicians * (platform::Rand() % 50 + 1200 + 10);
+    const i32 transport = (platform::Rand() % 24) * technicians + 10;
+    const i32 wages = scientists * 10 + technicians * 80 + 10 * 100;
+    EXPECT_EQ(Opponent1Scientists.Count, scientists);
+    EXPECT_EQ(Opponent1Technicians.Count, technicians);
+    EXPECT_EQ(Opponent1Salesmans.Count, 10);
+    EXPECT_EQ(Opponent1ExpensesObj.ProductionTotal, production);
+    EXPECT_EQ(Opponent1ExpensesObj.TransportCost, transport);
+    EXPECT_EQ(Opponent1ExpensesObj.Total, production + transport + wages);
+    EXPECT_EQ(Opponent1IncomeObj.Total, (1200 + 500) * technicians);
+    EXPECT_EQ(Opponent1ProfitLoss.Profit, (1200 + 500) * technicians - (production + transport + wages));
+    EXPECT_EQ(Opponent1ProfitLoss.Loss, -Opponent1ProfitLoss.Profit);
+    EXPECT_EQ(Opponent1Bank.MonthsLeft, -1);  // runs on below 0 without a loan
+}
+
+TEST_F(Rivals, CheapModelsGiveFixedCostsPerTechnician) {
+    PlayerObj.Year = 1908;
+    PlayerTechnicians.Count = 1;  // rand() % 1 + 10: exactly 10 technicians
+    PlayerCar1.UnitCost = 999;
+    Opponent::NextMonth();
+    EXPECT_EQ(Opponent1Technicians.Count, 10);
+    EXPECT_EQ(Opponent1ExpensesObj.ProductionTotal, 10 * 1000);
+    EXPECT_EQ(Opponent1IncomeObj.Total, 10 * 1500);
+    EXPECT_EQ(Opponent2IncomeObj.Total, 10 * 1600);
+    PlayerTechnicians.Count = 0;
+    Opponent::NextMonth();
+    EXPECT_EQ(Opponent2Technicians.Count, 20);
+}
+
+TEST_F(Rivals, ResearchRisesAtFixedPaceAndBodyStopsAtNine) {
+    PlayerObj.Year = 1908;
+    for (int step = 1; step <= 83; ++step) Opponent::NextMonth();
+    EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BRAKES], 0);
+    Opponent::NextMonth();
+    EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BRAKES], 1);
+    EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], 0);
+    for (int step = 85; step <= 167; ++step) Opponent::NextMonth();
+    EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], 1);
+    EXPECT_EQ(Opponent2Research.ResearchLevel[PART_SAFETY], 1);
+    for (int step = 168; step <= 167 * 12; ++step) Opponent::NextMonth();
+    EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], 9);
+    EXPECT_GT(Opponent1Research.ResearchLevel[PART_BRAKES], 10);
+}
+
+}  // namespace
