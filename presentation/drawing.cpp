@@ -38,9 +38,9 @@ struct NumberBuffer {
 };
 
 void DrawNumberText(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 cells, char font,
-                    const NumberBuffer& number, Align align) {
+                    const NumberBuffer& number, TextAlign align) {
     const TextSpan text(number.text, static_cast<i32>(kBufferRoom));
-    if (align == Align::Left) {
+    if (align == ALIGN_LEFT) {
         Paint::DrawTextA(canvas, x, y, AXIS_X, step, cells, DIR_FORWARD, font, text, 0);
     } else {
         Paint::DrawTextA(canvas, x, y, AXIS_X, step, cells, DIR_BACKWARD, font, text, number.length - 1);
@@ -50,7 +50,7 @@ void DrawNumberText(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 cells,
 }  // namespace
 
 void Paint::DrawInteger(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 cells, char font, i32 value,
-                        Align align) {
+                        TextAlign align) {
     NumberBuffer number;
     std::memset(number.text, ' ', sizeof number.text);
     number.length = static_cast<i32>(platform::FormatInteger(value, number.text, sizeof number.text));
@@ -58,10 +58,34 @@ void Paint::DrawInteger(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 ce
 }
 
 void Paint::DrawMoney(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 cells, char font, double value,
-                      Align align) {
+                      TextAlign align) {
     NumberBuffer number;
     std::memset(number.text, ' ', sizeof number.text);
     const std::size_t length = platform::FormatMoney(value, number.text, sizeof number.text);
     number.length = static_cast<i32>(length < sizeof number.text ? length : sizeof number.text);
     DrawNumberText(canvas, x, y, step, cells, font, number, align);
+}
+
+void Paint::DrawInteger(platform::Canvas& canvas, const TextAnchor& at, i32 value) {
+    DrawInteger(canvas, at.X, at.Y, at.Step, at.Cells, at.Font, value, at.Align);
+}
+
+void Paint::DrawMoney(platform::Canvas& canvas, const TextAnchor& at, double value) {
+    DrawMoney(canvas, at.X, at.Y, at.Step, at.Cells, at.Font, value, at.Align);
+}
+
+void Paint::DrawText(platform::Canvas& canvas, const TextAnchor& at, TextSpan text) {
+    DrawTextA(canvas, at.X, at.Y, at.Axis, at.Step, at.Cells, DIR_FORWARD, at.Font, text);
+}
+
+void Paint::DrawWord(platform::Canvas& canvas, const TextAnchor& at, const PlacedWord& word) {
+    if (word.Text == nullptr) return;
+    const auto letters = static_cast<i32>(std::strlen(word.Text));
+    const i32 cells = at.Cells > 0 ? at.Cells : letters;
+    DrawTextA(canvas, at.X != 0 ? at.X : word.X, at.Y, at.Axis, at.Step, cells, DIR_FORWARD, at.Font,
+              TextSpan(word.Text, letters));
+}
+
+void Paint::DrawWord(platform::Canvas& canvas, const TextAnchor& at, const char* word) {
+    DrawWord(canvas, at, PlacedWord{word, at.X});
 }

@@ -14,8 +14,7 @@
 #include "platform/window.h"
 #include "presentation/glyph_text.h"
 #include "presentation/picture_catalogue.h"
-
-enum class Align { Left, Right };
+#include "presentation/text_layout.h"
 
 struct Paint {
     // ---- Paint cycle (window procedure -> Draw -> WhatToDraw -> painters)
@@ -52,16 +51,27 @@ struct Paint {
     static void DrawTextA(platform::Canvas& canvas, i32 x, i32 y, char axis, i32 step, i32 count, char dir,
                           char font, TextSpan text, i32 first = 0);
 
-    // Numbers as text along x. Left: the first character at x, `cells`
-    // cells forward. Right: the last character at x, `cells` cells backward,
-    // the cells before the text blank. '-', '.' and '+' have no glyph and
-    // leave blank cells.
+    // Numbers as text along x. ALIGN_LEFT: the first character at x,
+    // `cells` cells forward. ALIGN_RIGHT: the last character at x, `cells`
+    // cells backward, the cells before the text blank. '-', '.' and '+' have
+    // no glyph and leave blank cells.
     static void DrawInteger(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 cells, char font, i32 value,
-                            Align align);
+                            TextAlign align);
     // Money with 10 significant digits ("100000." for a whole amount, the
     // exponent form from 10^10 up).
     static void DrawMoney(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 cells, char font, double value,
-                          Align align);
+                          TextAlign align);
+
+    // The same at a text anchor of the layout (text_layout.h).
+    static void DrawInteger(platform::Canvas& canvas, const TextAnchor& at, i32 value);
+    static void DrawMoney(platform::Canvas& canvas, const TextAnchor& at, double value);
+    // A text of its own bytes (a name), left-aligned in the anchor's cells.
+    static void DrawText(platform::Canvas& canvas, const TextAnchor& at, TextSpan text);
+    // A fixed word at the anchor, left-aligned; an anchor of X 0 takes the
+    // word's own x, an anchor of 0 cells as many cells as the word has
+    // letters. An empty or null word draws nothing.
+    static void DrawWord(platform::Canvas& canvas, const TextAnchor& at, const PlacedWord& word);
+    static void DrawWord(platform::Canvas& canvas, const TextAnchor& at, const char* word);
 
     // ---- Painters, called by WhatToDraw in a fixed order per screen
 

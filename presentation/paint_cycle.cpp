@@ -2,89 +2,28 @@
 // texts and painters each screen draws, and in what order.
 
 #include "presentation/interface_state.h"
+#include "presentation/layout.h"
 #include "presentation/paint.h"
 
 namespace {
 
 using platform::Canvas;
 
-struct PicturePlace {
-    i32 picture;
-    i32 x;
-    i32 y;
-};
-
-// The four buttons of the main menu and of the in-game menu.
-constexpr PicturePlace kMainMenuButtons[] = {
-    {p_MENU_button_new, 302, 199},
-    {p_MENU_button_save_off, 302, 261},
-    {p_MENU_button_load, 302, 323},
-    {p_MENU_button_quit, 302, 384},
-};
-constexpr PicturePlace kGameMenuButtons[] = {
-    {p_MENU_button_continue, 302, 199},
-    {p_MENU_button_save_on, 302, 261},
-    {p_MENU_button_load, 302, 323},
-    {p_MENU_button_mainmenu, 302, 384},
-};
-
-// Footer and other texts of the dispatcher itself.
-struct TextPlace {
-    i32 x;
-    i32 y;
-    i32 step;
-    i32 cells;
-    char font;
-};
-constexpr TextPlace kYear{210, 549, 7, 4, FONT_LCHAR};
-constexpr TextPlace kMoney{642, 549, 7, 12, FONT_LCHAR};   // right-aligned: the last character at x
-constexpr TextPlace kCompanyName{318, 258, 11, 14, FONT_DCHAR};
-constexpr TextPlace kModelName{22, 172, 11, 15, FONT_ECHAR};
-constexpr PicturePlace kMoneyClean{p_GAME_money_clean, 552, 542};
-
-// The home-region word of the new-game screen, by RegionId.
-struct RegionWord {
-    TextSpan word;
-    i32 cells;
-    i32 x;
-};
-constexpr i32 kRegionWordY = 343;
-constexpr RegionWord kRegionWords[kRegionCount] = {
-    {"australia", WordCells("australia"), 344}, {"s.america", WordCells("s.america"), 344},
-    {"n.america", WordCells("n.america"), 344}, {"europe", WordCells("europe"), 361},
-    {"asia", WordCells("asia"), 370},           {"africa", WordCells("africa"), 360},
-};
-
-void Place(Canvas& canvas, const PicturePlace& place) { Paint::Drawing(canvas, place.picture, place.x, place.y); }
-
-template <std::size_t N>
-void PlaceAll(Canvas& canvas, const PicturePlace (&places)[N]) {
-    for (const PicturePlace& place : places) Place(canvas, place);
+void DrawMenuButtons(Canvas& canvas, i32 screen) {
+    for (i32 slot = 0; slot < 4; ++slot) {
+        const Placement button = MenuButton(screen, slot);
+        Paint::Drawing(canvas, button.Picture, button.X, button.Y);
+    }
 }
 
-void DrawText(Canvas& canvas, const TextPlace& place, TextSpan text) {
-    Paint::DrawTextA(canvas, place.x, place.y, AXIS_X, place.step, place.cells, DIR_FORWARD, place.font, text);
-}
+void DrawYear(Canvas& canvas) { Paint::DrawInteger(canvas, TextAt(TEXT_YEAR), PlayerObj.Year); }
 
-void DrawYear(Canvas& canvas) {
-    Paint::DrawInteger(canvas, kYear.x, kYear.y, kYear.step, kYear.cells, kYear.font, PlayerObj.Year, Align::Left);
-}
+void DrawCash(Canvas& canvas) { Paint::DrawMoney(canvas, TextAt(TEXT_MONEY), PlayerObj.Cash); }
 
-void DrawCash(Canvas& canvas) {
-    Paint::DrawMoney(canvas, kMoney.x, kMoney.y, kMoney.step, kMoney.cells, kMoney.font, PlayerObj.Cash,
-                     Align::Right);
-}
-
+// Screens that draw the money at every paint cover the old one first.
 void DrawCleanCash(Canvas& canvas) {
-    Place(canvas, kMoneyClean);
+    Paint::Drawing(canvas, p_GAME_money_clean, kMoneyCleanAt.X, kMoneyCleanAt.Y);
     DrawCash(canvas);
-}
-
-void DrawRegionWord(Canvas& canvas) {
-    const i32 region = PlayerObj.HomeRegion;
-    if (region < REGION_AUSTRALIA || region > REGION_AFRICA) return;
-    const RegionWord& word = kRegionWords[region - 1];
-    Paint::DrawTextA(canvas, word.x, kRegionWordY, AXIS_X, 11, word.cells, DIR_FORWARD, FONT_DCHAR, word.word);
 }
 
 // The guard of the game screens: true (and the screen marked as drawn)
@@ -136,13 +75,13 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             break;
         case SCREEN_MENU:
             Drawing(canvas, p_MENU, 0, 0);
-            PlaceAll(canvas, kMainMenuButtons);
+            DrawMenuButtons(canvas, screen);
             break;
         case SCREEN_MENU_NEW:
             Drawing(canvas, p_MENU_NEW, 0, 0);
             DrawChosenSlot(canvas);
-            DrawText(canvas, kCompanyName, PlayerObj.Name);
-            DrawRegionWord(canvas);
+            DrawText(canvas, TextAt(TEXT_COMPANY_NAME), PlayerObj.Name);
+            DrawWord(canvas, TextAt(TEXT_HOME_REGION), HomeRegionWord(PlayerObj.HomeRegion));
             break;
         case SCREEN_MENU_SAVE:
         case SCREEN_MENU_LOAD:
@@ -152,7 +91,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             break;
         case SCREEN_MENU_GAME:
             Drawing(canvas, p_MENU, 0, 0);
-            PlaceAll(canvas, kGameMenuButtons);
+            DrawMenuButtons(canvas, screen);
             break;
         case SCREEN_GAME_MAIN:
             if (BackgroundWanted(screen)) {
@@ -201,7 +140,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawPopUp(canvas);
             DrawChosenSlot(canvas);
             DrawParts(canvas);
-            DrawText(canvas, kModelName, PlayerCar.Name);
+            DrawText(canvas, TextAt(TEXT_MODEL_NAME), PlayerCar.Name);
             DrawSlotTexts(canvas);
             DrawCash(canvas);
             break;

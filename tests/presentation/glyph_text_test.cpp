@@ -18,7 +18,7 @@ bool CanvasUnchanged(const platform::Canvas& before, const platform::Canvas& aft
 }  // namespace
 
 TEST_F(GlyphText, YearStandsInFourCellsSevenApart) {
-    Paint::DrawInteger(canvas(), 210, kFooterY, 7, 4, FONT_LCHAR, 1908, Align::Left);
+    Paint::DrawInteger(canvas(), 210, kFooterY, 7, 4, FONT_LCHAR, 1908, ALIGN_LEFT);
     EXPECT_EQ(At(210, kFooterY), L('1'));
     EXPECT_EQ(At(217, kFooterY), L('9'));
     EXPECT_EQ(At(224, kFooterY), L('0'));
@@ -28,7 +28,7 @@ TEST_F(GlyphText, YearStandsInFourCellsSevenApart) {
 }
 
 TEST_F(GlyphText, WholeMoneyEndsWithABlankCellAtTheRightEdge) {
-    Paint::DrawMoney(canvas(), 642, kFooterY, 7, 12, FONT_LCHAR, 100000.0, Align::Right);
+    Paint::DrawMoney(canvas(), 642, kFooterY, 7, 12, FONT_LCHAR, 100000.0, ALIGN_RIGHT);
     EXPECT_EQ(At(642, kFooterY), kUntouched);   // the trailing '.'
     EXPECT_EQ(At(635, kFooterY), L('0'));
     EXPECT_EQ(At(607, kFooterY), L('0'));
@@ -38,7 +38,7 @@ TEST_F(GlyphText, WholeMoneyEndsWithABlankCellAtTheRightEdge) {
 }
 
 TEST_F(GlyphText, MoneyInExponentFormFitsAndShowsItsLastCells) {
-    Paint::DrawMoney(canvas(), 642, kFooterY, 7, 12, FONT_LCHAR, 1.5e10, Align::Right);   // "1.5e+010"
+    Paint::DrawMoney(canvas(), 642, kFooterY, 7, 12, FONT_LCHAR, 1.5e10, ALIGN_RIGHT);   // "1.5e+010"
     const struct { i32 x; platform::Pixel colour; } cells[] = {
         {642, L('0')}, {635, L('1')}, {628, L('0')}, {621, kUntouched}, {614, L('e')},
         {607, L('5')}, {600, kUntouched}, {593, L('1')}, {586, kUntouched}, {565, kUntouched},
@@ -46,10 +46,10 @@ TEST_F(GlyphText, MoneyInExponentFormFitsAndShowsItsLastCells) {
     for (const auto& cell : cells) EXPECT_EQ(At(cell.x, kFooterY), cell.colour) << cell.x;
 
     // The longest text (17 characters) shows its last 12 and overruns nothing.
-    Paint::DrawMoney(canvas(), 642, 300, 7, 12, FONT_LCHAR, -1.234567891e100, Align::Right);
+    Paint::DrawMoney(canvas(), 642, 300, 7, 12, FONT_LCHAR, -1.234567891e100, ALIGN_RIGHT);
     EXPECT_EQ(At(565, 300), L('4'));
     EXPECT_EQ(At(558, 300), kUntouched);
-    Paint::DrawMoney(canvas(), 100, 400, 7, 20, FONT_LCHAR, -1.234567891e100, Align::Left);
+    Paint::DrawMoney(canvas(), 100, 400, 7, 20, FONT_LCHAR, -1.234567891e100, ALIGN_LEFT);
     EXPECT_EQ(At(100, 400), kUntouched);   // '-'
     EXPECT_EQ(At(107, 400), L('1'));
     EXPECT_EQ(At(100 + 7 * 16, 400), L('0'));
@@ -57,7 +57,7 @@ TEST_F(GlyphText, MoneyInExponentFormFitsAndShowsItsLastCells) {
 }
 
 TEST_F(GlyphText, NegativeNumbersAndNarrowFields) {
-    Paint::DrawInteger(canvas(), 300, 100, 7, 5, FONT_LCHAR, -42, Align::Right);
+    Paint::DrawInteger(canvas(), 300, 100, 7, 5, FONT_LCHAR, -42, ALIGN_RIGHT);
     EXPECT_EQ(At(300, 100), L('2'));
     EXPECT_EQ(At(293, 100), L('4'));
     EXPECT_EQ(At(286, 100), kUntouched);   // '-' has no glyph
@@ -65,17 +65,17 @@ TEST_F(GlyphText, NegativeNumbersAndNarrowFields) {
 
     // A field narrower than the number: the right one keeps the last digits,
     // the left one the first.
-    Paint::DrawInteger(canvas(), 300, 200, 7, 2, FONT_LCHAR, 12345, Align::Right);
+    Paint::DrawInteger(canvas(), 300, 200, 7, 2, FONT_LCHAR, 12345, ALIGN_RIGHT);
     EXPECT_EQ(At(300, 200), L('5'));
     EXPECT_EQ(At(293, 200), L('4'));
     EXPECT_EQ(At(286, 200), kUntouched);
-    Paint::DrawInteger(canvas(), 300, 300, 7, 2, FONT_LCHAR, 12345, Align::Left);
+    Paint::DrawInteger(canvas(), 300, 300, 7, 2, FONT_LCHAR, 12345, ALIGN_LEFT);
     EXPECT_EQ(At(300, 300), L('1'));
     EXPECT_EQ(At(307, 300), L('2'));
     EXPECT_EQ(At(314, 300), kUntouched);
 
     // A wide right-aligned field of a short number: every cell before it blank.
-    Paint::DrawInteger(canvas(), 700, 400, 7, 40, FONT_LCHAR, 7, Align::Right);
+    Paint::DrawInteger(canvas(), 700, 400, 7, 40, FONT_LCHAR, 7, ALIGN_RIGHT);
     EXPECT_EQ(At(700, 400), L('7'));
     for (i32 x = 700 - 39 * 7; x < 700; ++x) EXPECT_EQ(At(x, 400), kUntouched) << x;
 }
@@ -84,7 +84,7 @@ TEST_F(GlyphText, CountsOfZeroOrLessDrawNothing) {
     const auto before = std::make_unique<platform::Canvas>(canvas());
     for (i32 count : {0, -1, -2147483647 - 1}) {
         Paint::DrawTextA(canvas(), 10, 10, AXIS_X, 11, count, DIR_FORWARD, FONT_DCHAR, "abc");
-        Paint::DrawInteger(canvas(), 10, 40, 7, count, FONT_LCHAR, 99, Align::Right);
+        Paint::DrawInteger(canvas(), 10, 40, 7, count, FONT_LCHAR, 99, ALIGN_RIGHT);
     }
     EXPECT_TRUE(CanvasUnchanged(*before, canvas()));
 }
