@@ -3,23 +3,62 @@
 #include <FreeImage.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
 namespace {
 
-// Copies a 24-bit FreeImage bitmap (rows bottom to top, bytes B, G, R) into
-// canvas pixels (rows top to bottom).
+// Pixels of the loaded pictures. The catalogue is loaded once and freed
+// all at once, so its pictures are taken one after another from one block
+// in static storage, which is reused once every picture in it has been
+// freed; a picture that does not fit takes memory of its own.
+constexpr std::size_t kStorePixels = std::size_t{24} << 20;   // 96 MB, the catalogue needs about 75
+Pixel Store[kStorePixels];
+std::size_t StoreUsed = 0;
+std::size_t StorePictures = 0;
+
+bool InStore(const Pixel* pixels) { return pixels >= Store && pixels < Store + kStorePixels; }
+
+Pixel* TakePixels(std::int32_t width, std::int32_t height) {
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (count <= kStorePixels - StoreUsed) {
+        Pixel* pixels = Store + StoreUsed;
+        StoreUsed += count;
+        ++StorePictures;
+        return pixels;
+    }
+    return static_cast<Pixel*>(std::malloc(count * sizeof(Pixel)));
+}
+
+void GivePixelsBack(Pixel* pixels) {
+    if (pixels == nullptr) return;
+    if (!InStore(pixels)) {
+        std::free(pixels);
+        return;
+    }
+    if (--StorePictures == 0) StoreUsed = 0;
+}
+
+static_assert(FI_RGBA_BLUE == 0 && FI_RGBA_GREEN == 1 && FI_RGBA_RED == 2, "bitmaps are stored B, G, R");
+
+// Copies a 24-bit FreeImage bitmap (rows bottom to top, bytes B, G, R, so
+// four bytes read little-endian are 0x..RRGGBB) into canvas pixels (rows
+// top to bottom).
 void CopyRows(FIBITMAP* image, Picture& picture) {
     const auto width = picture.width;
     const auto height = picture.height;
     for (std::int32_t y = 0; y < height; ++y) {
         const BYTE* source = FreeImage_GetScanLine(image, height - 1 - y);
         Pixel* target = picture.pixels + static_cast<std::size_t>(y) * width;
-        for (std::int32_t x = 0; x < width; ++x, source += 3) {
-            target[x] = Pixel{source[FI_RGBA_RED]} << 16 | Pixel{source[FI_RGBA_GREEN]} << 8 |
-                        Pixel{source[FI_RGBA_BLUE]};
+        // Every pixel but the last can be read as four bytes within the row.
+        for (std::int32_t x = 0; x + 1 < width; ++x) {
+            std::uint32_t bytes;
+            std::memcpy(&bytes, source + 3 * x, sizeof bytes);
+            target[x] = bytes & 0xFFFFFFu;
         }
+        const BYTE* last = source + 3 * (width - 1);
+        target[width - 1] = Pixel{last[FI_RGBA_RED]} << 16 | Pixel{last[FI_RGBA_GREEN]} << 8 | Pixel{last[FI_RGBA_BLUE]};
     }
 }
 
@@ -38,8 +77,7 @@ bool LoadJpegPicture(const char* path, Picture& picture) {
     const auto width = static_cast<std::int32_t>(FreeImage_GetWidth(image));
     const auto height = static_cast<std::int32_t>(FreeImage_GetHeight(image));
     if (width > 0 && height > 0) {
-        auto* pixels = static_cast<Pixel*>(
-            std::malloc(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(Pixel)));
+        Pixel* pixels = TakePixels(width, height);
         if (pixels != nullptr) {
             picture.pixels = pixels;
             picture.width = width;
@@ -53,9 +91,9 @@ bool LoadJpegPicture(const char* path, Picture& picture) {
 
 bool FillPicture(Picture& picture, std::int32_t width, std::int32_t height, Pixel colour) {
     if (width <= 0 || height <= 0) return false;
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    auto* pixels = static_cast<Pixel*>(std::malloc(count * sizeof(Pixel)));
+    Pixel* pixels = TakePixels(width, height);
     if (pixels == nullptr) return false;
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     for (std::size_t i = 0; i < count; ++i) pixels[i] = colour;
     picture.pixels = pixels;
     picture.width = width;
@@ -64,7 +102,7 @@ bool FillPicture(Picture& picture, std::int32_t width, std::int32_t height, Pixe
 }
 
 void FreePicture(Picture& picture) {
-    std::free(picture.pixels);
+    GivePixelsBack(picture.pixels);
     picture = Picture{};
 }
 

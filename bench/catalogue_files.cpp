@@ -1,0 +1,78 @@
+#include "catalogue_files.h"
+
+#include <FreeImage.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "presentation/picture_catalogue.h"
+
+namespace {
+
+struct Size {
+    int width;
+    int height;
+};
+
+// Sizes like the generated art: full screens, large popups, small overlays,
+// car pieces, glyph cells.
+Size StandInSize(i32 picture) {
+    if (picture < p_PopUp_AutoShow) return {800, 600};
+    if (picture < p_MENU_button_new) return picture >= p_PopUp_Office_statistics_month_report ? Size{800, 540} : Size{420, 330};
+    if (picture < kFirstCarPiecePicture) return {120, 40};
+    if (picture < kFirstGlyphPicture) return {91, 146};
+    return {11, 16};
+}
+
+bool WriteStandIn(const char* path, Size size, unsigned seed) {
+    FIBITMAP* image = FreeImage_Allocate(size.width, size.height, 24);
+    if (image == nullptr) return false;
+    for (int y = 0; y < size.height; ++y) {
+        BYTE* row = FreeImage_GetScanLine(image, y);
+        for (int x = 0; x < size.width; ++x) {
+            // Flat panels with some edges, like drawn art.
+            const unsigned tone = ((x / 37) ^ (y / 23) ^ seed) & 7;
+            row[3 * x + 0] = static_cast<BYTE>(40 + 25 * tone);
+            row[3 * x + 1] = static_cast<BYTE>(60 + 20 * tone);
+            row[3 * x + 2] = static_cast<BYTE>(90 + 15 * tone);
+        }
+    }
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    const bool saved = FreeImage_Save(FIF_JPEG, image, path, JPEG_QUALITYGOOD) != 0;
+    FreeImage_Unload(image);
+    return saved;
+}
+
+bool AllPresent() {
+    for (i32 picture = 0; picture < kPictureCount; ++picture) {
+        if (!std::filesystem::exists(PicturePath(picture))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PrepareCatalogueFiles() {
+    static int prepared = -1;
+    if (prepared >= 0) return prepared == 1;
+    prepared = 0;
+    if (AllPresent()) {
+        std::fprintf(stderr, "catalogue: the game's own pictures\n");
+        prepared = 1;
+        return true;
+    }
+    const std::string scratch = (std::filesystem::temp_directory_path() / "velmara-bench-pictures").string();
+    std::filesystem::create_directories(scratch);
+    if (chdir(scratch.c_str()) != 0) return false;
+    for (i32 picture = 0; picture < kPictureCount; ++picture) {
+        const char* path = PicturePath(picture);
+        if (!std::filesystem::exists(path) && !WriteStandIn(path, StandInSize(picture), static_cast<unsigned>(picture)))
+            return false;
+    }
+    std::fprintf(stderr, "catalogue: stand-in pictures in %s\n", scratch.c_str());
+    prepared = 1;
+    return true;
+}
