@@ -190,8 +190,14 @@ Window* OpenSdlWindow(WindowProcedureFn procedure) {
     }
     AcceptStopSignals();
     Sdl = SdlState{};
-    Sdl.window = SDL_CreateWindow("Velmara", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kCanvasWidth,
-                                  kCanvasHeight,
+    // The window covers the desktop at its own size even where no window
+    // manager grants the full-screen request.
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0 || desktop.w <= 0 || desktop.h <= 0) {
+        desktop.w = kCanvasWidth;
+        desktop.h = kCanvasHeight;
+    }
+    Sdl.window = SDL_CreateWindow("Velmara", 0, 0, desktop.w, desktop.h,
                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (Sdl.window == nullptr) {
         Complain("cannot open the game window");
