@@ -13,17 +13,28 @@
 #include <string>
 #include <thread>
 
+#include <SDL.h>
+
 #include "main/game_start.h"
+#include "main/window_procedure.h"
+#include "platform/sdl_window.h"
+#include "presentation/interface_state.h"
 #include "presentation/paint.h"
 
 namespace {
 
 constexpr int kPicturesStillHeld = 99;
 
-// Runs the game in a child with the given video driver. With `stop`, the
+int PlayTheGame() {
+    int code = RunGame();
+    if (LoadedPhotoCount() != 0) code = kPicturesStillHeld;
+    return code;
+}
+
+// Runs `play` in a child with the given video driver. With `stop`, the
 // child gets SIGTERM at once; it arrives blocked, so it is handled when the
 // game accepts signals, whatever it was doing. Returns the wait status.
-int RunChild(const char* driver, bool stop, std::string* errorOutput) {
+int RunChild(const char* driver, bool stop, std::string* errorOutput, int (*play)() = PlayTheGame) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return -1;
     sigset_t term;
@@ -37,9 +48,7 @@ int RunChild(const char* driver, bool stop, std::string* errorOutput) {
         close(pipeEnds[0]);
         dup2(pipeEnds[1], STDERR_FILENO);
         setenv("SDL_VIDEODRIVER", driver, 1);
-        int code = RunGame();
-        if (LoadedPhotoCount() != 0) code = kPicturesStillHeld;
-        _exit(code);   // no exit handlers: the child leaves the runner's state alone
+        _exit(play());   // no exit handlers: the child leaves the runner's state alone
     }
     sigprocmask(SIG_SETMASK, &saved, nullptr);
     close(pipeEnds[1]);
@@ -78,4 +87,41 @@ TEST(GameStart, WithoutAnyDisplayItSaysSoOnceAndFails) {
     EXPECT_NE(WEXITSTATUS(status), 0);
     EXPECT_EQ(errors.find("velmara: "), 0u) << errors;
     EXPECT_EQ(errors.find('\n'), errors.size() - 1) << errors;
+}
+
+namespace {
+
+// Keys come through SDL as key-down messages with their key numbers: Escape
+// leaves the intro; a key held with Alt belongs to the system.
+int PressKeysThroughSdl() {
+    platform::Window* window = platform::OpenSdlWindow(WindowProcedure);
+    if (window == nullptr) return 2;
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_ESCAPE;
+    key.key.keysym.mod = KMOD_LALT;
+    SDL_PushEvent(&key);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    platform::RunSdlMessageLoop(window);
+    if (MainObj.Screen != SCREEN_INTRO) return 3;
+
+    window = platform::OpenSdlWindow(WindowProcedure);
+    if (window == nullptr) return 2;
+    key.key.keysym.mod = KMOD_NONE;
+    SDL_PushEvent(&key);
+    SDL_PushEvent(&quit);
+    const int code = platform::RunSdlMessageLoop(window);
+    platform::CloseSdlWindow();
+    return MainObj.Screen == SCREEN_MENU ? code : 4;
+}
+
+}  // namespace
+
+TEST(GameStart, KeysArriveAsKeyDownMessages) {
+    std::string errors;
+    const int status = RunChild("dummy", false, &errors, PressKeysThroughSdl);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << errors;
 }
