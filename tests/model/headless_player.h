@@ -1,8 +1,8 @@
 #pragma once
-// A simple computer player for tests and measurements: it starts a game,
-// hires, designs the best car its research allows, prices it to sell its
-// whole stock, grows its salons, and ends months — all through the records,
-// as the game's own actions would.
+// A simple computer player for tests: it starts a game, hires, designs the
+// best car its research allows, prices it by the sales rule's bands, grows
+// its salons and ends months, all through the records, as the game's own
+// actions would.
 
 #include "model/records.h"
 
@@ -11,8 +11,6 @@ namespace headless {
 // A fresh run: every record zeroed, the random sequence restarted, then a
 // new game for company "tester" in `homeRegion`.
 void StartGame(i32 homeRegion);
-
-void Hire(Staff& staff, i32 count);
 
 // The model's rating as this month's sales will count it.
 i32 EffectiveRating(const Car& model);
