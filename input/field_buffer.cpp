@@ -4,21 +4,21 @@
 
 #include "input/keyboard.h"
 
-void Keyboard::SetCharInBuffer(WindowHandle window, char character, char* buffer, int maxIdx) {
+void Keyboard::SetCharInBuffer(platform::Window* window, char character, char* buffer, int maxIdx) {
     for (int i = 0; i <= maxIdx; ++i) {
         if (buffer[i] == ' ') {
             buffer[i] = character;
-            RequestRepaint(window);
+            platform::RequestRepaint(window);
             return;
         }
     }
 }
 
-void Keyboard::DeleteCharInBuffer(WindowHandle window, char* buffer, int maxIdx) {
+void Keyboard::DeleteCharInBuffer(platform::Window* window, char* buffer, int maxIdx) {
     for (int i = maxIdx; i >= 0; --i) {
         if (buffer[i] != ' ') {
             buffer[i] = ' ';
-            RequestRepaint(window);
+            platform::RequestRepaint(window);
             return;
         }
     }

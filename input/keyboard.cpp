@@ -66,7 +66,7 @@ i32 TypedNumber(const char* buffer) {
 // Edit the buffer, then for a numeric field store the whole buffer's number
 // and limit it. This runs also when the buffer was full or empty and did not
 // change: the limits may read values that changed since the last key.
-void TypeInto(const FieldRow& row, WindowHandle window, KeyKind kind, char character) {
+void TypeInto(const FieldRow& row, platform::Window* window, KeyKind kind, char character) {
     char* buffer = row.buffer();
     if (kind == KeyKind::Backspace)
         Keyboard::DeleteCharInBuffer(window, buffer, row.lastIndex);
@@ -78,12 +78,12 @@ void TypeInto(const FieldRow& row, WindowHandle window, KeyKind kind, char chara
         *field = TypedNumber(buffer);
         if (row.limit != nullptr) row.limit(*field, before);
     }
-    if (row.repaints) RequestRepaint(window);
+    if (row.repaints) platform::RequestRepaint(window);
 }
 
 }  // namespace
 
-void Keyboard::keyboard(WindowHandle window, unsigned int key, int screen) {
+void Keyboard::keyboard(platform::Window* window, unsigned int key, int screen) {
     const auto range = std::find_if(std::begin(kKeys), std::end(kKeys),
                                     [key](const KeyRange& r) { return key >= r.from && key <= r.to; });
     if (range == std::end(kKeys)) return;
@@ -91,7 +91,7 @@ void Keyboard::keyboard(WindowHandle window, unsigned int key, int screen) {
 
     if ((kind == KeyKind::Escape || kind == KeyKind::Space) && screen == SCREEN_INTRO) {
         MainObj.Screen = SCREEN_MENU;
-        RequestRepaint(window);
+        platform::RequestRepaint(window);
         return;
     }
     if (const FieldRow* row = FieldReachedBy(kind, screen))

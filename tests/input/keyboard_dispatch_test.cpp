@@ -10,11 +10,11 @@ namespace {
 std::string NameCells(const char* name) { return std::string(name, kNameSize); }
 
 TEST_F(KeyboardTest, EscapeAndSpaceLeaveTheIntroOnly) {
-    for (unsigned key : {keys::kEscape, keys::kSpace}) {
+    for (unsigned key : {keys::KEY_ESCAPE, keys::KEY_SPACE}) {
         MainObj.Screen = SCREEN_INTRO;
-        ResetRepaintRequestCount();
+        ResetRepaints();
         Press(key);
-        EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+            EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
         EXPECT_EQ(Repaints(), 1);
     }
     MainObj.Screen = SCREEN_INTRO;
@@ -25,8 +25,8 @@ TEST_F(KeyboardTest, EscapeAndSpaceLeaveTheIntroOnly) {
     MainObj.Screen = SCREEN_GAME_OFFICE;
     MainObj.Popup = POPUP_BANK;
     MainObj.Focus = FOCUS_BANK_LOAN;
-    ResetRepaintRequestCount();
-    Press(keys::kEscape);
+    ResetRepaints();
+    Press(keys::KEY_ESCAPE);
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OFFICE);
     EXPECT_EQ(MainObj.Popup, POPUP_BANK);
     EXPECT_EQ(Repaints(), 0);
@@ -81,13 +81,16 @@ TEST_F(KeyboardTest, KeysOutsideTheTableDoNothingAnywhere) {
     MainObj.Screen = SCREEN_MENU_NEW;
     MainObj.Focus = FOCUS_PLAYER_NAME;
     Blank(PlayerObj.Name);
-    const auto before = SnapshotOfRecords();
-    for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen)
-        for (unsigned key : {keys::kEnter, keys::kTab, keys::kLeftArrow, keys::kDelete, keys::kF1,
+    for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen) {
+        MainObj.Screen = screen;
+        const auto before = SnapshotOfRecords();
+        for (unsigned key : {keys::KEY_RETURN, keys::KEY_TAB, keys::KEY_LEFT, keys::KEY_DELETE, keys::kF1,
                              7u, 47u, 58u, 64u, 91u, 95u, 106u, 0xFFFFFFFFu})
-            Keyboard::keyboard(nullptr, key, screen);
-    EXPECT_EQ(SnapshotOfRecords(), before);
+            Press(key);
+        EXPECT_EQ(SnapshotOfRecords(), before) << "screen " << screen;
+    }
     EXPECT_EQ(Repaints(), 0);
+    EXPECT_EQ(Paints(), 0);
 }
 
 TEST_F(KeyboardTest, KeysReachNoFieldWhoseScreenPopupOrFocusIsNotCurrent) {
@@ -128,12 +131,12 @@ TEST_F(KeyboardTest, KeysReachNoFieldWhoseScreenPopupOrFocusIsNotCurrent) {
         MainObj.Popup = c.popup;
         MainObj.Focus = c.focus;
         const auto before = SnapshotOfRecords();
-        ResetRepaintRequestCount();
         Type("5<A ");
         Press(keys::PadDigit(3));
         EXPECT_EQ(SnapshotOfRecords(), before) << "screen " << c.screen << " popup " << c.popup << " focus " << c.focus;
         EXPECT_EQ(Repaints(), 0) << "screen " << c.screen << " popup " << c.popup << " focus " << c.focus;
     }
+    EXPECT_EQ(Paints(), 0);
 }
 
 TEST_F(KeyboardTest, LettersAndSpaceNeverReachANumericField) {

@@ -2,56 +2,57 @@
 // Presses keys the way the game window delivers them and counts the repaints
 // they ask for. Each test starts from the program-start state.
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string_view>
 #include <vector>
 
 #include "input/field_rows.h"
-#include "input/keyboard.h"
-#include "model/records.h"
-#include "presentation/interface_state.h"
+#include "platform/keys.h"
+#include "presentation/paint_fixture.h"
 
 namespace keys {
 
-inline constexpr unsigned kBackspace = 8;
-inline constexpr unsigned kEscape = 27;
-inline constexpr unsigned kSpace = 32;
-inline constexpr unsigned kEnter = 13;
-inline constexpr unsigned kTab = 9;
-inline constexpr unsigned kLeftArrow = 37;
-inline constexpr unsigned kDelete = 46;
+using namespace platform;
+inline constexpr unsigned Digit(int d) { return KEY_0 + static_cast<unsigned>(d); }
+inline constexpr unsigned PadDigit(int d) { return KEY_PAD_0 + static_cast<unsigned>(d); }
+inline constexpr unsigned Letter(char upper) { return KEY_A + static_cast<unsigned>(upper - 'A'); }
 inline constexpr unsigned kF1 = 112;
-inline constexpr unsigned Digit(int d) { return 48u + static_cast<unsigned>(d); }
-inline constexpr unsigned PadDigit(int d) { return 96u + static_cast<unsigned>(d); }
-inline constexpr unsigned Letter(char upper) { return static_cast<unsigned>(upper); }
 
 }  // namespace keys
 
-class KeyboardTest : public ::testing::Test {
+// Keys reach the game as key-down messages of a headless game window, whose
+// procedure hands them to the keyboard with the current screen; the paint
+// that a repaint request brings follows before the next message.
+class KeyboardTest : public PaintFixture {
 protected:
     void SetUp() override {
-        ResetAllRecords();
-        ResetInterfaceState();
-        ResetRepaintRequestCount();
+        PaintFixture::SetUp();
+        platform::RunMessages(window);  // the first paint of a freshly shown window
+        platform::ResetRepaintRequestCount();
+        paintsBefore = window->paints;
     }
 
-    // One key-down message on the current screen.
-    void Press(unsigned key) { Keyboard::keyboard(nullptr, key, MainObj.Screen); }
+    void Press(unsigned key) {
+        platform::PostKeyDown(window, key);
+        platform::RunMessages(window);
+    }
 
     // Presses the keys spelled by `text`: digits on the main row, "A" to "Z"
     // as letter keys, " " as Space and "<" as Backspace.
     void Type(std::string_view text) {
         for (char c : text) {
             if (c >= '0' && c <= '9') Press(keys::Digit(c - '0'));
-            else if (c == ' ') Press(keys::kSpace);
-            else if (c == '<') Press(keys::kBackspace);
+            else if (c == ' ') Press(platform::KEY_SPACE);
+            else if (c == '<') Press(platform::KEY_BACKSPACE);
             else Press(keys::Letter(c));
         }
     }
 
-    long Repaints() const { return RepaintRequestCount(); }
+    // Repaint requests since the test began or the last reset.
+    static long Repaints() { return platform::RepaintRequestCount(); }
+    static void ResetRepaints() { platform::ResetRepaintRequestCount(); }
+    // Paints the window has made since the test began.
+    i32 Paints() const { return window->paints - paintsBefore; }
 
     // What a click in the field's screen or popup does to its buffer first.
     static void Blank(char* buffer) { std::memset(buffer, ' ', kBufferSize); }
@@ -62,6 +63,9 @@ protected:
         MainObj.Focus = focus;
         Blank(buffer);
     }
+
+private:
+    i32 paintsBefore = 0;
 };
 
 // The bytes of every record a key could touch, to show that a key touched
@@ -82,6 +86,8 @@ inline std::vector<unsigned char> SnapshotOfRecords() {
     add(PlayerFactorySalon);
     add(PlayerCar);
     for (i32 slot = 1; slot <= kModelSlots; ++slot) add(PlayerModel(slot));
-    add(MainObj);
+    // Of the interface state only what a key may read; the paint keeps its
+    // own marks there.
+    for (i32 value : {MainObj.Screen, MainObj.Popup, MainObj.Focus}) add(value);
     return bytes;
 }

@@ -78,7 +78,7 @@ TEST_F(FactoryKeys, TechniciansAreCutToTheFreeOnesAndTheFactorysPlaces) {
     EXPECT_EQ(PlayerFactorySalon.TechniciansToAssign, 220);
     Type("7");
     EXPECT_EQ(PlayerFactorySalon.TechniciansToAssign, 220);
-    ResetRepaintRequestCount();
+    ResetRepaints();
     Type("1");  // a fifth digit: no room, the field is stored and repainted again
     EXPECT_EQ(Repaints(), 1);
     Type("<");  // Backspace does nothing on this screen

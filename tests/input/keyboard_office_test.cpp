@@ -69,7 +69,7 @@ TEST_F(OfficeKeys, EveryKeyOfAFieldAsksForOneRepaintAfterItsLimits) {
 TEST_F(OfficeKeys, DamagedCountsNeverGiveANegativeHireOrFire) {
     PlayerSalesmans.Count = 12000;
     Focus(POPUP_PERSONNEL, FOCUS_SALESMEN_HIRE, PlayerSalesmans.InputBuffer);
-    for (unsigned key : {keys::Digit(0), keys::Digit(8), keys::Digit(9), keys::PadDigit(5), keys::kBackspace}) {
+    for (unsigned key : {keys::Digit(0), keys::Digit(8), keys::Digit(9), keys::PadDigit(5), keys::KEY_BACKSPACE}) {
         Press(key);
         EXPECT_EQ(PlayerSalesmans.HireCount, 0);
         EXPECT_EQ(PlayerSalesmans.Count, 12000);
@@ -94,7 +94,7 @@ TEST_F(OfficeKeys, DepositNeverWrapsBeyond32Bits) {
     EXPECT_EQ(Track("99999999999", PlayerBank.DepositAmount),
               (V{9, 99, 999, 9999, 99999, 999999, 9999999, 99999999, 999999999,
                  kHighestDeposit, kHighestDeposit}));
-    ResetRepaintRequestCount();
+    ResetRepaints();
     Type("9");  // a twelfth digit does not fit, but the field still repaints
     EXPECT_EQ(PlayerBank.DepositAmount, kHighestDeposit);
     EXPECT_EQ(Repaints(), 1);

@@ -40,7 +40,7 @@ TEST_F(PopupKeys, AdvertAmountsHaveSixDigitsAndNoLimit) {
     EXPECT_EQ(Amount(1, 2), 7);  // the first digit replaces the shown amount
     Type("99999");
     EXPECT_EQ(Amount(1, 2), 799999);
-    ResetRepaintRequestCount();
+    ResetRepaints();
     Type("1");                   // seventh digit: no room, stored again and repainted once
     EXPECT_EQ(Amount(1, 2), 799999);
     EXPECT_EQ(Repaints(), 1);
@@ -95,7 +95,7 @@ TEST_F(ResearchKeys, TheLaboratoryBinds) {
 TEST_F(ResearchKeys, AFullBufferStillRepaintsButChangesNothing) {
     OpenArea(POPUP_RESEARCH_ENGINE, 900, 500, 0);
     Type("0000123");
-    ResetRepaintRequestCount();
+    ResetRepaints();
     Press(keys::PadDigit(4));
     EXPECT_EQ(PlayerResearch.Scientists[PART_ENGINE], 123);
     EXPECT_EQ(PlayerScientists.Unassigned, 377);

@@ -23,7 +23,7 @@ protected:
     // Any key the keyboard knows, and now and then one it does not.
     static unsigned RandomKey() {
         switch (Pick(6)) {
-        case 0: return keys::kBackspace;
+        case 0: return keys::KEY_BACKSPACE;
         case 1: return keys::PadDigit(Pick(10));
         case 2: return keys::Letter(static_cast<char>('A' + Pick(26)));
         case 3: return static_cast<unsigned>(Pick(256));
@@ -31,11 +31,14 @@ protected:
         }
     }
 
-    // Leaving the personnel popup drops the numbers typed there.
+    // Opens a popup on its own screen. Leaving the personnel popup drops the
+    // numbers typed there.
     static void Open(i32 popup) {
         if (MainObj.Popup == POPUP_PERSONNEL && popup != POPUP_PERSONNEL)
             for (i32 k = 0; k < 3; ++k) Kind(k).HireCount = Kind(k).FireCount = 0;
         MainObj.Popup = popup;
+        if (popup != POPUP_NONE)
+            MainObj.Screen = popup == POPUP_PERSONNEL ? SCREEN_GAME_OFFICE : SCREEN_GAME_RESEARCH;
     }
 
     // The clicks that matter around these fields, as the click map makes them.
