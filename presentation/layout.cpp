@@ -301,6 +301,13 @@ Point PopupOrigin(i32 screen) {
     }
 }
 
+bool HasPopupOrigin(i32 screen) { return screen >= SCREEN_GAME_OFFICE && screen <= SCREEN_GAME_DESIGN; }
+
+bool PopupAtOrigin(i32 popup) {
+    return PopupPicture(popup) != kNoPicture && popup != POPUP_ADD_PARTS && popup != POPUP_BROWSE_MODELS &&
+           popup < POPUP_STATISTICS;
+}
+
 Placement PopupPlacement(i32 popup) {
     const i32 picture = PopupPicture(popup);
     if (picture == kNoPicture) return {kNoPicture, 0, 0};

@@ -243,6 +243,11 @@ Placement MenuButton(i32 screen, i32 slot);
 
 // Popup origin of a screen (office, advertising, research, design); {0, 0} elsewhere.
 Point PopupOrigin(i32 screen);
+// Whether a screen has a popup origin.
+bool HasPopupOrigin(i32 screen);
+// Whether a popup stands at the popup origin of the screen showing it; the
+// others (add parts, browse, statistics and the reports) have places of their own.
+bool PopupAtOrigin(i32 popup);
 // Picture and top-left corner of a popup as it is drawn on its own screen.
 Placement PopupPlacement(i32 popup);
 
@@ -260,6 +265,9 @@ inline constexpr Point kCarNumberCleanAt{376, 59};
 inline constexpr Point kCarPieceAt[3] = {{271, 77}, {362, 77}, {430, 77}};   // front, middle, rear
 inline constexpr i32 kCarPictureMaxHeight = 151;                            // y 77..227
 inline constexpr Point PartIconAt(i32 row) { return {221, 48 + 43 * (row - 1)}; }
+
+// Advertising popups: the advertising block each of the six rows shows and edits.
+inline constexpr i32 kAdvertRowBlock[kAdBlocks] = {3, 0, 1, 2, 4, 5};
 
 // Research popups.
 inline constexpr Point kExpandCleanAt{278, 282};

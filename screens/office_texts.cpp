@@ -1,0 +1,71 @@
+// The figures of the office popups: the map, the bank and the personnel.
+
+#include "presentation/paint.h"
+#include "screens/bank_installment.h"
+#include "screens/slot_text_blocks.h"
+
+namespace {
+
+using platform::Canvas;
+
+struct Figure {
+    i32 Text;   // TextId
+    const i32* Value;
+};
+
+template <std::size_t N>
+void DrawFigures(Canvas& canvas, const Figure (&figures)[N]) {
+    for (const Figure& figure : figures) Paint::DrawInteger(canvas, TextAt(figure.Text), *figure.Value);
+}
+
+const Figure kBankFigures[] = {
+    {TEXT_BANK_DEPOSIT_AMOUNT, &PlayerBank.DepositAmount},
+    {TEXT_BANK_DEPOSIT, &PlayerBank.Deposit},
+    {TEXT_BANK_LOAN_RATE, &PlayerBank.LoanRate},
+    {TEXT_BANK_LOAN_TERM, &PlayerBank.LoanTerm},
+    {TEXT_BANK_LOAN_AMOUNT, &PlayerBank.LoanAmount},
+    {TEXT_BANK_LOAN_LEFT, &PlayerBank.LoanLeft},
+    {TEXT_BANK_INSTALLMENT, &PlayerBank.Installment},
+    {TEXT_BANK_MONTHS_LEFT, &PlayerBank.MonthsLeft},
+};
+
+// The personnel popup's columns, in StaffKind order.
+Staff* const kStaffKinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
+
+}  // namespace
+
+void screens::DrawMapTexts(Canvas& canvas, i32) {
+    Paint::DrawWord(canvas, TextAt(TEXT_MAP_REGION), MapRegionWord(PlayerFactorySalon.ShownRegion));
+    for (i32 r = 0; r < kRegionCount; ++r) {
+        const FactorySalonRegion& region = PlayerFactorySalon.Region[r];
+        Paint::DrawInteger(canvas, TextAt(TEXT_MAP_FACTORIES_1 + r), region.HasFactory);
+        Paint::DrawInteger(canvas, TextAt(TEXT_MAP_SALONS_1 + r), region.Salons);
+    }
+    Paint::DrawInteger(canvas, TextAt(TEXT_MAP_FACTORY_PRICE), PlayerFactorySalon.FactoryPrice);
+    Paint::DrawInteger(canvas, TextAt(TEXT_MAP_SALON_PRICE), PlayerFactorySalon.SalonPrice);
+}
+
+void screens::DrawBankTexts(Canvas& canvas, i32) {
+    // The month step charges the installment stored here, so every look at
+    // the bank shares the debt left anew over the months left.
+    PlayerBank.Installment = MonthlyInstallment(PlayerBank.LoanLeft, PlayerBank.MonthsLeft);
+    DrawFigures(canvas, kBankFigures);
+}
+
+void screens::DrawPersonnelTexts(Canvas& canvas, i32) {
+    i32 wageBill = 0;
+    i32 employees = 0;
+    for (i32 kind = 0; kind < 3; ++kind) {
+        const Staff& staff = *kStaffKinds[kind];
+        const i32 wages = staff.Wage * staff.Count;
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_HIRE_1 + kind), staff.HireCount);
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_FIRE_1 + kind), staff.FireCount);
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_COUNT_1 + kind), staff.Count);
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_WAGE_1 + kind), staff.Wage);
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_WAGE_BILL_1 + kind), wages);
+        wageBill += wages;
+        employees += staff.Count;
+    }
+    Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_TOTAL_WAGES), wageBill);
+    Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_TOTAL_COUNT), employees);
+}

@@ -1,0 +1,49 @@
+// The texts of the advertising and research popups.
+
+#include "presentation/interface_state.h"
+#include "presentation/layout.h"
+#include "presentation/paint.h"
+#include "screens/part_names.h"
+#include "screens/slot_text_blocks.h"
+
+using platform::Canvas;
+
+void screens::DrawAdvertisingTexts(Canvas& canvas, i32 popup) {
+    // A block keeps one campaign per medium, the auto show's last.
+    const i32 campaign = kMedia - popup;
+    if (campaign < 0 || campaign >= kMedia) return;
+    for (i32 row = 0; row < kAdBlocks; ++row) {
+        const AdCampaign& shown = PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[campaign];
+        Paint::DrawInteger(canvas, TextAt(TEXT_ADVERT_MONTHS_1 + row), shown.Months);
+    }
+    for (i32 row = 0; row < kAdBlocks; ++row) {
+        const AdCampaign& shown = PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[campaign];
+        Paint::DrawInteger(canvas, TextAt(TEXT_ADVERT_AMOUNT_1 + row), shown.Amount);
+    }
+}
+
+void screens::DrawResearchAreaTexts(Canvas& canvas, i32 popup) {
+    const i32 category = popup - POPUP_RESEARCH_BRAKES;
+    if (category < 0 || category >= kPartCategories) return;
+    Paint::DrawInteger(canvas, TextAt(TEXT_AREA_SCIENTISTS), PlayerResearch.Scientists[category]);
+    // The body area has no parts to name (PartName gives "" for it).
+    const i32 level = PlayerResearch.ResearchLevel[category];
+    for (i32 part = 1; part <= kPartsPerCategory; ++part)
+        if (level >= part) Paint::DrawWord(canvas, TextAt(TEXT_AREA_PART_1 + part - 1), PartName(category, part));
+}
+
+void screens::DrawBodyTypePriceText(Canvas& canvas, i32) {
+    Paint::DrawInteger(canvas, TextAt(TEXT_BODY_TYPE_PRICE), PlayerResearch.BodyTypePrice);
+}
+
+void screens::DrawExpandResearchTexts(Canvas& canvas, i32) {
+    // The last capacity at which one more expansion is sold.
+    constexpr i32 kLastExpandable = 899;
+    constexpr i32 kExpansion = 100;
+    const i32 capacity = PlayerResearch.LabCapacity;
+    Paint::DrawInteger(canvas, TextAt(TEXT_LAB_CAPACITY), capacity);
+    if (capacity <= kLastExpandable)
+        Paint::DrawInteger(canvas, TextAt(TEXT_LAB_OFFER), capacity + kExpansion);
+    else
+        Paint::Drawing(canvas, p_GAME_research_expand_clean, kExpandCleanAt.X, kExpandCleanAt.Y);
+}
