@@ -1,0 +1,122 @@
+// The office popups' figures, and the installment the bank popup stores.
+
+#include <climits>
+
+#include "screens/bank_installment.h"
+#include "screens/screen_test.h"
+
+namespace {
+
+using OfficeTexts = ScreenTest;
+
+// The bank popup as each paint shows it: its picture, then its figures.
+void PaintBank(platform::Canvas& canvas) {
+    platform::FillCanvas(canvas, kUntouched);
+    MainObj.Popup = POPUP_BANK;
+    Paint::DrawSlotTexts(canvas);
+}
+
+}  // namespace
+
+TEST_F(OfficeTexts, BankPaintStoresAndShowsTheInstallment) {
+    PlayerBank.LoanLeft = 116000;   // the starting loan
+    PlayerBank.MonthsLeft = 48;
+    PlayerBank.LoanTerm = 12;
+    PlayerBank.LoanRate = 8;
+    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+    EXPECT_EQ(PlayerBank.Installment, 2416);
+    EXPECT_EQ(ReadAt(TEXT_BANK_INSTALLMENT), "      2416");
+    EXPECT_EQ(ReadAt(TEXT_BANK_LOAN_LEFT), "    116000");
+    EXPECT_EQ(ReadAt(TEXT_BANK_MONTHS_LEFT), "        48");
+    EXPECT_EQ(Read(391, 362, 7, 2, FONT_DSCHAR), "12");   // last digit at 398
+    EXPECT_EQ(Read(340, 342, 7, 2, FONT_DSCHAR), " 8");
+
+    // One month left: the whole remaining debt.
+    PlayerBank.LoanLeft = 2448;
+    PlayerBank.MonthsLeft = 1;
+    PaintBank(canvas());
+    EXPECT_EQ(PlayerBank.Installment, 2448);
+
+    // No months left: nothing to pay. Truncation is toward zero.
+    PlayerBank.MonthsLeft = 0;
+    PaintBank(canvas());
+    EXPECT_EQ(PlayerBank.Installment, 0);
+    EXPECT_EQ(ReadAt(TEXT_BANK_INSTALLMENT), "         0");
+    PlayerBank.LoanLeft = -7;
+    PlayerBank.MonthsLeft = 2;
+    PaintBank(canvas());
+    EXPECT_EQ(PlayerBank.Installment, -3);
+}
+
+TEST_F(OfficeTexts, InstallmentOfARunOutScheduleIsNothingNotAGift) {
+    // The month step counts the months on below zero; sharing the debt over
+    // -1 months would pay the player the whole debt every month.
+    PlayerBank.LoanLeft = 116000;
+    PlayerBank.MonthsLeft = -1;
+    PaintBank(canvas());
+    EXPECT_EQ(PlayerBank.Installment, 0);
+    PlayerBank.LoanLeft = INT_MIN;
+    PaintBank(canvas());
+    EXPECT_EQ(PlayerBank.Installment, 0);
+    static_assert(MonthlyInstallment(INT_MIN, -1) == 0);
+}
+
+TEST_F(OfficeTexts, StartingLoanLookedAtEveryMonthIsPaidOffExactly) {
+    PlayerBank.LoanLeft = 116000;
+    PlayerBank.MonthsLeft = 48;
+    i32 paidAt2416 = 0;
+    while (PlayerBank.MonthsLeft > 0) {
+        PaintBank(canvas());
+        paidAt2416 += PlayerBank.Installment == 2416 ? 1 : 0;
+        EXPECT_TRUE(PlayerBank.Installment == 2416 || PlayerBank.Installment == 2417);
+        PlayerBank.LoanLeft -= PlayerBank.Installment;
+        PlayerBank.MonthsLeft -= 1;
+    }
+    EXPECT_EQ(paidAt2416, 16);
+    EXPECT_EQ(PlayerBank.LoanLeft, 0);
+}
+
+TEST_F(OfficeTexts, MapShowsEveryRegionAndTheShownRegionsName) {
+    for (i32 r = 0; r < kRegionCount; ++r) {
+        PlayerFactorySalon.Region[r].HasFactory = r % 2;
+        PlayerFactorySalon.Region[r].Salons = r + 4;
+    }
+    PlayerFactorySalon.ShownRegion = REGION_SOUTH_AMERICA;
+    PlayerFactorySalon.FactoryPrice = 500000;
+    PlayerFactorySalon.SalonPrice = 1100000;
+    MainObj.Popup = POPUP_MAP;
+    Paint::DrawSlotTexts(canvas());
+
+    EXPECT_EQ(Read(158, 471, 11, 10, FONT_DCHAR), "s america ");   // the point has no glyph
+    for (i32 r = 0; r < kRegionCount; ++r) {
+        EXPECT_EQ(ReadAt(TEXT_MAP_FACTORIES_1 + r), r % 2 ? " 1" : " 0");
+        EXPECT_EQ(ReadAt(TEXT_MAP_SALONS_1 + r), " " + std::to_string(r + 4));
+    }
+    EXPECT_EQ(Read(546, 363, 7, 1, FONT_DSCHAR), "0");   // Australia's factories
+    EXPECT_EQ(Read(484, 179, 7, 1, FONT_DSCHAR), "8");   // Asia's salons
+    EXPECT_EQ(ReadAt(TEXT_MAP_FACTORY_PRICE), "500000  ");
+    EXPECT_EQ(ReadAt(TEXT_MAP_SALON_PRICE), "1100000 ");
+
+    platform::FillCanvas(canvas(), kUntouched);
+    PlayerFactorySalon.ShownRegion = 0;
+    Paint::DrawSlotTexts(canvas());
+    EXPECT_EQ(Read(158, 471, 11, 9, FONT_DCHAR), "         ");
+}
+
+TEST_F(OfficeTexts, PersonnelShowsStaffWagesAndTheirSums) {
+    PlayerSalesmans = Staff{10, 2, 40, 3, 1, 0, 0, {}};
+    PlayerScientists = Staff{25, 0, 60, 0, 0, 0, 0, {}};
+    PlayerTechnicians = Staff{100, 7, 45, 12, -5, 0, 0, {}};
+    MainObj.Popup = POPUP_PERSONNEL;
+    Paint::DrawSlotTexts(canvas());
+
+    EXPECT_EQ(Read(205, 223, 7, 2, FONT_DSCHAR), " 3");
+    EXPECT_EQ(Read(583, 224, 7, 2, FONT_DSCHAR), "12");
+    EXPECT_EQ(Read(569, 251, 7, 4, FONT_DSCHAR), "   5");   // a blank cell for the minus
+    EXPECT_EQ(ReadAt(TEXT_STAFF_COUNT_1 + i32{STAFF_TECHNICIANS}), " 100");
+    EXPECT_EQ(ReadAt(TEXT_STAFF_WAGE_1 + i32{STAFF_SCIENTISTS}), "  60");
+    EXPECT_EQ(ReadAt(TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_SALESMEN}), "   400");
+    EXPECT_EQ(ReadAt(TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_TECHNICIANS}), "  4500");
+    EXPECT_EQ(ReadAt(TEXT_STAFF_TOTAL_WAGES), "6400    ");
+    EXPECT_EQ(ReadAt(TEXT_STAFF_TOTAL_COUNT), "135     ");
+}

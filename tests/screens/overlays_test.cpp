@@ -1,0 +1,192 @@
+// Save-slot rows, the footer's month, popup pictures, the description
+// strip and the highlight frames.
+
+#include <string>
+
+#include "model/game_folder.h"
+#include "saves/slot_fields.h"
+#include "screens/screen_test.h"
+
+namespace {
+
+// The head of a slot file: month, day, year, hour, minute, one field each.
+std::string StampHead(const char* month, const char* day, const char* year, const char* hour, const char* minute) {
+    std::string head;
+    for (const char* text : {month, day, year, hour, minute}) {
+        const std::string field(text);
+        head += field + std::string(kFieldSize - field.size(), '\0');
+    }
+    return head;
+}
+
+using Overlays = ScreenTest;
+
+}  // namespace
+
+TEST_F(Overlays, SaveSlotRowsAreReadFromTheSlotFilesAtEveryPaint) {
+    GameFolder folder;
+    folder.WriteData("Saves/slot1.sav", StampHead("11", "5", "7", "0", "9"));
+    folder.WriteData("Saves/slot2.sav", StampHead("123", "-3", "99", "23", "59"));
+    Paint::DrawSaveSlots(canvas());
+
+    EXPECT_EQ(Read(322, 247, 11, 14, FONT_DCHAR), "05/11/07 00:09");
+    // 123 keeps its first two digits; -3 shows a zero and a blank minus.
+    EXPECT_EQ(Read(322, 279, 11, 8, FONT_DCHAR), "0 /12/99");
+    // Empty slots still show a row, from the zeros their stamps read.
+    EXPECT_EQ(Read(322, 311, 11, 14, FONT_DCHAR), "00/00/00 00:00");
+    EXPECT_EQ(Read(322, 343, 11, 14, FONT_DCHAR), "00/00/00 00:00");
+    EXPECT_EQ(MainObj.SlotEmpty[0], 0);
+    EXPECT_EQ(MainObj.SlotEmpty[2], 1);
+
+    // A save made meanwhile shows at the next paint of the load screen.
+    folder.WriteData("Saves/slot3.sav", StampHead("2", "28", "26", "14", "30"));
+    Show(SCREEN_MENU_LOAD);
+    EXPECT_EQ(Read(322, 311, 11, 14, FONT_DCHAR), "28/02/26 14:30");
+    EXPECT_EQ(MainObj.SlotEmpty[2], 0);
+}
+
+TEST_F(Overlays, FooterMonthNameOnlyForMonthsOneToTwelve) {
+    PlayerObj.Month = 9;
+    Paint::DrawMenuMonth(canvas());
+    EXPECT_EQ(Read(125, 549, 7, 10, FONT_LCHAR), "september ");
+
+    platform::FillCanvas(canvas(), kUntouched);
+    for (const i32 month : {0, 13, -1}) {
+        PlayerObj.Month = month;
+        Paint::DrawMenuMonth(canvas());
+    }
+    EXPECT_EQ(Read(125, 549, 7, 9, FONT_LCHAR), "         ");
+}
+
+TEST_F(Overlays, PopupsStandAtTheirScreensOriginOrTheirOwnPlace) {
+    struct Case {
+        i32 Screen, Popup, Picture, X, Y;
+    };
+    const Case cases[] = {
+        {SCREEN_GAME_OFFICE, POPUP_BANK, p_PopUp_Bank, 100, 120},
+        {SCREEN_GAME_ADVERTISING, POPUP_RADIO, p_PopUp_Radio, 241, 171},
+        {SCREEN_GAME_RESEARCH, POPUP_EXPAND_RESEARCH, p_PopUp_Expand_research, 276, 175},
+        {SCREEN_GAME_DESIGN, POPUP_SAFETY_PARTS, p_PopUp_Design_safety_parts, 193, 15},
+        {SCREEN_GAME_DESIGN, POPUP_ADD_PARTS, p_PopUp_Design_add_parts, 284, 163},
+        {SCREEN_GAME_FACTORY, POPUP_BROWSE_MODELS, p_PopUp_Factory_browse_models, 284, 163},
+        {SCREEN_GAME_OFFICE, POPUP_STATISTICS, p_PopUp_Office_statistics, 321, 191},
+        {SCREEN_GAME_OFFICE, POPUP_MONTH_REPORT, p_PopUp_Office_statistics_month_report, 0, 0},
+        {SCREEN_GAME_OFFICE, POPUP_RESEARCH_REPORT, p_PopUp_Office_statistics_research_report, 0, 0},
+    };
+    for (const Case& c : cases) {
+        platform::FillCanvas(canvas(), kUntouched);
+        Mark(c.Picture, 0x123456);
+        MainObj.Screen = c.Screen;
+        MainObj.Popup = c.Popup;
+        Paint::DrawPopUp(canvas());
+        EXPECT_EQ(At(c.X, c.Y), 0x123456u) << "popup " << c.Popup;
+        EXPECT_EQ(At(c.X + 2, c.Y + 2), kUntouched) << "popup " << c.Popup;
+    }
+}
+
+TEST_F(Overlays, APopupWithoutAnOriginOnItsScreenDrawsNothing) {
+    Mark(p_PopUp_Bank, 0x123456);
+    for (const i32 screen : {SCREEN_GAME_FACTORY, SCREEN_GAME_MAIN, SCREEN_MENU}) {
+        MainObj.Screen = screen;
+        MainObj.Popup = POPUP_BANK;
+        Paint::DrawPopUp(canvas());
+    }
+    for (const i32 popup : {i32{POPUP_NONE}, 29, -1}) {
+        MainObj.Popup = popup;
+        Paint::DrawPopUp(canvas());
+    }
+    EXPECT_EQ(At(100, 120), kUntouched);
+    EXPECT_EQ(At(0, 0), kUntouched);
+}
+
+TEST_F(Overlays, DescriptionStripShowsTheHoverCaptionAndPointer) {
+    constexpr platform::Pixel kStrip = 0x224466;
+    SetPhoto(p_GAME_description_clean, 269, 26, kStrip);
+    cursoron.id = 77;
+
+    // The caption shown already: nothing is drawn, not even the blank strip.
+    MainObj.HotItem = HOT_BANK;
+    MainObj.ShownCaption = HOT_BANK;
+    Paint::DrawDescription(canvas());
+    EXPECT_EQ(At(263, 562), kUntouched);
+    EXPECT_EQ(window->pointerShown, 0);
+
+    MainObj.HotItem = HOT_EXPAND_RESEARCH;
+    Paint::DrawDescription(canvas());
+    EXPECT_EQ(At(263, 562), kStrip);
+    EXPECT_EQ(Read(315, 567, 11, 15, FONT_DCHAR), "expand#research");
+    EXPECT_EQ(At(315 + 6 * 11, 567), kStrip);   // the space leaves the strip
+    EXPECT_EQ(MainObj.ShownCaption, HOT_EXPAND_RESEARCH);
+    EXPECT_EQ(window->pointerShown, 77);
+
+    // Nothing under the pointer: blanked at every paint, nothing remembered.
+    window->pointerShown = 0;
+    MainObj.HotItem = HOT_NONE;
+    MainObj.ShownCaption = CAPTION_NONE;
+    for (int paint = 0; paint < 2; ++paint) {
+        window->canvas.pixels[567][315] = kUntouched;
+        Paint::DrawDescription(canvas());
+        EXPECT_EQ(At(315, 567), kStrip);
+        EXPECT_EQ(MainObj.ShownCaption, CAPTION_NONE);
+    }
+    EXPECT_EQ(window->pointerShown, 0);
+    cursoron.id = 0;
+}
+
+TEST_F(Overlays, HighlightFramesStandAtTheirFields) {
+    Mark(p_MENU_chosen_slot, 0x010203);
+    Mark(p_GAME_design_chosen_part, 0x040506);
+    Mark(p_GAME_factory_chosen_model, 0x070809);
+    const struct {
+        i32 Focus, X, Y;
+        platform::Pixel Colour;
+    } cases[] = {
+        {FOCUS_SLOT_3, 318, 304, 0x010203},
+        {FOCUS_SLOT_4, 318, 337, 0x010203},   // one pixel below the 32-pixel step
+        {FOCUS_PART_ROW_10, 220, 434, 0x040506},
+        {FOCUS_BROWSE_MODEL_1, 316, 173, 0x070809},
+        {FOCUS_BROWSE_MODEL_10, 316, 355, 0x070809},
+    };
+    for (const auto& c : cases) {
+        MainObj.Focus = c.Focus;
+        Paint::DrawChosenSlot(canvas());
+        EXPECT_EQ(At(c.X, c.Y), c.Colour) << "focus " << c.Focus;
+    }
+    platform::FillCanvas(canvas(), kUntouched);
+    for (const i32 focus : {i32{FOCUS_NONE}, 52, -4}) {
+        MainObj.Focus = focus;
+        Paint::DrawChosenSlot(canvas());
+    }
+    EXPECT_EQ(At(318, 240), kUntouched);
+}
+
+TEST_F(Overlays, ExactlyOneFactoryFieldCarriesAFrame) {
+    constexpr platform::Pixel kPriceFrame = 0x0000F1, kWorkersFrame = 0x0000F2;
+    constexpr platform::Pixel kPriceClean = 0x0000C1, kWorkersClean = 0x0000C2;
+    Mark(p_GAME_factory_price_chosen, kPriceFrame);
+    Mark(p_GAME_factory_workers_chosen, kWorkersFrame);
+    Mark(p_GAME_factory_price_clean, kPriceClean);
+    Mark(p_GAME_factory_workers_clean, kWorkersClean);
+    const i32 priceY[kProductionLines] = {230, 279, 328, 378, 430};
+    const i32 workersY[2] = {150, 337};
+
+    MainObj.Focus = FOCUS_PRICE_ROW_3;
+    Paint::DrawChosenSlot(canvas());
+    for (i32 line = 0; line < kProductionLines; ++line)
+        EXPECT_EQ(At(170, priceY[line]), line == 2 ? kPriceFrame : kPriceClean) << line;
+    EXPECT_EQ(At(660, 150), kWorkersClean);
+    EXPECT_EQ(At(660, 337), kWorkersClean);
+
+    MainObj.Focus = FOCUS_FACTORY_SALESMEN;
+    Paint::DrawChosenSlot(canvas());
+    for (const i32 y : priceY) EXPECT_EQ(At(170, y), kPriceClean);
+    EXPECT_EQ(At(660, workersY[0]), kWorkersClean);
+    EXPECT_EQ(At(660, workersY[1]), kWorkersFrame);
+
+    // No other focus touches the factory fields.
+    platform::FillCanvas(canvas(), kUntouched);
+    MainObj.Focus = FOCUS_MODEL_NAME;
+    Paint::DrawChosenSlot(canvas());
+    EXPECT_EQ(At(170, 230), kUntouched);
+    EXPECT_EQ(At(660, 150), kUntouched);
+}
