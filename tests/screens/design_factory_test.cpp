@@ -87,6 +87,22 @@ TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
     EXPECT_EQ(Read(24, 346, 11, 5, FONT_ECHAR), "     ");
 }
 
+TEST_F(DesignAndFactory, PartRowFrameLiesUnderItsIconAndThePopupOverTheCar) {
+    Mark(p_GAME_design_chosen_part, 0x0D0001);
+    Mark(PartIconPicture(PART_ENGINE, 1), 0x0D0002);
+    SetPhoto(p_PopUp_Design_engine_parts, 400, 520, 0x0D0003);
+    Mark(CarPiecePicture(BODY_TRUCK, ERA_1908, CAR_FRONT, 1), 0x0D0004);
+    PlayerCar.BodyType = BODY_TRUCK;
+    PlayerCar.Era = ERA_1908;
+    PlayerCar.FrontPiece = 1;
+    PlayerResearch.ResearchLevel[PART_ENGINE] = 1;
+    MainObj.Focus = FOCUS_PART_ROW_1;
+    Show(SCREEN_GAME_DESIGN, POPUP_ENGINE_PARTS);
+    EXPECT_EQ(At(220, 47), 0x0D0001u);
+    EXPECT_EQ(At(221, 48), 0x0D0002u);
+    EXPECT_EQ(At(271, 77), 0x0D0003u);
+}
+
 TEST_F(DesignAndFactory, CarPictureNeedsAnEraWithPicturesAndEachPieceAVariant) {
     for (i32 piece = 0; piece < kCarPieces; ++piece) {
         Mark(CarPiecePicture(BODY_FAMILY_WAGON, ERA_1908, piece, 1), 0xCA0000 + piece);

@@ -61,21 +61,6 @@ TEST_F(OfficeTexts, InstallmentOfARunOutScheduleIsNothingNotAGift) {
     static_assert(MonthlyInstallment(INT_MIN, -1) == 0);
 }
 
-TEST_F(OfficeTexts, StartingLoanLookedAtEveryMonthIsPaidOffExactly) {
-    PlayerBank.LoanLeft = 116000;
-    PlayerBank.MonthsLeft = 48;
-    i32 paidAt2416 = 0;
-    while (PlayerBank.MonthsLeft > 0) {
-        PaintBank(canvas());
-        paidAt2416 += PlayerBank.Installment == 2416 ? 1 : 0;
-        EXPECT_TRUE(PlayerBank.Installment == 2416 || PlayerBank.Installment == 2417);
-        PlayerBank.LoanLeft -= PlayerBank.Installment;
-        PlayerBank.MonthsLeft -= 1;
-    }
-    EXPECT_EQ(paidAt2416, 16);
-    EXPECT_EQ(PlayerBank.LoanLeft, 0);
-}
-
 TEST_F(OfficeTexts, MapShowsEveryRegionAndTheShownRegionsName) {
     for (i32 r = 0; r < kRegionCount; ++r) {
         PlayerFactorySalon.Region[r].HasFactory = r % 2;
