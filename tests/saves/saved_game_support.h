@@ -177,9 +177,10 @@ protected:
         std::string pattern = (std::filesystem::temp_directory_path() / "velmara-saves-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
-        // The part tables come with the game; a load reads them again.
+        // The data that comes with the game: the part tables a load reads again,
+        // the rival names a new game hands out (and rewrites).
         std::filesystem::create_directories(folder_ / "Data" / "Saves");
-        for (const char* table : {"paco.dat", "para.dat"}) {
+        for (const char* table : {"paco.dat", "para.dat", "oppn.dat"}) {
             const auto source = original_ / "Data" / table;
             if (std::filesystem::exists(source))
                 std::filesystem::copy_file(source, folder_ / "Data" / table);
