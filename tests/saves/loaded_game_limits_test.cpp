@@ -5,6 +5,7 @@
 #include "model/opponent.h"
 #include "model/player.h"
 #include "saves/saved_game_support.h"
+#include "screens/screen_test.h"
 
 using namespace saves_test;
 
@@ -178,4 +179,25 @@ TEST_F(LoadedGameLimits, AGameThatWasPlayedLoadsBackUnchanged) {
     const std::string played = Snapshot();
     ASSERT_TRUE(SaveLoad::Load(3));
     EXPECT_TRUE(Snapshot() == played);
+}
+
+// Every screen with every popup over the damaged game, as loaded: under the
+// sanitizer build a read out of bounds fails the test.
+struct LoadedGamePaint : ScreenTest {};
+
+TEST_F(LoadedGamePaint, EveryScreenPaintsADamagedGameOnceLoaded) {
+    PrivateSaveFolder folder;
+    FillEveryRecord(22);
+    MakePlayerValuesValid();
+    BreakPlayerValues();
+    ASSERT_TRUE(SaveLoad::Save(2));
+    ResetGame();
+    ASSERT_TRUE(SaveLoad::Load(2));
+    MainObj.GameInProgress = 1;
+    for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen)
+        for (i32 popup = POPUP_NONE; popup <= POPUP_RESEARCH_REPORT; ++popup) {
+            MainObj.LastDrawnScreen = 0;
+            Show(screen, popup);
+        }
+    EXPECT_EQ(MainObj.SlotEmpty[1], 0);  // the save and load screens read the directory
 }

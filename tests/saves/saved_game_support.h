@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -168,39 +170,56 @@ inline std::string FieldText(const std::string& file, std::size_t index) {
 
 inline std::string SlotPath(int slot) { return "Data/Saves/slot" + std::to_string(slot) + ".sav"; }
 
-// Runs each test in a fresh folder of its own holding an empty Data/Saves,
-// with every record back at its program-start state.
-class SavedGameTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        original_ = std::filesystem::current_path();
+// A fresh folder of its own holding Data/Saves and the game's data files,
+// made the working directory for as long as it lives: the tests never touch
+// the build's own saves and may run side by side.
+class PrivateSaveFolder {
+public:
+    PrivateSaveFolder() : original_(std::filesystem::current_path()) {
         std::string pattern = (std::filesystem::temp_directory_path() / "velmara-saves-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
         folder_ = pattern;
-        // The data that comes with the game: the part tables a load reads again,
-        // the rival names a new game hands out (and rewrites).
         std::filesystem::create_directories(folder_ / "Data" / "Saves");
+        // The part tables a load reads again, the rival names a new game
+        // hands out (and rewrites).
         for (const char* table : {"paco.dat", "para.dat", "oppn.dat"}) {
             const auto source = original_ / "Data" / table;
-            if (std::filesystem::exists(source))
-                std::filesystem::copy_file(source, folder_ / "Data" / table);
+            if (std::filesystem::exists(source)) std::filesystem::copy_file(source, folder_ / "Data" / table);
         }
         std::filesystem::current_path(folder_);
-        ResetAllRecords();
-        ResetInterfaceState();
-        for (i32 slot = 1; slot <= 4; ++slot) SlotDirectoryEntry(slot) = SlotStamp{};
-        SlotMainObj = SlotStamp{};
     }
-
-    void TearDown() override {
+    ~PrivateSaveFolder() {
         std::filesystem::current_path(original_);
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
+    PrivateSaveFolder(const PrivateSaveFolder&) = delete;
+    PrivateSaveFolder& operator=(const PrivateSaveFolder&) = delete;
 
 private:
     std::filesystem::path original_;
     std::filesystem::path folder_;
+};
+
+// Every record back at its program-start state.
+inline void ResetGame() {
+    ResetAllRecords();
+    ResetInterfaceState();
+    for (i32 slot = 1; slot <= 4; ++slot) SlotDirectoryEntry(slot) = SlotStamp{};
+    SlotMainObj = SlotStamp{};
+}
+
+// Each test in a private folder, from the program-start state.
+class SavedGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::make_unique<PrivateSaveFolder>();
+        ResetGame();
+    }
+    void TearDown() override { folder_.reset(); }
+
+private:
+    std::unique_ptr<PrivateSaveFolder> folder_;
 };
 
 }  // namespace saves_test
