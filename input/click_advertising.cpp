@@ -1,0 +1,80 @@
+// The advertising screen: one popup per medium, each with six campaign rows
+// of months (minus and plus) and a typed monthly amount.
+
+#include <algorithm>
+
+#include "input/click_rules.h"
+
+namespace clicks {
+namespace {
+
+using platform::Window;
+
+constexpr i32 kMostMonths = 48;
+// The advertising block each popup row edits, top to bottom.
+constexpr i32 kRowBlock[kAdBlocks] = {3, 0, 1, 2, 4, 5};
+
+bool ToGameMenu(Window*, i32) {
+    MainObj.Screen = SCREEN_MENU_GAME;
+    return true;
+}
+
+constexpr Rule kAdvertising[] = {
+    {CTRL_BACK, 1, ToGameMenu},
+};
+
+// A campaign without an amount runs for no months, in every block and medium.
+bool CloseMedium(Window*, i32) {
+    ClosePopup();
+    MainObj.Focus = FOCUS_NONE;
+    for (AdvertisingBlock& block : PlayerAdvertising.Block)
+        for (AdCampaign& campaign : block.Campaign)
+            if (campaign.Amount == 0) campaign.Months = 0;
+    return true;
+}
+
+// The open medium's campaign of a row, or null while no medium is open.
+AdCampaign* RowCampaign(i32 row) {
+    const i32 medium = MainObj.Popup;
+    if (medium < MEDIUM_AUTO_SHOW || medium > MEDIUM_BILLBOARD) return nullptr;
+    return &PlayerAdvertising.Block[kRowBlock[row]].Campaign[kMedia - medium];
+}
+
+bool FewerMonths(Window*, i32 row) {
+    if (AdCampaign* campaign = RowCampaign(row)) campaign->Months = std::clamp(campaign->Months - 1, 0, kMostMonths);
+    return true;
+}
+
+bool MoreMonths(Window*, i32 row) {
+    if (AdCampaign* campaign = RowCampaign(row)) campaign->Months = std::clamp(campaign->Months + 1, 0, kMostMonths);
+    return true;
+}
+
+bool AmountField(Window*, i32 row) {
+    MainObj.Focus = FOCUS_ADVERT_ROW_1 + row;
+    return true;
+}
+
+constexpr Rule kMedium[] = {
+    {CTRL_ADVERT_CLOSE_LEFT, 1, CloseMedium},
+    {CTRL_ADVERT_CLOSE_RIGHT, 1, CloseMedium},
+    {CTRL_ADVERT_MINUS_1, kAdBlocks, FewerMonths},
+    {CTRL_ADVERT_PLUS_1, kAdBlocks, MoreMonths},
+    {CTRL_ADVERT_AMOUNT_1, kAdBlocks, AmountField},
+};
+
+}  // namespace
+
+// The screen's own rectangles only while no popup is open; a click that
+// opens a medium goes on to its tests with the same point.
+void ClickAdvertising(Window* window) {
+    if (MainObj.Popup == POPUP_NONE) {
+        Run(window, kAdvertising);
+        RunHoverAreas(window, SCREEN_GAME_ADVERTISING);
+    }
+    if (MainObj.Popup == POPUP_NONE) return;
+    Blank(PlayerAdvertising.InputBuffer);
+    Run(window, kMedium);
+}
+
+}  // namespace clicks

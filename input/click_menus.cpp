@@ -1,0 +1,192 @@
+// The menu screens: intro, main menu, new game, save, load and the in-game
+// menu. They move between screens, start a game, pick a save slot and call
+// the saved games.
+
+#include <cstring>
+
+#include "input/click_rules.h"
+#include "model/opponent.h"
+#include "model/player.h"
+#include "saves/save_load.h"
+
+namespace clicks {
+namespace {
+
+using platform::Window;
+
+bool IsSlotFocus(i32 focus) { return focus >= FOCUS_SLOT_1 && focus <= FOCUS_SLOT_4; }
+bool IsGameScreen(i32 screen) { return screen >= SCREEN_GAME_MAIN && screen <= SCREEN_GAME_OVER; }
+
+// ---- Main menu
+
+bool NewGame(Window*, i32) {
+    MainObj.Screen = SCREEN_MENU_NEW;
+    // The last two cells are not part of the typed name.
+    std::memset(PlayerObj.Name, ' ', 14);
+    return true;
+}
+
+bool OpenLoad(Window*, i32) {
+    MainObj.Screen = SCREEN_MENU_LOAD;
+    return true;
+}
+
+bool Quit(Window* window, i32) {
+    platform::CloseGameWindow(window);
+    return false;
+}
+
+constexpr Rule kMenu[] = {
+    {CTRL_MENU_NEW, 1, NewGame},
+    {CTRL_MENU_LOAD, 1, OpenLoad},
+    {CTRL_MENU_QUIT, 1, Quit},
+};
+
+// ---- New game
+
+bool NewGameBack(Window*, i32) {
+    MainObj.Screen = SCREEN_MENU;
+    MainObj.Focus = FOCUS_NONE;
+    return true;
+}
+
+bool NameField(Window*, i32) {
+    if (MainObj.Focus == FOCUS_PLAYER_NAME) return false;
+    MainObj.Focus = FOCUS_PLAYER_NAME;
+    return true;
+}
+
+bool HomeRegionBack(Window*, i32) {
+    StepBack(PlayerObj.HomeRegion, REGION_AUSTRALIA, kRegionCount);
+    return true;
+}
+
+bool HomeRegionForward(Window*, i32) {
+    StepForward(PlayerObj.HomeRegion, REGION_AUSTRALIA, kRegionCount);
+    return true;
+}
+
+// A game needs a company name and a home region. The new game sets the
+// screen, focus and popup itself; the rivals start after the player.
+bool Start(Window*, i32) {
+    const i32 home = PlayerObj.HomeRegion;
+    if (PlayerObj.Name[0] == ' ' || home < REGION_AUSTRALIA || home > kRegionCount) return false;
+    Player::SetStartValues();
+    Opponent::SetStartValues();
+    return true;
+}
+
+constexpr Rule kNewGame[] = {
+    {CTRL_NEW_BACK, 1, NewGameBack},
+    {CTRL_NEW_NAME, 1, NameField},
+    {CTRL_NEW_REGION_BACK, 1, HomeRegionBack},
+    {CTRL_NEW_REGION_FORWARD, 1, HomeRegionForward},
+    {CTRL_NEW_START, 1, Start},
+};
+
+// ---- Save
+
+bool ChooseSaveSlot(Window*, i32 n) {
+    MainObj.Focus = FOCUS_SLOT_1 + n;   // an empty slot can be chosen too
+    return true;
+}
+
+bool SaveBack(Window*, i32) {
+    MainObj.Focus = FOCUS_NONE;
+    MainObj.Screen = SCREEN_MENU_GAME;
+    return true;
+}
+
+// A lost game is over: saving it would let it go on from a month whose
+// expenses were never paid. The game-over screen is the last game screen
+// drawn exactly while the game in hand is lost.
+bool Save(Window*, i32) {
+    if (IsSlotFocus(MainObj.Focus) && MainObj.LastDrawnScreen != SCREEN_GAME_OVER)
+        SaveLoad::Save(MainObj.Focus);
+    return true;
+}
+
+constexpr Rule kSaveGame[] = {
+    {CTRL_SAVE_SLOT_1, kSaveSlots, ChooseSaveSlot},
+    {CTRL_SAVE_BACK, 1, SaveBack},
+    {CTRL_SAVE_OK, 1, Save},
+};
+
+// ---- Load
+
+// The marks are those of the last paint of this screen.
+bool ChooseLoadSlot(Window*, i32 n) {
+    if (MainObj.SlotEmpty[n] == 1) return false;
+    MainObj.Focus = FOCUS_SLOT_1 + n;
+    return true;
+}
+
+bool LoadBack(Window*, i32) {
+    MainObj.Focus = FOCUS_NONE;
+    MainObj.Screen = MainObj.GameInProgress == 1 ? SCREEN_MENU_GAME : SCREEN_MENU;
+    return true;
+}
+
+// The slot is looked at again (its file may have gone since the last paint),
+// and a game that cannot be read leaves everything as it was, on this screen.
+bool Load(Window*, i32) {
+    const i32 slot = MainObj.Focus;
+    if (!IsSlotFocus(slot)) return true;
+    SaveLoad::Check();
+    if (MainObj.SlotEmpty[slot - FOCUS_SLOT_1] == 1 || !SaveLoad::Load(slot)) return true;
+    MainObj.Screen = SCREEN_GAME_MAIN;
+    MainObj.LastDrawnScreen = 0;
+    MainObj.GameInProgress = 1;
+    return true;
+}
+
+constexpr Rule kLoadGame[] = {
+    {CTRL_LOAD_SLOT_1, kSaveSlots, ChooseLoadSlot},
+    {CTRL_LOAD_BACK, 1, LoadBack},
+    {CTRL_LOAD_OK, 1, Load},
+};
+
+// ---- In-game menu
+
+// The menus never change the last drawn screen, so it is the game screen
+// the back button left; 0 makes its background come back. Should it name no
+// game screen, the main view is the place to go on from.
+bool Continue(Window*, i32) {
+    const i32 last = MainObj.LastDrawnScreen;
+    MainObj.Screen = IsGameScreen(last) ? last : SCREEN_GAME_MAIN;
+    MainObj.LastDrawnScreen = 0;
+    return true;
+}
+
+bool OpenSave(Window*, i32) {
+    MainObj.Screen = SCREEN_MENU_SAVE;
+    return true;
+}
+
+bool ToMainMenu(Window*, i32) {
+    MainObj.Screen = SCREEN_MENU;
+    MainObj.GameInProgress = 0;
+    return true;
+}
+
+constexpr Rule kGameMenu[] = {
+    {CTRL_MENU_CONTINUE, 1, Continue},
+    {CTRL_MENU_SAVE, 1, OpenSave},
+    {CTRL_MENU_LOAD_IN_GAME, 1, OpenLoad},
+    {CTRL_MENU_MAIN_MENU, 1, ToMainMenu},
+};
+
+}  // namespace
+
+void ClickIntro(Window* window) {
+    MainObj.Screen = SCREEN_MENU;   // anywhere
+    platform::RequestRepaint(window);
+}
+
+void ClickMenu(Window* window) { Run(window, kMenu); }
+void ClickNewGame(Window* window) { Run(window, kNewGame); }
+void ClickSaveGame(Window* window) { Run(window, kSaveGame); }
+void ClickLoadGame(Window* window) { Run(window, kLoadGame); }
+void ClickGameMenu(Window* window) { Run(window, kGameMenu); }
+
+}  // namespace clicks

@@ -1,0 +1,137 @@
+// The research screen: a popup per research area (its scientists), the body
+// types on offer and the laboratory's expansion. Here the open popup's tests
+// come before the screen's own, so a click that closes a popup goes on to the
+// screen with the same point, and an opening click never reaches a popup.
+
+#include <algorithm>
+
+#include "input/click_rules.h"
+
+namespace clicks {
+namespace {
+
+using platform::Window;
+
+constexpr i32 kLabStep = 100;
+constexpr i32 kMostLabCapacity = 900;
+constexpr double kLabStepPrice = 50000.0;
+
+bool ToGameMenu(Window*, i32) {
+    MainObj.Screen = SCREEN_MENU_GAME;
+    return true;
+}
+
+constexpr Rule kResearch[] = {
+    {CTRL_BACK, 1, ToGameMenu},
+};
+
+// ---- Body types
+
+// The types on offer are 1..BodyTypesOffered, at most the nine there are.
+i32 OfferedTypes() { return std::min(PlayerResearch.BodyTypesOffered, kBodyTypeCount); }
+
+// The list of owned types has ten entries; a count beyond them reads ten.
+i32 OwnedEntries() { return std::clamp(PlayerResearch.BodyTypesOffered, 0, kModelSlots); }
+
+bool PreviousBodyType(Window*, i32) {
+    StepBack(PlayerResearch.BrowsedBodyType, BODY_FAMILY_WAGON, OfferedTypes());
+    return true;
+}
+
+bool NextBodyType(Window*, i32) {
+    StepForward(PlayerResearch.BrowsedBodyType, BODY_FAMILY_WAGON, OfferedTypes());
+    return true;
+}
+
+bool CloseLabPopup(Window*, i32) {
+    ClosePopup();
+    return true;
+}
+
+// The price is the one the last paint of the popup showed (0 for an owned
+// type). The type goes into the first free entry of the owned list; with no
+// free entry the purchase is refused, so the count never runs ahead of the
+// list. A refusal leaves the screen as it is.
+bool BuyBodyType(Window*, i32) {
+    Research& lab = PlayerResearch;
+    const i32 type = lab.BrowsedBodyType;
+    if (type < BODY_FAMILY_WAGON || type > kBodyTypeCount) return false;
+    const i32 entries = OwnedEntries();
+    i32 free = 0;
+    for (i32 i = 1; i <= entries; ++i) {
+        if (lab.OwnedBodyTypes[i] == type) return false;
+        if (free == 0 && lab.OwnedBodyTypes[i] == 0) free = i;
+    }
+    if (free == 0 || PlayerObj.Cash - lab.BodyTypePrice < 0) return false;
+    lab.OwnedBodyTypes[free] = type;
+    lab.BodyTypesOwned += 1;
+    PlayerObj.Cash -= lab.BodyTypePrice;
+    return true;
+}
+
+constexpr Rule kBodyTypes[] = {
+    {CTRL_BODY_TYPES_PREVIOUS, 1, PreviousBodyType},
+    {CTRL_BODY_TYPES_NEXT, 1, NextBodyType},
+    {CTRL_BODY_TYPES_CLOSE, 1, CloseLabPopup},
+    {CTRL_BODY_TYPES_BUY, 1, BuyBodyType},
+};
+
+// ---- Expanding the laboratory
+
+// The money is not looked at: an expansion may leave it below zero.
+bool ExpandLab(Window*, i32) {
+    Research& lab = PlayerResearch;
+    if (lab.LabCapacity > kMostLabCapacity - kLabStep) return false;
+    lab.LabCapacity += kLabStep;
+    PlayerObj.Cash -= kLabStepPrice;
+    return true;
+}
+
+constexpr Rule kExpand[] = {
+    {CTRL_EXPAND_CLOSE, 1, CloseLabPopup},
+    {CTRL_EXPAND_BUY, 1, ExpandLab},
+};
+
+// ---- Research areas
+
+bool CloseArea(Window*, i32) {
+    ClosePopup();
+    MainObj.Focus = FOCUS_NONE;
+    return true;
+}
+
+// The area's scientists go back to the free pool at once; the number typed
+// next takes them from it again.
+bool ScientistsField(Window*, i32) {
+    MainObj.Focus = FOCUS_RESEARCH_SCIENTISTS;
+    const i32 area = MainObj.Popup - POPUP_RESEARCH_BRAKES;
+    if (area < PART_BRAKES || area > PART_SAFETY) return true;
+    i32& working = PlayerResearch.Scientists[area];
+    PlayerScientists.Unassigned += working;
+    working = 0;
+    return true;
+}
+
+constexpr Rule kArea[] = {
+    {CTRL_AREA_CLOSE, 1, CloseArea},
+    {CTRL_AREA_OK, 1, CloseArea},
+    {CTRL_AREA_SCIENTISTS, 1, ScientistsField},
+};
+
+}  // namespace
+
+void ClickResearch(Window* window) {
+    if (MainObj.Popup == POPUP_BODY_TYPES) {
+        Run(window, kBodyTypes);
+    } else if (MainObj.Popup == POPUP_EXPAND_RESEARCH) {
+        Run(window, kExpand);
+    } else if (MainObj.Popup != POPUP_NONE) {
+        Blank(PlayerResearch.InputBuffer);
+        Run(window, kArea);
+    }
+    if (MainObj.Popup != POPUP_NONE) return;
+    Run(window, kResearch);
+    RunHoverAreas(window, SCREEN_GAME_RESEARCH);
+}
+
+}  // namespace clicks

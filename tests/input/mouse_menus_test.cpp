@@ -1,0 +1,167 @@
+// The new-game screen and the save and load screens, in a folder of their
+// own: a new game rewrites the rivals' name file and saves write slot files.
+
+#include <cstring>
+
+#include "input/mouse_fixture.h"
+#include "model/game_folder.h"
+#include "saves/save_load.h"
+
+namespace {
+
+struct MouseMenusTest : MouseTest {
+    GameFolder folder;
+
+    void TypeName(const char* name) {
+        std::memset(PlayerObj.Name, ' ', kNameSize);
+        std::memcpy(PlayerObj.Name, name, std::strlen(name));
+    }
+
+    // A game in hand that was drawn last on the main view.
+    void GameInHand(double cash) {
+        TypeName("acme");
+        PlayerObj.HomeRegion = REGION_EUROPE;
+        PlayerObj.Year = 1910;
+        PlayerObj.Month = 4;
+        PlayerObj.Cash = cash;
+        PlayerFactorySalon.ShownRegion = REGION_EUROPE;
+        Show(SCREEN_GAME_MAIN);
+    }
+
+    void SaveInSlot(i32 slot) {
+        MainObj.Screen = SCREEN_MENU_SAVE;
+        ClickOn(CTRL_SAVE_SLOT_1, slot - 1);
+        ClickOn(CTRL_SAVE_OK);
+    }
+
+    // The load screen with its slot marks as its paint finds them.
+    void ShowLoadScreen() {
+        MainObj.Screen = SCREEN_MENU_LOAD;
+        SaveLoad::Check();
+        platform::RequestRepaint(window);
+        platform::RunMessages(window);
+    }
+};
+
+TEST_F(MouseMenusTest, ANewGameNeedsANameAndAHomeRegion) {
+    MainObj.Screen = SCREEN_MENU;
+    TypeName("old company");
+    PlayerObj.Name[15] = 'x';
+    ClickOn(CTRL_MENU_NEW);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
+    EXPECT_EQ(std::memcmp(PlayerObj.Name, "              ", 14), 0);
+    EXPECT_EQ(PlayerObj.Name[15], 'x');
+
+    // Focusing the name once paints; a second click on it asks for nothing.
+    EXPECT_GT(RepaintsOfPressOn(CTRL_NEW_NAME), 0);
+    EXPECT_EQ(MainObj.Focus, FOCUS_PLAYER_NAME);
+    EXPECT_EQ(RepaintsOfPressOn(CTRL_NEW_NAME), 0);
+
+    TypeName("acme");
+    EXPECT_EQ(RepaintsOfPressOn(CTRL_NEW_START), 0);   // no region yet
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
+    ClickOn(CTRL_NEW_REGION_BACK);
+    EXPECT_EQ(PlayerObj.HomeRegion, REGION_AFRICA);
+    ClickOn(CTRL_NEW_REGION_FORWARD);
+    EXPECT_EQ(PlayerObj.HomeRegion, REGION_AUSTRALIA);
+    ClickOn(CTRL_NEW_REGION_BACK);
+    ClickOn(CTRL_NEW_REGION_BACK);
+    EXPECT_EQ(PlayerObj.HomeRegion, REGION_ASIA);
+
+    TypeName(" acme");   // a blank first cell is no name
+    ClickOn(CTRL_NEW_START);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
+
+    TypeName("acme");
+    ClickOn(CTRL_NEW_BACK);   // back keeps the name and leaves the field
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
+    MainObj.Screen = SCREEN_MENU_NEW;
+    Click(476, 404);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(MainObj.GameInProgress, 1);
+    EXPECT_EQ(PlayerObj.Cash, 100000.0);
+    EXPECT_EQ(PlayerFactorySalon.Region[REGION_ASIA - 1].HasFactory, 1);
+    EXPECT_NE(Opponent1Obj.Name[0], '\0');
+}
+
+TEST_F(MouseMenusTest, SaveWritesTheChosenSlotAndStaysOnTheScreen) {
+    GameInHand(4321.0);
+    MainObj.Screen = SCREEN_MENU_SAVE;
+    EXPECT_GT(RepaintsOfPressOn(CTRL_SAVE_OK), 0);   // no slot chosen: nothing saved
+    SaveLoad::Check();
+    EXPECT_EQ(MainObj.SlotEmpty[1], 1);
+
+    SaveInSlot(2);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_SAVE);
+    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
+    SaveLoad::Check();
+    EXPECT_EQ(MainObj.SlotEmpty[1], 0);
+    EXPECT_EQ(MainObj.SlotEmpty[0], 1);
+}
+
+TEST_F(MouseMenusTest, LoadRestoresAChosenSlotAndRefusesEmptyOnes) {
+    GameInHand(4321.0);
+    SaveInSlot(3);
+    PlayerObj.Cash = 1.0;
+    MainObj.GameInProgress = 0;
+
+    ShowLoadScreen();
+    ClickOn(CTRL_LOAD_SLOT_1, 2);
+    EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_3);
+    EXPECT_EQ(RepaintsOfPressOn(CTRL_LOAD_SLOT_1, 0), 0);   // an empty slot keeps the row chosen
+    EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_3);
+    ClickOn(CTRL_LOAD_OK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(MainObj.GameInProgress, 1);
+    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
+    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(PlayerObj.Cash, 4321.0);
+}
+
+TEST_F(MouseMenusTest, ALoadWhoseFileHasGoneLeavesTheGameAsItWas) {
+    GameInHand(4321.0);
+    SaveInSlot(1);
+    ShowLoadScreen();
+    ClickOn(CTRL_LOAD_SLOT_1);
+    folder.RemoveData("Saves/slot1.sav");   // after the marks were painted
+    PlayerObj.Cash = 7.0;
+    ClickOn(CTRL_LOAD_OK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_LOAD);
+    EXPECT_EQ(PlayerObj.Cash, 7.0);
+
+    // A short file is no game either.
+    GameInHand(4321.0);
+    SaveInSlot(1);
+    ShowLoadScreen();
+    ClickOn(CTRL_LOAD_SLOT_1);
+    folder.WriteData("Saves/slot1.sav", folder.ReadData("Saves/slot1.sav").substr(0, 2000));
+    PlayerObj.Cash = 7.0;
+    ClickOn(CTRL_LOAD_OK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_LOAD);
+    EXPECT_EQ(PlayerObj.Cash, 7.0);
+}
+
+TEST_F(MouseMenusTest, ALostGameCanBeShownAgainButNotSaved) {
+    GameInHand(5.0);
+    PlayerTechnicians.Count = 50;
+    PlayerTechnicians.Wage = 80;
+    ClickOn(CTRL_NEXT_MONTH);
+    ASSERT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+    ClickOn(CTRL_GAME_OVER_MENU);
+    ClickOn(CTRL_MENU_LOAD);
+    ClickOn(CTRL_LOAD_BACK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_GAME);   // the lost game is still in hand
+
+    ClickOn(CTRL_MENU_SAVE);
+    ClickOn(CTRL_SAVE_SLOT_1, 3);
+    ClickOn(CTRL_SAVE_OK);
+    SaveLoad::Check();
+    EXPECT_EQ(MainObj.SlotEmpty[3], 1);
+
+    ClickOn(CTRL_SAVE_BACK);
+    ClickOn(CTRL_MENU_CONTINUE);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+}
+
+}  // namespace

@@ -1,0 +1,277 @@
+// Pointer tracking, the main view, the month's end and moving between the
+// screens and menus.
+
+#include <cstring>
+
+#include "input/mouse_fixture.h"
+#include "model/records.h"
+
+namespace {
+
+using MouseNavigationTest = MouseTest;
+
+// A stored model in slot 1, to see it loaded into the design.
+void StoreModelInSlot1() {
+    Car& model = PlayerModel(1);
+    std::memcpy(model.Name, "roadster      ", 14);
+    model.Engine = 2;
+    model.BodyType = BODY_TRUCK;
+    PlayerCar.SlotUsed[1] = 1;
+}
+
+// A game whose month the money cannot pay.
+void PoorGame() {
+    PlayerObj.Year = 1908;
+    PlayerObj.Month = 1;
+    PlayerObj.Cash = 10.0;
+    PlayerSalesmans.Count = 10;
+    PlayerSalesmans.Wage = 90;
+}
+
+TEST_F(MouseNavigationTest, HoverGivesTheLastAreaHoldingThePointAndRedrawsTheStrip) {
+    Show(SCREEN_GAME_MAIN);
+    struct Case {
+        i32 x, y, hot;
+    };
+    const Case cases[] = {
+        {600, 300, HOT_OFFICE},  {100, 300, HOT_ADVERTISING}, {100, 206, HOT_RESEARCH},
+        {40, 300, HOT_RESEARCH}, {188, 150, HOT_DESIGN},      {200, 206, HOT_DESIGN},
+        {276, 300, HOT_DESIGN},  {700, 120, HOT_FACTORY},     {780, 300, HOT_FACTORY},
+        {350, 300, HOT_NONE},    {350, 337, HOT_NONE},        {350, 338, HOT_NONE},
+        {300, 150, HOT_DESIGN},  {5, 5, HOT_NONE},
+    };
+    for (const Case& c : cases) {
+        MainObj.HotItem = 99;
+        MainObj.ShownCaption = HOT_OFFICE;
+        platform::ResetRepaintRequestCount();
+        Move(c.x, c.y);
+        EXPECT_EQ(MainObj.HotItem, c.hot) << c.x << "," << c.y;
+        EXPECT_EQ(MainObj.ShownCaption, CAPTION_NONE);
+        EXPECT_GT(platform::RepaintRequestCount(), 0);
+        platform::RunMessages(window);
+    }
+    // (800, 600) still lies in the window; (801, 0) does not.
+    Move(800, 600);
+    EXPECT_EQ(MainObj.HotItem, HOT_NONE);
+    MainObj.HotItem = HOT_OFFICE;
+    MainObj.ShownCaption = HOT_OFFICE;
+    platform::ResetRepaintRequestCount();
+    Move(801, 0);
+    EXPECT_EQ(MainObj.HotItem, HOT_OFFICE);
+    EXPECT_EQ(MainObj.ShownCaption, HOT_OFFICE);
+    EXPECT_EQ(platform::RepaintRequestCount(), 0);
+    EXPECT_EQ(MouseXY.X, 801);
+}
+
+TEST_F(MouseNavigationTest, HoverOnTheOtherScreensOnlyWithoutAPopup) {
+    Show(SCREEN_GAME_RESEARCH);
+    Move(560, 380);   // luxury and safety overlap: the later area wins
+    EXPECT_EQ(MainObj.HotItem, HOT_SAFETY);
+    Show(SCREEN_GAME_OFFICE);
+    Move(600, 400);
+    EXPECT_EQ(MainObj.HotItem, HOT_BANK);
+    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+    platform::ResetRepaintRequestCount();
+    Move(120, 200);
+    EXPECT_EQ(MainObj.HotItem, HOT_BANK);
+    EXPECT_EQ(MouseXY.X, 120);
+    EXPECT_EQ(platform::RepaintRequestCount(), 0);
+    // The main view hovers whatever the popup field holds.
+    MainObj.Popup = POPUP_BANK;
+    MainObj.Screen = SCREEN_GAME_MAIN;
+    Move(600, 300);
+    EXPECT_EQ(MainObj.HotItem, HOT_OFFICE);
+    for (i32 screen : {SCREEN_MENU, SCREEN_GAME_DESIGN, SCREEN_GAME_FACTORY, SCREEN_GAME_NEXT_MONTH}) {
+        Show(screen);
+        platform::ResetRepaintRequestCount();
+        Move(600, 300);
+        EXPECT_EQ(MainObj.HotItem, HOT_OFFICE) << screen;
+        EXPECT_EQ(platform::RepaintRequestCount(), 0) << screen;
+    }
+}
+
+TEST_F(MouseNavigationTest, AClickIsTestedWhereThePointerLastMovedAndDoubleClicksDoNothing) {
+    Show(SCREEN_GAME_MAIN);
+    Move(600, 300);
+    Press(10, 10);   // the press's own position is not looked at
+    platform::RunMessages(window);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OFFICE);
+
+    Show(SCREEN_GAME_MAIN);
+    Move(100, 300);
+    platform::PostLeftButtonDouble(window, 100, 300);
+    platform::RunMessages(window);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+
+    // Before any move the pointer counts as lying at (0, 0): research.
+    MouseXY = {0, 0};
+    Press();
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);   // (0, 0) lies in no area
+    Move(0, 130);
+    Press();
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_RESEARCH);
+}
+
+TEST_F(MouseNavigationTest, MainViewAreasLeadToTheirScreensAndTheLastHitDecides) {
+    StoreModelInSlot1();
+    struct Case {
+        i32 x, y, screen;
+    };
+    const Case cases[] = {
+        {600, 300, SCREEN_GAME_OFFICE},   {100, 300, SCREEN_GAME_ADVERTISING},
+        {40, 300, SCREEN_GAME_RESEARCH},  {100, 206, SCREEN_GAME_RESEARCH},
+        {700, 200, SCREEN_GAME_FACTORY},  {700, 100, SCREEN_GAME_FACTORY},
+        {790, 300, SCREEN_GAME_FACTORY},  {50, 570, SCREEN_MENU_GAME},
+        {300, 400, SCREEN_GAME_MAIN},
+    };
+    for (const Case& c : cases) {
+        Show(SCREEN_GAME_MAIN);
+        Click(c.x, c.y);
+        EXPECT_EQ(MainObj.Screen, c.screen) << c.x << "," << c.y;
+    }
+    for (const Case& design : {Case{200, 206, 0}, Case{300, 150, 0}, Case{276, 300, 0}}) {
+        Show(SCREEN_GAME_MAIN);
+        PlayerCar.Slot = 7;
+        std::memset(PlayerCar.Name, ' ', 14);
+        Click(design.x, design.y);
+        EXPECT_EQ(MainObj.Screen, SCREEN_GAME_DESIGN);
+        EXPECT_EQ(PlayerCar.Slot, 1);
+        EXPECT_EQ(std::memcmp(PlayerCar.Name, "roadster", 8), 0);
+    }
+    // The hole: the design area acts first, then the main view stays.
+    Show(SCREEN_GAME_MAIN);
+    PlayerCar.Slot = 4;
+    Click(350, 300);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(PlayerCar.Slot, 1);
+    EXPECT_EQ(PlayerCar.Engine, 2);
+    // A click on the main view does not go on into the office's block.
+    Show(SCREEN_GAME_MAIN);
+    Click(600, 320);
+    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
+}
+
+TEST_F(MouseNavigationTest, NextMonthShowsTheReportOrTheGameOver) {
+    PlayerObj.Year = 1908;
+    PlayerObj.Month = 1;
+    PlayerObj.Cash = 100000.0;
+    Show(SCREEN_GAME_MAIN);
+    Click(710, 560);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
+    EXPECT_EQ(PlayerObj.Month, 2);
+    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_NEXT_MONTH);
+
+    // The report leads back to the main view, or to the in-game menu.
+    Click(500, 300);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
+    ClickOn(CTRL_MONTH_END_CONTINUE);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+
+    PoorGame();
+    Click(780, 600);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+    EXPECT_EQ(PlayerObj.Cash, 10.0);
+    Click(50, 570);   // no back button here
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+    Click(324, 382);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+    EXPECT_EQ(MainObj.GameInProgress, 1);
+    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OVER);
+}
+
+TEST_F(MouseNavigationTest, BackAndContinueReturnToTheLastGameScreenDrawn) {
+    for (i32 screen = SCREEN_GAME_MAIN; screen <= SCREEN_GAME_NEXT_MONTH; ++screen) {
+        Show(screen);
+        ClickOn(CTRL_BACK);
+        EXPECT_EQ(MainObj.Screen, SCREEN_MENU_GAME) << screen;
+        EXPECT_EQ(MainObj.LastDrawnScreen, screen);
+        ClickOn(CTRL_MENU_CONTINUE);
+        EXPECT_EQ(MainObj.Screen, screen);
+        EXPECT_EQ(MainObj.LastDrawnScreen, screen);   // drawn again in full
+    }
+    // With a popup open the screens' back buttons do nothing.
+    for (i32 screen : {SCREEN_GAME_OFFICE, SCREEN_GAME_ADVERTISING, SCREEN_GAME_RESEARCH, SCREEN_GAME_DESIGN,
+                       SCREEN_GAME_FACTORY}) {
+        const i32 popup = screen == SCREEN_GAME_OFFICE        ? POPUP_BANK
+                          : screen == SCREEN_GAME_ADVERTISING ? POPUP_RADIO
+                          : screen == SCREEN_GAME_RESEARCH    ? POPUP_EXPAND_RESEARCH
+                          : screen == SCREEN_GAME_DESIGN      ? POPUP_ADD_PARTS
+                                                              : POPUP_BROWSE_MODELS;
+        Show(screen, popup);
+        ClickOn(CTRL_BACK);
+        EXPECT_EQ(MainObj.Screen, screen);
+        EXPECT_EQ(MainObj.Popup, popup);
+    }
+}
+
+TEST_F(MouseNavigationTest, ContinueWithNoGameScreenDrawnGoesToTheMainView) {
+    MainObj.GameInProgress = 1;
+    MainObj.Screen = SCREEN_MENU_GAME;
+    MainObj.LastDrawnScreen = 0;
+    ClickOn(CTRL_MENU_CONTINUE);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+}
+
+TEST_F(MouseNavigationTest, MenusMoveBetweenScreens) {
+    EXPECT_EQ(MainObj.Screen, SCREEN_INTRO);
+    Click(799, 599);   // anywhere
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+    Click(400, 275);   // the main menu's save button has no rectangle
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+    EXPECT_EQ(RepaintsOfPressAt(400, 275), 0);
+    ClickOn(CTRL_MENU_LOAD);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_LOAD);
+    ClickOn(CTRL_LOAD_BACK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);   // no game in hand
+
+    MainObj.GameInProgress = 1;
+    MainObj.Screen = SCREEN_MENU_GAME;
+    Click(400, 261);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_SAVE);
+    ClickOn(CTRL_SAVE_SLOT_1, 2);
+    EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_3);
+    ClickOn(CTRL_SAVE_BACK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_GAME);
+    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
+    ClickOn(CTRL_MENU_LOAD_IN_GAME);
+    ClickOn(CTRL_LOAD_BACK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_GAME);
+    ClickOn(CTRL_MENU_MAIN_MENU);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+    EXPECT_EQ(MainObj.GameInProgress, 0);
+    ClickOn(CTRL_MENU_NEW);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
+    ClickOn(CTRL_NEW_BACK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+
+    ClickOn(CTRL_MENU_QUIT);
+    EXPECT_TRUE(window->destroyed);
+    EXPECT_FALSE(platform::RunMessages(window));
+}
+
+TEST_F(MouseNavigationTest, ClicksOnNothingChangeNothingAndAskForNoPaint) {
+    const struct {
+        i32 screen, x, y;
+    } misses[] = {
+        {SCREEN_MENU, 10, 10},          {SCREEN_MENU_NEW, 10, 10},      {SCREEN_MENU_SAVE, 10, 10},
+        {SCREEN_MENU_LOAD, 10, 10},     {SCREEN_MENU_GAME, 10, 10},     {SCREEN_GAME_MAIN, 600, 500},
+        {SCREEN_GAME_OFFICE, 700, 50},  {SCREEN_GAME_ADVERTISING, 700, 300},
+        {SCREEN_GAME_RESEARCH, 10, 10}, {SCREEN_GAME_DESIGN, 700, 50},  {SCREEN_GAME_NEXT_MONTH, 400, 300},
+        {SCREEN_GAME_OVER, 10, 10},
+    };
+    for (const auto& miss : misses) {
+        Show(miss.screen);
+        Move(miss.x, miss.y);
+        const MainState before = MainObj;
+        platform::ResetRepaintRequestCount();
+        Press();
+        EXPECT_EQ(platform::RepaintRequestCount(), 0) << miss.screen;
+        EXPECT_EQ(std::memcmp(&before, &MainObj, sizeof before), 0) << miss.screen;
+    }
+    // A screen number outside the game's does nothing.
+    Move(400, 300);
+    Mouse::LeftButton(window, 14);
+    Mouse::LeftButton(window, -1);
+}
+
+}  // namespace
