@@ -200,19 +200,6 @@ TEST_F(MouseFactoryTest, TheBrowserChoosesOnlyStoredModels) {
     EXPECT_EQ(MainObj.Popup, POPUP_NONE);
 }
 
-TEST_F(MouseFactoryTest, BackAndExitLeaveWithoutFocus) {
-    MainObj.Focus = FOCUS_PRICE_ROW_2;
-    ClickOn(CTRL_FACTORY_EXIT);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-    Show(SCREEN_GAME_FACTORY);
-    MainObj.Focus = FOCUS_FACTORY_SALESMEN;
-    ClickOn(CTRL_BACK);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_GAME);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_FACTORY);
-}
-
 TEST_F(MouseFactoryTest, AFactoryShowingNoRegionOnlyMovesTheFocus) {
     PlayerFactorySalon.ShownRegion = 0;
     const FactorySalon before = PlayerFactorySalon;
