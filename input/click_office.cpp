@@ -8,6 +8,7 @@
 
 #include "input/click_rules.h"
 #include "input/field_limits.h"
+#include "screens/bank_installment.h"
 
 namespace clicks {
 namespace {
@@ -172,10 +173,6 @@ bool TermUp(Window*, i32) {
     return true;
 }
 
-// The installment spreads the debt over the months left; with no months
-// left there is none.
-i32 InstallmentOf(const Bank& bank) { return bank.MonthsLeft > 0 ? bank.LoanLeft / bank.MonthsLeft : 0; }
-
 // One loan at a time, over a chosen term. The interest is counted on whole
 // hundreds of the amount.
 bool TakeLoan(Window*, i32) {
@@ -190,7 +187,7 @@ bool TakeLoan(Window*, i32) {
     bank.MonthsLeft = bank.LoanTerm;
     bank.LoanTerm = 0;
     bank.LoanAmount = 0;
-    bank.Installment = InstallmentOf(bank);
+    bank.Installment = MonthlyInstallment(bank.LoanLeft, bank.MonthsLeft);
     return true;
 }
 
@@ -208,7 +205,7 @@ bool Repay(Window*, i32) {
     bank.LoanTerm = 0;
     bank.LoanAmount = 0;
     if (bank.LoanLeft == 0) bank.MonthsLeft = 0;
-    bank.Installment = InstallmentOf(bank);
+    bank.Installment = MonthlyInstallment(bank.LoanLeft, bank.MonthsLeft);
     return true;
 }
 

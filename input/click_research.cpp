@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "input/click_rules.h"
+#include "screens/body_type_offer.h"
 
 namespace clicks {
 namespace {
@@ -48,24 +49,24 @@ bool CloseLabPopup(Window*, i32) {
     return true;
 }
 
-// The price is the one the last paint of the popup showed (0 for an owned
-// type). The type goes into the first free entry of the owned list; with no
-// free entry the purchase is refused, so the count never runs ahead of the
-// list. A refusal leaves the screen as it is.
+// The browsed type at the price the popup offers it for, worked out here
+// again so that a buy right after browsing, before any paint, still pays
+// the browsed type's own price. The type goes into the first free entry of
+// the owned list; with no free entry the purchase is refused, so the count
+// never runs ahead of the list. A refusal leaves the screen as it is.
 bool BuyBodyType(Window*, i32) {
     Research& lab = PlayerResearch;
     const i32 type = lab.BrowsedBodyType;
-    if (type < BODY_FAMILY_WAGON || type > kBodyTypeCount) return false;
+    i32 price = 0;
+    if (!BrowsedBodyTypePrice(lab, price) || OwnsBodyType(lab, type)) return false;
     const i32 entries = OwnedEntries();
     i32 free = 0;
-    for (i32 i = 1; i <= entries; ++i) {
-        if (lab.OwnedBodyTypes[i] == type) return false;
-        if (free == 0 && lab.OwnedBodyTypes[i] == 0) free = i;
-    }
-    if (free == 0 || PlayerObj.Cash - lab.BodyTypePrice < 0) return false;
+    for (i32 i = entries; i >= 1; --i)
+        if (lab.OwnedBodyTypes[i] == 0) free = i;
+    if (free == 0 || PlayerObj.Cash - price < 0) return false;
     lab.OwnedBodyTypes[free] = type;
     lab.BodyTypesOwned += 1;
-    PlayerObj.Cash -= lab.BodyTypePrice;
+    PlayerObj.Cash -= price;
     return true;
 }
 

@@ -156,6 +156,19 @@ TEST_F(MouseResearchTest, BodyTypesAreBrowsedAndBoughtOnce) {
     EXPECT_EQ(RepaintsOfPressOn(CTRL_BODY_TYPES_BUY), 0);
     EXPECT_EQ(PlayerResearch.BodyTypesOwned, 3);
 
+    // Browsing on from an owned type and buying before any paint pays the
+    // new type's own price, not the owned one's 0.
+    PlayerObj.Cash = 1e7;
+    PlayerResearch.BrowsedBodyType = BODY_TRUCK;
+    Show(SCREEN_GAME_RESEARCH, POPUP_BODY_TYPES);
+    ASSERT_EQ(PlayerResearch.BodyTypePrice, 0);
+    Move(490, 300);
+    Press();
+    Move(500, 400);
+    Press();
+    EXPECT_EQ(PlayerResearch.OwnedBodyTypes[4], BODY_SPORT);
+    EXPECT_EQ(PlayerObj.Cash, 1e7 - 502500);
+
     ClickOn(CTRL_BODY_TYPES_CLOSE);
     EXPECT_EQ(MainObj.Popup, POPUP_NONE);
 }
