@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "platform/cursor_file.h"
+#include "platform/headless_window.h"
+#include "platform/pointer_shape.h"
 
 using namespace platform;
 
@@ -109,4 +112,30 @@ TEST(CursorFile, RefusesDamagedFilesWithoutReadingPastThem) {
     hugeWidth[22 + 5] = 0x7F;   // bitmap width far beyond any cursor
     EXPECT_FALSE(DecodeCursorFile(hugeWidth.data(), hugeWidth.size(), 32, image));
     EXPECT_FALSE(ReadCursorFile("no-such-cursor.cur", 32, image));
+}
+
+TEST(PointerShape, AHoverShapeLastsUntilThePointerMoves) {
+    const auto file = MakeFile(2, 32, 32, 1, 1);
+    const char* path = "pointer_shape_test.cur";
+    FILE* out = std::fopen(path, "wb");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(file.data(), 1, file.size(), out);
+    std::fclose(out);
+
+    Window* window = OpenHeadlessWindow(nullptr);
+    const PointerShape hover = LoadPointerShape(path, 32);
+    std::remove(path);
+    ASSERT_NE(hover.id, 0);
+    SetPointerShape(hover);
+    EXPECT_EQ(window->pointerShown, hover.id);
+    PostMouseMove(window, 3, 3);
+    RunMessages(window);
+    EXPECT_EQ(window->pointerShown, 0);
+
+    // A missing file gives an empty shape, which leaves the pointer alone.
+    const PointerShape missing = LoadPointerShape("no-such-pointer.cur", 32);
+    EXPECT_EQ(missing.id, 0);
+    SetPointerShape(hover);
+    SetPointerShape(missing);
+    EXPECT_EQ(window->pointerShown, hover.id);
 }
