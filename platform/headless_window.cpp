@@ -3,7 +3,7 @@
 namespace platform {
 
 Window* OpenHeadlessWindow(WindowProcedureFn procedure) {
-    Window* window = OpenWindow(procedure, nullptr, nullptr);
+    Window* window = OpenWindow(procedure, nullptr);
     RequestRepaint(window);
     return window;
 }

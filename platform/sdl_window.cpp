@@ -206,7 +206,7 @@ Window* OpenSdlWindow(WindowProcedureFn procedure) {
     }
     LoadWindowIcon();
     LoadOwnPointer();
-    Window* window = OpenWindow(procedure, &SdlBackend, nullptr);
+    Window* window = OpenWindow(procedure, &SdlBackend);
     SDL_ShowWindow(Sdl.window);
     RequestRepaint(window);
     return window;

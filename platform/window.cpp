@@ -28,12 +28,11 @@ std::int32_t PositionY(std::int32_t position) {
     return static_cast<std::int16_t>(static_cast<std::uint32_t>(position) >> 16);
 }
 
-Window* OpenWindow(WindowProcedureFn procedure, const WindowBackend* backend, void* backendData) {
+Window* OpenWindow(WindowProcedureFn procedure, const WindowBackend* backend) {
     Window& window = TheWindow;
     FillCanvas(window.canvas, 0);
     window.procedure = procedure;
     window.backend = backend;
-    window.backendData = backendData;
     window.queueHead = 0;
     window.queueCount = 0;
     window.repaintPending = false;

@@ -48,7 +48,6 @@ struct Window {
     Canvas canvas;
     WindowProcedureFn procedure;
     const WindowBackend* backend;
-    void* backendData;
     Message queue[kMessageQueueSize];
     std::int32_t queueHead;
     std::int32_t queueCount;
@@ -68,7 +67,7 @@ std::int32_t PositionY(std::int32_t position);
 
 // Opens the window (there is one per process; opening again starts afresh),
 // then sends MESSAGE_CREATE to the procedure.
-Window* OpenWindow(WindowProcedureFn procedure, const WindowBackend* backend, void* backendData);
+Window* OpenWindow(WindowProcedureFn procedure, const WindowBackend* backend);
 
 // The window that is open, or null.
 Window* OpenedWindow();
