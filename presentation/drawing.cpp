@@ -11,7 +11,13 @@ void Paint::Drawing(platform::Canvas& canvas, i32 picture, i32 x, i32 y) {
 
 void Paint::DrawTextA(platform::Canvas& canvas, i32 x, i32 y, char axis, i32 step, i32 count, char dir,
                       char font, TextSpan text, i32 first) {
+    if (count <= 0) return;
     const i32 textStep = dir == DIR_FORWARD ? 1 : dir == DIR_BACKWARD ? -1 : 0;
+    if (textStep == 0) {
+        // Neither text nor pen moves: every cell is the same opaque copy.
+        if (first >= 0 && first < text.size) Drawing(canvas, GlyphPicture(font, text.data[first]), x, y);
+        return;
+    }
     const i32 penStep = textStep * step;   // wraps like the game's other 32-bit sums
     i32 at = first;
     for (i32 cell = 0; cell < count; ++cell) {
@@ -19,8 +25,8 @@ void Paint::DrawTextA(platform::Canvas& canvas, i32 x, i32 y, char axis, i32 ste
         at += textStep;
         if (axis == AXIS_X) x += penStep;
         if (axis == AXIS_Y) y += penStep;
-        // The rest of the run lies outside the text: nothing more to draw.
-        if (textStep == 0 ? (at < 0 || at >= text.size) : (textStep > 0 ? at >= text.size : at < 0)) break;
+        // Past the end of the text in the direction of the run: all blank.
+        if (textStep > 0 ? at >= text.size : at < 0) break;
     }
 }
 
