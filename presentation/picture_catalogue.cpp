@@ -285,6 +285,40 @@ i32 GlyphPicture(char font, char character) {
     return kNoPicture;
 }
 
+char FontOfGlyph(i32 picture) {
+    if (picture < kFirstGlyphPicture || picture >= kPictureCount) return '\0';
+    for (i32 f = kFontCount - 1; f >= 0; --f)
+        if (picture >= kFirstGlyphPicture + GlyphOffset(f)) return kGlyphFonts[f].Font;
+    return '\0';
+}
+
+char CharOfGlyph(i32 picture) {
+    const char font = FontOfGlyph(picture);
+    if (font == '\0') return '\0';
+    for (char c : {'a', '0', ':', '/', '*'}) {
+        const i32 first = GlyphPicture(font, c);
+        if (first == kNoPicture) continue;
+        const i32 span = c == 'a' ? 26 : c == '0' ? 10 : 1;
+        if (picture >= first && picture < first + span) return static_cast<char>(c + (picture - first));
+    }
+    return '\0';
+}
+
+bool CarPieceOf(i32 picture, CarPieceKey& key) {
+    if (picture < kFirstCarPiecePicture || picture >= kFirstGlyphPicture) return false;
+    for (i32 body = kBodyTypeCount; body >= 1; --body) {
+        const i32 first = kFirstCarPiecePicture + CarOffset(body);
+        if (picture < first) continue;
+        const i32 index = picture - first;
+        key.BodyType = body;
+        key.Era = kBodies[body - 1].FirstEra + index / (kCarPieces * kPieceVariants);
+        key.Piece = (index / kPieceVariants) % kCarPieces;
+        key.Variant = index % kPieceVariants + 1;
+        return true;
+    }
+    return false;
+}
+
 i32 PopupPicture(i32 popup) {
     static constexpr i32 kByPopup[] = {
         kNoPicture,

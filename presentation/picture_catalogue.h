@@ -158,6 +158,20 @@ i32 CarPiecePicture(i32 bodyType, i32 era, i32 piece, i32 variant);
 // (space, NUL, '_', '.', upper case and every other byte, or an unknown font).
 i32 GlyphPicture(char font, char character);
 
+// The font (FontId) and the character of a glyph picture; '\0' for any other id.
+char FontOfGlyph(i32 picture);
+char CharOfGlyph(i32 picture);
+
+// Body type (1..9), era (EraId), piece (CAR_*) and variant (1..3) of a car
+// piece picture; false for any other id.
+struct CarPieceKey {
+    i32 BodyType;
+    i32 Era;
+    i32 Piece;
+    i32 Variant;
+};
+bool CarPieceOf(i32 picture, CarPieceKey& key);
+
 // Picture of a popup (PopupId 1..28); kNoPicture for POPUP_NONE and any other value.
 i32 PopupPicture(i32 popup);
 

@@ -116,3 +116,30 @@ TEST(PictureCatalogue, LookupsByPopupBodyTypeAndPart) {
     EXPECT_EQ(PartIconPicture(PART_BODY, 1), kNoPicture);
     EXPECT_EQ(PartIconPicture(PART_SAFETY, 11), kNoPicture);
 }
+
+TEST(PictureCatalogue, GlyphAndCarPieceIdsTellWhatTheyShow) {
+    for (const FontId font : kFonts) {
+        for (const char c : {'a', 'z', '0', '9'}) {
+            const i32 id = GlyphPicture(font, c);
+            EXPECT_EQ(FontOfGlyph(id), font);
+            EXPECT_EQ(CharOfGlyph(id), c);
+        }
+    }
+    EXPECT_EQ(CharOfGlyph(GlyphPicture(FONT_DCHAR, '/')), '/');
+    EXPECT_EQ(FontOfGlyph(p_GAME_OVER), '\0');
+    EXPECT_EQ(CharOfGlyph(kFirstGlyphPicture - 1), '\0');
+
+    CarPieceKey key{};
+    ASSERT_TRUE(CarPieceOf(CarPiecePicture(BODY_COMPACT, ERA_1968, CAR_REAR, 2), key));
+    EXPECT_EQ(key.BodyType, BODY_COMPACT);
+    EXPECT_EQ(key.Era, ERA_1968);
+    EXPECT_EQ(key.Piece, CAR_REAR);
+    EXPECT_EQ(key.Variant, 2);
+    i32 counted = 0;
+    for (i32 id = 0; id < kPictureCount; ++id) {
+        if (!CarPieceOf(id, key)) continue;
+        ++counted;
+        EXPECT_EQ(CarPiecePicture(key.BodyType, key.Era, key.Piece, key.Variant), id);
+    }
+    EXPECT_EQ(counted, kCarPiecePictures);
+}

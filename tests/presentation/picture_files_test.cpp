@@ -1,0 +1,196 @@
+// Checks the picture files the build generates into Data/Img: every file of
+// the catalogue is a JPEG of its size, and the pictures that must blend into
+// others (clean patches, glyph backgrounds) match what lies beneath them.
+#include <gtest/gtest.h>
+
+#include <FreeImage.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "presentation/fonts.h"
+#include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
+#include "presentation/text_layout.h"
+
+namespace {
+
+struct Picture {
+    i32 Width = 0;
+    i32 Height = 0;
+    std::vector<unsigned char> Rgb;   // top row first
+
+    const unsigned char* At(i32 x, i32 y) const {
+        return &Rgb[static_cast<std::size_t>((y * Width + x) * 3)];
+    }
+};
+
+// Decodes with the accurate decoder, so what is compared is the file and
+// not the rounding of the fast one.
+Picture Decode(i32 id) {
+    Picture p;
+    const char* path = PicturePath(id);
+    if (FreeImage_GetFileType(path, 0) != FIF_JPEG) return p;
+    FIBITMAP* loaded = FreeImage_Load(FIF_JPEG, path, JPEG_ACCURATE);
+    if (loaded == nullptr) return p;
+    FIBITMAP* rgb = FreeImage_ConvertTo24Bits(loaded);
+    FreeImage_Unload(loaded);
+    p.Width = static_cast<i32>(FreeImage_GetWidth(rgb));
+    p.Height = static_cast<i32>(FreeImage_GetHeight(rgb));
+    p.Rgb.resize(static_cast<std::size_t>(p.Width * p.Height * 3));
+    for (i32 y = 0; y < p.Height; ++y) {
+        const BYTE* line = FreeImage_GetScanLine(rgb, p.Height - 1 - y);
+        for (i32 x = 0; x < p.Width; ++x) {
+            unsigned char* out = &p.Rgb[static_cast<std::size_t>((y * p.Width + x) * 3)];
+            out[0] = line[x * 3 + FI_RGBA_RED];
+            out[1] = line[x * 3 + FI_RGBA_GREEN];
+            out[2] = line[x * 3 + FI_RGBA_BLUE];
+        }
+    }
+    FreeImage_Unload(rgb);
+    return p;
+}
+
+class PictureFiles : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        pictures_ = new std::vector<Picture>();
+        for (i32 id = 0; id < kPictureCount; ++id) pictures_->push_back(Decode(id));
+    }
+    static void TearDownTestSuite() {
+        delete pictures_;
+        pictures_ = nullptr;
+    }
+    static const Picture& Get(i32 id) { return (*pictures_)[static_cast<std::size_t>(id)]; }
+
+    // Largest and mean channel difference between a patch and the picture
+    // beneath it at (x, y). Both went through JPEG on different block grids,
+    // so a few levels of difference are expected at edges.
+    static void ExpectMatches(i32 patch, i32 beneath, i32 x, i32 y) {
+        const Picture& p = Get(patch);
+        const Picture& b = Get(beneath);
+        ASSERT_GT(p.Width, 0);
+        ASSERT_LE(x + p.Width, b.Width);
+        ASSERT_LE(y + p.Height, b.Height);
+        int worst = 0;
+        long total = 0;
+        for (i32 py = 0; py < p.Height; ++py)
+            for (i32 px = 0; px < p.Width; ++px)
+                for (int ch = 0; ch < 3; ++ch) {
+                    const int d = std::abs(p.At(px, py)[ch] - b.At(x + px, y + py)[ch]);
+                    worst = std::max(worst, d);
+                    total += d;
+                }
+        EXPECT_LE(worst, 10) << PictureName(patch) << " over " << PictureName(beneath);
+        EXPECT_LE(total, static_cast<long>(p.Width * p.Height * 3)) << PictureName(patch) << " over " << PictureName(beneath);
+    }
+
+    static std::vector<Picture>* pictures_;
+};
+
+std::vector<Picture>* PictureFiles::pictures_ = nullptr;
+
+TEST_F(PictureFiles, EveryPictureIsAJpegOfItsSize) {
+    for (i32 id = 0; id < kPictureCount; ++id) {
+        const Picture& p = Get(id);
+        const PictureSize expected = SizeOfPicture(id);
+        EXPECT_EQ(p.Width, expected.Width) << PicturePath(id);
+        EXPECT_EQ(p.Height, expected.Height) << PicturePath(id);
+    }
+    EXPECT_EQ(SizeOfPicture(p_GAME_OVER).Width, 800);
+    EXPECT_EQ(SizeOfPicture(p_GAME_OVER).Height, 600);
+    const GlyphCell cell = FontCell(FONT_DSCHAR);
+    EXPECT_EQ(Get(GlyphPicture(FONT_DSCHAR, 'w')).Width, cell.Width);
+    EXPECT_EQ(Get(GlyphPicture(FONT_DSCHAR, 'w')).Height, cell.Height);
+}
+
+TEST_F(PictureFiles, VariantsOfAPieceShareOneSizeAndTheCarFitsItsBox) {
+    CarPieceKey key{};
+    for (i32 id = kFirstCarPiecePicture; id < kFirstGlyphPicture; ++id) {
+        ASSERT_TRUE(CarPieceOf(id, key));
+        const Picture& first = Get(CarPiecePicture(key.BodyType, key.Era, key.Piece, 1));
+        EXPECT_EQ(Get(id).Width, first.Width) << PicturePath(id);
+        EXPECT_EQ(Get(id).Height, first.Height) << PicturePath(id);
+        EXPECT_LE(Get(id).Height, kCarPictureMaxHeight);
+    }
+    // The three pieces abut exactly.
+    EXPECT_EQ(kCarPieceAt[0].X + SizeOfPicture(CarPiecePicture(BODY_VAN, ERA_1983, CAR_FRONT, 1)).Width, kCarPieceAt[1].X);
+    EXPECT_EQ(kCarPieceAt[1].X + SizeOfPicture(CarPiecePicture(BODY_VAN, ERA_1983, CAR_MIDDLE, 1)).Width, kCarPieceAt[2].X);
+}
+
+TEST_F(PictureFiles, CleanPatchesMatchTheBackgroundBeneath) {
+    for (const i32 screen : {p_GAME_OFFICE, p_GAME_ADVERTISING, p_GAME_ADVERTISING2, p_GAME_RESEARCH})
+        ExpectMatches(p_GAME_money_clean, screen, kMoneyCleanAt.X, kMoneyCleanAt.Y);
+    for (const i32 screen : {p_GAME_MAIN, p_GAME_OFFICE, p_GAME_ADVERTISING, p_GAME_ADVERTISING2, p_GAME_RESEARCH,
+                             p_GAME_DESIGN, p_GAME_FACTORY})
+        ExpectMatches(p_GAME_description_clean, screen, kDescriptionCleanAt.X, kDescriptionCleanAt.Y);
+    ExpectMatches(p_GAME_design_clean_carnr, p_GAME_DESIGN, kCarNumberCleanAt.X, kCarNumberCleanAt.Y);
+    for (const Point at : kPriceFieldAt) ExpectMatches(p_GAME_factory_price_clean, p_GAME_FACTORY, at.X, at.Y);
+    for (const Point at : kWorkersFieldAt) ExpectMatches(p_GAME_factory_workers_clean, p_GAME_FACTORY, at.X, at.Y);
+}
+
+TEST_F(PictureFiles, FramesAndPatchesCoverWhatTheyMustErase) {
+    // Each frame and patch drawn over a changing text covers every cell of it.
+    const auto covers = [](i32 picture, Point at, i32 text) {
+        const TextAnchor& a = TextAt(text);
+        const GlyphCell cell = FontCell(a.Font);
+        const PictureSize s = SizeOfPicture(picture);
+        const i32 first = a.Align == ALIGN_LEFT ? a.X : a.X - a.Step * (a.Cells - 1);
+        const i32 last = (a.Align == ALIGN_LEFT ? a.X + a.Step * (a.Cells - 1) : a.X) + cell.Width - 1;
+        EXPECT_LE(at.X, first) << PictureName(picture);
+        EXPECT_GE(at.X + s.Width - 1, last) << PictureName(picture);
+        EXPECT_LE(at.Y, a.Y) << PictureName(picture);
+        EXPECT_GE(at.Y + s.Height - 1, a.Y + cell.Height - 1) << PictureName(picture);
+    };
+    covers(p_GAME_money_clean, kMoneyCleanAt, TEXT_MONEY);
+    covers(p_GAME_design_clean_carnr, kCarNumberCleanAt, TEXT_DESIGN_SLOT);
+    covers(p_GAME_design_chosen, {21, 163}, TEXT_MODEL_NAME);
+    for (i32 k = 0; k < kProductionLines; ++k) {
+        covers(p_GAME_factory_price_chosen, kPriceFieldAt[k], TEXT_LINE_PRICE_1 + k);
+        covers(p_GAME_factory_price_clean, kPriceFieldAt[k], TEXT_LINE_PRICE_1 + k);
+    }
+    covers(p_GAME_factory_workers_chosen, kWorkersFieldAt[0], TEXT_TYPED_TECHNICIANS);
+    covers(p_GAME_factory_workers_clean, kWorkersFieldAt[1], TEXT_TYPED_SALESMEN);
+    // The description patch blanks the widest caption.
+    const PlacedWord widest = Caption(HOT_EXPAND_RESEARCH);
+    const i32 cells = 15;
+    EXPECT_LE(kDescriptionCleanAt.X, widest.X);
+    EXPECT_GE(kDescriptionCleanAt.X + SizeOfPicture(p_GAME_description_clean).Width,
+              widest.X + 11 * (cells - 1) + FontCell(FONT_DCHAR).Width);
+    // The expand patch hides the offer figure.
+    covers(p_GAME_research_expand_clean, kExpandCleanAt, TEXT_LAB_OFFER);
+}
+
+TEST_F(PictureFiles, GlyphsStandOnTheColourOfTheirSurfaces) {
+    // The footer font on the money box, the dialogue font on the caption strip,
+    // the report font on the design name field: a glyph's corner must be the
+    // colour of the surface it is drawn on.
+    const auto same = [](const unsigned char* a, const unsigned char* b) {
+        for (int ch = 0; ch < 3; ++ch)
+            if (std::abs(a[ch] - b[ch]) > 4) return false;
+        return true;
+    };
+    const Picture& money = Get(p_GAME_money_clean);
+    const Picture& strip = Get(p_GAME_description_clean);
+    const Picture& office = Get(p_GAME_OFFICE);
+    for (const char c : {'a', 'm', '0', '9'}) {
+        const Picture& l = Get(GlyphPicture(FONT_LCHAR, c));
+        EXPECT_TRUE(same(l.At(0, 0), money.At(50, 12))) << c;
+        const Picture& d = Get(GlyphPicture(FONT_DCHAR, c));
+        EXPECT_TRUE(same(d.At(0, 0), strip.At(130, 12))) << c;
+        EXPECT_TRUE(same(d.At(d.Width - 1, d.Height - 1), strip.At(130, 12))) << c;
+        for (const FontId f : {FONT_DSCHAR, FONT_ECHAR, FONT_ESCHAR}) {
+            const Picture& g = Get(GlyphPicture(f, c));
+            EXPECT_TRUE(same(g.At(0, 0), d.At(0, 0))) << f << c;
+        }
+    }
+    // Popups are paper where their figures go: the bank's balance box.
+    const Picture& bank = Get(p_PopUp_Bank);
+    const Placement at = PopupPlacement(POPUP_BANK);
+    EXPECT_TRUE(same(bank.At(400 - at.X, 265 - at.Y), Get(GlyphPicture(FONT_DSCHAR, 'a')).At(0, 0)));
+    (void)office;
+}
+
+}  // namespace

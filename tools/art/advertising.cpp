@@ -1,0 +1,149 @@
+// The advertising department: a poster of the auto show, a radio, a
+// television, the newspaper and, through the window, the billboard.
+#include "art/other_popups.h"
+#include "art/palette.h"
+#include "art/popup_frame.h"
+#include "art/scenery.h"
+#include "art/scenes.h"
+#include "art/widgets.h"
+#include "presentation/layout.h"
+#include "presentation/text_layout.h"
+
+namespace art {
+namespace {
+
+constexpr int kFloorLine = 372;
+
+void Room(Canvas& c) {
+    c.FillVertical({0, 0, 799, kFloorLine}, {196, 210, 214}, {176, 192, 198});
+    c.Fill({0, kFloorLine - 14, 799, kFloorLine}, {120, 136, 144});
+    c.FillVertical({0, kFloorLine + 1, 799, 540}, {120, 104, 96}, {96, 82, 74});
+    for (int y = kFloorLine + 16; y < 540; y += 22) c.Fill({0, y, 799, y}, {106, 92, 84});
+    for (int x = 40; x < 800; x += 70) c.Polygon({{x + 0.0, kFloorLine + 1.0}, {x + 2.0, kFloorLine + 1.0}, {x * 1.4 - 120 + 2, 540}, {x * 1.4 - 120, 540}}, {106, 92, 84});
+}
+
+void Doorway(Canvas& c) {
+    // x 0..53, y 22..429: the way out at the left edge.
+    c.Fill({0, 22, 53, 429}, {80, 70, 66});
+    c.FillVertical({0, 30, 45, 429}, {250, 244, 220}, {220, 206, 170});
+    c.Polygon({{0, 429}, {45, 429}, {80, 470}, {0, 470}}, {230, 220, 190}, 0.6);
+    Sign(c, {4, 34, 42, 50}, "exit", kAction, kButtonText);
+}
+
+void AutoShowPoster(Canvas& c) {
+    // x 113..214, y 52..228.
+    c.Fill({113, 52, 214, 228}, {60, 50, 46});
+    c.FillVertical({117, 56, 210, 224}, {40, 50, 90}, {20, 24, 50});
+    c.Polygon({{124, 70}, {150, 200}, {120, 200}}, {250, 240, 180}, 0.25);   // spotlights
+    c.Polygon({{204, 70}, {186, 200}, {208, 200}}, {250, 240, 180}, 0.25);
+    c.Ellipse(163, 196, 40, 8, {140, 140, 160});
+    SmallCar(c, 131, 192, 64, {200, 50, 44}, true);
+    Words(c, "AUTO", 163, 92, 20, Align::Centre, {250, 220, 120}, Face::SerifBold);
+    Words(c, "SHOW", 163, 114, 20, Align::Centre, {250, 220, 120}, Face::SerifBold);
+    Words(c, "new models", 163, 136, 11, Align::Centre, {230, 230, 240}, Face::Sans);
+}
+
+void Radio(Canvas& c) {
+    // x 205..261, y 233..271, on a side table.
+    c.Fill({198, 272, 268, 278}, kWood);
+    c.Fill({204, 279, 208, 340}, Darker(kWood, 0.2));
+    c.Fill({258, 279, 262, 340}, Darker(kWood, 0.2));
+    c.RoundRectVertical(205, 233, 262, 272, 10, kWoodLight, kWood);
+    c.RoundRect(211, 240, 240, 266, 5, {200, 180, 130});
+    for (int y = 244; y < 264; y += 4) c.Fill({213, y, 238, y + 1}, {150, 120, 80});
+    c.Ellipse(250, 246, 5, 5, {60, 40, 30});
+    c.Ellipse(250, 261, 5, 5, {60, 40, 30});
+}
+
+void Television(Canvas& c) {
+    // x 273..396, y 333..461: a set on its cabinet.
+    c.Ellipse(335, 461, 66, 6, {0, 0, 0}, 0.25);
+    c.Fill({280, 420, 390, 461}, Darker(kWood, 0.1));
+    c.Fill({286, 428, 332, 454}, kWood);
+    c.Fill({338, 428, 384, 454}, kWood);
+    c.RoundRectVertical(273, 333, 397, 420, 8, {80, 70, 64}, {50, 44, 40});
+    c.RoundRect(281, 340, 367, 412, 10, {30, 34, 40});
+    c.RoundRectVertical(284, 343, 364, 409, 9, {120, 170, 200}, {70, 110, 140});
+    SmallCar(c, 298, 398, 52, {220, 200, 90}, true);
+    c.Ellipse(381, 356, 6, 6, {150, 140, 130});
+    c.Ellipse(381, 376, 6, 6, {150, 140, 130});
+    c.Line({318, 333}, {300, 306}, 2, {60, 60, 60});   // aerial
+    c.Line({330, 333}, {352, 304}, 2, {60, 60, 60});
+}
+
+void Newspaper(Canvas& c) {
+    // x 458..552, y 450..503: on a low table.
+    c.Fill({448, 486, 562, 492}, kWood);
+    c.Fill({454, 493, 460, 520}, Darker(kWood, 0.2));
+    c.Fill({550, 493, 556, 520}, Darker(kWood, 0.2));
+    c.Polygon({{462, 454}, {548, 450}, {552, 486}, {458, 490}}, {236, 232, 220});
+    c.Polygon({{504, 452}, {508, 452}, {510, 488}, {506, 488}}, {210, 206, 196});
+    Words(c, "DAILY", 484, 466, 10, Align::Centre, {30, 30, 30}, Face::SerifBold);
+    for (int y = 470; y < 484; y += 3) c.Fill({466, y, 500, y}, {140, 140, 140});
+    for (int y = 458; y < 484; y += 3) c.Fill({512, y, 544, y}, {140, 140, 140});
+}
+
+void Window(Canvas& c, bool advert) {
+    // The window x 480..640, y 40..190; the billboard in it x 505..613, y 66..153.
+    c.Fill({480, 40, 640, 190}, {230, 230, 226});
+    c.FillVertical({486, 46, 634, 184}, kSkyTop, kSkyLow);
+    c.Fill({486, 150, 634, 184}, kGrass);
+    c.Fill({520, 150, 524, 184}, {90, 80, 70});
+    c.Fill({594, 150, 598, 184}, {90, 80, 70});
+    c.Fill({505, 66, 613, 153}, {70, 64, 60});
+    if (advert) {
+        c.FillVertical({509, 70, 609, 149}, {250, 210, 90}, {240, 150, 60});
+        SmallCar(c, 522, 140, 56, {46, 104, 88}, true);
+        Words(c, "velmara", 559, 92, 15, Align::Centre, {120, 30, 30}, Face::SerifBold);
+        Words(c, "drive the best", 559, 108, 10, Align::Centre, {90, 30, 30}, Face::SansBold);
+    } else {
+        c.Fill({509, 70, 609, 149}, {236, 236, 230});
+        Words(c, "your advert", 559, 104, 11, Align::Centre, {150, 150, 146}, Face::SansBold);
+        Words(c, "here", 559, 120, 11, Align::Centre, {150, 150, 146}, Face::SansBold);
+    }
+    c.Fill({480, 186, 640, 192}, {200, 200, 196});
+}
+
+}  // namespace
+
+Canvas DrawAdvertising(bool billboardAdvert) {
+    Canvas c(800, 600, kWall);
+    Room(c);
+    Window(c, billboardAdvert);
+    Doorway(c);
+    AutoShowPoster(c);
+    Radio(c);
+    // A desk with a typewriter and a plant on the right.
+    c.Fill({640, 300, 780, 308}, kWood);
+    c.Fill({648, 309, 772, 400}, Darker(kWood, 0.15));
+    c.RoundRect(676, 276, 744, 300, 4, {50, 54, 60});
+    c.Fill({684, 262, 736, 278}, {240, 240, 236});
+    c.Fill({90, 330, 120, 372}, {170, 100, 70});
+    c.Ellipse(105, 318, 24, 22, kGrassDark);
+    Sign(c, {300, 60, 440, 84}, "advertising", {104, 80, 60}, kButtonText);
+    Words(c, "choose a medium", 370, 104, 12, Align::Centre, {90, 90, 96});
+    Television(c);
+    Newspaper(c);
+    DrawFooter(c, FooterButton::None);
+    return c;
+}
+
+Canvas DrawMediumPopup(int popup) {
+    const char* titles[5] = {"auto show", "radio", "television", "newspaper", "billboard"};
+    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW]);
+    Words(c, "months", 411, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "amount", 508, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
+    for (int r = 0; r < kAdBlocks; ++r) {
+        const Placement frame = FocusFrame(FOCUS_ADVERT_ROW_1 + r);
+        Words(c, "campaign " + std::to_string(r + 1), 360, frame.Y + 17, 12, Align::Right, kMutedInk);
+        DrawControl(c, CTRL_ADVERT_MINUS_1 + r);
+        DrawControl(c, CTRL_ADVERT_PLUS_1 + r);
+        Field(c, {385, frame.Y, 437, frame.Y + 25});
+        Field(c, {frame.X, frame.Y, frame.X + 91, frame.Y + 25});
+    }
+    DrawControl(c, CTRL_ADVERT_CLOSE_LEFT, ButtonKind::Quiet);
+    DrawControl(c, CTRL_ADVERT_CLOSE_RIGHT);
+    return CutPopup(c, popup);
+}
+
+}  // namespace art

@@ -1,0 +1,140 @@
+// The design studio: the model's slot, name, figures and parts on the left
+// and centre, the car in its showroom, the fitted items on the right; and the
+// part chooser and part lists that open over it.
+#include "art/other_popups.h"
+#include "art/palette.h"
+#include "art/popup_frame.h"
+#include "art/scenes.h"
+#include "art/showroom.h"
+#include "art/widgets.h"
+#include "presentation/fonts.h"
+#include "presentation/layout.h"
+#include "presentation/text_layout.h"
+
+namespace art {
+namespace {
+
+void Studio(Canvas& c) {
+    c.FillVertical({0, 0, 799, 539}, {70, 84, 98}, {46, 56, 66});
+    for (int x = 0; x < 800; x += 40) c.Fill({x, 0, x, 539}, {78, 92, 106});
+    for (int y = 0; y < 540; y += 40) c.Fill({0, y, 799, y}, {78, 92, 106});
+}
+
+void Panel(Canvas& c, Box box, const char* title) {
+    Card(c, box, title, 22);
+}
+
+// A paper box for a line of text of a text anchor, `cells` long.
+void TextBox(Canvas& c, int text, int right) {
+    const TextAnchor& a = TextAt(text);
+    const GlyphCell cell = FontCell(a.Font);
+    Field(c, {a.X - 4, a.Y - 4, right, a.Y + cell.Height + 2});
+}
+
+}  // namespace
+
+Canvas DrawDesign() {
+    Canvas c(800, 600, kWall);
+    Studio(c);
+    Heading(c, "design studio", 21, 38, 22, Align::Left, kButtonText);
+
+    // Left column: the model.
+    Card(c, {12, 50, 207, 476}, "", 0);
+    DrawControl(c, CTRL_DESIGN_NEW_MODEL);
+    DrawControl(c, CTRL_DESIGN_ADD_PARTS);
+    Words(c, "model name", 23, 158, 12, Align::Left, kMutedInk, Face::SansBold);
+    DrawControl(c, CTRL_DESIGN_NAME);
+    Words(c, "rating", 23, 276, 12, Align::Left, kMutedInk, Face::SansBold);
+    TextBox(c, TEXT_DESIGN_RATING, 84);
+    Words(c, "unit cost", 23, 337, 12, Align::Left, kMutedInk, Face::SansBold);
+    TextBox(c, TEXT_DESIGN_COST, 84);
+    Words(c, "shown once the", 96, 292, 10, Align::Left, kMutedInk);
+    Words(c, "model is saved", 96, 305, 10, Align::Left, kMutedInk);
+    DrawControl(c, CTRL_DESIGN_SAVE_MODEL);
+    DrawControl(c, CTRL_DESIGN_DELETE_MODEL);
+
+    // Centre: slot, car, body and pieces.
+    Words(c, "model slot", 396, 53, 12, Align::Centre, kButtonText, Face::SansBold);
+    DrawControl(c, CTRL_DESIGN_SLOT_BACK);
+    DrawControl(c, CTRL_DESIGN_SLOT_FORWARD);
+    Field(c, {kCarNumberCleanAt.X, 58, kCarNumberCleanAt.X + 38, 75});
+    Showroom(c);
+    DrawControl(c, CTRL_DESIGN_BODY_BACK);
+    DrawControl(c, CTRL_DESIGN_BODY_FORWARD);
+    Field(c, {302, 224, 490, 241});
+    const struct { int Back, Forward; const char* Word; } pieces[] = {
+        {CTRL_DESIGN_FRONT_BACK, CTRL_DESIGN_FRONT_FORWARD, "front"},
+        {CTRL_DESIGN_MIDDLE_BACK, CTRL_DESIGN_MIDDLE_FORWARD, "middle"},
+        {CTRL_DESIGN_REAR_BACK, CTRL_DESIGN_REAR_FORWARD, "rear"},
+    };
+    for (const auto& p : pieces) {
+        DrawControl(c, p.Back);
+        DrawControl(c, p.Forward);
+        const Box between{ControlAt(p.Back).Box.Right + 1, 247, ControlAt(p.Forward).Box.Left - 1, 264};
+        c.Fill(between, {224, 214, 190});
+        DrawTextCentred(c, {Face::SansBold, 11, kMutedInk}, between, p.Word);
+    }
+
+    // Installed parts.
+    Panel(c, {262, 276, 530, 476}, "installed parts");
+    const struct { int Text; const char* Caption; } parts[] = {
+        {TEXT_DESIGN_ENGINE, "engine"}, {TEXT_DESIGN_BRAKES, "brakes"}, {TEXT_DESIGN_SUSPENSION, "suspension"}};
+    for (const auto& p : parts) {
+        const TextAnchor& a = TextAt(p.Text);
+        Words(c, p.Caption, a.X - 4, a.Y - 8, 11, Align::Left, kMutedInk, Face::SansBold);
+        TextBox(c, p.Text, 518);
+    }
+    DrawControl(c, CTRL_DESIGN_EXIT, ButtonKind::Quiet);
+
+    // Right column: the fitted items.
+    Panel(c, {545, 62, 786, 258}, "luxury items");
+    Panel(c, {545, 266, 786, 462}, "safety items");
+
+    DrawFooter(c, FooterButton::None);
+    return c;
+}
+
+Canvas DrawAddPartsPopup() {
+    Canvas c = PopupCanvas(POPUP_ADD_PARTS, "add parts");
+    for (int id = CTRL_ADD_ENGINE; id <= CTRL_ADD_SAFETY; ++id) DrawControl(c, id);
+    DrawControl(c, CTRL_ADD_CLOSE, ButtonKind::Quiet);
+    return CutPopup(c, POPUP_ADD_PARTS);
+}
+
+Canvas DrawPartListPopup(int popup) {
+    const char* titles[5] = {"brakes", "suspension", "engines", "luxury items", "safety items"};
+    Canvas c = PopupCanvas(popup, titles[popup - POPUP_BRAKES_PARTS], 24);
+    for (int n = 1; n <= kPartsPerCategory; ++n) {
+        const Placement frame = FocusFrame(FOCUS_PART_ROW_1 + n - 1);
+        const Box row{frame.X, frame.Y, frame.X + 356, frame.Y + 42};
+        c.Fill(row, kPaperLine);
+        c.Fill(row.Grown(-1), kPaper);
+        Words(c, std::to_string(n), 206, frame.Y + 27, 12, Align::Centre, kMutedInk, Face::SansBold);
+    }
+    if (popup <= POPUP_ENGINE_PARTS) {
+        const char* captions[3] = {"disc size", "springing", "tuning"};
+        Words(c, captions[popup - POPUP_BRAKES_PARTS], 287, 491, 11, Align::Centre, kMutedInk, Face::SansBold);
+        DrawControl(c, CTRL_VARIANT_BACK);
+        DrawControl(c, CTRL_VARIANT_FORWARD);
+        Field(c, {227, 496, 347, 519});
+        if (popup == POPUP_ENGINE_PARTS) {
+            for (int v = 1; v <= 5; ++v) {
+                const double x = EngineMarkerX(v) + 5.5;
+                c.Ring(x, 507.5, 4.2, 1.0, kPaperLine);
+            }
+        }
+        DrawControl(c, CTRL_PARTS_INSTALL);
+        DrawControl(c, CTRL_PARTS_BACK, ButtonKind::Quiet);
+        Words(c, "choose a part, then install", 508, 486, 10, Align::Centre, kMutedInk);
+    } else {
+        // Install reaches as far as its click area; back starts where install ends.
+        const Rect install = ControlAt(CTRL_ITEMS_INSTALL).Box;
+        const Rect back = ControlAt(CTRL_ITEMS_BACK).Box;
+        Button(c, {install.Left, install.Top, install.Right, install.Bottom}, "install", ButtonKind::Action);
+        Button(c, {install.Right + 1, back.Top, back.Right, back.Bottom}, "back", ButtonKind::Quiet);
+        Words(c, "choose an item, then install it", 398, 488, 10, Align::Centre, kMutedInk);
+    }
+    return CutPopup(c, popup);
+}
+
+}  // namespace art

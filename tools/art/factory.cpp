@@ -1,0 +1,107 @@
+// The works office: five production lines of the shown region with their
+// models, prices and destinations, and the technicians and salesmen posted
+// there; the model browser opens over it.
+#include "art/other_popups.h"
+#include "art/palette.h"
+#include "art/popup_frame.h"
+#include "art/scenes.h"
+#include "art/widgets.h"
+#include "presentation/fonts.h"
+#include "presentation/layout.h"
+#include "presentation/text_layout.h"
+
+namespace art {
+namespace {
+
+void BrickWall(Canvas& c) {
+    c.Fill({0, 0, 799, 539}, Darker(kBrick, 0.15));
+    for (int y = 0; y < 540; y += 12) {
+        c.Fill({0, y, 799, y}, Darker(kBrick, 0.35));
+        for (int x = (y / 12) % 2 ? 0 : 16; x < 800; x += 32) c.Fill({x, y, x, y + 11}, Darker(kBrick, 0.35));
+    }
+}
+
+void ValueBox(Canvas& c, int text, const char* caption) {
+    const TextAnchor& a = TextAt(text);
+    const GlyphCell cell = FontCell(a.Font);
+    const int first = a.Align == ALIGN_LEFT ? a.X : a.X - a.Step * (a.Cells - 1);
+    const int last = (a.Align == ALIGN_LEFT ? a.X + a.Step * (a.Cells - 1) : a.X) + cell.Width - 1;
+    Field(c, {first - 4, a.Y - 4, last + 4, a.Y + cell.Height + 3});
+    Words(c, caption, first - 10, a.Y + 12, 12, Align::Right, kMutedInk);
+}
+
+}  // namespace
+
+Canvas DrawFactory() {
+    Canvas c(800, 600, kWall);
+    BrickWall(c);
+    Heading(c, "the works", 20, 36, 22, Align::Left, kButtonText);
+
+    // Region selector.
+    Card(c, {252, 38, 558, 86}, "", 0);
+    Words(c, "region", 266, 66, 11, Align::Right, kMutedInk, Face::SansBold);
+    DrawControl(c, CTRL_FACTORY_REGION_BACK);
+    DrawControl(c, CTRL_FACTORY_REGION_FORWARD);
+    Field(c, {299, 47, 510, 77});
+
+    // Production lines.
+    Card(c, {12, 96, 566, 472}, "production lines", 24);
+    DrawControl(c, CTRL_FACTORY_BROWSE);
+    Words(c, "puts a stored model on the first free line", 224, 152, 11, Align::Left, kMutedInk);
+    const int head = 214;
+    Words(c, "model", 65, head, 11, Align::Left, kMutedInk, Face::SansBold);
+    Words(c, "price", 198, head, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "ships to", 287, head, 11, Align::Centre, kMutedInk, Face::SansBold);
+    c.Fill({20, head + 6, 558, head + 6}, kPaperLine);
+    for (int k = 0; k < kProductionLines; ++k) {
+        const Point price = kPriceFieldAt[k];
+        Words(c, std::to_string(k + 1), 38, price.Y + 16, 14, Align::Centre, kMutedInk, Face::SerifBold);
+        Field(c, {57, price.Y, 168, price.Y + 20});
+        Field(c, {price.X, price.Y, price.X + 56, price.Y + 20});
+        for (int j = 1; j <= 2; ++j) {
+            DrawControl(c, DestinationArrow(k + 1, j, false));
+            DrawControl(c, DestinationArrow(k + 1, j, true));
+            const Rect back = ControlAt(DestinationArrow(k + 1, j, false)).Box;
+            Field(c, {back.Right + 1, back.Top, 328, back.Bottom});
+        }
+        if (k < kProductionLines - 1) c.Fill({20, price.Y + 36, 558, price.Y + 36}, kPaperShade);
+    }
+    DrawControl(c, CTRL_FACTORY_EXIT, ButtonKind::Quiet);
+
+    // Staff of the region.
+    Card(c, {576, 96, 788, 472}, "staff", 24);
+    Heading(c, "technicians", 586, 142, 15);
+    ValueBox(c, TEXT_FREE_TECHNICIANS, "not posted");
+    Words(c, "post here", 652, 167, 12, Align::Right, kMutedInk);
+    Field(c, {kWorkersFieldAt[0].X, kWorkersFieldAt[0].Y, kWorkersFieldAt[0].X + 76, kWorkersFieldAt[0].Y + 24});
+    ValueBox(c, TEXT_REGION_TECHNICIANS, "in this region");
+    DrawControl(c, CTRL_ASSIGN_TECHNICIANS);
+    c.Fill({586, 276, 778, 276}, kPaperLine);
+    Heading(c, "salesmen", 586, 300, 15);
+    ValueBox(c, TEXT_FREE_SALESMEN, "not posted");
+    Words(c, "post here", 652, 354, 12, Align::Right, kMutedInk);
+    Field(c, {kWorkersFieldAt[1].X, kWorkersFieldAt[1].Y, kWorkersFieldAt[1].X + 76, kWorkersFieldAt[1].Y + 24});
+    ValueBox(c, TEXT_REGION_SALESMEN, "in this region");
+    DrawControl(c, CTRL_ASSIGN_SALESMEN);
+
+    DrawFooter(c, FooterButton::None);
+    return c;
+}
+
+Canvas DrawBrowsePopup() {
+    Canvas c = PopupCanvas(POPUP_BROWSE_MODELS, "", 0);
+    const Placement first = FocusFrame(FOCUS_BROWSE_MODEL_1);
+    const Placement last = FocusFrame(FOCUS_BROWSE_MODEL_10);
+    Field(c, {first.X, first.Y, first.X + 155, last.Y + 21});
+    for (int n = 1; n <= kModelSlots; ++n) {
+        const int y = TextAt(TEXT_BROWSE_NAME_1 + n - 1).Y;
+        if (n > 1) c.Fill({first.X + 1, y - 3, first.X + 154, y - 3}, kPaperShade);
+        Words(c, std::to_string(n), 300, y + 13, 11, Align::Centre, kMutedInk, Face::SansBold);
+    }
+    Heading(c, "choose a model", 395, 400, 15, Align::Centre);
+    DrawControl(c, CTRL_BROWSE_BACK, ButtonKind::Quiet);
+    DrawControl(c, CTRL_BROWSE_ADD);
+    return CutPopup(c, POPUP_BROWSE_MODELS);
+}
+
+}  // namespace art

@@ -1,0 +1,128 @@
+// The title, menu, new-game, save, load and game-over screens: a country
+// road at dusk behind one card that holds the controls.
+#include <cmath>
+
+#include "art/palette.h"
+#include "art/scenes.h"
+#include "art/widgets.h"
+#include "presentation/layout.h"
+#include "presentation/text_layout.h"
+
+namespace art {
+namespace {
+
+// Rolling hills, a road running into the distance, poplars and a town.
+void Backdrop(Canvas& c, double dim) {
+    const Rgb skyTop = Mix({64, 84, 128}, {20, 24, 40}, dim);
+    const Rgb skyLow = Mix({236, 176, 120}, {80, 60, 60}, dim);
+    c.FillVertical({0, 0, 799, 330}, skyTop, skyLow);
+    c.Ellipse(600, 318, 46, 46, Mix({250, 214, 150}, {120, 90, 70}, dim));
+    // Far hills.
+    std::vector<Vec> far{{0, 600}, {0, 300}};
+    for (int x = 0; x <= 800; x += 20) far.push_back({static_cast<double>(x), 296 - 18 * std::sin(x / 90.0) - 8 * std::sin(x / 31.0)});
+    far.push_back({800, 600});
+    c.Polygon(far, Mix({110, 112, 130}, {40, 40, 56}, dim));
+    // Town skyline on the far hills.
+    for (int i = 0; i < 14; ++i) {
+        const double x = 90 + i * 19 + (i % 3) * 4;
+        const double h = 14 + (i * 37 % 23);
+        c.Fill({static_cast<int>(x), static_cast<int>(292 - h), static_cast<int>(x + 14), 300},
+               Mix({92, 88, 104}, {34, 34, 46}, dim));
+    }
+    c.Fill({170, 250, 174, 292}, Mix({92, 88, 104}, {34, 34, 46}, dim));   // a factory chimney
+    // Near hills.
+    std::vector<Vec> near{{0, 600}};
+    for (int x = 0; x <= 800; x += 20) near.push_back({static_cast<double>(x), 330 - 22 * std::sin(x / 140.0 + 1.0)});
+    near.push_back({800, 600});
+    c.PolygonVertical(near, Mix({122, 150, 84}, {40, 52, 34}, dim), Mix({70, 100, 52}, {24, 32, 22}, dim));
+    // The road, wide at the bottom, narrowing to the horizon.
+    c.Polygon({{470, 318}, {488, 318}, {800, 600}, {250, 600}}, Mix({120, 112, 104}, {44, 42, 44}, dim));
+    c.Polygon({{478, 330}, {481, 330}, {560, 600}, {530, 600}}, Mix({230, 214, 170}, {90, 84, 70}, dim), 0.8);
+    // Poplars along the road.
+    for (int i = 0; i < 7; ++i) {
+        const double t = i / 6.0;
+        const double x = 430 - t * t * 360;
+        const double base = 326 + t * t * 250;
+        const double h = 26 + t * t * 150;
+        c.Ellipse(x, base - h * 0.55, h * 0.16, h * 0.5, Mix({56, 86, 50}, {20, 30, 20}, dim));
+        c.Fill({static_cast<int>(x - 1 - t * 2), static_cast<int>(base - h * 0.1), static_cast<int>(x + 1 + t * 2),
+                static_cast<int>(base)}, Mix({80, 60, 40}, {30, 24, 20}, dim));
+    }
+}
+
+void Title(Canvas& c, int baseline, int size) {
+    Heading(c, "Velmara", 400 + 2, baseline + 2, size, Align::Centre, {30, 20, 14});
+    Heading(c, "Velmara", 400, baseline, size, Align::Centre, {250, 226, 170});
+}
+
+Canvas MenuCard(const char* title, Box card) {
+    Canvas c(800, 600, kPaper);
+    Backdrop(c, 0.55);
+    Title(c, 92, 64);
+    Card(c, card, title, 28);
+    return c;
+}
+
+}  // namespace
+
+Canvas DrawIntro() {
+    Canvas c(800, 600, kPaper);
+    Backdrop(c, 0.0);
+    // The car of the first year on the road.
+    const Canvas car = DrawCar(1, 1, 1, 1, 1);
+    const Canvas big = car.Scaled(car.Width() * 3 / 2, car.Height() * 3 / 2);
+    (void)big;
+    Title(c, 150, 96);
+    Words(c, "a motor company from 1908", 400, 196, 22, Align::Centre, {252, 236, 200}, Face::Serif);
+    c.RoundRect(300, 520, 500, 556, 8, {20, 16, 12}, 0.55);
+    Words(c, "click to begin", 400, 544, 17, Align::Centre, {252, 236, 200}, Face::SansBold);
+    return c;
+}
+
+Canvas DrawMenuBackground() {
+    // The card behind the four menu buttons, which are drawn over it.
+    Canvas c = MenuCard("menu", {282, 150, 512, 440});
+    return c;
+}
+
+Canvas DrawNewGame() {
+    Canvas c = MenuCard("new company", {292, 196, 501, 420});
+    const Rect name = ControlAt(CTRL_NEW_NAME).Box;
+    Words(c, "company name", name.Left, name.Top - 6, 13, Align::Left, kMutedInk, Face::SansBold);
+    DrawControl(c, CTRL_NEW_NAME);
+    Words(c, "home region", name.Left, 330, 13, Align::Left, kMutedInk, Face::SansBold);
+    DrawControl(c, CTRL_NEW_REGION_BACK);
+    DrawControl(c, CTRL_NEW_REGION_FORWARD);
+    Field(c, {341, 336, 452, 366});
+    DrawControl(c, CTRL_NEW_BACK, ButtonKind::Quiet);
+    DrawControl(c, CTRL_NEW_START);
+    return c;
+}
+
+Canvas DrawSaveLoad(bool save) {
+    Canvas c = MenuCard(save ? "save game" : "load game", {282, 190, 511, 420});
+    Words(c, "slot", 310, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "date", 346, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "time", 432, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    for (int k = 0; k < 4; ++k) {
+        const Placement frame = FocusFrame(FOCUS_SLOT_1 + k);
+        Field(c, {frame.X, frame.Y, frame.X + 159, frame.Y + 26});
+        Words(c, std::to_string(k + 1), 307, frame.Y + 19, 15, Align::Centre, kMutedInk, Face::SerifBold);
+    }
+    DrawControl(c, save ? CTRL_SAVE_BACK : CTRL_LOAD_BACK, ButtonKind::Quiet);
+    DrawControl(c, save ? CTRL_SAVE_OK : CTRL_LOAD_OK);
+    return c;
+}
+
+Canvas DrawGameOver() {
+    Canvas c(800, 600, kPaper);
+    Backdrop(c, 0.8);
+    Title(c, 150, 72);
+    Card(c, {250, 230, 549, 410}, "game over", 30);
+    Words(c, "the money ran out:", 400, 294, 17, Align::Centre, kInk, Face::Serif);
+    Words(c, "your company is bankrupt", 400, 320, 17, Align::Centre, kInk, Face::Serif);
+    DrawControl(c, CTRL_GAME_OVER_MENU);
+    return c;
+}
+
+}  // namespace art

@@ -1,0 +1,145 @@
+// The office's popups: the world map with factories and salons, the bank,
+// the personnel sheet and the statistics chooser.
+#include "art/office_popups.h"
+
+#include "art/palette.h"
+#include "art/popup_frame.h"
+#include "art/widgets.h"
+#include "art/world_map.h"
+#include "presentation/layout.h"
+#include "presentation/text_layout.h"
+
+namespace art {
+namespace {
+
+void SmallFactory(Canvas& c, double x, double y, Rgb ink) {
+    c.Polygon({{x, y + 8}, {x, y + 3}, {x + 3, y + 5}, {x + 3, y + 3}, {x + 6, y + 5}, {x + 6, y}, {x + 8, y}, {x + 8, y + 8}}, ink);
+}
+
+void SmallShop(Canvas& c, double x, double y, Rgb ink) {
+    c.Polygon({{x, y + 3}, {x + 4, y}, {x + 8, y + 3}}, ink);
+    c.Fill({static_cast<int>(x + 1), static_cast<int>(y + 3), static_cast<int>(x + 7), static_cast<int>(y + 8)}, ink);
+}
+
+}  // namespace
+
+Canvas DrawMapPopup() {
+    Canvas c = PopupCanvas(POPUP_MAP, "", 0);
+    WorldMap(c, {108, 128, 691, 445}, 1.0, {0, 0});
+    c.Frame({108, 128, 691, 445}, 1, kCardEdge);
+    Sign(c, {116, 414, 210, 438}, "world map", {104, 80, 60}, kButtonText);
+    // A count box on every region: factories on top, salons below.
+    for (int r = 0; r < kRegionCount; ++r) {
+        const TextAnchor& f = TextAt(TEXT_MAP_FACTORIES_1 + r);
+        const Box box{f.X - 10, f.Y - 3, f.X + 9, f.Y + 24};
+        c.Fill(box.Grown(1), kCardEdge);
+        c.Fill(box, kPaper);
+        c.Fill({box.Left, f.Y + 11, box.Right, f.Y + 11}, kPaperLine);
+        SmallFactory(c, box.Left - 11, f.Y + 1, kCardEdge);
+        SmallShop(c, box.Left - 11, f.Y + 14, kCardEdge);
+    }
+    // Legend.
+    c.Fill({586, 404, 684, 438}, kPaper);
+    c.Frame({586, 404, 684, 438}, 1, kPaperLine);
+    SmallFactory(c, 592, 409, kCardEdge);
+    Words(c, "factory", 606, 417, 11, Align::Left, kInk);
+    SmallShop(c, 592, 424, kCardEdge);
+    Words(c, "salons", 606, 432, 11, Align::Left, kInk);
+    // The region row.
+    Words(c, "region", 208, 461, 11, Align::Centre, kMutedInk, Face::SansBold);
+    DrawControl(c, CTRL_MAP_REGION_BACK);
+    DrawControl(c, CTRL_MAP_REGION_FORWARD);
+    Field(c, {153, 466, 263, 489});
+    DrawControl(c, CTRL_MAP_BUY_FACTORY);
+    DrawControl(c, CTRL_MAP_BUY_SALON);
+    Words(c, "price", 538, 455, 11, Align::Centre, kMutedInk, Face::SansBold);
+    FigureBox(c, TEXT_MAP_FACTORY_PRICE, 8, 3);
+    FigureBox(c, TEXT_MAP_SALON_PRICE, 8, 3);
+    DrawControl(c, CTRL_MAP_CLOSE, ButtonKind::Quiet);
+    return CutPopup(c, POPUP_MAP);
+}
+
+Canvas DrawBankPopup() {
+    Canvas c = PopupCanvas(POPUP_BANK, "bank");
+    const Rgb rule = kPaperLine;
+    Heading(c, "deposit", 130, 200, 16);
+    c.Fill({130, 206, 669, 206}, rule);
+    CaptionLeftOf(c, "amount", 306, 229, 10);
+    DrawControl(c, CTRL_BANK_DEPOSIT_FIELD);
+    DrawControl(c, CTRL_BANK_DEPOSIT);
+    DrawControl(c, CTRL_BANK_WITHDRAW);
+    CaptionLeftOf(c, "on deposit", 306, 261, 10);
+    Field(c, {314, 256, 419, 275});
+    Words(c, "interest is paid once a year,", 440, 264, 11, Align::Left, kMutedInk);
+    Words(c, "in the month of the deposit", 440, 278, 11, Align::Left, kMutedInk);
+
+    Heading(c, "loan", 130, 320, 16);
+    c.Fill({130, 326, 669, 326}, rule);
+    CaptionLeftOf(c, "interest", 334, 342, 10);
+    Field(c, {336, 338, 357, 355});
+    Words(c, "%", 361, 351, 12, Align::Left, kMutedInk);
+    Words(c, "months", 396, 388, 11, Align::Centre, kMutedInk);
+    DrawControl(c, CTRL_BANK_TERM_DOWN);
+    DrawControl(c, CTRL_BANK_TERM_UP);
+    Field(c, {388, 357, 405, 375});
+    CaptionLeftOf(c, "amount", 256, 362, 10);
+    DrawControl(c, CTRL_BANK_LOAN_FIELD);
+    DrawControl(c, CTRL_BANK_TAKE_LOAN);
+    DrawControl(c, CTRL_BANK_REPAY);
+    const struct { int Text; const char* Caption; } rows[] = {
+        {TEXT_BANK_LOAN_LEFT, "still owed"},
+        {TEXT_BANK_INSTALLMENT, "paid each month"},
+        {TEXT_BANK_MONTHS_LEFT, "months left"},
+    };
+    for (const auto& row : rows) {
+        const TextAnchor& a = TextAt(row.Text);
+        Field(c, {262, a.Y - 4, 367, a.Y + 13});
+        CaptionLeftOf(c, row.Caption, 256, a.Y, 10);
+    }
+    Words(c, "type an amount, pick the months,", 430, 400, 11, Align::Left, kMutedInk);
+    Words(c, "then take the loan; repay takes", 430, 414, 11, Align::Left, kMutedInk);
+    Words(c, "the typed amount off the debt", 430, 428, 11, Align::Left, kMutedInk);
+    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
+    return CutPopup(c, POPUP_BANK);
+}
+
+Canvas DrawPersonnelPopup() {
+    Canvas c = PopupCanvas(POPUP_PERSONNEL, "personnel");
+    const char* kinds[3] = {"salesmen", "scientists", "technicians"};
+    for (int k = 0; k < 3; ++k) {
+        const Rect field = ControlAt(CTRL_STAFF_FIELD_1 + 2 * k).Box;
+        const Rect button = ControlAt(CTRL_STAFF_BUTTON_1 + 2 * k).Box;
+        Heading(c, kinds[k], (field.Left + button.Right + 1) / 2.0, 208, 15, Align::Centre);
+        for (int f = 0; f < 2; ++f) {
+            const Placement frame = FocusFrame(FOCUS_SALESMEN_HIRE + 2 * k + f);
+            Field(c, {frame.X, frame.Y, frame.X + 43, frame.Y + 17});
+            DrawControl(c, CTRL_STAFF_BUTTON_1 + 2 * k + f);
+        }
+        const Placement wage = FocusFrame(FOCUS_SALESMEN_WAGE + k);
+        Field(c, {wage.X, wage.Y, wage.X + 48, wage.Y + 17});
+        FigureBox(c, TEXT_STAFF_COUNT_1 + k, 4, 3);
+        FigureBox(c, TEXT_STAFF_WAGE_BILL_1 + k, 6, 3);
+    }
+    const char* rows[5] = {"hire", "fire", "wage", "employed", "cost"};
+    const int rowTop[5] = {223, 249, 283, 310, 344};
+    for (int i = 0; i < 5; ++i) CaptionLeftOf(c, rows[i], 168, rowTop[i], 10);
+    c.Fill({120, 374, 679, 374}, kPaperLine);
+    CaptionLeftOf(c, "monthly wages", 346, 398, 10, 13);
+    FigureBox(c, TEXT_STAFF_TOTAL_WAGES, 8, 3);
+    CaptionLeftOf(c, "employees", 346, 428, 10, 13);
+    FigureBox(c, TEXT_STAFF_TOTAL_COUNT, 8, 3);
+    Words(c, "new people join the free pool;", 440, 402, 11, Align::Left, kMutedInk);
+    Words(c, "only free people can be fired", 440, 416, 11, Align::Left, kMutedInk);
+    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
+    return CutPopup(c, POPUP_PERSONNEL);
+}
+
+Canvas DrawStatisticsPopup() {
+    Canvas c = PopupCanvas(POPUP_STATISTICS, "statistics");
+    Words(c, "choose a report", 400, 224, 11, Align::Centre, kMutedInk);
+    for (int id = CTRL_STATISTICS_MONTH_REPORT; id <= CTRL_STATISTICS_RESEARCH_REPORT; ++id) DrawControl(c, id);
+    DrawControl(c, CTRL_STATISTICS_CLOSE, ButtonKind::Quiet);
+    return CutPopup(c, POPUP_STATISTICS);
+}
+
+}  // namespace art

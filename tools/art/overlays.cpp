@@ -1,0 +1,109 @@
+// Buttons and highlight frames drawn over the screens, the research bar
+// segment, the report bars and the "laboratory complete" panel.
+#include "art/palette.h"
+#include "art/scenes.h"
+#include "art/widgets.h"
+#include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
+
+namespace art {
+namespace {
+
+Canvas Blank(int picture, Rgb fill) {
+    const PictureSize s = SizeOfPicture(picture);
+    return Canvas(s.Width, s.Height, fill);
+}
+
+// Border of each frame, side by side: thinner where text runs up to the edge.
+struct FrameSides {
+    int Picture;
+    int Left, Top, Right, Bottom;
+};
+constexpr FrameSides kFrames[] = {
+    {p_MENU_chosen_slot, 2, 2, 2, 2},
+    {p_GAME_office_personnel_chosen, 2, 2, 2, 2},
+    {p_GAME_office_personnel_chosen2, 2, 2, 2, 2},
+    {p_GAME_office_bank_chosen, 2, 2, 2, 2},
+    {p_GAME_research_chosen, 2, 2, 2, 1},
+    {p_GAME_advert_chosen, 2, 2, 1, 2},
+    {p_GAME_factory_price_chosen, 2, 2, 2, 1},
+    {p_GAME_factory_workers_chosen, 2, 2, 2, 2},
+    {p_GAME_design_chosen, 1, 2, 2, 2},
+    {p_GAME_design_chosen_part, 1, 1, 1, 1},
+    {p_GAME_factory_chosen_model, 1, 2, 1, 2},
+    {p_GAME_player_name_chosen, 1, 2, 2, 2},
+};
+
+}  // namespace
+
+Canvas DrawMenuButton(int picture) {
+    Canvas c = Blank(picture, kPaper);
+    const Box box{0, 0, c.Width() - 1, c.Height() - 1};
+    switch (picture) {
+    case p_MENU_button_new: Button(c, box, ControlAt(CTRL_MENU_NEW).Label, ButtonKind::Action); break;
+    case p_MENU_button_save_off: Button(c, box, ControlAt(CTRL_MENU_SAVE).Label, ButtonKind::Off); break;
+    case p_MENU_button_save_on: Button(c, box, ControlAt(CTRL_MENU_SAVE).Label, ButtonKind::Action); break;
+    case p_MENU_button_load: Button(c, box, ControlAt(CTRL_MENU_LOAD).Label, ButtonKind::Action); break;
+    case p_MENU_button_quit: Button(c, box, ControlAt(CTRL_MENU_QUIT).Label, ButtonKind::Quiet); break;
+    case p_MENU_button_continue: Button(c, box, ControlAt(CTRL_MENU_CONTINUE).Label, ButtonKind::Action); break;
+    default: Button(c, box, ControlAt(CTRL_MENU_MAIN_MENU).Label, ButtonKind::Quiet); break;
+    }
+    return c;
+}
+
+Canvas DrawFrame(int picture) {
+    Canvas c = Blank(picture, kPaper);
+    for (const FrameSides& f : kFrames) {
+        if (f.Picture != picture) continue;
+        ChosenField(c, {0, 0, c.Width() - 1, c.Height() - 1}, f.Left, f.Top, f.Right, f.Bottom);
+    }
+    if (picture == p_GAME_design_chosen_part) {
+        // The chosen part row also carries a tick at its free right end.
+        const int right = c.Width() - 2;
+        c.Fill({right - 16, 1, right, c.Height() - 2}, kHighlight);
+        const double cy = c.Height() / 2.0;
+        c.Polyline({{right - 12.5, cy}, {right - 9.0, cy + 4.5}, {right - 3.5, cy - 5.5}}, 2.4, kButtonText);
+    }
+    return c;
+}
+
+Canvas DrawRemoveButton() {
+    Canvas c = Blank(p_GAME_factory_remove_model, kPaper);
+    Button(c, {0, 0, c.Width() - 1, c.Height() - 1}, "remove", ButtonKind::Quiet);
+    return c;
+}
+
+Canvas DrawResearchSegment() {
+    Canvas c = Blank(p_GAME_research_loading, kPlayerBar);
+    c.FillVertical({0, 0, 1, c.Height() - 1}, Lighter(kPlayerBar, 0.35), Darker(kPlayerBar, 0.2));
+    return c;
+}
+
+Canvas DrawReportBar(int company) {
+    const Rgb colours[3] = {kPlayerBar, kRival1Bar, kRival2Bar};
+    const int pictures[3] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
+    const Rgb base = colours[company];
+    Canvas c = Blank(pictures[company], Darker(base, 0.35));
+    c.FillHorizontal({1, 1, c.Width() - 2, c.Height() - 2}, Lighter(base, 0.2), Darker(base, 0.1));
+    c.Fill({1, 1, c.Width() - 2, 1}, Lighter(base, 0.4));
+    return c;
+}
+
+Canvas DrawExpandDone() {
+    Canvas c = Blank(p_GAME_research_expand_clean, kPaper);
+    const Box box{0, 0, c.Width() - 1, c.Height() - 1};
+    c.Frame({8, 10, box.Right - 8, box.Bottom - 10}, 1, kPaperLine);
+    // A little finished building with a flag.
+    c.Fill({26, 40, 70, 78}, kStone);
+    c.Polygon({{22, 42}, {48, 26}, {74, 42}}, kBrick);
+    c.Fill({44, 58, 52, 78}, kWood);
+    c.Fill({48, 12, 49, 28}, {80, 80, 80});
+    c.Polygon({{49, 13}, {62, 16}, {49, 20}}, kAction);
+    Words(c, "the laboratory is", 158, 46, 13, Align::Centre, kInk, Face::SansBold);
+    Words(c, "as large as it can be", 158, 64, 13, Align::Centre, kInk, Face::SansBold);
+    Words(c, "no more room to expand", 158, 84, 11, Align::Centre, kMutedInk);
+    return c;
+}
+
+}  // namespace art

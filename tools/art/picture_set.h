@@ -1,0 +1,12 @@
+#pragma once
+// All 665 pictures of the catalogue, drawn in memory, indexed by PictureId.
+
+#include <vector>
+
+#include "draw/canvas.h"
+
+namespace art {
+
+std::vector<Canvas> DrawAllPictures();
+
+}  // namespace art

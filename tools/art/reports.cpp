@@ -1,0 +1,155 @@
+// The month's accounts (month-end screen and month report) and the profit,
+// model and research reports: paper sheets with ruled places for figures.
+#include <string>
+
+#include "art/office_popups.h"
+#include "art/palette.h"
+#include "art/popup_frame.h"
+#include "art/scenes.h"
+#include "art/widgets.h"
+#include "presentation/fonts.h"
+#include "presentation/layout.h"
+#include "presentation/text_layout.h"
+
+namespace art {
+namespace {
+
+constexpr int kBaseline = 417;   // report bars stand on this line
+
+void ReportSheet(Canvas& c, const char* title, int back) {
+    Card(c, {0, 0, 799, 539}, "", 0);
+    c.Frame({6, 6, 793, 533}, 1, kPaperLine);
+    Heading(c, title, 24, 44, 24);
+    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
+    DrawControl(c, back, ButtonKind::Quiet);
+}
+
+// Places of one figure: a ruled box of 10 report cells with a caption.
+void Figure(Canvas& c, int text, const char* caption, bool total) {
+    const TextAnchor& a = TextAt(text);
+    const GlyphCell cell = FontCell(a.Font);
+    const Box box{a.X - 4, a.Y - 4, a.X + a.Step * 9 + cell.Width + 3, a.Y + cell.Height + 3};
+    Field(c, box);
+    if (total) c.Fill({box.Left, box.Top - 4, box.Right, box.Top - 3}, kCardEdge);
+    Words(c, caption, a.X - 10, a.Y + 12, 13, Align::Right, total ? kInk : kMutedInk,
+          total ? Face::SansBold : Face::Sans);
+}
+
+// The three companies' names with a swatch of each one's bar colour.
+void CompanyLegend(Canvas& c) {
+    const Rgb colours[3] = {kPlayerBar, kRival1Bar, kRival2Bar};
+    Words(c, "companies", 163, 452, 11, Align::Left, kMutedInk, Face::SansBold);
+    for (int k = 0; k < 3; ++k) {
+        const TextAnchor& a = TextAt(TEXT_REPORT_COMPANY_1 + k);
+        c.Fill({a.X - 18, a.Y + 2, a.X - 6, a.Y + 13}, Darker(colours[k], 0.3));
+        c.Fill({a.X - 17, a.Y + 3, a.X - 7, a.Y + 12}, colours[k]);
+    }
+    Words(c, "you", 130, 474, 11, Align::Right, kMutedInk);
+    Words(c, "rivals", 130, 504, 11, Align::Right, kMutedInk);
+}
+
+// A chart's ruled background: ten levels of 36 pixels above the baseline.
+void ChartGrid(Canvas& c, int left, int right, bool numbers) {
+    for (int i = 1; i <= 10; ++i) {
+        const int y = ReportBarY(i) - 2;
+        c.Fill({left, y, right, y}, kPaperShade);
+        if (numbers) Words(c, std::to_string(i), left - 6, ReportBarY(i) + 22, 10, Align::Right, kMutedInk);
+    }
+    c.Fill({left, kBaseline, right, kBaseline + 1}, kCardEdge);
+    c.Fill({left, ReportBarY(10) - 4, left, kBaseline}, kCardEdge);
+}
+
+}  // namespace
+
+void DrawMonthSheet(Canvas& c, Box sheet) {
+    Card(c, sheet, "", 0);
+    Heading(c, "expenses", 24, 142, 19);
+    Heading(c, "income", 430, 142, 19);
+    c.Fill({24, 150, 380, 150}, kPaperLine);
+    c.Fill({430, 150, 776, 150}, kPaperLine);
+    Figure(c, TEXT_REPORT_WAGES, "wages", false);
+    Figure(c, TEXT_REPORT_PRODUCTION, "production", false);
+    Figure(c, TEXT_REPORT_TRANSPORT, "transport", false);
+    Figure(c, TEXT_REPORT_ADVERTISING, "advertising", false);
+    Figure(c, TEXT_REPORT_INSTALLMENT, "loan", false);
+    Figure(c, TEXT_REPORT_EXPENSES, "total", true);
+    const char* regions[kRegionCount] = {"australia", "south america", "north america", "europe", "asia", "africa"};
+    for (int r = 0; r < kRegionCount; ++r) Figure(c, TEXT_REPORT_INCOME_1 + r, regions[r], false);
+    Figure(c, TEXT_REPORT_INCOME_TOTAL, "total", true);
+}
+
+Canvas DrawMonthReport() {
+    Canvas c(800, 600, kPaper);
+    ReportSheet(c, "month report", CTRL_MONTH_REPORT_BACK);
+    DrawMonthSheet(c, {10, 96, 789, 450});
+    Words(c, "what the last month cost and earned", 24, 72, 13, Align::Left, kMutedInk);
+    return c.Cut({0, 0, 799, 539});
+}
+
+Canvas DrawProfitReport() {
+    Canvas c(800, 600, kPaper);
+    Card(c, {0, 0, 799, 539}, "", 0);
+    c.Frame({6, 6, 793, 533}, 1, kPaperLine);
+    Heading(c, "profit report", 420, 70, 26);
+    Words(c, "each company's profit of the last month;", 420, 100, 13, Align::Left, kMutedInk);
+    Words(c, "one block stands for one unit, the unit", 420, 118, 13, Align::Left, kMutedInk);
+    Words(c, "is written at the left of the chart", 420, 136, 13, Align::Left, kMutedInk);
+    Words(c, "a company whose profit is far smaller", 420, 164, 13, Align::Left, kMutedInk);
+    Words(c, "than the best one gets no block", 420, 182, 13, Align::Left, kMutedInk);
+    ChartGrid(c, 236, 352, true);
+    Words(c, "unit", 143, 50, 10, Align::Centre, kMutedInk, Face::SansBold);
+    CompanyLegend(c);
+    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
+    DrawControl(c, CTRL_PROFIT_REPORT_BACK, ButtonKind::Quiet);
+    return c.Cut({0, 0, 799, 539});
+}
+
+Canvas DrawModelReport() {
+    Canvas c(800, 600, kPaper);
+    ReportSheet(c, "model report", CTRL_MODEL_REPORT_BACK);
+    const struct { int X; const char* Head; } columns[] = {{101, "model"}, {350, "produced"}, {472, "sold"}, {588, "in stock"}};
+    for (const auto& col : columns) Words(c, col.Head, col.X, 90, 13, Align::Left, kInk, Face::SansBold);
+    for (int k = 0; k < kModelSlots; ++k) {
+        const int y = TextAt(TEXT_MODEL_REPORT_NAME_1 + k).Y;
+        Words(c, std::to_string(k + 1), 88, y + 13, 12, Align::Right, kMutedInk, Face::SansBold);
+        c.Fill({70, y + 23, 730, y + 23}, kPaperShade);
+    }
+    Words(c, "production, sales and stock of the last month", 24, 72, 13, Align::Left, kMutedInk);
+    return c.Cut({0, 0, 799, 539});
+}
+
+Canvas DrawResearchReport() {
+    Canvas c(800, 600, kPaper);
+    Card(c, {0, 0, 799, 539}, "", 0);
+    c.Frame({6, 6, 793, 533}, 1, kPaperLine);
+    Heading(c, "research", 24, 44, 24);
+    Heading(c, "report", 24, 72, 24);
+    Words(c, "the level reached in", 24, 100, 12, Align::Left, kMutedInk);
+    Words(c, "each area, one block", 24, 116, 12, Align::Left, kMutedInk);
+    Words(c, "a level", 24, 132, 12, Align::Left, kMutedInk);
+    ChartGrid(c, 226, 666, true);
+    const char* names[kPartCategories] = {"engine", "brakes", "suspension", "body", "luxury", "safety"};
+    for (int g = 0; g < kPartCategories; ++g) {
+        const double centre = kResearchBarX[g][0] + 20;
+        Words(c, names[g], centre, 436, 12, Align::Centre, kInk, Face::SansBold);
+    }
+    CompanyLegend(c);
+    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
+    DrawControl(c, CTRL_RESEARCH_REPORT_BACK, ButtonKind::Quiet);
+    return c.Cut({0, 0, 799, 539});
+}
+
+Canvas DrawMonthEnd() {
+    Canvas c(800, 600, kPaper);
+    c.FillVertical({0, 0, 799, 539}, {120, 96, 70}, {90, 70, 52});
+    Card(c, {10, 10, 789, 82}, "", 0);
+    Heading(c, "the month is over", 400, 50, 26, Align::Centre);
+    Words(c, "here is what it cost and what it earned", 400, 72, 13, Align::Centre, kMutedInk);
+    DrawMonthSheet(c, {10, 96, 789, 450});
+    Card(c, {10, 464, 789, 530}, "", 0);
+    Words(c, "press continue to run the company for another month", 400, 502, 14, Align::Centre, kMutedInk);
+    DrawFooter(c, FooterButton::Continue);
+    return c;
+}
+
+}  // namespace art

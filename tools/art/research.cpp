@@ -1,0 +1,207 @@
+// The research laboratory: a bench for each research area, the body-type
+// drawing board, the expansion plans on the wall and the door out.
+#include <cmath>
+
+#include "art/other_popups.h"
+#include "art/palette.h"
+#include "art/popup_frame.h"
+#include "art/scenery.h"
+#include "art/scenes.h"
+#include "art/widgets.h"
+#include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/text_layout.h"
+
+namespace art {
+namespace {
+
+constexpr int kFloorLine = 226;
+
+void Hall(Canvas& c) {
+    c.FillVertical({0, 0, 799, kFloorLine}, {226, 232, 234}, {206, 214, 218});
+    for (int x = 0; x < 800; x += 100) c.Fill({x, 0, x + 6, kFloorLine}, {196, 204, 208});
+    c.Fill({0, kFloorLine - 6, 799, kFloorLine}, {150, 160, 168});
+    c.FillVertical({0, kFloorLine + 1, 799, 540}, {200, 204, 200}, {170, 176, 172});
+    for (int y = kFloorLine + 20; y < 540; y += 26 + (y - kFloorLine) / 10) c.Fill({0, y, 799, y}, {180, 186, 182});
+    for (int i = -8; i <= 16; ++i) {
+        const double x = 400 + i * 60;
+        c.Line({x, kFloorLine + 1.0}, {400 + i * 110.0, 540}, 1.0, {180, 186, 182});
+    }
+}
+
+// A work bench filling a hover area, with a name plate on its front.
+void Bench(Canvas& c, Box area, const char* name, double plateAt = 0.5) {
+    const int top = area.Top + area.Height() * 45 / 100;
+    c.Ellipse(area.CentreX(), area.Bottom - 1, area.Width() * 0.5, 4, {0, 0, 0}, 0.15);
+    c.Fill({area.Left + 4, top, area.Right - 4, top + 7}, {120, 130, 140});
+    c.Fill({area.Left + 4, top, area.Right - 4, top + 1}, {170, 178, 186});
+    c.Fill({area.Left + 8, top + 8, area.Left + 13, area.Bottom - 2}, {90, 98, 106});
+    c.Fill({area.Right - 13, top + 8, area.Right - 8, area.Bottom - 2}, {90, 98, 106});
+    c.Fill({area.Left + 14, top + 8, area.Right - 14, std::min(area.Bottom - 2, top + 22)}, {150, 158, 166});
+    const int plateWidth = std::min(area.Width() - 30, 90);
+    const int cx = static_cast<int>(area.Left + area.Width() * plateAt);
+    Sign(c, {cx - plateWidth / 2, top + 9, cx + plateWidth / 2, top + 21}, name, {46, 104, 88}, kButtonText);
+}
+
+void BrakeDisc(Canvas& c, double x, double y, double r) {
+    c.Ellipse(x, y, r, r, {120, 124, 130});
+    c.Ring(x, y, r * 0.8, r * 0.1, {90, 94, 100});
+    c.Ellipse(x, y, r * 0.35, r * 0.35, {70, 74, 80});
+    c.Polygon({{x + r * 0.5, y - r * 0.9}, {x + r * 1.1, y - r * 0.5}, {x + r * 1.1, y + r * 0.2}, {x + r * 0.6, y - r * 0.2}}, {190, 60, 50});
+}
+
+void Spring(Canvas& c, double x, double bottom, double top, double r) {
+    std::vector<Vec> p;
+    for (int i = 0; i <= 40; ++i) {
+        const double t = i / 40.0;
+        p.push_back({x + r * std::sin(t * 6 * 3.14159 * 2), bottom - t * (bottom - top)});
+    }
+    c.Polyline(p, 2.2, {70, 110, 150});
+}
+
+void EngineBlock(Canvas& c, double x, double y, double w, double h) {
+    c.RoundRect(x, y, x + w, y + h, 4, {90, 96, 104});
+    c.RoundRect(x + 4, y - h * 0.3, x + w - 4, y + 2, 3, {120, 126, 134});
+    for (int i = 0; i < 4; ++i) c.Ellipse(x + w * (0.2 + 0.2 * i), y - h * 0.3, w * 0.07, 3, {60, 60, 66});
+    c.Ellipse(x - 4, y + h * 0.5, h * 0.35, h * 0.35, {70, 74, 80});
+    c.Fill({static_cast<int>(x + w * 0.2), static_cast<int>(y + h), static_cast<int>(x + w * 0.28), static_cast<int>(y + h + 16)}, {60, 60, 60});
+    c.Fill({static_cast<int>(x + w * 0.72), static_cast<int>(y + h), static_cast<int>(x + w * 0.8), static_cast<int>(y + h + 16)}, {60, 60, 60});
+}
+
+void Dummy(Canvas& c, double x, double top, double bottom) {
+    // A crash-test dummy standing behind the safety bench.
+    const Rgb body{236, 200, 60};
+    const double h = bottom - top;
+    c.Ellipse(x, top + h * 0.1, h * 0.09, h * 0.1, body);
+    c.Ellipse(x - h * 0.03, top + h * 0.1, h * 0.025, h * 0.025, {30, 30, 30});
+    c.RoundRect(x - h * 0.13, top + h * 0.2, x + h * 0.13, top + h * 0.55, 6, body);
+    c.Line({x - h * 0.13, top + h * 0.25}, {x - h * 0.22, top + h * 0.55}, 6, body);
+    c.Line({x + h * 0.13, top + h * 0.25}, {x + h * 0.22, top + h * 0.55}, 6, body);
+    c.Line({x - h * 0.06, top + h * 0.55}, {x - h * 0.08, bottom}, 7, body);
+    c.Line({x + h * 0.06, top + h * 0.55}, {x + h * 0.08, bottom}, 7, body);
+    c.Ellipse(x + h * 0.02, top + h * 0.36, 5, 5, {30, 30, 30});
+    c.Ellipse(x + h * 0.02, top + h * 0.36, 2.5, 2.5, body);
+}
+
+void Seat(Canvas& c, double x, double y, double s) {
+    c.RoundRect(x, y, x + s * 0.3, y + s, s * 0.1, {150, 60, 50});
+    c.RoundRect(x, y + s * 0.7, x + s, y + s, s * 0.1, {170, 70, 58});
+}
+
+void BackWall(Canvas& c) {
+    // The door out, x 352..442, y 91..224.
+    Door(c, {356, 95, 438, 224}, {110, 130, 150});
+    c.Ellipse(430, 164, 3, 3, {220, 200, 120});
+    Sign(c, {370, 76, 424, 90}, "exit", kAction, kButtonText);
+    // Body types: a drawing board, x 234..336, y 95..196.
+    c.Fill({234, 95, 336, 196}, {70, 80, 96});
+    c.Fill({238, 99, 332, 192}, {48, 86, 146});
+    for (int x = 244; x < 330; x += 10) c.Fill({x, 99, x, 192}, {70, 106, 160});
+    for (int y = 104; y < 190; y += 10) c.Fill({238, y, 332, y}, {70, 106, 160});
+    c.Polyline({{248, 160}, {256, 146}, {276, 142}, {292, 128}, {312, 128}, {322, 146}, {324, 160}, {248, 160}}, 1.6, {230, 240, 250});
+    c.Ring(264, 162, 8, 1.6, {230, 240, 250});
+    c.Ring(310, 162, 8, 1.6, {230, 240, 250});
+    Words(c, "body types", 285, 187, 11, Align::Centre, {230, 240, 250}, Face::SansBold);
+    // Expansion plans, x 465..557, y 106..173.
+    c.Fill({465, 106, 557, 173}, {150, 120, 80});
+    c.Fill({469, 110, 553, 169}, {246, 240, 222});
+    c.Frame({478, 122, 522, 158}, 1, {60, 80, 120});
+    c.Frame({522, 132, 544, 158}, 1, {200, 60, 50});
+    c.Line({533, 138}, {533, 152}, 2, {200, 60, 50});
+    c.Line({526, 145}, {540, 145}, 2, {200, 60, 50});
+    Words(c, "expand", 511, 120, 10, Align::Centre, {60, 60, 60}, Face::SansBold);
+    Words(c, "the lab", 500, 144, 9, Align::Centre, {60, 80, 120});
+    // Shelves and a clock.
+    c.Fill({40, 90, 200, 94}, kWood);
+    for (int i = 0; i < 7; ++i) c.Fill({46 + i * 22, 66, 58 + i * 22, 89}, i % 2 ? Rgb{70, 110, 150} : Rgb{170, 80, 60});
+    c.Fill({600, 90, 760, 94}, kWood);
+    for (int i = 0; i < 5; ++i) c.Ellipse(620 + i * 30, 80, 8, 10, {140, 200, 180}, 0.8);
+    Sign(c, {40, 30, 200, 56}, "research lab", {104, 80, 60}, kButtonText);
+}
+
+}  // namespace
+
+Canvas DrawResearch() {
+    Canvas c(800, 600, kWall);
+    Hall(c);
+    BackWall(c);
+    // Back row: brakes and body.
+    Bench(c, {167, 232, 354, 286}, "brakes");
+    BrakeDisc(c, 220, 240, 14);
+    BrakeDisc(c, 270, 244, 10);
+    c.RoundRect(296, 236, 340, 254, 4, {120, 124, 130});
+    Bench(c, {443, 232, 633, 285}, "body");
+    c.Polygon({{470, 256}, {480, 240}, {520, 232}, {560, 232}, {590, 244}, {606, 256}}, {200, 204, 210});
+    c.Polygon({{522, 236}, {556, 236}, {570, 246}, {514, 246}}, kGlass);
+    // Middle row: suspension and luxury.
+    Bench(c, {100, 315, 345, 387}, "suspension");
+    for (int i = 0; i < 4; ++i) Spring(c, 140 + i * 50, 346, 312, 7);
+    Bench(c, {455, 314, 700, 387}, "luxury", 0.25);
+    Seat(c, 482, 316, 30);
+    c.RoundRect(560, 326, 604, 346, 4, kWoodLight);
+    c.Ellipse(594, 336, 4, 4, {60, 40, 30});
+    c.Ring(650, 330, 12, 3, {60, 60, 66});
+    // Front row: engine and safety, with the dummy behind the safety bench.
+    Bench(c, {5, 431, 330, 530}, "engine");
+    EngineBlock(c, 90, 440, 110, 30);
+    Dummy(c, 566, 368, 470);
+    Bench(c, {470, 431, 794, 531}, "safety");
+    c.Ellipse(700, 460, 20, 12, {240, 240, 236});
+    c.RoundRect(520, 452, 560, 474, 4, {60, 60, 64});
+    DrawFooter(c, FooterButton::None);
+    return c;
+}
+
+Canvas DrawResearchAreaPopup(int popup) {
+    const char* titles[6] = {"brakes", "suspension", "engine", "body", "luxury", "safety"};
+    Canvas c = PopupCanvas(popup, std::string(titles[popup - POPUP_RESEARCH_BRAKES]) + " research");
+    Words(c, "scientists working here", 466, 232, 12, Align::Right, kMutedInk);
+    DrawControl(c, CTRL_AREA_SCIENTISTS);
+    const Point bar = ResearchBarSegmentAt(popup, 0);
+    Words(c, popup == POPUP_RESEARCH_BODY ? "progress to the next era" : "progress to the next part",
+          bar.X - 2, bar.Y - 5, 11, Align::Left, kMutedInk, Face::SansBold);
+    c.Fill({bar.X - 2, bar.Y - 2, 509, bar.Y + 13}, kPaperLine);
+    c.Fill({bar.X - 1, bar.Y - 1, 508, bar.Y + 12}, {232, 224, 200});
+    if (popup == POPUP_RESEARCH_BODY) {
+        Words(c, "body research brings the", 407, 300, 12, Align::Centre, kMutedInk);
+        Words(c, "styling of a newer era;", 407, 316, 12, Align::Centre, kMutedInk);
+        Words(c, "new body types are bought", 407, 340, 12, Align::Centre, kMutedInk);
+        Words(c, "at the drawing board", 407, 356, 12, Align::Centre, kMutedInk);
+    } else {
+        Words(c, "parts found so far", 279, 280, 10, Align::Left, kMutedInk, Face::SansBold);
+    }
+    DrawControl(c, CTRL_AREA_CLOSE, ButtonKind::Quiet);
+    DrawControl(c, CTRL_AREA_OK);
+    return CutPopup(c, popup);
+}
+
+Canvas DrawBodyTypesPopup() {
+    Canvas c = PopupCanvas(POPUP_BODY_TYPES, "body types");
+    DrawControl(c, CTRL_BODY_TYPES_PREVIOUS);
+    DrawControl(c, CTRL_BODY_TYPES_NEXT);
+    c.Frame({331, 221, 482, 323}, 1, kPaperLine);
+    Words(c, "research price", 355, 358, 12, Align::Right, kMutedInk);
+    FigureBox(c, TEXT_BODY_TYPE_PRICE, 7, 3);
+    Words(c, "an owned body type costs nothing", 407, 388, 10, Align::Centre, kMutedInk);
+    DrawControl(c, CTRL_BODY_TYPES_CLOSE, ButtonKind::Quiet);
+    DrawControl(c, CTRL_BODY_TYPES_BUY);
+    return CutPopup(c, POPUP_BODY_TYPES);
+}
+
+Canvas DrawExpandPopup() {
+    Canvas c = PopupCanvas(POPUP_EXPAND_RESEARCH, "expand research");
+    Words(c, "room for", 316, 269, 13, Align::Right, kMutedInk);
+    FigureBox(c, TEXT_LAB_CAPACITY, 3, 3);
+    Words(c, "scientists", 362, 269, 13, Align::Left, kMutedInk);
+    c.Fill({292, 286, 524, 286}, kPaperLine);
+    Words(c, "build a larger laboratory", 407, 312, 13, Align::Centre, kInk, Face::SansBold);
+    Words(c, "for 50000:", 407, 330, 13, Align::Centre, kInk, Face::SansBold);
+    Words(c, "room for", 366, 366, 13, Align::Right, kMutedInk);
+    FigureBox(c, TEXT_LAB_OFFER, 3, 3);
+    Words(c, "scientists", 412, 366, 13, Align::Left, kMutedInk);
+    DrawControl(c, CTRL_EXPAND_CLOSE, ButtonKind::Quiet);
+    DrawControl(c, CTRL_EXPAND_BUY);
+    return CutPopup(c, POPUP_EXPAND_RESEARCH);
+}
+
+}  // namespace art

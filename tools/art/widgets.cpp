@@ -1,0 +1,132 @@
+#include "art/widgets.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "art/palette.h"
+
+namespace art {
+namespace {
+
+Rgb KindColour(ButtonKind kind) {
+    switch (kind) {
+    case ButtonKind::Action: return kAction;
+    case ButtonKind::Quiet: return kQuiet;
+    case ButtonKind::Off: return kOff;
+    }
+    return kAction;
+}
+
+void ButtonBase(Canvas& canvas, Box box, ButtonKind kind) {
+    const Rgb base = KindColour(kind);
+    const double l = box.Left, t = box.Top, r = box.Right + 1.0, b = box.Bottom + 1.0;
+    const double radius = std::min(5.0, std::min(box.Width(), box.Height()) / 4.0);
+    canvas.RoundRect(l, t, r, b, radius, Darker(base, 0.45));
+    canvas.RoundRectVertical(l + 1, t + 1, r - 1, b - 1, std::max(0.5, radius - 1), Lighter(base, 0.16),
+                             Darker(base, 0.14));
+    if (box.Height() > 12) canvas.Line({l + radius, t + 1.6}, {r - radius, t + 1.6}, 1.0, Lighter(base, 0.32), 0.7);
+}
+
+int FittingSize(const std::string& label, Box box, Face face) {
+    int size = std::clamp(box.Height() * 11 / 20, 9, 16);
+    while (size > 8 && TextWidth({face, size, kButtonText}, label) > box.Width() - 8) --size;
+    return size;
+}
+
+}  // namespace
+
+Box ToBox(const Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+void Button(Canvas& canvas, Box box, const std::string& label, ButtonKind kind) {
+    ButtonBase(canvas, box, kind);
+    const Face face = Face::SansBold;
+    const int size = FittingSize(label, box, face);
+    const Rgb ink = kind == ButtonKind::Off ? Lighter(kOff, 0.45) : kButtonText;
+    // A faint shadow under the word lifts it from the button.
+    Box shadow = box;
+    shadow.Top += 1;
+    shadow.Bottom += 1;
+    DrawTextCentred(canvas, {face, size, Darker(KindColour(kind), 0.5)}, shadow, label);
+    DrawTextCentred(canvas, {face, size, ink}, box, label);
+}
+
+void ArrowButton(Canvas& canvas, Box box, Arrow arrow, ButtonKind kind) {
+    ButtonBase(canvas, box, kind);
+    const double cx = box.CentreX();
+    const double cy = box.CentreY();
+    const double s = std::max(2.5, std::min(box.Width(), box.Height()) * 0.3);
+    std::vector<Vec> head;
+    switch (arrow) {
+    case Arrow::Left: head = {{cx - s * 0.8, cy}, {cx + s * 0.6, cy - s}, {cx + s * 0.6, cy + s}}; break;
+    case Arrow::Right: head = {{cx + s * 0.8, cy}, {cx - s * 0.6, cy - s}, {cx - s * 0.6, cy + s}}; break;
+    case Arrow::Up: head = {{cx, cy - s * 0.8}, {cx - s, cy + s * 0.6}, {cx + s, cy + s * 0.6}}; break;
+    case Arrow::Down: head = {{cx, cy + s * 0.8}, {cx - s, cy - s * 0.6}, {cx + s, cy - s * 0.6}}; break;
+    }
+    canvas.Polygon(head, kButtonText);
+}
+
+void SignButton(Canvas& canvas, Box box, bool plus, ButtonKind kind) {
+    ButtonBase(canvas, box, kind);
+    const double cx = box.CentreX();
+    const double cy = box.CentreY();
+    const double s = std::max(3.0, std::min(box.Width(), box.Height()) * 0.28);
+    canvas.Line({cx - s, cy}, {cx + s, cy}, 2.2, kButtonText);
+    if (plus) canvas.Line({cx, cy - s}, {cx, cy + s}, 2.2, kButtonText);
+}
+
+void DrawControl(Canvas& canvas, i32 control, ButtonKind kind) {
+    const Control& c = ControlAt(control);
+    const Box box = ToBox(c.Box);
+    const std::string label = c.Label;
+    if (label.empty()) Field(canvas, box);
+    else if (label == "<") ArrowButton(canvas, box, Arrow::Left, kind);
+    else if (label == ">") ArrowButton(canvas, box, Arrow::Right, kind);
+    else if (label == "-") SignButton(canvas, box, false, kind);
+    else if (label == "+") SignButton(canvas, box, true, kind);
+    else Button(canvas, box, label, kind);
+}
+
+void Field(Canvas& canvas, Box box) {
+    canvas.Fill(box, kPaperLine);
+    canvas.Fill(box.Grown(-1), kPaper);
+}
+
+void ChosenField(Canvas& canvas, Box box, int left, int top, int right, int bottom) {
+    canvas.Fill(box, kHighlight);
+    canvas.Fill({box.Left + left, box.Top + top, box.Right - right, box.Bottom - bottom}, kPaper);
+}
+
+void Card(Canvas& canvas, Box box, const std::string& title, int band) {
+    canvas.Fill(box, kCardEdge);
+    canvas.Fill(box.Grown(-2), kPaper);
+    if (band <= 0) return;
+    const Box head{box.Left + 2, box.Top + 2, box.Right - 2, box.Top + 1 + band};
+    canvas.FillVertical(head, {104, 80, 60}, {80, 60, 44});
+    canvas.Fill({head.Left, head.Bottom + 1, head.Right, head.Bottom + 1}, kFooterEdge);
+    const int size = std::min(18, band - 8);
+    DrawTextCentred(canvas, {Face::SerifBold, size, kButtonText}, head, title);
+}
+
+void Words(Canvas& canvas, const std::string& text, double x, int baseline, int size, Align align,
+           Rgb colour, Face face) {
+    const TextStyle style{face, size, colour};
+    switch (align) {
+    case Align::Left: DrawText(canvas, style, x, baseline, text); break;
+    case Align::Centre: DrawText(canvas, style, std::round(x - TextWidth(style, text) / 2.0), baseline, text); break;
+    case Align::Right: DrawTextRight(canvas, style, x, baseline, text); break;
+    }
+}
+
+void Heading(Canvas& canvas, const std::string& text, double x, int baseline, int size, Align align, Rgb colour) {
+    Words(canvas, text, x, baseline, size, align, colour, Face::SerifBold);
+}
+
+void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink) {
+    canvas.RoundRect(box.Left, box.Top, box.Right + 1.0, box.Bottom + 1.0, 2.0, Darker(plate, 0.4));
+    canvas.RoundRect(box.Left + 1.0, box.Top + 1.0, box.Right, box.Bottom, 1.5, plate);
+    int size = std::clamp(box.Height() - 6, 8, 18);
+    while (size > 7 && TextWidth({Face::SansBold, size, ink}, text) > box.Width() - 6) --size;
+    DrawTextCentred(canvas, {Face::SansBold, size, ink}, box, text);
+}
+
+}  // namespace art

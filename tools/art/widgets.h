@@ -1,0 +1,54 @@
+#pragma once
+// The game's controls as pictures: buttons with their words, arrow buttons,
+// paper fields, highlight frames and popup cards. Each is drawn exactly over
+// the box it is given, which is the control's click rectangle.
+
+#include <string>
+
+#include "draw/canvas.h"
+#include "draw/type.h"
+#include "presentation/layout.h"
+
+namespace art {
+
+enum class ButtonKind {
+    Action,    // does something
+    Quiet,     // close, back
+    Off,       // shown but cannot be used
+};
+
+enum class Arrow { Left, Right, Up, Down };
+
+Box ToBox(const Rect& r);
+
+// A raised button with its word centred; the word shrinks to fit.
+void Button(Canvas& canvas, Box box, const std::string& label, ButtonKind kind);
+// A button with an arrow head instead of a word.
+void ArrowButton(Canvas& canvas, Box box, Arrow arrow, ButtonKind kind);
+// A button showing a minus or plus sign.
+void SignButton(Canvas& canvas, Box box, bool plus, ButtonKind kind);
+// A control of the layout drawn as its label says: "<" and ">" become arrows,
+// "-" and "+" signs, "" a paper field, any other word a button.
+void DrawControl(Canvas& canvas, i32 control, ButtonKind kind = ButtonKind::Action);
+
+// A paper box with a thin border, where text is typed or shown.
+void Field(Canvas& canvas, Box box);
+// The same box chosen: a highlight border, `left`..`bottom` pixels thick
+// (the sides where text runs close to the edge take a thinner border).
+void ChosenField(Canvas& canvas, Box box, int left, int top, int right, int bottom);
+
+// A popup card: paper with a dark outline and a title band `band` pixels tall.
+void Card(Canvas& canvas, Box box, const std::string& title, int band = 26);
+
+// Words printed on a surface.
+enum class Align { Left, Centre, Right };
+void Words(Canvas& canvas, const std::string& text, double x, int baseline, int size,
+           Align align = Align::Left, Rgb colour = {112, 96, 76}, Face face = Face::Sans);
+// A section heading in the serif face.
+void Heading(Canvas& canvas, const std::string& text, double x, int baseline, int size,
+             Align align = Align::Left, Rgb colour = {40, 34, 28});
+
+// A sign on a building or a wall: a small plate with a word.
+void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink);
+
+}  // namespace art
