@@ -454,9 +454,10 @@ void RearDetails(Canvas& c, const Car& car) {
     }
 }
 
-Canvas DrawOnShowroom(const Car& car) {
-    Canvas c(800, 600, kShowroom);
-    Showroom(c);
+// The car on the showroom, or on a plain ground colour (for cut-outs).
+Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}) {
+    Canvas c(800, 600, plain ? ground : kShowroom);
+    if (!plain) Showroom(c);
     // Shadow on the floor.
     c.Ellipse(kNoseX + 126, kCarGround + 1, 130, 5, {60, 70, 80}, 0.35);
     if (car.Body != BODY_RACE_CAR) {
@@ -501,12 +502,58 @@ Canvas DrawCar(int bodyType, int era, int front, int middle, int rear) {
     return screen.Cut({kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145});
 }
 
+Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear) {
+    // Drawn on black and on white: where the two differ, the car lets the
+    // ground through, which gives each pixel's coverage.
+    const Car car = MakeCar(bodyType, era, front, middle, rear);
+    const Box box{kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145};
+    const Canvas black = DrawOnShowroom(car, true, {0, 0, 0}).Cut(box);
+    const Canvas white = DrawOnShowroom(car, true, {255, 255, 255}).Cut(box);
+    Sprite s{Canvas(black.Width(), black.Height(), {0, 0, 0}), Canvas(black.Width(), black.Height(), {0, 0, 0})};
+    for (int y = 0; y < black.Height(); ++y)
+        for (int x = 0; x < black.Width(); ++x) {
+            const Rgb b = black.At(x, y);
+            const Rgb w = white.At(x, y);
+            const int through = std::max({w.R - b.R, w.G - b.G, w.B - b.B});
+            const double a = 1.0 - through / 255.0;
+            const auto un = [a](int v) { return static_cast<std::uint8_t>(std::clamp(a > 0.01 ? v / a : 0.0, 0.0, 255.0)); };
+            s.Colour.Set(x, y, {un(b.R), un(b.G), un(b.B)});
+            const auto alpha = static_cast<std::uint8_t>(std::clamp(a * 255.0, 0.0, 255.0));
+            s.Alpha.Set(x, y, {alpha, alpha, alpha});
+        }
+    return s;
+}
+
 Canvas DrawCarPiece(int bodyType, int era, int piece, int variant) {
     const int v[3] = {piece == CAR_FRONT ? variant : 1, piece == CAR_MIDDLE ? variant : 1, piece == CAR_REAR ? variant : 1};
     const Canvas screen = DrawOnShowroom(MakeCar(bodyType, era, v[0], v[1], v[2]));
     const Point at = kCarPieceAt[piece];
     const PictureSize size = SizeOfPicture(CarPiecePicture(bodyType, era, piece, variant));
     return screen.Cut({at.X, at.Y, at.X + size.Width - 1, at.Y + size.Height - 1});
+}
+
+}  // namespace art
+
+namespace art {
+
+void PlaceSprite(Canvas& c, const Sprite& s, double x, double y, double scale) {
+    const int w = static_cast<int>(s.Colour.Width() * scale);
+    const int h = static_cast<int>(s.Colour.Height() * scale);
+    // Scale colour premultiplied by coverage, so edges stay clean.
+    Canvas premultiplied(s.Colour.Width(), s.Colour.Height(), {0, 0, 0});
+    for (int py = 0; py < s.Colour.Height(); ++py)
+        for (int px = 0; px < s.Colour.Width(); ++px)
+            premultiplied.Set(px, py, Mix({0, 0, 0}, s.Colour.At(px, py), s.Alpha.At(px, py).R / 255.0));
+    const Canvas colour = premultiplied.Scaled(w, h);
+    const Canvas alpha = s.Alpha.Scaled(w, h);
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) {
+            const double a = alpha.At(px, py).R / 255.0;
+            if (a <= 0.0) continue;
+            const Rgb p = colour.At(px, py);
+            const auto un = [a](int v) { return static_cast<std::uint8_t>(std::clamp(v / a, 0.0, 255.0)); };
+            c.Blend(static_cast<int>(x) + px, static_cast<int>(y) + py, {un(p.R), un(p.G), un(p.B)}, a);
+        }
 }
 
 }  // namespace art

@@ -38,8 +38,8 @@ Canvas DrawFactory() {
     Heading(c, "the works", 20, 36, 22, Align::Left, kButtonText);
 
     // Region selector.
-    Card(c, {252, 38, 558, 86}, "", 0);
-    Words(c, "region", 266, 66, 11, Align::Right, kMutedInk, Face::SansBold);
+    Card(c, {212, 38, 566, 86}, "", 0);
+    Words(c, "region", 268, 66, 12, Align::Right, kMutedInk, Face::SansBold);
     DrawControl(c, CTRL_FACTORY_REGION_BACK);
     DrawControl(c, CTRL_FACTORY_REGION_FORWARD);
     Field(c, {299, 47, 510, 77});
@@ -69,15 +69,15 @@ Canvas DrawFactory() {
     DrawControl(c, CTRL_FACTORY_EXIT, ButtonKind::Quiet);
 
     // Staff of the region.
-    Card(c, {576, 96, 788, 472}, "staff", 24);
-    Heading(c, "technicians", 586, 142, 15);
+    Card(c, {576, 38, 788, 472}, "staff", 24);
+    Heading(c, "technicians", 586, 94, 15);
     ValueBox(c, TEXT_FREE_TECHNICIANS, "not posted");
     Words(c, "post here", 652, 167, 12, Align::Right, kMutedInk);
     Field(c, {kWorkersFieldAt[0].X, kWorkersFieldAt[0].Y, kWorkersFieldAt[0].X + 76, kWorkersFieldAt[0].Y + 24});
     ValueBox(c, TEXT_REGION_TECHNICIANS, "in this region");
     DrawControl(c, CTRL_ASSIGN_TECHNICIANS);
-    c.Fill({586, 276, 778, 276}, kPaperLine);
-    Heading(c, "salesmen", 586, 300, 15);
+    c.Fill({586, 272, 778, 272}, kPaperLine);
+    Heading(c, "salesmen", 586, 292, 15);
     ValueBox(c, TEXT_FREE_SALESMEN, "not posted");
     Words(c, "post here", 652, 354, 12, Align::Right, kMutedInk);
     Field(c, {kWorkersFieldAt[1].X, kWorkersFieldAt[1].Y, kWorkersFieldAt[1].X + 76, kWorkersFieldAt[1].Y + 24});

@@ -90,8 +90,8 @@ void Advertising(Canvas& c) {
     for (int i = 0; i < 8; ++i)
         c.Fill({150 + i * 8, 312, 157 + i * 8, 320}, i % 2 == 0 ? Rgb{200, 60, 50} : Rgb{250, 248, 240});
     Door(c, {160, 322, 198, 353}, {150, 60, 50});
-    Sign(c, {106, 322, 150, 338}, "adverts", {200, 60, 50}, {255, 250, 236});
-    Sign(c, {208, 322, 266, 338}, "advertising", {200, 60, 50}, {255, 250, 236});
+    Sign(c, {204, 322, 272, 340}, "advertising", {200, 60, 50}, {255, 250, 236});
+    Sign(c, {94, 322, 144, 340}, "radio tv", {60, 110, 160}, {255, 250, 236});
 }
 
 void Design(Canvas& c) {
@@ -197,7 +197,7 @@ Canvas DrawMainView() {
     for (int i = 0; i < 6; ++i) Tree(c, 30 + i * 90, 452 + (i % 2) * 30, 44);
     c.Fill({250, 430, 253, 470}, kWood);
     c.Fill({386, 430, 389, 470}, kWood);
-    Sign(c, {236, 410, 404, 440}, "velmara motor works", {46, 104, 88}, {250, 244, 228});
+    Sign(c, {236, 410, 404, 440}, "company grounds", {46, 104, 88}, {250, 244, 228});
     DrawFooter(c, FooterButton::NextMonth);
     return c;
 }

@@ -68,14 +68,12 @@ Canvas MenuCard(const char* title, Box card) {
 Canvas DrawIntro() {
     Canvas c(800, 600, kPaper);
     Backdrop(c, 0.0);
-    // The car of the first year on the road.
-    const Canvas car = DrawCar(1, 1, 1, 1, 1);
-    const Canvas big = car.Scaled(car.Width() * 3 / 2, car.Height() * 3 / 2);
-    (void)big;
+    // The company's first car, on the verge by the road.
+    PlaceSprite(c, DrawCarSprite(1, 1, 3, 1, 2), 500, 392, 1.0);
     Title(c, 150, 96);
     Words(c, "a motor company from 1908", 400, 196, 22, Align::Centre, {252, 236, 200}, Face::Serif);
-    c.RoundRect(300, 520, 500, 556, 8, {20, 16, 12}, 0.55);
-    Words(c, "click to begin", 400, 544, 17, Align::Centre, {252, 236, 200}, Face::SansBold);
+    c.RoundRect(40, 540, 240, 576, 8, {20, 16, 12}, 0.55);
+    Words(c, "click to begin", 140, 564, 17, Align::Centre, {252, 236, 200}, Face::SansBold);
     return c;
 }
 
@@ -102,8 +100,8 @@ Canvas DrawNewGame() {
 Canvas DrawSaveLoad(bool save) {
     Canvas c = MenuCard(save ? "save game" : "load game", {282, 190, 511, 420});
     Words(c, "slot", 310, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
-    Words(c, "date", 346, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
-    Words(c, "time", 432, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "date", 363, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "time", 448, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
     for (int k = 0; k < 4; ++k) {
         const Placement frame = FocusFrame(FOCUS_SLOT_1 + k);
         Field(c, {frame.X, frame.Y, frame.X + 159, frame.Y + 26});

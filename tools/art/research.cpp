@@ -180,7 +180,7 @@ Canvas DrawBodyTypesPopup() {
     DrawControl(c, CTRL_BODY_TYPES_PREVIOUS);
     DrawControl(c, CTRL_BODY_TYPES_NEXT);
     c.Frame({331, 221, 482, 323}, 1, kPaperLine);
-    Words(c, "research price", 355, 358, 12, Align::Right, kMutedInk);
+    Words(c, "price", 355, 358, 12, Align::Right, kMutedInk);
     FigureBox(c, TEXT_BODY_TYPE_PRICE, 7, 3);
     Words(c, "an owned body type costs nothing", 407, 388, 10, Align::Centre, kMutedInk);
     DrawControl(c, CTRL_BODY_TYPES_CLOSE, ButtonKind::Quiet);

@@ -4,6 +4,7 @@
 // the rectangle where it is clicked; popups are then cut from that canvas.
 
 #include "draw/canvas.h"
+#include "draw/icon_files.h"
 
 namespace art {
 
@@ -48,5 +49,9 @@ Canvas DrawBodyTypeCard(int bodyType, bool owned);
 // design screen's showroom, at the size of the car box (253 x 146).
 Canvas DrawCar(int bodyType, int era, int front, int middle, int rear);
 Canvas DrawCarPiece(int bodyType, int era, int piece, int variant);
+// The same car cut out, with its coverage, for placing on other pictures.
+Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear);
+// Places a sprite scaled by `scale` with its top-left at (x, y).
+void PlaceSprite(Canvas& c, const Sprite& s, double x, double y, double scale);
 
 }  // namespace art
