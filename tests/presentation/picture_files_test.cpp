@@ -174,7 +174,6 @@ TEST_F(PictureFiles, GlyphsStandOnTheColourOfTheirSurfaces) {
     };
     const Picture& money = Get(p_GAME_money_clean);
     const Picture& strip = Get(p_GAME_description_clean);
-    const Picture& office = Get(p_GAME_OFFICE);
     for (const char c : {'a', 'm', '0', '9'}) {
         const Picture& l = Get(GlyphPicture(FONT_LCHAR, c));
         EXPECT_TRUE(same(l.At(0, 0), money.At(50, 12))) << c;
@@ -190,7 +189,88 @@ TEST_F(PictureFiles, GlyphsStandOnTheColourOfTheirSurfaces) {
     const Picture& bank = Get(p_PopUp_Bank);
     const Placement at = PopupPlacement(POPUP_BANK);
     EXPECT_TRUE(same(bank.At(400 - at.X, 265 - at.Y), Get(GlyphPicture(FONT_DSCHAR, 'a')).At(0, 0)));
-    (void)office;
+}
+
+// Every text of the game lands on the paper (or, in the footer, the display
+// face) its font's glyphs are drawn on: the corners of its cells in the
+// picture beneath show the glyphs' own background colour.
+TEST_F(PictureFiles, EveryTextStandsOnItsFontsSurface) {
+    struct Surface {
+        i32 FirstText;
+        i32 LastText;
+        i32 Picture;
+    };
+    const Surface surfaces[] = {
+        {TEXT_YEAR, TEXT_MONTH, p_GAME_MAIN},
+        {TEXT_YEAR, TEXT_MONTH, p_GAME_NEXT_MONTH},
+        {TEXT_COMPANY_NAME, TEXT_HOME_REGION, p_MENU_NEW},
+        {TEXT_MODEL_NAME, TEXT_MODEL_NAME, p_GAME_DESIGN},
+        {TEXT_CAPTION, TEXT_CAPTION, p_GAME_FACTORY},
+        {TEXT_SLOT_ROW_1, TEXT_SLOT_ROW_LAST, p_MENU_SAVE},
+        {TEXT_SLOT_ROW_1, TEXT_SLOT_ROW_LAST, p_MENU_LOAD},
+        {TEXT_REPORT_WAGES, TEXT_REPORT_INCOME_TOTAL, p_GAME_NEXT_MONTH},
+        {TEXT_REPORT_WAGES, TEXT_REPORT_INCOME_TOTAL, p_PopUp_Office_statistics_month_report},
+        {TEXT_PROFIT_UNIT, TEXT_REPORT_COMPANY_LAST, p_PopUp_Office_statistics_profit_report},
+        {TEXT_REPORT_COMPANY_1, TEXT_REPORT_COMPANY_LAST, p_PopUp_Office_statistics_research_report},
+        {TEXT_MODEL_REPORT_NAME_1, TEXT_MODEL_REPORT_STOCK_LAST, p_PopUp_Office_statistics_model_report},
+        {TEXT_MAP_REGION, TEXT_MAP_SALON_PRICE, p_PopUp_Map},
+        {TEXT_BANK_DEPOSIT_AMOUNT, TEXT_BANK_MONTHS_LEFT, p_PopUp_Bank},
+        {TEXT_STAFF_HIRE_1, TEXT_STAFF_TOTAL_COUNT, p_PopUp_Personnel},
+        {TEXT_ADVERT_MONTHS_1, TEXT_ADVERT_AMOUNT_LAST, p_PopUp_Television},
+        {TEXT_AREA_SCIENTISTS, TEXT_AREA_PART_LAST, p_PopUp_Suspension},
+        {TEXT_BODY_TYPE_PRICE, TEXT_BODY_TYPE_PRICE, p_PopUp_Body_types},
+        {TEXT_LAB_CAPACITY, TEXT_LAB_OFFER, p_PopUp_Expand_research},
+        {TEXT_PART_NAME_1, TEXT_VARIANT, p_PopUp_Design_brakes_parts},
+        {TEXT_DESIGN_SLOT, TEXT_DESIGN_BODY, p_GAME_DESIGN},
+        {TEXT_FACTORY_TITLE, TEXT_LINE_DESTINATION_LAST, p_GAME_FACTORY},
+        {TEXT_BROWSE_NAME_1, TEXT_BROWSE_NAME_LAST, p_PopUp_Factory_browse_models},
+    };
+    // Where a word table places a word: the first word of each table.
+    const auto wordX = [](i32 text) {
+        switch (text) {
+        case TEXT_HOME_REGION: return HomeRegionWord(REGION_AUSTRALIA).X;
+        case TEXT_CAPTION: return Caption(HOT_EXPAND_RESEARCH).X;
+        case TEXT_MAP_REGION: return MapRegionWord(REGION_AUSTRALIA).X;
+        case TEXT_VARIANT: return BrakesVariantWord(1).X;
+        case TEXT_DESIGN_BODY: return BodyTypeName(BODY_PICK_UP_TRUCK).X;
+        case TEXT_FACTORY_TITLE: return FactoryRegionWord(REGION_AUSTRALIA).X;
+        default: return 0;
+        }
+    };
+    for (const Surface& s : surfaces) {
+        const Picture& picture = Get(s.Picture);
+        i32 originX = 0;
+        i32 originY = 0;
+        for (i32 popup = POPUP_AUTO_SHOW; popup <= POPUP_RESEARCH_REPORT; ++popup)
+            if (PopupPicture(popup) == s.Picture) {
+                originX = PopupPlacement(popup).X;
+                originY = PopupPlacement(popup).Y;
+            }
+        for (i32 text = s.FirstText; text <= s.LastText; ++text) {
+            const TextAnchor& a = TextAt(text);
+            const GlyphCell cell = FontCell(a.Font);
+            const Picture& glyph = Get(GlyphPicture(a.Font, 'a'));
+            const i32 cells = a.Cells > 0 ? a.Cells : 4;
+            const i32 x0 = a.X == 0 && a.Cells == 0 ? wordX(text) : a.X;
+            for (i32 k = 0; k < cells; ++k) {
+                const i32 step = a.Align == ALIGN_LEFT ? a.Step * k : -a.Step * k;
+                const i32 cx = (a.Axis == 'x' ? x0 + step : x0) - originX;
+                const i32 cy = (a.Axis == 'y' ? a.Y + step : a.Y) - originY;
+                for (const i32 dx : {0, cell.Width - 1})
+                    for (const i32 dy : {0, cell.Height - 1}) {
+                        ASSERT_GE(cx + dx, 0) << text;
+                        ASSERT_LT(cx + dx, picture.Width) << text;
+                        ASSERT_LT(cy + dy, picture.Height) << text;
+                        const unsigned char* under = picture.At(cx + dx, cy + dy);
+                        const unsigned char* paper = glyph.At(0, 0);
+                        int worst = 0;
+                        for (int ch = 0; ch < 3; ++ch) worst = std::max(worst, std::abs(under[ch] - paper[ch]));
+                        EXPECT_LE(worst, 12) << PictureName(s.Picture) << " text " << text << " cell " << k
+                                             << " at " << cx + dx + originX << "," << cy + dy + originY;
+                    }
+            }
+        }
+    }
 }
 
 }  // namespace

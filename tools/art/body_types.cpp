@@ -12,17 +12,14 @@ namespace art {
 Canvas DrawBodyTypeCard(int bodyType, bool owned) {
     Canvas c(150, 101, kPaper);
     const Canvas car = DrawCar(bodyType, FirstPictureEra(bodyType), 1, 1, 1).Cut({0, 14, 252, 145});
-    const Canvas small = car.Scaled(140, 73);
-    c.Paste(small, 5, 4);
-    c.Frame({5, 4, 144, 76}, 1, kPaperLine);
-    DrawTextCentred(c, {Face::SansBold, 13, kInk}, {0, 78, 149, 98}, BodyTypeName(bodyType).Text);
+    c.Paste(car.Scaled(128, 66), 11, 16);
+    c.Frame({10, 15, 139, 82}, 1, kPaperLine);
+    Words(c, "from " + std::to_string(EraYear(FirstPictureEra(bodyType))), 11, 12, 10, Align::Left, kMutedInk);
     if (owned) {
-        c.RoundRect(92, 8, 142, 26, 4, kAction);
-        DrawTextCentred(c, {Face::SansBold, 11, kButtonText}, {92, 8, 141, 25}, "owned");
-    } else {
-        c.RoundRect(8, 8, 72, 26, 4, {246, 240, 222}, 0.85);
-        DrawTextCentred(c, {Face::Sans, 10, kMutedInk}, {8, 8, 71, 25}, "from " + std::to_string(EraYear(FirstPictureEra(bodyType))));
+        c.RoundRect(96, 1, 140, 14, 3, kAction);
+        DrawTextCentred(c, {Face::SansBold, 10, kButtonText}, {96, 1, 139, 13}, "owned");
     }
+    DrawTextCentred(c, {Face::SansBold, 13, kInk}, {0, 83, 149, 100}, BodyTypeName(bodyType).Text);
     return c;
 }
 

@@ -59,10 +59,12 @@ Canvas DrawFactory() {
         Field(c, {57, price.Y, 168, price.Y + 20});
         Field(c, {price.X, price.Y, price.X + 56, price.Y + 20});
         for (int j = 1; j <= 2; ++j) {
+            // The word starts right after the back arrow: the arrow is the
+            // box's left edge, so the box is drawn first and the arrows over it.
+            const Rect back = ControlAt(DestinationArrow(k + 1, j, false)).Box;
+            Field(c, {back.Right, back.Top, 328, back.Bottom});
             DrawControl(c, DestinationArrow(k + 1, j, false));
             DrawControl(c, DestinationArrow(k + 1, j, true));
-            const Rect back = ControlAt(DestinationArrow(k + 1, j, false)).Box;
-            Field(c, {back.Right + 1, back.Top, 328, back.Bottom});
         }
         if (k < kProductionLines - 1) c.Fill({20, price.Y + 36, 558, price.Y + 36}, kPaperShade);
     }

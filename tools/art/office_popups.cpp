@@ -105,6 +105,7 @@ Canvas DrawBankPopup() {
 
 Canvas DrawPersonnelPopup() {
     Canvas c = PopupCanvas(POPUP_PERSONNEL, "personnel");
+    Words(c, "type a number in a box, then press hire or fire", 400, 172, 12, Align::Centre, kMutedInk);
     const char* kinds[3] = {"salesmen", "scientists", "technicians"};
     for (int k = 0; k < 3; ++k) {
         const Rect field = ControlAt(CTRL_STAFF_FIELD_1 + 2 * k).Box;

@@ -190,10 +190,10 @@ Canvas DrawBodyTypesPopup() {
 
 Canvas DrawExpandPopup() {
     Canvas c = PopupCanvas(POPUP_EXPAND_RESEARCH, "expand research");
-    Words(c, "room for", 316, 269, 13, Align::Right, kMutedInk);
+    Words(c, "the laboratory has room for", 407, 240, 13, Align::Centre, kMutedInk);
     FigureBox(c, TEXT_LAB_CAPACITY, 3, 3);
     Words(c, "scientists", 362, 269, 13, Align::Left, kMutedInk);
-    c.Fill({292, 286, 524, 286}, kPaperLine);
+    c.Fill({292, 280, 522, 280}, kPaperLine);
     Words(c, "build a larger laboratory", 407, 312, 13, Align::Centre, kInk, Face::SansBold);
     Words(c, "for 50000:", 407, 330, 13, Align::Centre, kInk, Face::SansBold);
     Words(c, "room for", 366, 366, 13, Align::Right, kMutedInk);
