@@ -1,15 +1,21 @@
 // Contact sheets: every screen with its popups, highlight frames and sample
-// texts, composed from the generated picture files exactly as the painters
-// place them, written as PNG files for looking at.
+// texts, drawn from the generated picture files with the game's own picture
+// copy and glyph text writer at the places the painters use, written as PNG
+// files for looking at.
 //
 //   velmara_contact_sheet <build folder> <output folder>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <FreeImage.h>
 
+#include "platform/canvas.h"
+#include "platform/picture.h"
+#include "presentation/paint.h"
 #include "art/pointers.h"
 #include "art/scenes.h"
 #include "draw/image_files.h"
@@ -23,65 +29,67 @@
 namespace {
 
 using art::Canvas;
+using Screen = platform::Canvas;
 
-std::vector<Canvas> gPictures;
+std::vector<Canvas> gPictures;   // decoded again for the magnified sheets
+std::unique_ptr<Screen> gScreen;
+std::string gOut;
 
-void Draw(Canvas& screen, i32 picture, i32 x, i32 y) {
-    if (picture < 0 || picture >= kPictureCount) return;
-    screen.Paste(gPictures[static_cast<std::size_t>(picture)], x, y);
-}
+void Draw(Screen& screen, i32 picture, i32 x, i32 y) { Paint::Drawing(screen, picture, x, y); }
 
-// The glyph text writer's rule: count cells, each the glyph of one byte or
-// nothing, the pen stepping forwards or backwards along one axis.
-void DrawCells(Canvas& screen, i32 x, i32 y, char axis, i32 step, i32 count, char dir, char font,
-               const char* text, const char* first, const char* end) {
-    for (i32 i = 0; i < count; ++i) {
-        if (text >= first && text < end) Draw(screen, GlyphPicture(font, *text), x, y);
-        const i32 d = dir == '+' ? step : -step;
-        if (axis == 'x') x += d;
-        else y += d;
-        text += dir == '+' ? 1 : -1;
-    }
-}
-
-// Writes `text` at a text anchor; words take their own length, and `x`
-// overrides the anchor's x for words placed by a word table.
-void Write(Canvas& screen, i32 anchor, const std::string& text, i32 x = -1) {
+// Writes `text` at a text anchor with the game's text writer; words take
+// their own length, and `x` overrides the anchor's x for words placed by a
+// word table.
+void Write(Screen& screen, i32 anchor, const std::string& text, i32 x = -1) {
     const TextAnchor& a = TextAt(anchor);
-    const i32 cells = a.Cells > 0 ? a.Cells : static_cast<i32>(text.size());
+    const i32 length = static_cast<i32>(text.size());
+    const i32 cells = a.Cells > 0 ? a.Cells : length;
     const i32 px = x >= 0 ? x : a.X;
-    const char* begin = text.c_str();
-    const char* end = begin + text.size();
-    if (a.Align == ALIGN_RIGHT) DrawCells(screen, px, a.Y, a.Axis, a.Step, cells, '-', a.Font, end - 1, begin, end);
-    else DrawCells(screen, px, a.Y, a.Axis, a.Step, cells, '+', a.Font, begin, begin, end);
+    const TextSpan span(text.c_str(), length);
+    if (a.Align == ALIGN_RIGHT) Paint::DrawTextA(screen, px, a.Y, a.Axis, a.Step, cells, DIR_BACKWARD, a.Font, span, length - 1);
+    else Paint::DrawTextA(screen, px, a.Y, a.Axis, a.Step, cells, DIR_FORWARD, a.Font, span, 0);
 }
 
-void Frame(Canvas& screen, i32 focus) {
+// One line of a list drawn a number of rows below its anchor.
+void WriteRow(Screen& screen, i32 anchor, i32 row, i32 pitch, const std::string& text) {
+    const TextAnchor& a = TextAt(anchor);
+    Paint::DrawTextA(screen, a.X, a.Y + row * pitch, a.Axis, a.Step, static_cast<i32>(text.size()), DIR_FORWARD, a.Font,
+                     TextSpan(text.c_str(), static_cast<i32>(text.size())), 0);
+}
+
+void Frame(Screen& screen, i32 focus) {
     const Placement p = FocusFrame(focus);
     Draw(screen, p.Picture, p.X, p.Y);
 }
 
-void Popup(Canvas& screen, i32 popup) {
+void Popup(Screen& screen, i32 popup) {
     const Placement p = PopupPlacement(popup);
     Draw(screen, p.Picture, p.X, p.Y);
 }
 
-void Footer(Canvas& screen, bool moneyPatch) {
+void Footer(Screen& screen, bool moneyPatch) {
     Write(screen, TEXT_MONTH, MonthName(9));
     Write(screen, TEXT_YEAR, "1923");
     if (moneyPatch) Draw(screen, p_GAME_money_clean, kMoneyCleanAt.X, kMoneyCleanAt.Y);
     Write(screen, TEXT_MONEY, "2487300.");
 }
 
-void CaptionStrip(Canvas& screen, i32 item) {
+void CaptionStrip(Screen& screen, i32 item) {
     Draw(screen, p_GAME_description_clean, kDescriptionCleanAt.X, kDescriptionCleanAt.Y);
     const PlacedWord w = Caption(item);
     Write(screen, TEXT_CAPTION, w.Text, w.X);
 }
 
-Canvas Screen(i32 background) { return gPictures[static_cast<std::size_t>(background)]; }
+// The one screen canvas, started afresh with a background.
+Screen& Begin(i32 background) {
+    platform::FillCanvas(*gScreen, 0);
+    Draw(*gScreen, background, 0, 0);
+    return *gScreen;
+}
 
-std::string gOut;
+void Save(const Screen& screen, const char* name) {
+    platform::WriteCanvasPng(screen, (gOut + "/" + name + ".png").c_str());
+}
 void Save(const Canvas& c, const char* name) { art::WritePng(c, gOut + "/" + name + ".png"); }
 
 const char* kBrakes[] = {"external drum brakes", "internal drum brakes", "hydraulic drum brakes",
@@ -94,47 +102,47 @@ const char* kLuxury[] = {"spare tire", "windshield wiper", "electrical starter",
 const char* kSafety[] = {"windshield", "rear view mirror", "headlights"};
 
 void Menus() {
-    Save(Screen(p_INTRO), "00_intro");
-    Canvas menu = Screen(p_MENU);
+    Save(Begin(p_INTRO), "00_intro");
+    Screen& menu = Begin(p_MENU);
     for (i32 s = 0; s < 4; ++s) {
         const Placement b = MenuButton(SCREEN_MENU, s);
         Draw(menu, b.Picture, b.X, b.Y);
     }
     Save(menu, "01_menu");
-    Canvas inGame = Screen(p_MENU);
+    Screen& inGame = Begin(p_MENU);
     for (i32 s = 0; s < 4; ++s) {
         const Placement b = MenuButton(SCREEN_MENU_GAME, s);
         Draw(inGame, b.Picture, b.X, b.Y);
     }
     Save(inGame, "05_menu_in_game");
-    Canvas fresh = Screen(p_MENU_NEW);
+    Screen& fresh = Begin(p_MENU_NEW);
     Frame(fresh, FOCUS_PLAYER_NAME);
     Write(fresh, TEXT_COMPANY_NAME, "hartley motors");
     Write(fresh, TEXT_HOME_REGION, HomeRegionWord(REGION_SOUTH_AMERICA).Text, HomeRegionWord(REGION_SOUTH_AMERICA).X);
     Save(fresh, "02_new_game");
     for (const bool save : {true, false}) {
-        Canvas s = Screen(save ? p_MENU_SAVE : p_MENU_LOAD);
+        Screen& s = Begin(save ? p_MENU_SAVE : p_MENU_LOAD);
         Frame(s, FOCUS_SLOT_2);
         const char* rows[4] = {"05/11/07_00:09", "21/03/24_18:45", "00/00/00_00:00", "30/12/99_23:59"};
         for (i32 k = 0; k < 4; ++k) Write(s, TEXT_SLOT_ROW_1 + k, rows[k]);
         Save(s, save ? "03_save" : "04_load");
     }
-    Save(Screen(p_GAME_OVER), "13_game_over");
+    Save(Begin(p_GAME_OVER), "13_game_over");
 }
 
 void MainAndOffice() {
-    Canvas main = Screen(p_GAME_MAIN);
+    Screen& main = Begin(p_GAME_MAIN);
     Footer(main, false);
     CaptionStrip(main, HOT_EXPAND_RESEARCH);
     CaptionStrip(main, HOT_ADVERTISING);
     Save(main, "06_main");
 
-    Canvas office = Screen(p_GAME_OFFICE);
+    Screen& office = Begin(p_GAME_OFFICE);
     Footer(office, true);
     CaptionStrip(office, HOT_STATISTICS);
     Save(office, "07_office");
 
-    Canvas map = Screen(p_GAME_OFFICE);
+    Screen& map = Begin(p_GAME_OFFICE);
     Popup(map, POPUP_MAP);
     Write(map, TEXT_MAP_REGION, MapRegionWord(REGION_NORTH_AMERICA).Text, MapRegionWord(REGION_NORTH_AMERICA).X);
     for (i32 r = 0; r < kRegionCount; ++r) {
@@ -146,7 +154,7 @@ void MainAndOffice() {
     Footer(map, true);
     Save(map, "07_office_map");
 
-    Canvas bank = Screen(p_GAME_OFFICE);
+    Screen& bank = Begin(p_GAME_OFFICE);
     Popup(bank, POPUP_BANK);
     Frame(bank, FOCUS_BANK_DEPOSIT);
     Write(bank, TEXT_BANK_DEPOSIT_AMOUNT, "25000");
@@ -160,7 +168,7 @@ void MainAndOffice() {
     Footer(bank, true);
     Save(bank, "07_office_bank");
 
-    Canvas staff = Screen(p_GAME_OFFICE);
+    Screen& staff = Begin(p_GAME_OFFICE);
     Popup(staff, POPUP_PERSONNEL);
     Frame(staff, FOCUS_TECHNICIANS_FIRE);
     Frame(staff, FOCUS_SCIENTISTS_WAGE);
@@ -178,7 +186,7 @@ void MainAndOffice() {
     Footer(staff, true);
     Save(staff, "07_office_personnel");
 
-    Canvas stats = Screen(p_GAME_OFFICE);
+    Screen& stats = Begin(p_GAME_OFFICE);
     Popup(stats, POPUP_STATISTICS);
     Footer(stats, true);
     Save(stats, "07_office_statistics");
@@ -186,7 +194,7 @@ void MainAndOffice() {
 
 void Reports() {
     const char* names[3] = {"hartley motors", "ferrand cars", "oskar autos"};
-    Canvas month = Screen(p_GAME_OFFICE);
+    Screen& month = Begin(p_GAME_OFFICE);
     Popup(month, POPUP_MONTH_REPORT);
     const char* values[13] = {"12500", "880400", "-120", "45000", "2416", "940436",
                               "1200000", "0", "3400", "99999", "1234567890", "5", "1304770"};
@@ -194,7 +202,7 @@ void Reports() {
     Footer(month, true);
     Save(month, "07_report_month");
 
-    Canvas profit = Screen(p_GAME_OFFICE);
+    Screen& profit = Begin(p_GAME_OFFICE);
     Popup(profit, POPUP_PROFIT_REPORT);
     for (i32 i = 1; i <= 4; ++i) Draw(profit, p_GAME_player_loading, kProfitBarX[0], ReportBarY(i));
     for (i32 i = 1; i <= 10; ++i) Draw(profit, p_GAME_ai1_loading, kProfitBarX[1], ReportBarY(i));
@@ -204,7 +212,7 @@ void Reports() {
     Footer(profit, true);
     Save(profit, "07_report_profit");
 
-    Canvas model = Screen(p_GAME_OFFICE);
+    Screen& model = Begin(p_GAME_OFFICE);
     Popup(model, POPUP_MODEL_REPORT);
     for (i32 k = 0; k < kModelSlots; ++k) {
         if (k == 2) continue;
@@ -216,7 +224,7 @@ void Reports() {
     Footer(model, true);
     Save(model, "07_report_model");
 
-    Canvas research = Screen(p_GAME_OFFICE);
+    Screen& research = Begin(p_GAME_OFFICE);
     Popup(research, POPUP_RESEARCH_REPORT);
     const i32 levels[6][3] = {{3, 4, 2}, {5, 11, 1}, {2, 2, 2}, {1, 3, 6}, {0, 1, 2}, {10, 9, 8}};
     const i32 bars[3] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
@@ -227,7 +235,7 @@ void Reports() {
     Footer(research, true);
     Save(research, "07_report_research");
 
-    Canvas end = Screen(p_GAME_NEXT_MONTH);
+    Screen& end = Begin(p_GAME_NEXT_MONTH);
     Footer(end, false);
     for (i32 i = 0; i < 13; ++i) Write(end, TEXT_REPORT_WAGES + i, values[i]);
     Save(end, "12_month_end");
@@ -235,12 +243,12 @@ void Reports() {
 
 void AdvertisingAndResearch() {
     for (const bool billboard : {false, true}) {
-        Canvas ads = Screen(billboard ? p_GAME_ADVERTISING2 : p_GAME_ADVERTISING);
+        Screen& ads = Begin(billboard ? p_GAME_ADVERTISING2 : p_GAME_ADVERTISING);
         Footer(ads, true);
         CaptionStrip(ads, HOT_TELEVISION);
         Save(ads, billboard ? "08_advertising_billboard" : "08_advertising");
     }
-    Canvas medium = Screen(p_GAME_ADVERTISING);
+    Screen& medium = Begin(p_GAME_ADVERTISING);
     Popup(medium, POPUP_TELEVISION);
     Frame(medium, FOCUS_ADVERT_ROW_2);
     for (i32 r = 0; r < kAdBlocks; ++r) {
@@ -250,12 +258,12 @@ void AdvertisingAndResearch() {
     Footer(medium, true);
     Save(medium, "08_advertising_popup");
 
-    Canvas lab = Screen(p_GAME_RESEARCH);
+    Screen& lab = Begin(p_GAME_RESEARCH);
     Footer(lab, true);
     CaptionStrip(lab, HOT_SUSPENSION);
     Save(lab, "09_research");
 
-    Canvas area = Screen(p_GAME_RESEARCH);
+    Screen& area = Begin(p_GAME_RESEARCH);
     Popup(area, POPUP_RESEARCH_ENGINE);
     Frame(area, FOCUS_RESEARCH_SCIENTISTS);
     for (i32 i = 0; i <= 57; ++i) {
@@ -267,20 +275,20 @@ void AdvertisingAndResearch() {
     Footer(area, true);
     Save(area, "09_research_area");
 
-    Canvas bodies = Screen(p_GAME_RESEARCH);
+    Screen& bodies = Begin(p_GAME_RESEARCH);
     Popup(bodies, POPUP_BODY_TYPES);
     Draw(bodies, BodyTypePicture(BODY_SPORT, false), kBodyTypePictureAt.X, kBodyTypePictureAt.Y);
     Write(bodies, TEXT_BODY_TYPE_PRICE, "502500");
     Footer(bodies, true);
     Save(bodies, "09_research_body_types");
 
-    Canvas expand = Screen(p_GAME_RESEARCH);
+    Screen& expand = Begin(p_GAME_RESEARCH);
     Popup(expand, POPUP_EXPAND_RESEARCH);
     Write(expand, TEXT_LAB_CAPACITY, "300");
     Write(expand, TEXT_LAB_OFFER, "400");
     Footer(expand, true);
     Save(expand, "09_research_expand");
-    Canvas full = Screen(p_GAME_RESEARCH);
+    Screen& full = Begin(p_GAME_RESEARCH);
     Popup(full, POPUP_EXPAND_RESEARCH);
     Write(full, TEXT_LAB_CAPACITY, "900");
     Draw(full, p_GAME_research_expand_clean, kExpandCleanAt.X, kExpandCleanAt.Y);
@@ -288,7 +296,7 @@ void AdvertisingAndResearch() {
     Save(full, "09_research_expand_full");
 }
 
-void DesignScreen(Canvas& d) {
+void DesignScreen(Screen& d) {
     Footer(d, false);
     Draw(d, p_GAME_design_clean_carnr, kCarNumberCleanAt.X, kCarNumberCleanAt.Y);
     Write(d, TEXT_DESIGN_SLOT, "10");
@@ -305,37 +313,27 @@ void DesignScreen(Canvas& d) {
 }
 
 // The luxury and safety lists are drawn one under the other.
-void ItemLists(Canvas& d) {
-    const TextAnchor& lux = TextAt(TEXT_DESIGN_LUXURY);
-    for (i32 j = 0; j < 4; ++j) {
-        const std::string w = kLuxury[j];
-        const char* b = w.c_str();
-        DrawCells(d, lux.X, lux.Y + kDesignItemPitch * j, 'x', lux.Step, static_cast<i32>(w.size()), '+', lux.Font, b, b, b + w.size());
-    }
-    const TextAnchor& saf = TextAt(TEXT_DESIGN_SAFETY);
-    for (i32 j = 0; j < 3; ++j) {
-        const std::string w = kSafety[j];
-        const char* b = w.c_str();
-        DrawCells(d, saf.X, saf.Y + kDesignItemPitch * j, 'x', saf.Step, static_cast<i32>(w.size()), '+', saf.Font, b, b, b + w.size());
-    }
+void ItemLists(Screen& d) {
+    for (i32 j = 0; j < 4; ++j) WriteRow(d, TEXT_DESIGN_LUXURY, j, kDesignItemPitch, kLuxury[j]);
+    for (i32 j = 0; j < 3; ++j) WriteRow(d, TEXT_DESIGN_SAFETY, j, kDesignItemPitch, kSafety[j]);
 }
 
 void Design() {
-    Canvas d = Screen(p_GAME_DESIGN);
+    Screen& d = Begin(p_GAME_DESIGN);
     Frame(d, FOCUS_MODEL_NAME);
     DesignScreen(d);
     ItemLists(d);
     Write(d, TEXT_MODEL_NAME, "roadster_deluxe");
     Save(d, "10_design");
 
-    Canvas add = Screen(p_GAME_DESIGN);
+    Screen& add = Begin(p_GAME_DESIGN);
     DesignScreen(add);
     Popup(add, POPUP_ADD_PARTS);
     Write(add, TEXT_MODEL_NAME, "roadster");
     Save(add, "10_design_add_parts");
 
     for (const i32 list : {POPUP_BRAKES_PARTS, POPUP_ENGINE_PARTS, POPUP_LUXURY_PARTS}) {
-        Canvas l = Screen(p_GAME_DESIGN);
+        Screen& l = Begin(p_GAME_DESIGN);
         DesignScreen(l);
         Popup(l, list);
         Frame(l, FOCUS_PART_ROW_3);
@@ -355,7 +353,7 @@ void Design() {
 }
 
 void Factory() {
-    Canvas f = Screen(p_GAME_FACTORY);
+    Screen& f = Begin(p_GAME_FACTORY);
     Footer(f, false);
     Write(f, TEXT_FACTORY_TITLE, FactoryRegionWord(REGION_SOUTH_AMERICA).Text, FactoryRegionWord(REGION_SOUTH_AMERICA).X);
     const char* models[5] = {"roadster", "", "family wagon", "", "city"};
@@ -381,7 +379,7 @@ void Factory() {
     Write(f, TEXT_LINE_PRICE_1 + 4, "0");
     Save(f, "11_factory");
 
-    Canvas browse = Screen(p_GAME_FACTORY);
+    Screen& browse = Begin(p_GAME_FACTORY);
     Footer(browse, false);
     Popup(browse, POPUP_BROWSE_MODELS);
     Frame(browse, FOCUS_BROWSE_MODEL_2);
@@ -389,6 +387,10 @@ void Factory() {
     for (i32 n = 0; n < kModelSlots; ++n) Write(browse, TEXT_BROWSE_NAME_1 + n, names[n]);
     Write(browse, TEXT_FREE_TECHNICIANS, "1250");
     Save(browse, "11_factory_browse");
+}
+
+void Place(Canvas& sheet, i32 picture, i32 x, i32 y) {
+    if (picture >= 0 && picture < kPictureCount) sheet.Paste(gPictures[static_cast<std::size_t>(picture)], x, y);
 }
 
 // Sheets of the small pictures: glyphs magnified, cars, icons, body types.
@@ -415,7 +417,7 @@ void Sheets() {
             for (i32 piece = 0; piece < 3; ++piece) {
                 const i32 v = 1 + (era + piece + body) % 3;
                 const Point at = kCarPieceAt[piece];
-                Draw(cars, CarPiecePicture(body, era, piece, v), (era - 1) * 260 + at.X - 271, (body - 1) * 150 + 2);
+                Place(cars, CarPiecePicture(body, era, piece, v), (era - 1) * 260 + at.X - 271, (body - 1) * 150 + 2);
             }
     Save(cars, "21_cars");
 
@@ -423,21 +425,21 @@ void Sheets() {
     for (i32 body = 1; body <= kBodyTypeCount; ++body)
         for (i32 v = 1; v <= 3; ++v)
             for (i32 piece = 0; piece < 3; ++piece)
-                Draw(variants, CarPiecePicture(body, kEraCount, piece, v), (v - 1) * 260 + kCarPieceAt[piece].X - 271, (body - 1) * 150 + 2);
+                Place(variants, CarPiecePicture(body, kEraCount, piece, v), (v - 1) * 260 + kCarPieceAt[piece].X - 271, (body - 1) * 150 + 2);
     Save(variants, "21_car_variants_1983");
 
     Canvas icons(10 * 52, 5 * 45, {255, 255, 255});
     i32 r = 0;
     for (const i32 category : {PART_BRAKES, PART_SUSPENSION, PART_ENGINE, PART_LUXURY, PART_SAFETY}) {
-        for (i32 n = 1; n <= 10; ++n) Draw(icons, PartIconPicture(category, n), (n - 1) * 52, r * 45);
+        for (i32 n = 1; n <= 10; ++n) Place(icons, PartIconPicture(category, n), (n - 1) * 52, r * 45);
         ++r;
     }
     Save(icons, "22_part_icons");
 
     Canvas types(6 * 154, 3 * 105, {255, 255, 255});
     for (i32 t = 1; t <= kBodyTypeCount; ++t) {
-        Draw(types, BodyTypePicture(t, false), ((t - 1) % 3) * 2 * 154, ((t - 1) / 3) * 105);
-        Draw(types, BodyTypePicture(t, true), ((t - 1) % 3) * 2 * 154 + 154, ((t - 1) / 3) * 105);
+        Place(types, BodyTypePicture(t, false), ((t - 1) % 3) * 2 * 154, ((t - 1) / 3) * 105);
+        Place(types, BodyTypePicture(t, true), ((t - 1) % 3) * 2 * 154 + 154, ((t - 1) / 3) * 105);
     }
     Save(types, "23_body_types");
 
@@ -463,9 +465,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     FreeImage_Initialise(FALSE);
-    gOut = argv[2];
+    gOut = std::filesystem::absolute(argv[2]).string();
+    std::filesystem::create_directories(gOut);
+    // The game loads its pictures from paths below the working directory.
+    std::filesystem::current_path(argv[1]);
+    Paint::LoadPhoto();
+    gScreen = std::make_unique<Screen>();
     for (i32 id = 0; id < kPictureCount; ++id) {
-        gPictures.push_back(art::ReadPicture(std::string(argv[1]) + "/" + PicturePath(id)));
+        gPictures.push_back(art::ReadPicture(PicturePath(id)));
         if (gPictures.back().Width() == 0) std::fprintf(stderr, "missing %s\n", PicturePath(id));
     }
     Menus();
@@ -475,6 +482,7 @@ int main(int argc, char** argv) {
     Design();
     Factory();
     Sheets();
+    Paint::DeletePhoto();
     FreeImage_DeInitialise();
     return 0;
 }

@@ -137,7 +137,7 @@ Canvas DrawPersonnelPopup() {
 
 Canvas DrawStatisticsPopup() {
     Canvas c = PopupCanvas(POPUP_STATISTICS, "statistics");
-    Words(c, "choose a report", 400, 224, 11, Align::Centre, kMutedInk);
+    Words(c, "choose a report", 400, 356, 12, Align::Centre, kMutedInk);
     for (int id = CTRL_STATISTICS_MONTH_REPORT; id <= CTRL_STATISTICS_RESEARCH_REPORT; ++id) DrawControl(c, id);
     DrawControl(c, CTRL_STATISTICS_CLOSE, ButtonKind::Quiet);
     return CutPopup(c, POPUP_STATISTICS);
