@@ -63,8 +63,11 @@ bool NewModel(Window*, i32) {
     return true;
 }
 
+// The chooser leaves the name field uncovered: a frame on it is painted
+// over with the screen.
 bool AddParts(Window*, i32) {
     MainObj.Popup = POPUP_ADD_PARTS;
+    if (MainObj.Focus != FOCUS_NONE) MainObj.LastDrawnScreen = 0;
     MainObj.Focus = FOCUS_NONE;
     return true;
 }
