@@ -5,6 +5,8 @@
 #include "model/fresh_records.h"
 #include "model/game_folder.h"
 #include "model/opponent.h"
+#include "presentation/fonts.h"
+#include "presentation/picture_catalogue.h"
 
 namespace {
 
@@ -139,6 +141,17 @@ TEST_F(Rivals, ResearchRisesAtFixedPaceAndBodyStopsAtNine) {
     for (int step = 168; step <= 167 * 12; ++step) Opponent::NextMonth();
     EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], 9);
     EXPECT_GT(Opponent1Research.ResearchLevel[PART_BRAKES], 10);
+}
+
+// The reports draw the rivals' names in glyphs, which exist for lower-case
+// letters and digits only; a name in the data file must keep to them.
+TEST_F(Rivals, EveryNameInTheDataFileCanBeDrawn) {
+    GameFolder folder;
+    const std::string names = folder.ReadData("oppn.dat");
+    ASSERT_EQ(names.size(), 165u);
+    for (std::size_t i = 15; i < names.size(); ++i)
+        EXPECT_TRUE(names[i] == ' ' || GlyphPicture(FONT_ECHAR, names[i]) != kNoPicture)
+            << "name " << i / 15 << " has '" << names[i] << "'";
 }
 
 }  // namespace
