@@ -33,6 +33,10 @@ void Produce() {
         for (i32 line = 0; line < kProductionLines; ++line) {
             const i32 model = place.ProductionLineModel[line];
             if (!IsModelSlot(model)) continue;  // empty line
+            // A line left naming a deleted model stands idle: the empty slot
+            // has nothing to build, and cars made of nothing at no cost
+            // would become the stock of the next model stored there.
+            if (PlayerModel(model).Engine == 0) continue;
             i32 units = (place.Technicians / LinesSharingTechnicians(place)) / 2;
             if (units < 0) units = 0;
             for (i32 destination : place.ProductionLineShipTo[line])

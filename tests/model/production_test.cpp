@@ -13,6 +13,7 @@ protected:
     void SetUp() override {
         FreshRecords::SetUp();
         PlayerObj.Cash = 1e6;
+        for (i32 slot = 1; slot <= kModelSlots; ++slot) PlayerModel(slot).Engine = 1;  // every slot stored
     }
     // A factory in `region` with `technicians` and the lines given as
     // {model, first destination, second destination}.
@@ -72,8 +73,8 @@ TEST_F(Production, DamagedRecordsAndExtremeCashStayDefined) {
     // a model number beyond the slots builds nothing.
     Factory(1, 40, {{1, 1, 1}, {12, 1, 1}, {2, 1, 1}}, 0);
     PlayerCar1.UnitCost = 100;
-    // Below 0 the cash pays for nothing, and an empty slot a line still
-    // names (unit cost 0) is never cut: no division by zero.
+    // Below 0 the cash pays for nothing, and a model of unit cost 0 is
+    // never cut: no division by zero.
     PlayerObj.Cash = -5000.0;
     Player::ShipModels();
     EXPECT_EQ(Shipped(1, 1), 0);
@@ -81,6 +82,16 @@ TEST_F(Production, DamagedRecordsAndExtremeCashStayDefined) {
     PlayerObj.Cash = 1e12;  // beyond 32 bits: the budget holds at the top
     Player::ShipModels();
     EXPECT_EQ(Shipped(1, 1), 20);
+}
+
+// A model deleted while a line still names it: the line stands idle, so no
+// cars of nothing pile up as stock for the next model stored in the slot.
+TEST_F(Production, ALineNamingAnEmptySlotBuildsNothing) {
+    Factory(1, 40, {{3, 1, 1}, {4, 1, 1}});
+    PlayerCar3 = Car{};
+    Player::ShipModels();
+    EXPECT_EQ(Shipped(1, 3), 0);
+    EXPECT_EQ(Shipped(1, 4), 20);   // the technicians stay shared by both lines
 }
 
 }  // namespace
