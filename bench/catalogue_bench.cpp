@@ -32,7 +32,7 @@ void FreeImageDecodeOnly(benchmark::State& state) {
     }
     for (auto _ : state) {
         for (i32 picture = 0; picture < kPictureCount; ++picture) {
-            FIBITMAP* image = FreeImage_Load(FIF_JPEG, PicturePath(picture), 0);
+            FIBITMAP* image = FreeImage_Load(FIF_JPEG, PicturePath(picture), JPEG_ACCURATE);
             benchmark::DoNotOptimize(image);
             if (image != nullptr) FreeImage_Unload(image);
         }
