@@ -8,7 +8,7 @@
 
 #include "input/field_rows.h"
 #include "platform/keys.h"
-#include "presentation/paint_fixture.h"
+#include "support/paint_fixture.h"
 
 namespace keys {
 

@@ -7,7 +7,7 @@
 
 #include "input/mouse.h"
 #include "presentation/layout.h"
-#include "presentation/paint_fixture.h"
+#include "support/paint_fixture.h"
 
 struct MouseTest : PaintFixture {
     void SetUp() override {

@@ -2,10 +2,11 @@
 // own: a new game rewrites the rivals' name file and saves write slot files.
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "input/mouse_fixture.h"
-#include "model/game_folder.h"
+#include "support/game_folder.h"
 #include "platform/keys.h"
 #include "saves/save_load.h"
 
@@ -193,7 +194,7 @@ TEST_F(MouseMenusTest, ALoadWhoseFileHasGoneLeavesTheGameAsItWas) {
     SaveInSlot(1);
     ShowLoadScreen();
     ClickOn(CTRL_LOAD_SLOT_1);
-    folder.RemoveData("Saves/slot1.sav");   // after the marks were painted
+    std::remove("Data/Saves/slot1.sav");   // after the marks were painted
     PlayerObj.Cash = 7.0;
     ClickOn(CTRL_LOAD_OK);
     EXPECT_EQ(MainObj.Screen, SCREEN_MENU_LOAD);
@@ -204,7 +205,7 @@ TEST_F(MouseMenusTest, ALoadWhoseFileHasGoneLeavesTheGameAsItWas) {
     SaveInSlot(1);
     ShowLoadScreen();
     ClickOn(CTRL_LOAD_SLOT_1);
-    folder.WriteData("Saves/slot1.sav", folder.ReadData("Saves/slot1.sav").substr(0, 2000));
+    WriteFile("Data/Saves/slot1.sav", ReadFile("Data/Saves/slot1.sav").substr(0, 2000));
     PlayerObj.Cash = 7.0;
     ClickOn(CTRL_LOAD_OK);
     EXPECT_EQ(MainObj.Screen, SCREEN_MENU_LOAD);

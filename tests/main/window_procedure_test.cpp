@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "platform/keys.h"
-#include "presentation/paint_fixture.h"
+#include "support/paint_fixture.h"
 
 namespace {
 

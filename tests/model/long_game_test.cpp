@@ -2,8 +2,7 @@
 
 #include <set>
 
-#include "model/fresh_records.h"
-#include "model/game_folder.h"
+#include "support/game_folder.h"
 #include "model/headless_player.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "model/fresh_records.h"
+#include "support/game_folder.h"
 #include "model/player.h"
 
 namespace {

@@ -3,33 +3,15 @@
 #include <cstring>
 #include <string>
 
-#include "model/fresh_records.h"
-#include "model/game_folder.h"
 #include "model/headless_player.h"
 #include "model/player.h"
+#include "support/game_folder.h"
 
 namespace {
 
 using NewGame = FreshRecords;
 
-TEST_F(NewGame, HomeRegionGetsTheOnlyFactoryAndSalon) {
-    GameFolder folder;
-    std::memcpy(PlayerObj.Name, "acme", 4);
-    PlayerObj.HomeRegion = REGION_EUROPE;
-    MainObj.ShownCaption = CAPTION_NONE;
-    Player::SetStartValues();
-    for (i32 r = 1; r <= 6; ++r) {
-        EXPECT_EQ(PlayerFactorySalon.Region[r - 1].HasFactory, r == REGION_EUROPE ? 1 : 0);
-        EXPECT_EQ(PlayerFactorySalon.Region[r - 1].Salons, r == REGION_EUROPE ? 1 : 0);
-    }
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-    EXPECT_EQ(MainObj.ShownCaption, 0);  // not CAPTION_NONE
-    EXPECT_EQ(std::string(PlayerObj.Name, 4), "acme");
-    EXPECT_NE(CostsObj.Engine[1], 0);  // the tables are read
-    EXPECT_NE(RateObj.VariantBonus, 0);
-}
-
-TEST_F(NewGame, NothingOfAnEarlierGameLeaksIntoTheNext) {
+TEST_F(NewGame, StartsAfreshInTheHomeRegionWhateverAnEarlierGameLeft) {
     GameFolder folder;
     headless::StartGame(REGION_ASIA);
     for (int month = 0; month < 60; ++month) headless::PlayMonth();
@@ -41,9 +23,15 @@ TEST_F(NewGame, NothingOfAnEarlierGameLeaksIntoTheNext) {
     PlayerFactorySalon.SalesmenToAssign = 5;
     PlayerAdvertising.Block[2].Campaign[1] = AdCampaign{300, 12};
     PlayerCar.BodyIndex = 3;
+    MainObj.ShownCaption = CAPTION_NONE;
     ASSERT_NE(PlayerCar1.Engine + PlayerCar2.Engine, 0);
     ASSERT_NE(PlayerFactorySalon.Region[REGION_ASIA - 1].ProductionLineModel[0], 0);
+    // The data files are read again at every new game.
+    std::string costs = ReadFile("Data/paco.dat");
+    costs.replace(0, 5, "  777");
+    WriteFile("Data/paco.dat", costs);
 
+    PlayerObj.HomeRegion = REGION_EUROPE;
     Player::SetStartValues();
     for (i32 slot = 1; slot <= kModelSlots; ++slot) {
         EXPECT_EQ(PlayerModel(slot).Engine, 0);
@@ -52,12 +40,19 @@ TEST_F(NewGame, NothingOfAnEarlierGameLeaksIntoTheNext) {
         EXPECT_EQ(PlayerCar.SlotUsed[slot], 0);
     }
     for (i32 entry = 3; entry <= 10; ++entry) EXPECT_EQ(PlayerResearch.OwnedBodyTypes[entry], 0);
-    for (const FactorySalonRegion& place : PlayerFactorySalon.Region) {
+    for (i32 r = 1; r <= kRegionCount; ++r) {
+        const FactorySalonRegion& place = PlayerFactorySalon.Region[r - 1];
+        EXPECT_EQ(place.HasFactory, r == REGION_EUROPE ? 1 : 0);
+        EXPECT_EQ(place.Salons, r == REGION_EUROPE ? 1 : 0);
         EXPECT_EQ(place.ProductionLinesUsed, 0);
         EXPECT_EQ(place.ProductionLineModel[0], 0);
         EXPECT_EQ(place.ProductionLineShipTo[0][0], 0);
         EXPECT_EQ(place.Technicians, 0);
     }
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(MainObj.ShownCaption, 0);  // not CAPTION_NONE
+    EXPECT_EQ(CostsObj.Engine[1], 777);
+    EXPECT_NE(RateObj.VariantBonus, 0);
     EXPECT_EQ(PlayerFactorySalon.TechniciansToAssign, 0);
     EXPECT_EQ(PlayerFactorySalon.SalesmenToAssign, 0);
     EXPECT_EQ(PlayerBank.Deposit, 0);
@@ -68,17 +63,7 @@ TEST_F(NewGame, NothingOfAnEarlierGameLeaksIntoTheNext) {
     EXPECT_EQ(ModelSaleObj.Stock[REGION_ASIA - 1][1], 0);
     EXPECT_EQ(ExpensesObj.Total, 0);
     EXPECT_EQ(PlayerProfitLoss.Profit, 0);
-    EXPECT_EQ(PlayerObj.HomeRegion, REGION_ASIA);
-}
-
-TEST_F(NewGame, ChangedDataFilesTakeEffectAtTheNextNewGame) {
-    GameFolder folder;
-    Player::SetStartValues();
-    std::string costs = folder.ReadData("paco.dat");
-    costs.replace(0, 5, "  777");
-    folder.WriteData("paco.dat", costs);
-    Player::SetStartValues();
-    EXPECT_EQ(CostsObj.Engine[1], 777);
+    EXPECT_EQ(std::string(PlayerObj.Name, 6), "tester");
 }
 
 }  // namespace

@@ -1,24 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
-#include "model/fresh_records.h"
-#include "model/game_folder.h"
 #include "model/part_tables.h"
+#include "support/game_folder.h"
 
 namespace {
 
-using PartTables = FreshRecords;
-
-std::string Fields(std::initializer_list<const char*> fields) {
-    std::string bytes;
-    for (const char* field : fields) bytes += field;
-    return bytes;
-}
+struct PartTables : FreshRecords {
+    GameFolder folder;
+};
 
 TEST_F(PartTables, ShippedTablesRiseWithTheLevelAndLeaveEntryZero) {
-    GameFolder folder;
     LoadPartCosts();
     LoadPartRates();
     for (const i32* list : {CostsObj.Engine, CostsObj.Suspension, CostsObj.Brakes, CostsObj.Luxury,
@@ -35,31 +30,22 @@ TEST_F(PartTables, ShippedTablesRiseWithTheLevelAndLeaveEntryZero) {
 }
 
 TEST_F(PartTables, FieldsAreFiveBytesWhateverTheirNeighbours) {
-    GameFolder folder;
     // 10000 fills its field; 750 stands with blanks before or after it; a
     // line end may sit inside a field; letters give 0 and digits followed by
-    // other bytes give the digits.
-    std::string bytes = Fields({"10000", "  750", "750  ", " 12\n ", "abcde", "12ab3", "-0042"});
+    // other bytes give the digits. Bytes after the last field are never read.
+    std::string bytes = std::string("10000") + "  750" + "750  " + " 12\n " + "abcde" + "12ab3" + "-0042";
     bytes.resize(53 * 5, ' ');
-    bytes += "99999 trailing bytes are never read";
-    folder.WriteData("para.dat", bytes);
+    WriteFile("Data/para.dat", bytes + "99999 trailing bytes are never read");
     LoadPartRates();
-    EXPECT_EQ(RateObj.Engine[1], 10000);
-    EXPECT_EQ(RateObj.Engine[2], 750);
-    EXPECT_EQ(RateObj.Engine[3], 750);
-    EXPECT_EQ(RateObj.Engine[4], 12);
-    EXPECT_EQ(RateObj.Engine[5], 0);
-    EXPECT_EQ(RateObj.Engine[6], 12);
-    EXPECT_EQ(RateObj.Engine[7], -42);
+    const i32 expected[] = {0, 10000, 750, 750, 12, 0, 12, -42};
+    for (i32 id = 0; id < 8; ++id) EXPECT_EQ(RateObj.Engine[id], expected[id]) << id;
     EXPECT_EQ(RateObj.VariantBonus, 0);
-    EXPECT_EQ(RateObj.Engine[0], 0);
 }
 
 TEST_F(PartTables, ShortFileRepeatsTheLastFieldRead) {
-    GameFolder folder;
     // Three whole fields and one byte of a fourth: the cut field keeps the
     // rest of the field before it, and every later field repeats it.
-    folder.WriteData("paco.dat", Fields({"  100", "  200", " 3456", "9"}));
+    WriteFile("Data/paco.dat", std::string("  100") + "  200" + " 3456" + "9");
     LoadPartCosts();
     EXPECT_EQ(CostsObj.Engine[3], 3456);
     EXPECT_EQ(CostsObj.Engine[4], 93456);
@@ -69,11 +55,10 @@ TEST_F(PartTables, ShortFileRepeatsTheLastFieldRead) {
 }
 
 TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
-    GameFolder folder;
     LoadPartCosts();
     ASSERT_NE(CostsObj.Engine[1], 0);
-    folder.RemoveData("paco.dat");
-    folder.WriteData("para.dat", "");  // present but empty: no report
+    std::remove("Data/paco.dat");
+    WriteFile("Data/para.dat", "");  // present but empty: no report
     testing::internal::CaptureStderr();
     LoadPartCosts();
     LoadPartRates();

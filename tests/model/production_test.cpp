@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "model/fresh_records.h"
+#include "support/game_folder.h"
 #include "model/player.h"
 
 namespace {

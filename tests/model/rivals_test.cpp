@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
-#include "model/fresh_records.h"
-#include "model/game_folder.h"
+#include "support/game_folder.h"
 #include "model/opponent.h"
 #include "presentation/fonts.h"
 #include "presentation/picture_catalogue.h"
@@ -14,10 +14,10 @@ using Rivals = FreshRecords;
 
 std::string Name(const Company& company) { return std::string(company.Name, 15); }
 
-std::string Counter(const GameFolder& folder) { return folder.ReadData("oppn.dat").substr(0, 15); }
+std::string Counter() { return ReadFile("Data/oppn.dat").substr(0, 15); }
 
 // The names file with its ten names and counter record `first`.
-void WriteNames(const GameFolder& folder, const std::string& first) {
+void WriteNames(const std::string& first) {
     std::string bytes = first;
     bytes.resize(15, ' ');
     for (int i = 1; i <= 10; ++i) {
@@ -25,22 +25,22 @@ void WriteNames(const GameFolder& folder, const std::string& first) {
         name.resize(15, ' ');
         bytes += name;
     }
-    folder.WriteData("oppn.dat", bytes);
+    WriteFile("Data/oppn.dat", bytes);
 }
 
 TEST_F(Rivals, NamesRotateThroughTheFileAndWrapAfterTen) {
     GameFolder folder;
-    WriteNames(folder, std::string("10\0", 3));
+    WriteNames(std::string("10\0", 3));
     Opponent::SetStartValues();
     EXPECT_EQ(Name(Opponent1Obj), "name 10        ");
     EXPECT_EQ(Name(Opponent2Obj), "name 1         ");
-    EXPECT_EQ(Counter(folder), std::string("2\0             ", 15));
-    WriteNames(folder, "9");
+    EXPECT_EQ(Counter(), std::string("2\0             ", 15));
+    WriteNames("9");
     Opponent::SetStartValues();
     EXPECT_EQ(Name(Opponent1Obj), "name 9         ");
     EXPECT_EQ(Name(Opponent2Obj), "name 10        ");
-    EXPECT_EQ(Counter(folder), std::string("1\0             ", 15));
-    EXPECT_EQ(folder.ReadData("oppn.dat").size(), 165u);  // only record 0 is rewritten
+    EXPECT_EQ(Counter(), std::string("1\0             ", 15));
+    EXPECT_EQ(ReadFile("Data/oppn.dat").size(), 165u);  // only record 0 is rewritten
 }
 
 TEST_F(Rivals, BadCounterOrMissingFileKeepsTheNames) {
@@ -49,23 +49,23 @@ TEST_F(Rivals, BadCounterOrMissingFileKeepsTheNames) {
     const std::string first = Name(Opponent1Obj);
     EXPECT_NE(first[0], ' ');
     for (const char* counter : {"0", "11", "x", "99999999999"}) {
-        WriteNames(folder, counter);
+        WriteNames(counter);
         Opponent::GetName(Opponent1Obj.Name);
         EXPECT_EQ(Name(Opponent1Obj), first) << counter;
-        EXPECT_EQ(Counter(folder)[0], '1') << counter;  // 0 + 1, or past 10
+        EXPECT_EQ(Counter()[0], '1') << counter;  // 0 + 1, or past 10
     }
-    WriteNames(folder, "5");
-    folder.WriteData("oppn.dat", folder.ReadData("oppn.dat").substr(0, 15 * 5 + 7));
+    WriteNames("5");
+    WriteFile("Data/oppn.dat", ReadFile("Data/oppn.dat").substr(0, 15 * 5 + 7));
     Opponent::GetName(Opponent1Obj.Name);  // record 5 is cut off
     EXPECT_EQ(Name(Opponent1Obj), first);
 
-    folder.RemoveData("oppn.dat");
+    std::remove("Data/oppn.dat");
     testing::internal::CaptureStderr();
     Opponent::GetName(Opponent1Obj.Name);
     const std::string report = testing::internal::GetCapturedStderr();
     EXPECT_NE(report.find("Data/oppn.dat"), std::string::npos);
     EXPECT_EQ(Name(Opponent1Obj), first);
-    EXPECT_EQ(folder.ReadData("oppn.dat"), std::string("1\0             ", 15));
+    EXPECT_EQ(ReadFile("Data/oppn.dat"), std::string("1\0             ", 15));
 }
 
 TEST_F(Rivals, StartDrawsHomeRegionsAndClearsAnEarlierGame) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/fresh_records.h"
+#include "support/game_folder.h"
 #include "model/player.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <cstring>
 #include <memory>
 
-#include "presentation/paint_fixture.h"
+#include "support/paint_fixture.h"
 
 namespace {
 

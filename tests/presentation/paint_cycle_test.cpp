@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "presentation/paint_fixture.h"
+#include "support/paint_fixture.h"
 
 namespace {
 

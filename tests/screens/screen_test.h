@@ -7,7 +7,7 @@
 
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
-#include "presentation/paint_fixture.h"
+#include "support/paint_fixture.h"
 
 struct ScreenTest : PaintFixture {
     // Reads `cells` cells from (x, y), `step` apart along x: a glyph of

@@ -12,6 +12,7 @@
 #include "presentation/interface_state.h"
 #include "presentation/paint.h"
 #include "presentation/picture_catalogue.h"
+#include "support/game_folder.h"
 
 // The colour of a glyph: font, character and a low 1 so it is never black.
 constexpr platform::Pixel GlyphColour(char font, char c) {
@@ -25,8 +26,7 @@ struct PaintFixture : ::testing::Test {
     platform::Window* window = nullptr;
 
     void SetUp() override {
-        ResetAllRecords();
-        ResetInterfaceState();
+        ResetGameState();
         Paint::DeletePhoto();
         load_photo_times = 1;   // the catalogue counts as loaded: no files are read
         for (char font : kFonts) {
@@ -46,8 +46,7 @@ struct PaintFixture : ::testing::Test {
     void TearDown() override {
         Paint::DeletePhoto();
         load_photo_times = 0;
-        ResetAllRecords();
-        ResetInterfaceState();
+        ResetGameState();
     }
 
     // Gives a catalogue picture a solid block of its own.
