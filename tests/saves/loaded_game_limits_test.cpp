@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "model/opponent.h"
+#include "model/headless_player.h"
 #include "model/player.h"
 #include "saves/saved_game_support.h"
 #include "screens/screen_test.h"
@@ -145,34 +145,9 @@ TEST_F(LoadedGameLimits, OutOfRangeValuesAreBroughtBackBeforeTheGameGoesOn) {
 }
 
 TEST_F(LoadedGameLimits, AGameThatWasPlayedLoadsBackUnchanged) {
-    std::memcpy(PlayerObj.Name, "velmara motors ", kNameSize - 1);
-    PlayerObj.HomeRegion = REGION_SOUTH_AMERICA;
-    Player::SetStartValues();
-    Opponent::SetStartValues();
-    // A model built in the home factory and sold there and in Europe.
-    std::memcpy(PlayerCar.Name, "runabout      ", kNameSize - 2);
-    PlayerCar.Slot = 1;
-    PlayerCar.Brakes = PlayerCar.Suspension = PlayerCar.Engine = 1;
-    PlayerCar.BrakesVariant = PlayerCar.SuspensionVariant = PlayerCar.EngineVariant = 2;
-    PlayerCar.BodyType = BODY_FAMILY_WAGON;
-    PlayerCar.BodyIndex = 1;
-    PlayerCar.Era = ERA_1908;
-    PlayerCar.FrontPiece = PlayerCar.MiddlePiece = PlayerCar.RearPiece = 3;
-    Player::SaveModel();
-    ASSERT_EQ(PlayerCar.SlotUsed[1], 1);
-    PlayerCar1.Price = PlayerCar1.UnitCost + PlayerCar1.UnitCost / 5;
-    FactorySalonRegion& home = PlayerFactorySalon.Region[REGION_SOUTH_AMERICA - 1];
-    home.ProductionLineModel[0] = 1;
-    home.ProductionLinesUsed = 1;
-    home.ProductionLineShipTo[0][0] = REGION_SOUTH_AMERICA;
-    home.ProductionLineShipTo[0][1] = REGION_EUROPE;
-    PlayerTechnicians.Count += 40;
-    home.Technicians = 40;
-    PlayerSalesmans.Count += 12;
-    home.Salesmen = 6;
-    PlayerFactorySalon.Region[REGION_EUROPE - 1].Salesmen = 6;
-    for (int month = 0; month < 12; ++month) Player::NextMonth();
-    ASSERT_NE(ModelSaleObj.Sold[REGION_EUROPE - 1][1], 0);
+    headless::StartGame(REGION_SOUTH_AMERICA);
+    for (int month = 0; month < 40; ++month) headless::PlayMonth();
+    ASSERT_NE(ModelSaleObj.Sold[REGION_SOUTH_AMERICA - 1][1] + ModelSaleObj.Sold[REGION_SOUTH_AMERICA - 1][2], 0);
     ASSERT_NE(MainObj.Screen, SCREEN_GAME_OVER);
     MainObj.Focus = FOCUS_SLOT_3;
     ASSERT_TRUE(SaveLoad::Save(3));
@@ -186,12 +161,12 @@ TEST_F(LoadedGameLimits, AGameThatWasPlayedLoadsBackUnchanged) {
 struct LoadedGamePaint : ScreenTest {};
 
 TEST_F(LoadedGamePaint, EveryScreenPaintsADamagedGameOnceLoaded) {
-    PrivateSaveFolder folder;
+    GameFolder folder;
     FillEveryRecord(22);
     MakePlayerValuesValid();
     BreakPlayerValues();
     ASSERT_TRUE(SaveLoad::Save(2));
-    ResetGame();
+    ResetGameState();
     ASSERT_TRUE(SaveLoad::Load(2));
     MainObj.GameInProgress = 1;
     for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen)

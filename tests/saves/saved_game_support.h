@@ -1,19 +1,11 @@
 #pragma once
-// Shared by the saved-game tests: a private working folder per test, whole
-// files as strings, and game states to save.
+// Shared by the saved-game tests: whole records to fill and compare, game
+// states to save, and the fields of a slot file.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <climits>
-#include <cstdlib>
-#include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -23,6 +15,7 @@
 #include "presentation/interface_state.h"
 #include "saves/save_load.h"
 #include "saves/slot_layout.h"
+#include "support/game_folder.h"
 
 namespace saves_test {
 
@@ -145,18 +138,6 @@ inline void MakePlayerValuesValid() {
     }
 }
 
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(),
-                                                                   static_cast<std::streamsize>(bytes.size()));
-}
-
-inline bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
-
 // Field `index` of a slot file image, all 15 bytes.
 inline std::string Field(const std::string& file, std::size_t index) {
     return file.substr(index * kFieldSize, kFieldSize);
@@ -168,58 +149,21 @@ inline std::string FieldText(const std::string& file, std::size_t index) {
     return field.substr(0, field.find('\0'));
 }
 
-inline std::string SlotPath(int slot) { return "Data/Saves/slot" + std::to_string(slot) + ".sav"; }
-
-// A fresh folder of its own holding Data/Saves and the game's data files,
-// made the working directory for as long as it lives: the tests never touch
-// the build's own saves and may run side by side.
-class PrivateSaveFolder {
-public:
-    PrivateSaveFolder() : original_(std::filesystem::current_path()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmara-saves-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        folder_ = pattern;
-        std::filesystem::create_directories(folder_ / "Data" / "Saves");
-        // The part tables a load reads again, the rival names a new game
-        // hands out (and rewrites).
-        for (const char* table : {"paco.dat", "para.dat", "oppn.dat"}) {
-            const auto source = original_ / "Data" / table;
-            if (std::filesystem::exists(source)) std::filesystem::copy_file(source, folder_ / "Data" / table);
-        }
-        std::filesystem::current_path(folder_);
-    }
-    ~PrivateSaveFolder() {
-        std::filesystem::current_path(original_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    PrivateSaveFolder(const PrivateSaveFolder&) = delete;
-    PrivateSaveFolder& operator=(const PrivateSaveFolder&) = delete;
-
-private:
-    std::filesystem::path original_;
-    std::filesystem::path folder_;
-};
-
-// Every record back at its program-start state.
-inline void ResetGame() {
-    ResetAllRecords();
-    ResetInterfaceState();
-    for (i32 slot = 1; slot <= 4; ++slot) SlotDirectoryEntry(slot) = SlotStamp{};
-    SlotMainObj = SlotStamp{};
+// The head of a slot file: month, day, year, hour and minute, one int field
+// each.
+inline std::string StampFields(const std::string& month, const std::string& day, const std::string& year,
+                               const std::string& hour, const std::string& minute) {
+    std::string head;
+    for (const std::string* text : {&month, &day, &year, &hour, &minute})
+        head += *text + std::string(kFieldSize - text->size(), '\0');
+    return head;
 }
 
-// Each test in a private folder, from the program-start state.
-class SavedGameTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = std::make_unique<PrivateSaveFolder>();
-        ResetGame();
-    }
-    void TearDown() override { folder_.reset(); }
+inline std::string SlotPath(int slot) { return "Data/Saves/slot" + std::to_string(slot) + ".sav"; }
 
-private:
-    std::unique_ptr<PrivateSaveFolder> folder_;
+// Each test in a private folder, from the program-start state.
+struct SavedGameTest : FreshRecords {
+    GameFolder folder;
 };
 
 }  // namespace saves_test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "saves/saved_game_support.h"
@@ -8,62 +9,41 @@ using namespace saves_test;
 
 namespace {
 
-// The head of a slot file: five int fields.
-std::string StampFields(const std::string& month, const std::string& day, const std::string& year,
-                        const std::string& hour, const std::string& minute) {
-    std::string head;
-    for (const std::string* text : {&month, &day, &year, &hour, &minute})
-        head += *text + std::string(kFieldSize - text->size(), '\0');
-    return head;
-}
-
-}  // namespace
-
 using SlotDirectory = SavedGameTest;
 
-TEST_F(SlotDirectory, MissingShortAndZeroMonthFilesAreEmpty) {
+void ExpectStamp(const SlotStamp& stamp, i32 month, i32 day, i32 year, i32 hour, i32 minute) {
+    EXPECT_EQ(stamp.Month, month);
+    EXPECT_EQ(stamp.Day, day);
+    EXPECT_EQ(stamp.Year, year);
+    EXPECT_EQ(stamp.Hour, hour);
+    EXPECT_EQ(stamp.Minute, minute);
+}
+
+TEST_F(SlotDirectory, MissingShortZeroMonthAndUnterminatedFiles) {
     Slot2 = SlotStamp{5, 5, 5, 5, 5};  // left from an earlier refresh
-    WriteWholeFile(SlotPath(1), StampFields("9", "8", "7", "23", "59") + std::string(900, 'x'));
-    WriteWholeFile(SlotPath(3), StampFields("12", "31", "0", "0", "1").substr(0, 30));
-    WriteWholeFile(SlotPath(4), StampFields("0", "1", "2", "3", "4"));
+    WriteFile(SlotPath(1), StampFields("9", "8", "7", "23", "59") + std::string(900, 'x'));
+    WriteFile(SlotPath(3), StampFields("12", "31", "0", "0", "1").substr(0, 30));
+    WriteFile(SlotPath(4), StampFields("0", "1", "2", "3", "4"));
     SaveLoad::Check();
+    ExpectStamp(Slot1, 9, 8, 7, 23, 59);
+    ExpectStamp(Slot2, 0, 0, 0, 0, 0);   // missing: zeros, and the files after it are still read
+    ExpectStamp(Slot3, 12, 31, 0, 0, 0);  // 30 bytes: month and day
+    ExpectStamp(Slot4, 0, 1, 2, 3, 4);    // month "0": empty, yet the rest is read
+    const i32 empty[4] = {0, 1, 0, 1};
+    for (int s = 0; s < 4; ++s) EXPECT_EQ(MainObj.SlotEmpty[s], empty[s]) << s;
 
-    EXPECT_EQ(MainObj.SlotEmpty[0], 0);
-    EXPECT_EQ(Slot1.Month, 9);
-    EXPECT_EQ(Slot1.Day, 8);
-    EXPECT_EQ(Slot1.Year, 7);
-    EXPECT_EQ(Slot1.Hour, 23);
-    EXPECT_EQ(Slot1.Minute, 59);
-    // Missing file: a stamp of zeros, and the files after it are still read.
-    EXPECT_EQ(MainObj.SlotEmpty[1], 1);
-    EXPECT_EQ(Slot2.Month, 0);
-    EXPECT_EQ(Slot2.Minute, 0);
-    // A 30-byte file gives month and day, zeros for the rest.
-    EXPECT_EQ(MainObj.SlotEmpty[2], 0);
-    EXPECT_EQ(Slot3.Month, 12);
-    EXPECT_EQ(Slot3.Day, 31);
-    EXPECT_EQ(Slot3.Year, 0);
-    EXPECT_EQ(Slot3.Minute, 0);
-    // Month "0": empty, yet the rest of the stamp is read.
-    EXPECT_EQ(MainObj.SlotEmpty[3], 1);
-    EXPECT_EQ(Slot4.Minute, 4);
-
-    // A file deleted, or emptied, counts at the next refresh.
+    // A file deleted or emptied counts at the next refresh. Fields without
+    // a NUL are read within their own fifteen bytes.
     std::filesystem::remove(SlotPath(1));
-    WriteWholeFile(SlotPath(3), "");
+    WriteFile(SlotPath(3), "");
+    WriteFile(SlotPath(2), std::string(kFieldSize, '1') + StampFields("2", "3", "4", "5", "6"));
+    WriteFile(SlotPath(4), std::string(kFieldSize + 60, ' '));
     SaveLoad::Check();
     EXPECT_EQ(MainObj.SlotEmpty[0], 1);
     EXPECT_EQ(MainObj.SlotEmpty[2], 1);
-}
-
-TEST_F(SlotDirectory, UnterminatedStampFieldsAreReadWithinTheirOwnBytes) {
-    // Fifteen digits with no NUL, followed by the next field's digits.
-    WriteWholeFile(SlotPath(1), std::string(kFieldSize, '1') + StampFields("2", "3", "4", "5", "6"));
-    WriteWholeFile(SlotPath(2), std::string(kFieldSize, ' ') + std::string(60, ' '));
-    SaveLoad::Check();
-    EXPECT_EQ(Slot1.Month, INT_MAX);
-    EXPECT_EQ(Slot1.Day, 2);
-    EXPECT_EQ(MainObj.SlotEmpty[1], 1);
+    EXPECT_EQ(MainObj.SlotEmpty[3], 1);
+    EXPECT_EQ(Slot2.Month, INT_MAX);
+    EXPECT_EQ(Slot2.Day, 2);
 }
 
 TEST_F(SlotDirectory, StampComesFromTheClockAndLeavesItsTextsInTheScratchFile) {
@@ -75,25 +55,23 @@ TEST_F(SlotDirectory, StampComesFromTheClockAndLeavesItsTextsInTheScratchFile) {
     when.tm_min = 5;
     when.tm_sec = 30;
     SaveLoad::SlotTimeAt(when);
-    EXPECT_EQ(SlotMainObj.Month, 9);
-    EXPECT_EQ(SlotMainObj.Day, 8);
-    EXPECT_EQ(SlotMainObj.Year, 7);
-    EXPECT_EQ(SlotMainObj.Hour, 9);
-    EXPECT_EQ(SlotMainObj.Minute, 5);
-    EXPECT_EQ(ReadWholeFile("Data/Saves/sltime.dat"), std::string("09/08/07\0" "09:05:30\0", 18));
+    ExpectStamp(SlotMainObj, 9, 8, 7, 9, 5);
+    EXPECT_EQ(ReadFile("Data/Saves/sltime.dat"), std::string("09/08/07\0" "09:05:30\0", 18));
 
     // A longer scratch file is cut to 18 bytes; a year ending in 00 is 0.
-    WriteWholeFile("Data/Saves/sltime.dat", std::string(100, 'z'));
+    WriteFile("Data/Saves/sltime.dat", std::string(100, 'z'));
     when.tm_year = 2000 - 1900;
     SaveLoad::SlotTimeAt(when);
     EXPECT_EQ(SlotMainObj.Year, 0);
-    EXPECT_EQ(ReadWholeFile("Data/Saves/sltime.dat").size(), 18u);
+    EXPECT_EQ(ReadFile("Data/Saves/sltime.dat").size(), 18u);
 
     // Without a place for the scratch file the stamp is still the clock's.
     std::filesystem::remove_all("Data");
-    WriteWholeFile("Data", "a file where the folder should be");
+    WriteFile("Data", "a file where the folder should be");
     SaveLoad::SlotTime();
     EXPECT_GE(SlotMainObj.Month, 1);
     EXPECT_LE(SlotMainObj.Month, 12);
     EXPECT_GE(SlotMainObj.Day, 1);
 }
+
+}  // namespace

@@ -3,21 +3,10 @@
 
 #include <string>
 
-#include "model/game_folder.h"
-#include "saves/slot_fields.h"
+#include "saves/saved_game_support.h"
 #include "screens/screen_test.h"
 
 namespace {
-
-// The head of a slot file: month, day, year, hour, minute, one field each.
-std::string StampHead(const char* month, const char* day, const char* year, const char* hour, const char* minute) {
-    std::string head;
-    for (const char* text : {month, day, year, hour, minute}) {
-        const std::string field(text);
-        head += field + std::string(kFieldSize - field.size(), '\0');
-    }
-    return head;
-}
 
 using Overlays = ScreenTest;
 
@@ -25,8 +14,8 @@ using Overlays = ScreenTest;
 
 TEST_F(Overlays, SaveSlotRowsAreReadFromTheSlotFilesAtEveryPaint) {
     GameFolder folder;
-    folder.WriteData("Saves/slot1.sav", StampHead("11", "5", "7", "0", "9"));
-    folder.WriteData("Saves/slot2.sav", StampHead("123", "-3", "99", "23", "59"));
+    WriteFile("Data/Saves/slot1.sav", saves_test::StampFields("11", "5", "7", "0", "9"));
+    WriteFile("Data/Saves/slot2.sav", saves_test::StampFields("123", "-3", "99", "23", "59"));
     Paint::DrawSaveSlots(canvas());
 
     EXPECT_EQ(Read(322, 247, 11, 14, FONT_DCHAR), "05/11/07 00:09");
@@ -39,7 +28,7 @@ TEST_F(Overlays, SaveSlotRowsAreReadFromTheSlotFilesAtEveryPaint) {
     EXPECT_EQ(MainObj.SlotEmpty[2], 1);
 
     // A save made meanwhile shows at the next paint of the load screen.
-    folder.WriteData("Saves/slot3.sav", StampHead("2", "28", "26", "14", "30"));
+    WriteFile("Data/Saves/slot3.sav", saves_test::StampFields("2", "28", "26", "14", "30"));
     Show(SCREEN_MENU_LOAD);
     EXPECT_EQ(Read(322, 311, 11, 14, FONT_DCHAR), "28/02/26 14:30");
     EXPECT_EQ(MainObj.SlotEmpty[2], 0);
