@@ -1,10 +1,5 @@
-#include <unistd.h>
-
 #include <climits>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <string>
 
 #include "support/paint_fixture.h"
 
@@ -134,7 +129,9 @@ TEST_F(PaintCycle, NewGameScreenShowsNameAndHomeRegionWord) {
     EXPECT_EQ(At(344, 343), kNewGame);
 }
 
-TEST_F(PaintCycle, ScreensOutsideTheSetDrawNothing) {
+TEST_F(PaintCycle, EveryScreenPaintsAndScreensOutsideTheSetDrawNothing) {
+    for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen) Show(screen);
+    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OVER);
     Show(SCREEN_GAME_MAIN);
     Scribble();
     for (i32 screen : {-1, 14, INT_MAX}) Show(screen);
@@ -142,47 +139,10 @@ TEST_F(PaintCycle, ScreensOutsideTheSetDrawNothing) {
     EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_MAIN);
 }
 
-TEST_F(PaintCycle, EveryScreenPaints) {
-    for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen) Show(screen);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OVER);
-}
-
-// With VELMARA_SHOTS set, every screen drawn with the game's own pictures
-// from the working directory, written to screen_<n>.png there for a look.
-TEST(ScreenShots, EveryScreenWithTheGamesPictures) {
-    if (std::getenv("VELMARA_SHOTS") == nullptr) GTEST_SKIP() << "set VELMARA_SHOTS to write the screens";
-    ResetAllRecords();
-    ResetInterfaceState();
-    Paint::DeletePhoto();
-    load_photo_times = 0;
-    std::memcpy(PlayerObj.Name, "velmara_motors  ", kNameSize);
-    std::memcpy(PlayerCar.Name, "roadster        ", kNameSize);
-    PlayerObj.HomeRegion = REGION_SOUTH_AMERICA;
-    PlayerObj.Year = 1908;
-    PlayerObj.Month = 1;
-    PlayerObj.Cash = 1234567.0;
-    platform::Window* window = platform::OpenHeadlessWindow(WindowProcedure);
-    for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen) {
-        MainObj.Screen = screen;
-        platform::RequestRepaint(window);
-        platform::RunMessages(window);
-        platform::WriteCanvasPng(window->canvas, ("screen_" + std::to_string(screen) + ".png").c_str());
-    }
-    platform::CloseGameWindow(window);
-    load_photo_times = 0;
-    ResetAllRecords();
-    ResetInterfaceState();
-}
-
 TEST(FirstPaint, FillsBlackAndRunsOnWithoutTheDataFolder) {
-    ResetInterfaceState();
+    ResetGameState();
     load_photo_times = 0;
-    char home[PATH_MAX];
-    ASSERT_NE(getcwd(home, sizeof home), nullptr);
-    char empty[] = "/tmp/velmara-empty-XXXXXX";
-    ASSERT_NE(mkdtemp(empty), nullptr);
-    ASSERT_EQ(chdir(empty), 0);
-
+    GameFolder empty(GameFolder::Empty);
     platform::Window* window = platform::OpenHeadlessWindow(WindowProcedure);
     platform::FillCanvas(window->canvas, 0xFFFFFF);
     EXPECT_TRUE(platform::RunMessages(window));
@@ -199,8 +159,5 @@ TEST(FirstPaint, FillsBlackAndRunsOnWithoutTheDataFolder) {
     platform::PostClose(window);
     EXPECT_FALSE(platform::RunMessages(window));
     EXPECT_EQ(window->exitCode, 0);
-
-    EXPECT_EQ(chdir(home), 0);
-    rmdir(empty);
     load_photo_times = 0;
 }
