@@ -1,6 +1,5 @@
 #include <cstring>
 
-#include "platform/keys.h"
 #include "support/paint_fixture.h"
 
 namespace {
@@ -8,15 +7,6 @@ namespace {
 using WindowProcedureTest = PaintFixture;
 
 }  // namespace
-
-TEST_F(WindowProcedureTest, KeysReachTheKeyboardWithTheScreenAndThePaintFollows) {
-    SetPhoto(p_MENU, 800, 600, 0x345678);
-    RunMessages(window);
-    platform::PostKeyDown(window, platform::KEY_ESCAPE);   // leaves the intro
-    RunMessages(window);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
-    EXPECT_EQ(At(400, 300), 0x345678u);
-}
 
 TEST_F(WindowProcedureTest, PointerMovesKeepTheirSignAndDoubleClicksDoNothing) {
     RunMessages(window);

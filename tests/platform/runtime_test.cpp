@@ -25,32 +25,23 @@ std::string Integer(int value) {
 
 }  // namespace
 
-TEST(MoneyText, PlainFormsKeepTenSignificantDigits) {
-    EXPECT_EQ(Money(100000.0), "100000.");
-    EXPECT_EQ(Money(0.0), "0.");
-    EXPECT_EQ(Money(-25.5), "-25.5");
-    EXPECT_EQ(Money(0.5), "0.5");
-    EXPECT_EQ(Money(1234567890.0), "1234567890");
-    EXPECT_EQ(Money(-2147483648.0), "-2147483648");  // ten digits, no point
-    EXPECT_EQ(Money(123456.789), "123456.789");
-    EXPECT_EQ(Money(1.0 / 3.0), "0.3333333333");
-}
-
-TEST(MoneyText, ExponentFormFromTenBillionAndBelowOneTenth) {
-    EXPECT_EQ(Money(1e10), "1.e+010");
-    EXPECT_EQ(Money(9999999999.6), "1.e+010");  // rounds up into the exponent form
-    EXPECT_EQ(Money(-12345678912.0), "-1.234567891e+010");
-    EXPECT_EQ(Money(0.05), "5.e-002");
-    EXPECT_EQ(Money(1e300), "1.e+300");
-}
-
-TEST(MoneyText, NeverWritesPastItsBuffer) {
+TEST(MoneyText, TenSignificantDigitsPlainOrInExponentForm) {
+    const struct { double value; const char* text; } cases[] = {
+        {100000.0, "100000."},        {0.0, "0."},
+        {-25.5, "-25.5"},             {0.5, "0.5"},
+        {1234567890.0, "1234567890"}, {-2147483648.0, "-2147483648"},   // ten digits, no point
+        {123456.789, "123456.789"},   {1.0 / 3.0, "0.3333333333"},
+        {1e10, "1.e+010"},            {9999999999.6, "1.e+010"},        // rounds up into the exponent form
+        {0.05, "5.e-002"},            {-12345678912.0, "-1.234567891e+010"},
+        {1e300, "1.e+300"},           {std::numeric_limits<double>::infinity(), "0."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Money(c.value), c.text);
+    // Never past its buffer: the length it needed, the text cut.
     char text[8];
     std::memset(text, '#', sizeof text);
     EXPECT_EQ(platform::FormatMoney(-12345678912.0, text, 4), 17u);
     EXPECT_EQ(std::string(text, 4), "-1.2");
     EXPECT_EQ(text[4], '#');
-    EXPECT_EQ(Money(std::numeric_limits<double>::infinity()), "0.");
 }
 
 TEST(IntegerText, Base10WithSignAndTerminator) {
@@ -62,31 +53,20 @@ TEST(IntegerText, Base10WithSignAndTerminator) {
     EXPECT_EQ(text[3], '#');
 }
 
-TEST(ParseInteger, SkipsBlanksStopsAtOtherBytesAndSaturates) {
-    EXPECT_EQ(platform::ParseInteger("  750", 5), 750);
-    EXPECT_EQ(platform::ParseInteger("750  ", 5), 750);
-    EXPECT_EQ(platform::ParseInteger("\n -7x", 5), -7);
-    EXPECT_EQ(platform::ParseInteger("12abc", 5), 12);
-    EXPECT_EQ(platform::ParseInteger("abc", 3), 0);
-    EXPECT_EQ(platform::ParseInteger("", 0), 0);
-    EXPECT_EQ(platform::ParseInteger("99999999999", 11), INT_MAX);
-    EXPECT_EQ(platform::ParseInteger("-99999999999999", 15), INT_MIN);
-    EXPECT_EQ(platform::ParseInteger("2147483648", 10), INT_MAX);
-    EXPECT_EQ(platform::ParseInteger("-2147483648", 11), INT_MIN);
-    // Only the given length is read: the sixth digit is outside the field.
-    EXPECT_EQ(platform::ParseInteger("100005", 5), 10000);
-    EXPECT_EQ(platform::ParseInteger("12\0" "34", 5), 12);
-}
-
-TEST(ParseReal, ReadsTheMoneyFormsBack) {
-    EXPECT_DOUBLE_EQ(platform::ParseReal("100000.", 7), 100000.0);
-    EXPECT_DOUBLE_EQ(platform::ParseReal("-25.5", 5), -25.5);
-    EXPECT_DOUBLE_EQ(platform::ParseReal("2.5e+002", 8), 250.0);
-    EXPECT_DOUBLE_EQ(platform::ParseReal("1.e+010", 7), 1e10);
-    EXPECT_DOUBLE_EQ(platform::ParseReal("7e", 2), 7.0);
-    EXPECT_DOUBLE_EQ(platform::ParseReal("inf", 3), 0.0);
-    EXPECT_DOUBLE_EQ(platform::ParseReal("1e999", 5), DBL_MAX);
-    EXPECT_DOUBLE_EQ(platform::ParseReal("12345", 3), 123.0);
+TEST(ParseNumbers, SkipBlanksStopAtOtherBytesReadOnlyTheFieldAndSaturate) {
+    const struct { const char* text; std::size_t length; int value; } integers[] = {
+        {"  750", 5, 750},       {"750  ", 5, 750},       {"\n -7x", 5, -7},
+        {"12abc", 5, 12},        {"abc", 3, 0},           {"", 0, 0},
+        {"99999999999", 11, INT_MAX}, {"-99999999999999", 15, INT_MIN},
+        {"2147483648", 10, INT_MAX},  {"-2147483648", 11, INT_MIN},
+        {"100005", 5, 10000},    {"12\0" "34", 5, 12},
+    };
+    for (const auto& c : integers) EXPECT_EQ(platform::ParseInteger(c.text, c.length), c.value) << c.text;
+    const struct { const char* text; std::size_t length; double value; } reals[] = {
+        {"100000.", 7, 100000.0}, {"-25.5", 5, -25.5}, {"2.5e+002", 8, 250.0}, {"1.e+010", 7, 1e10},
+        {"7e", 2, 7.0},           {"inf", 3, 0.0},     {"1e999", 5, DBL_MAX},  {"12345", 3, 123.0},
+    };
+    for (const auto& c : reals) EXPECT_DOUBLE_EQ(platform::ParseReal(c.text, c.length), c.value) << c.text;
 }
 
 TEST(Random, FixedSequenceFromEveryStart) {

@@ -60,11 +60,6 @@ struct WindowTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(WindowTest, OpensWithCreateThenTheFirstPaint) {
-    EXPECT_TRUE(RunMessages(window));
-    EXPECT_EQ(Messages(), (std::vector<std::uint32_t>{MESSAGE_CREATE, MESSAGE_PAINT}));
-}
-
 TEST_F(WindowTest, ARequestedPaintComesBeforeTheNextInput) {
     RunMessages(window);
     Log.clear();
@@ -103,7 +98,7 @@ TEST_F(WindowTest, CloseDestroysRightAwayAndDropsWhatIsLeft) {
     EXPECT_EQ(DispatchNextMessage(window), Pump::Quit);
 }
 
-TEST_F(WindowTest, PostedCloseGoesThroughTheDefaultHandling) {
+TEST_F(WindowTest, OpensWithCreateAndPaintAndAPostedCloseGoesThroughTheDefaultHandling) {
     PostClose(window);
     EXPECT_FALSE(RunMessages(window));
     EXPECT_EQ(Messages(), (std::vector<std::uint32_t>{MESSAGE_CREATE, MESSAGE_PAINT, MESSAGE_CLOSE,
