@@ -1,20 +1,23 @@
-// Which keys do anything, where: leaving the intro, the name fields, and the
-// guards that keep a key away from fields that are not current.
+// Which keys do anything, where: leaving the intro, the name fields, the
+// typing buffers, and the guards that keep a key away from fields that are
+// not current.
 
 #include <string>
 
-#include "keyboard_driver.h"
+#include "input/input_fixture.h"
 
 namespace {
 
-std::string NameCells(const char* name) { return std::string(name, kNameSize); }
+using KeyboardTest = InputTest;
+
+std::string Cells(const char* buffer, i32 size = kBufferSize) { return std::string(buffer, size); }
 
 TEST_F(KeyboardTest, EscapeAndSpaceLeaveTheIntroOnly) {
     for (unsigned key : {keys::KEY_ESCAPE, keys::KEY_SPACE}) {
         MainObj.Screen = SCREEN_INTRO;
         ResetRepaints();
         Press(key);
-            EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+        EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
         EXPECT_EQ(Repaints(), 1);
     }
     MainObj.Screen = SCREEN_INTRO;
@@ -41,17 +44,21 @@ TEST_F(KeyboardTest, CompanyNameTakesLowerCaseLettersDigitsAndUnderscoreForSpace
 
     Type("A B");
     Press(keys::PadDigit(7));
-    EXPECT_EQ(NameCells(PlayerObj.Name), "a_b7          xy");
-
+    EXPECT_EQ(Cells(PlayerObj.Name, kNameSize), "a_b7          xy");
     Type("CDEFGHIJKL");           // fills cells 4..13
     Type("Z");                    // a fifteenth character is dropped...
-    EXPECT_EQ(NameCells(PlayerObj.Name), "a_b7cdefghijklxy");
+    EXPECT_EQ(Cells(PlayerObj.Name, kNameSize), "a_b7cdefghijklxy");
     // Each edit asks for a repaint and so does the name field after every key,
     // the dropped one included.
     EXPECT_EQ(Repaints(), 14 * 2 + 1);
-
     Type("<<");
-    EXPECT_EQ(NameCells(PlayerObj.Name), "a_b7cdefghij  xy");
+    EXPECT_EQ(Cells(PlayerObj.Name, kNameSize), "a_b7cdefghij  xy");
+
+    // A character goes into the first space, even before filled cells.
+    Blank(PlayerObj.Name);
+    PlayerObj.Name[1] = '5';
+    Type("A");
+    EXPECT_EQ(Cells(PlayerObj.Name, 3), "a5 ");
 }
 
 TEST_F(KeyboardTest, ModelNameIsTypedOnlyOnTheDesignScreenWithItsFocus) {
@@ -61,24 +68,47 @@ TEST_F(KeyboardTest, ModelNameIsTypedOnlyOnTheDesignScreenWithItsFocus) {
     Blank(PlayerCar.Name);
     Blank(PlayerBank.InputBuffer);
     Type("AB<<X9");
-    EXPECT_EQ(NameCells(PlayerCar.Name).substr(0, 14), "x9            ");
+    EXPECT_EQ(Cells(PlayerCar.Name, 14), "x9            ");
     EXPECT_EQ(PlayerBank.LoanAmount, 0);
     EXPECT_EQ(PlayerBank.InputBuffer[0], ' ');
+}
 
-    MainObj.Focus = FOCUS_NONE;
-    const auto unfocused = SnapshotOfRecords();
-    Type("Q1 <");
-    EXPECT_EQ(SnapshotOfRecords(), unfocused);
+TEST_F(KeyboardTest, BuffersKeepToTheFocusedFieldsCells) {
+    // Records start as zero bytes, and a zero byte is a filled cell: a
+    // buffer no click has blanked takes no character.
+    MainObj.Screen = SCREEN_GAME_OFFICE;
+    MainObj.Popup = POPUP_BANK;
+    MainObj.Focus = FOCUS_BANK_LOAN;
+    Type("7");
+    EXPECT_EQ(Cells(PlayerBank.InputBuffer), std::string(kBufferSize, '\0'));
+    EXPECT_EQ(PlayerBank.LoanAmount, 0);
+    EXPECT_EQ(Repaints(), 1);  // the field's own request only
+    Type("<");
+    EXPECT_EQ(PlayerBank.InputBuffer[6], ' ');
+    EXPECT_EQ(Repaints(), 3);
 
-    MainObj.Focus = FOCUS_MODEL_NAME;  // the right focus on the wrong screen
-    MainObj.Screen = SCREEN_GAME_FACTORY;
-    const auto elsewhere = SnapshotOfRecords();
-    Type("Q1 <");
-    EXPECT_EQ(SnapshotOfRecords(), elsewhere);
+    // The loan field shares the deposit's buffer but uses cells 0..6 only;
+    // without the blanking click it deletes within its own cells.
+    Focus(POPUP_BANK, FOCUS_BANK_DEPOSIT, PlayerBank.InputBuffer);
+    Type("1234567890");
+    MainObj.Focus = FOCUS_BANK_LOAN;
+    Type("<");
+    EXPECT_EQ(Cells(PlayerBank.InputBuffer), "123456 890    ");
+    EXPECT_EQ(PlayerBank.LoanAmount, 100000);
+    Type("5");
+    EXPECT_EQ(Cells(PlayerBank.InputBuffer), "1234565890    ");
+
+    // Letters and Space never reach a numeric field.
+    Focus(POPUP_BANK, FOCUS_BANK_LOAN, PlayerBank.InputBuffer);
+    PlayerBank.LoanAmount = 1234;
+    ResetRepaints();
+    Type("AZ ");
+    EXPECT_EQ(PlayerBank.LoanAmount, 1234);
+    EXPECT_EQ(PlayerBank.InputBuffer[0], ' ');
+    EXPECT_EQ(Repaints(), 0);
 }
 
 TEST_F(KeyboardTest, KeysOutsideTheTableDoNothingAnywhere) {
-    MainObj.Screen = SCREEN_MENU_NEW;
     MainObj.Focus = FOCUS_PLAYER_NAME;
     Blank(PlayerObj.Name);
     for (i32 screen = SCREEN_INTRO; screen <= SCREEN_GAME_OVER; ++screen) {
@@ -97,9 +127,9 @@ TEST_F(KeyboardTest, KeysReachNoFieldWhoseScreenPopupOrFocusIsNotCurrent) {
     // Every buffer blanked and every bound value set, so that a stray key
     // would show.
     for (char* buffer : {PlayerSalesmans.InputBuffer, PlayerScientists.InputBuffer,
-                         PlayerTechnicians.InputBuffer, PlayerBank.InputBuffer,
-                         PlayerResearch.InputBuffer, PlayerAdvertising.InputBuffer,
-                         PlayerFactorySalon.InputBuffer, PlayerCar.PriceText})
+                         PlayerTechnicians.InputBuffer, PlayerBank.InputBuffer, PlayerResearch.InputBuffer,
+                         PlayerAdvertising.InputBuffer, PlayerFactorySalon.InputBuffer, PlayerCar.PriceText,
+                         PlayerCar.Name})
         Blank(buffer);
     PlayerScientists.Unassigned = 40;
     PlayerResearch.LabCapacity = 100;
@@ -107,10 +137,9 @@ TEST_F(KeyboardTest, KeysReachNoFieldWhoseScreenPopupOrFocusIsNotCurrent) {
     PlayerFactorySalon.Region[0].ProductionLineModel[0] = 1;
     PlayerCar1.Price = 500;
 
-    struct Case {
+    const struct {
         i32 screen, popup, focus;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {SCREEN_GAME_OFFICE, POPUP_PERSONNEL, FOCUS_NONE},
         {SCREEN_GAME_OFFICE, POPUP_BANK, FOCUS_SALESMEN_HIRE},       // focus of another popup
         {SCREEN_GAME_OFFICE, POPUP_NONE, FOCUS_BANK_DEPOSIT},        // popup closed
@@ -118,35 +147,27 @@ TEST_F(KeyboardTest, KeysReachNoFieldWhoseScreenPopupOrFocusIsNotCurrent) {
         {SCREEN_GAME_RESEARCH, POPUP_EXPAND_RESEARCH, FOCUS_RESEARCH_SCIENTISTS},
         {SCREEN_GAME_ADVERTISING, POPUP_AUTO_SHOW, FOCUS_RESEARCH_SCIENTISTS},
         {SCREEN_GAME_ADVERTISING, POPUP_NONE, FOCUS_ADVERT_ROW_1},
-        {SCREEN_GAME_OFFICE, POPUP_NONE, FOCUS_PRICE_ROW_1},        // factory focus off its screen
+        {SCREEN_GAME_OFFICE, POPUP_NONE, FOCUS_PRICE_ROW_1},         // factory focus off its screen
         {SCREEN_GAME_OFFICE, POPUP_NONE, FOCUS_FACTORY_TECHNICIANS},
+        {SCREEN_GAME_FACTORY, POPUP_NONE, FOCUS_MODEL_NAME},         // the name's focus off its screen
+        {SCREEN_GAME_DESIGN, POPUP_NONE, FOCUS_NONE},
         {SCREEN_GAME_FACTORY, POPUP_NONE, FOCUS_SLOT_2},
         {SCREEN_GAME_FACTORY, POPUP_NONE, FOCUS_PART_ROW_1},
         {SCREEN_GAME_FACTORY, POPUP_NONE, FOCUS_BROWSE_MODEL_10},
         {SCREEN_GAME_FACTORY, POPUP_NONE, 99},
         {SCREEN_GAME_FACTORY, POPUP_NONE, -1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         MainObj.Screen = c.screen;
         MainObj.Popup = c.popup;
         MainObj.Focus = c.focus;
         const auto before = SnapshotOfRecords();
-        Type("5<A ");
+        Type("5<A Q1");
         Press(keys::PadDigit(3));
         EXPECT_EQ(SnapshotOfRecords(), before) << "screen " << c.screen << " popup " << c.popup << " focus " << c.focus;
         EXPECT_EQ(Repaints(), 0) << "screen " << c.screen << " popup " << c.popup << " focus " << c.focus;
     }
     EXPECT_EQ(Paints(), 0);
-}
-
-TEST_F(KeyboardTest, LettersAndSpaceNeverReachANumericField) {
-    MainObj.Screen = SCREEN_GAME_OFFICE;
-    Focus(POPUP_BANK, FOCUS_BANK_LOAN, PlayerBank.InputBuffer);
-    PlayerBank.LoanAmount = 1234;
-    Type("AZ ");
-    EXPECT_EQ(PlayerBank.LoanAmount, 1234);
-    EXPECT_EQ(PlayerBank.InputBuffer[0], ' ');
-    EXPECT_EQ(Repaints(), 0);
 }
 
 }  // namespace

@@ -2,55 +2,41 @@
 
 #include <vector>
 
-#include "keyboard_driver.h"
+#include "input/input_fixture.h"
 
 namespace {
 
-class PopupKeys : public KeyboardTest {
-protected:
-    i32& Amount(i32 block, i32 campaign) { return PlayerAdvertising.Block[block].Campaign[campaign].Amount; }
-};
+i32& Amount(i32 block, i32 campaign) { return PlayerAdvertising.Block[block].Campaign[campaign].Amount; }
 
-TEST_F(PopupKeys, AnAdvertRowTypesIntoItsBlockAndTheOpenMediumsCampaign) {
+TEST_F(InputTest, AnAdvertRowTypesIntoItsBlockAndTheOpenMediumsCampaignSixDigitsWithoutLimit) {
     MainObj.Screen = SCREEN_GAME_ADVERTISING;
     Focus(POPUP_RADIO, FOCUS_ADVERT_ROW_1, PlayerAdvertising.InputBuffer);
-    Type("2");
-    EXPECT_EQ(Amount(3, 3), 2);
-    Type("5");
-    EXPECT_EQ(Amount(3, 3), 25);
-
+    EXPECT_EQ(Track("25", Amount(3, 3)), (V{2, 25}));
     Focus(POPUP_BILLBOARD, FOCUS_ADVERT_ROW_2, PlayerAdvertising.InputBuffer);
     Type("9");
     Focus(POPUP_AUTO_SHOW, FOCUS_ADVERT_ROW_6, PlayerAdvertising.InputBuffer);
     Press(keys::PadDigit(9));
-
     i32 changed = 0;
     for (const AdvertisingBlock& block : PlayerAdvertising.Block)
         for (const AdCampaign& campaign : block.Campaign) changed += campaign.Amount != 0;
     EXPECT_EQ(changed, 3);
     EXPECT_EQ(Amount(0, 0), 9);
     EXPECT_EQ(Amount(5, 4), 9);
-}
 
-TEST_F(PopupKeys, AdvertAmountsHaveSixDigitsAndNoLimit) {
-    MainObj.Screen = SCREEN_GAME_ADVERTISING;
     Amount(1, 2) = 5000;
     Focus(POPUP_TELEVISION, FOCUS_ADVERT_ROW_3, PlayerAdvertising.InputBuffer);
-    Type("7");
-    EXPECT_EQ(Amount(1, 2), 7);  // the first digit replaces the shown amount
-    Type("99999");
-    EXPECT_EQ(Amount(1, 2), 799999);
+    // The first digit replaces the shown amount; a seventh has no room but
+    // is stored again and repainted once.
+    EXPECT_EQ(Track("7999991", Amount(1, 2)), (V{7, 79, 799, 7999, 79999, 799999, 799999}));
     ResetRepaints();
-    Type("1");                   // seventh digit: no room, stored again and repainted once
-    EXPECT_EQ(Amount(1, 2), 799999);
+    Type("1");
     EXPECT_EQ(Repaints(), 1);
     Type("<<<<<<<");
     EXPECT_EQ(Amount(1, 2), 0);
 }
 
 // Research: scientists move between the open area and the free pool.
-class ResearchKeys : public KeyboardTest {
-protected:
+struct ResearchKeys : InputTest {
     // The assign click: the area's scientists go back to the pool first.
     void OpenArea(i32 popup, i32 capacity, i32 freePool, i32 othersTogether) {
         MainObj.Screen = SCREEN_GAME_RESEARCH;

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <numeric>
 
-#include "keyboard_driver.h"
+#include "input/input_fixture.h"
 #include "platform/random.h"
 
 namespace {
 
-class RandomKeys : public KeyboardTest {
+class RandomKeys : public InputTest {
 protected:
     static i32 Pick(i32 count) { return platform::Rand() % count; }
 

@@ -3,13 +3,13 @@
 
 #include <cstring>
 
-#include "input/mouse_fixture.h"
+#include "input/input_fixture.h"
 
 namespace {
 
-struct MouseDesignTest : MouseTest {
+struct MouseDesignTest : InputTest {
     void SetUp() override {
-        MouseTest::SetUp();
+        InputTest::SetUp();
         PlayerResearch.ResearchLevel[PART_BRAKES] = 3;
         PlayerResearch.ResearchLevel[PART_SUSPENSION] = 1;
         PlayerResearch.ResearchLevel[PART_ENGINE] = 4;
@@ -95,12 +95,10 @@ TEST_F(MouseDesignTest, BodyArrowsCycleOverTheOwnedTypesAndResetEraAndPieces) {
     PlayerCar.BodyIndex = 0;
     ClickOn(CTRL_DESIGN_BODY_BACK);
     EXPECT_EQ(PlayerCar.BodyIndex, 2);
-}
-
-TEST_F(MouseDesignTest, ABodyIndexBeyondTheOwnedTypesNeverPicksAnUnboughtOne) {
-    PlayerCar.BodyIndex = 4;   // from an earlier game
+    // An index beyond the owned types (from an earlier game) never picks an
+    // unbought one.
+    PlayerCar.BodyIndex = 4;
     ClickOn(CTRL_DESIGN_BODY_BACK);
-    EXPECT_EQ(PlayerCar.BodyIndex, 2);
     EXPECT_EQ(PlayerCar.BodyType, BODY_TRUCK);
     PlayerCar.BodyIndex = 4;
     ClickOn(CTRL_DESIGN_BODY_FORWARD);
@@ -119,7 +117,7 @@ TEST_F(MouseDesignTest, PieceArrowsWrapOverThreePiecesDrawnInPlace) {
     PlayerCar.FrontPiece = 3;
     MainObj.LastDrawnScreen = 42;
     Move(341, 250);
-    Press();
+    PressButton();
     EXPECT_EQ(PlayerCar.FrontPiece, 1);
     EXPECT_EQ(MainObj.LastDrawnScreen, 42);   // no full redraw asked for
 }
@@ -169,7 +167,7 @@ TEST_F(MouseDesignTest, TheNameIsTypedAfreshAndDeleteClearsTheScreen) {
     EXPECT_EQ(PlayerModel(4).Engine, 1);
     MainObj.LastDrawnScreen = 42;
     Move(100, 450);
-    Press();
+    PressButton();
     EXPECT_EQ(PlayerModel(4).Engine, 0);
     EXPECT_EQ(MainObj.LastDrawnScreen, 0);
 }

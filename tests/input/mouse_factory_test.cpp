@@ -4,13 +4,13 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "input/mouse_fixture.h"
+#include "input/input_fixture.h"
 
 namespace {
 
-struct MouseFactoryTest : MouseTest {
+struct MouseFactoryTest : InputTest {
     void SetUp() override {
-        MouseTest::SetUp();
+        InputTest::SetUp();
         PlayerFactorySalon.ShownRegion = REGION_EUROPE;
         Here().HasFactory = 1;
         Here().Salons = 2;

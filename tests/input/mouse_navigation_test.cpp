@@ -3,12 +3,12 @@
 
 #include <cstring>
 
-#include "input/mouse_fixture.h"
+#include "input/input_fixture.h"
 #include "model/records.h"
 
 namespace {
 
-using MouseNavigationTest = MouseTest;
+using MouseNavigationTest = InputTest;
 
 // A stored model in slot 1, to see it loaded into the design.
 void StoreModelInSlot1() {
@@ -28,28 +28,50 @@ void PoorGame() {
     PlayerSalesmans.Wage = 90;
 }
 
-TEST_F(MouseNavigationTest, HoverGivesTheLastAreaHoldingThePointAndRedrawsTheStrip) {
-    Show(SCREEN_GAME_MAIN);
-    struct Case {
-        i32 x, y, hot;
+TEST_F(MouseNavigationTest, MainViewAreasHoverAndLeadToTheirScreensAndTheLastHitDecides) {
+    StoreModelInSlot1();
+    const struct {
+        i32 x, y, hot, screen;
+    } cases[] = {
+        {600, 300, HOT_OFFICE, SCREEN_GAME_OFFICE},     {100, 300, HOT_ADVERTISING, SCREEN_GAME_ADVERTISING},
+        {100, 206, HOT_RESEARCH, SCREEN_GAME_RESEARCH}, {40, 300, HOT_RESEARCH, SCREEN_GAME_RESEARCH},
+        {188, 150, HOT_DESIGN, SCREEN_GAME_DESIGN},     {200, 206, HOT_DESIGN, SCREEN_GAME_DESIGN},
+        {276, 300, HOT_DESIGN, SCREEN_GAME_DESIGN},     {300, 150, HOT_DESIGN, SCREEN_GAME_DESIGN},
+        {700, 120, HOT_FACTORY, SCREEN_GAME_FACTORY},   {780, 300, HOT_FACTORY, SCREEN_GAME_FACTORY},
+        {700, 100, HOT_FACTORY, SCREEN_GAME_FACTORY},   {350, 337, HOT_NONE, SCREEN_GAME_MAIN},
+        {350, 338, HOT_NONE, SCREEN_GAME_MAIN},         {300, 400, HOT_NONE, SCREEN_GAME_MAIN},
+        {5, 5, HOT_NONE, SCREEN_GAME_MAIN},             {50, 570, HOT_NONE, SCREEN_MENU_GAME},
     };
-    const Case cases[] = {
-        {600, 300, HOT_OFFICE},  {100, 300, HOT_ADVERTISING}, {100, 206, HOT_RESEARCH},
-        {40, 300, HOT_RESEARCH}, {188, 150, HOT_DESIGN},      {200, 206, HOT_DESIGN},
-        {276, 300, HOT_DESIGN},  {700, 120, HOT_FACTORY},     {780, 300, HOT_FACTORY},
-        {350, 300, HOT_NONE},    {350, 337, HOT_NONE},        {350, 338, HOT_NONE},
-        {300, 150, HOT_DESIGN},  {5, 5, HOT_NONE},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        Show(SCREEN_GAME_MAIN);
         MainObj.HotItem = 99;
         MainObj.ShownCaption = HOT_OFFICE;
+        PlayerCar.Slot = 7;
+        std::memset(PlayerCar.Name, ' ', 14);
         platform::ResetRepaintRequestCount();
         Move(c.x, c.y);
         EXPECT_EQ(MainObj.HotItem, c.hot) << c.x << "," << c.y;
         EXPECT_EQ(MainObj.ShownCaption, CAPTION_NONE);
         EXPECT_GT(platform::RepaintRequestCount(), 0);
+        PressButton();
         platform::RunMessages(window);
+        EXPECT_EQ(MainObj.Screen, c.screen) << c.x << "," << c.y;
+        if (c.screen != SCREEN_GAME_DESIGN) continue;
+        EXPECT_EQ(PlayerCar.Slot, 1);   // the design shows the first stored model
+        EXPECT_EQ(std::memcmp(PlayerCar.Name, "roadster", 8), 0);
     }
+    // The hole: the design area acts first, then the main view stays.
+    Show(SCREEN_GAME_MAIN);
+    PlayerCar.Slot = 4;
+    Click(350, 300);
+    EXPECT_EQ(MainObj.HotItem, HOT_NONE);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(PlayerCar.Slot, 1);
+    EXPECT_EQ(PlayerCar.Engine, 2);
+    // A click on the main view does not go on into the office's block.
+    Show(SCREEN_GAME_MAIN);
+    Click(600, 320);
+    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
     // (800, 600) still lies in the window; (801, 0) does not.
     Move(800, 600);
     EXPECT_EQ(MainObj.HotItem, HOT_NONE);
@@ -90,65 +112,21 @@ TEST_F(MouseNavigationTest, HoverOnTheOtherScreensOnlyWithoutAPopup) {
     }
 }
 
-TEST_F(MouseNavigationTest, AClickIsTestedWhereThePointerLastMovedAndDoubleClicksDoNothing) {
+TEST_F(MouseNavigationTest, AClickIsTestedWhereThePointerLastMoved) {
     Show(SCREEN_GAME_MAIN);
     Move(600, 300);
-    Press(10, 10);   // the press's own position is not looked at
+    PressButton(10, 10);   // the press's own position is not looked at
     platform::RunMessages(window);
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OFFICE);
 
+    // Before any move the pointer counts as lying at (0, 0), in no area.
     Show(SCREEN_GAME_MAIN);
-    Move(100, 300);
-    platform::PostLeftButtonDouble(window, 100, 300);
-    platform::RunMessages(window);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-
-    // Before any move the pointer counts as lying at (0, 0): research.
     MouseXY = {0, 0};
-    Press();
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);   // (0, 0) lies in no area
-    Move(0, 130);
-    Press();
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_RESEARCH);
-}
-
-TEST_F(MouseNavigationTest, MainViewAreasLeadToTheirScreensAndTheLastHitDecides) {
-    StoreModelInSlot1();
-    struct Case {
-        i32 x, y, screen;
-    };
-    const Case cases[] = {
-        {600, 300, SCREEN_GAME_OFFICE},   {100, 300, SCREEN_GAME_ADVERTISING},
-        {40, 300, SCREEN_GAME_RESEARCH},  {100, 206, SCREEN_GAME_RESEARCH},
-        {700, 200, SCREEN_GAME_FACTORY},  {700, 100, SCREEN_GAME_FACTORY},
-        {790, 300, SCREEN_GAME_FACTORY},  {50, 570, SCREEN_MENU_GAME},
-        {300, 400, SCREEN_GAME_MAIN},
-    };
-    for (const Case& c : cases) {
-        Show(SCREEN_GAME_MAIN);
-        Click(c.x, c.y);
-        EXPECT_EQ(MainObj.Screen, c.screen) << c.x << "," << c.y;
-    }
-    for (const Case& design : {Case{200, 206, 0}, Case{300, 150, 0}, Case{276, 300, 0}}) {
-        Show(SCREEN_GAME_MAIN);
-        PlayerCar.Slot = 7;
-        std::memset(PlayerCar.Name, ' ', 14);
-        Click(design.x, design.y);
-        EXPECT_EQ(MainObj.Screen, SCREEN_GAME_DESIGN);
-        EXPECT_EQ(PlayerCar.Slot, 1);
-        EXPECT_EQ(std::memcmp(PlayerCar.Name, "roadster", 8), 0);
-    }
-    // The hole: the design area acts first, then the main view stays.
-    Show(SCREEN_GAME_MAIN);
-    PlayerCar.Slot = 4;
-    Click(350, 300);
+    PressButton();
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-    EXPECT_EQ(PlayerCar.Slot, 1);
-    EXPECT_EQ(PlayerCar.Engine, 2);
-    // A click on the main view does not go on into the office's block.
-    Show(SCREEN_GAME_MAIN);
-    Click(600, 320);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
+    Move(0, 130);
+    PressButton();
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_RESEARCH);
 }
 
 TEST_F(MouseNavigationTest, NextMonthShowsTheReportOrTheGameOver) {
@@ -202,10 +180,7 @@ TEST_F(MouseNavigationTest, BackAndContinueReturnToTheLastGameScreenDrawn) {
         EXPECT_EQ(MainObj.Screen, screen);
         EXPECT_EQ(MainObj.Popup, popup);
     }
-}
-
-TEST_F(MouseNavigationTest, ContinueWithNoGameScreenDrawnGoesToTheMainView) {
-    MainObj.GameInProgress = 1;
+    // With no game screen drawn yet, continue goes to the main view.
     MainObj.Screen = SCREEN_MENU_GAME;
     MainObj.LastDrawnScreen = 0;
     ClickOn(CTRL_MENU_CONTINUE);
@@ -264,7 +239,7 @@ TEST_F(MouseNavigationTest, ClicksOnNothingChangeNothingAndAskForNoPaint) {
         Move(miss.x, miss.y);
         const MainState before = MainObj;
         platform::ResetRepaintRequestCount();
-        Press();
+        PressButton();
         EXPECT_EQ(platform::RepaintRequestCount(), 0) << miss.screen;
         EXPECT_EQ(std::memcmp(&before, &MainObj, sizeof before), 0) << miss.screen;
     }

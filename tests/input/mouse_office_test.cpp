@@ -4,14 +4,14 @@
 #include <cstddef>
 #include <cstring>
 
-#include "input/mouse_fixture.h"
+#include "input/input_fixture.h"
 #include "model/player.h"
 
 namespace {
 
-struct MouseOfficeTest : MouseTest {
+struct MouseOfficeTest : InputTest {
     void SetUp() override {
-        MouseTest::SetUp();
+        InputTest::SetUp();
         PlayerObj.Year = 1910;
         PlayerObj.Month = 3;
         PlayerFactorySalon.ShownRegion = REGION_AUSTRALIA;
@@ -21,12 +21,6 @@ struct MouseOfficeTest : MouseTest {
     }
 
     FactorySalonRegion& Region(i32 r) { return PlayerFactorySalon.Region[r - 1]; }
-
-    static bool IsBlank(const char (&buffer)[kBufferSize]) {
-        for (char c : buffer)
-            if (c != ' ') return false;
-        return true;
-    }
 };
 
 TEST_F(MouseOfficeTest, TheOfficeOpensItsPopupsAndLeads) {
@@ -42,7 +36,16 @@ TEST_F(MouseOfficeTest, TheOfficeOpensItsPopupsAndLeads) {
         EXPECT_EQ(MainObj.Focus, FOCUS_BANK_LOAN);   // opening leaves the focus
         EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OFFICE);
     }
-    Show(SCREEN_GAME_OFFICE);
+    // The statistics chooser leads to the reports and back.
+    for (i32 report = 0; report < 4; ++report) {
+        ClickOn(CTRL_STATISTICS_MONTH_REPORT, report);
+        EXPECT_EQ(MainObj.Popup, POPUP_MONTH_REPORT + report);
+        ClickOn(CTRL_MONTH_REPORT_BACK, report);
+        EXPECT_EQ(MainObj.Popup, POPUP_STATISTICS);
+    }
+    ClickOn(CTRL_STATISTICS_CLOSE);
+    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
+    EXPECT_EQ(MainObj.Focus, FOCUS_BANK_LOAN);
     Click(100, 200);
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
 }
@@ -154,21 +157,20 @@ TEST_F(MouseOfficeTest, DepositsAndWithdrawalsUseUpTheTypedAmount) {
 
 TEST_F(MouseOfficeTest, TermArrowsCycleThroughTheSixTerms) {
     Show(SCREEN_GAME_OFFICE, POPUP_BANK);
-    ClickOn(CTRL_BANK_TERM_DOWN);
-    EXPECT_EQ(PlayerBank.LoanTerm, 48);
-    EXPECT_EQ(PlayerBank.LoanRate, 16);
-    PlayerBank.LoanTerm = 0;
-    const i32 up[][2] = {{3, 8}, {6, 9}, {12, 10}, {24, 12}, {36, 14}, {48, 16}, {3, 8}};
-    for (const auto& term : up) {
+    const i32 terms[][2] = {{3, 8}, {6, 9}, {12, 10}, {24, 12}, {36, 14}, {48, 16}, {3, 8}};
+    for (const auto& term : terms) {
         ClickOn(CTRL_BANK_TERM_UP);
         EXPECT_EQ(PlayerBank.LoanTerm, term[0]);
         EXPECT_EQ(PlayerBank.LoanRate, term[1]);
     }
+    for (const i32 down : {48, 36}) {
+        ClickOn(CTRL_BANK_TERM_DOWN);
+        EXPECT_EQ(PlayerBank.LoanTerm, down);
+    }
+    EXPECT_EQ(PlayerBank.LoanRate, 14);
+    PlayerBank.LoanTerm = 0;  // none chosen: down starts at the top
     ClickOn(CTRL_BANK_TERM_DOWN);
     EXPECT_EQ(PlayerBank.LoanTerm, 48);
-    ClickOn(CTRL_BANK_TERM_DOWN);
-    EXPECT_EQ(PlayerBank.LoanTerm, 36);
-    EXPECT_EQ(PlayerBank.LoanRate, 14);
     PlayerBank.LoanTerm = 5;   // not a term of the table
     ClickOn(CTRL_BANK_TERM_UP);
     ClickOn(CTRL_BANK_TERM_DOWN);
@@ -321,27 +323,11 @@ TEST_F(MouseOfficeTest, TheSharedCloseClearsTypedCountsAndFocus) {
         PlayerTechnicians.FireCount = 2;
         PlayerBank.DepositAmount = 77;
         Click(345, 497);
-        EXPECT_EQ(MainObj.Popup, POPUP_NONE) << popup;
-        EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-        EXPECT_EQ(PlayerScientists.HireCount, 0);
+        ExpectClosed(SCREEN_GAME_OFFICE);
+        EXPECT_EQ(PlayerScientists.HireCount, 0) << popup;
         EXPECT_EQ(PlayerTechnicians.FireCount, 0);
         EXPECT_EQ(PlayerBank.DepositAmount, 77);   // typed amounts outlive the popup
-        EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OFFICE);
     }
-}
-
-TEST_F(MouseOfficeTest, StatisticsLeadToTheReportsAndBack) {
-    Click(250, 360);
-    for (i32 report = 0; report < 4; ++report) {
-        ClickOn(CTRL_STATISTICS_MONTH_REPORT, report);
-        EXPECT_EQ(MainObj.Popup, POPUP_MONTH_REPORT + report);
-        ClickOn(CTRL_MONTH_REPORT_BACK, report);
-        EXPECT_EQ(MainObj.Popup, POPUP_STATISTICS);
-    }
-    MainObj.Focus = FOCUS_BANK_LOAN;
-    ClickOn(CTRL_STATISTICS_CLOSE);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-    EXPECT_EQ(MainObj.Focus, FOCUS_BANK_LOAN);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "input/mouse_fixture.h"
+#include "input/input_fixture.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ constexpr i32 kRowBlock[kAdBlocks] = {3, 0, 1, 2, 4, 5};
 
 AdCampaign& Campaign(i32 block, i32 medium) { return PlayerAdvertising.Block[block].Campaign[kMedia - medium]; }
 
-struct MouseResearchTest : MouseTest {
+struct MouseResearchTest : InputTest {
     // The body types of a new game, with `offered` on offer.
     void StartBodyTypes(i32 offered) {
         PlayerResearch.OwnedBodyTypes[1] = BODY_FAMILY_WAGON;
@@ -163,9 +163,9 @@ TEST_F(MouseResearchTest, BodyTypesAreBrowsedAndBoughtOnce) {
     Show(SCREEN_GAME_RESEARCH, POPUP_BODY_TYPES);
     ASSERT_EQ(PlayerResearch.BodyTypePrice, 0);
     Move(490, 300);
-    Press();
+    PressButton();
     Move(500, 400);
-    Press();
+    PressButton();
     EXPECT_EQ(PlayerResearch.OwnedBodyTypes[4], BODY_SPORT);
     EXPECT_EQ(PlayerObj.Cash, 1e7 - 502500);
 
