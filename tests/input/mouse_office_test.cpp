@@ -21,6 +21,18 @@ struct MouseOfficeTest : InputTest {
     }
 
     FactorySalonRegion& Region(i32 r) { return PlayerFactorySalon.Region[r - 1]; }
+
+    static void ExpectSchedule(i32 left, i32 months, i32 installment) {
+        EXPECT_EQ(PlayerBank.LoanLeft, left);
+        EXPECT_EQ(PlayerBank.MonthsLeft, months);
+        EXPECT_EQ(PlayerBank.Installment, installment);
+    }
+    // A loan taken or repaid uses up the typed amount and the chosen term.
+    static void ExpectUsedUp() {
+        EXPECT_EQ(PlayerBank.LoanTerm, 0);
+        EXPECT_EQ(PlayerBank.LoanRate, 0);
+        EXPECT_EQ(PlayerBank.LoanAmount, 0);
+    }
 };
 
 TEST_F(MouseOfficeTest, TheOfficeOpensItsPopupsAndLeads) {
@@ -187,12 +199,8 @@ TEST_F(MouseOfficeTest, ALoanIsTakenOverAChosenTermOneAtATime) {
 
     ClickOn(CTRL_BANK_TERM_DOWN);
     ClickOn(CTRL_BANK_TAKE_LOAN);
-    EXPECT_EQ(PlayerBank.LoanLeft, 116000);
-    EXPECT_EQ(PlayerBank.Installment, 2416);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 48);
-    EXPECT_EQ(PlayerBank.LoanTerm, 0);
-    EXPECT_EQ(PlayerBank.LoanRate, 0);
-    EXPECT_EQ(PlayerBank.LoanAmount, 0);
+    ExpectSchedule(116000, 48, 2416);
+    ExpectUsedUp();
     EXPECT_EQ(PlayerObj.Cash, 100000.0);
 
     PlayerBank.LoanAmount = 5000;   // a loan is running
@@ -226,19 +234,14 @@ TEST_F(MouseOfficeTest, ARepaymentLowersTheDebtAndKeepsItsSchedule) {
 
     PlayerBank.LoanAmount = 16000;
     ClickOn(CTRL_BANK_REPAY);
-    EXPECT_EQ(PlayerBank.LoanLeft, 100000);
+    ExpectSchedule(100000, 40, 2500);
+    ExpectUsedUp();
     EXPECT_EQ(PlayerObj.Cash, 34000.0);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 40);
-    EXPECT_EQ(PlayerBank.Installment, 2500);
-    EXPECT_EQ(PlayerBank.LoanTerm, 0);
-    EXPECT_EQ(PlayerBank.LoanRate, 0);
-    EXPECT_EQ(PlayerBank.LoanAmount, 0);
 
     // The rest is still charged month by month.
     PlayerObj.Cash = 1e6;
     Player::NextMonth();
-    EXPECT_EQ(PlayerBank.LoanLeft, 97500);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 39);
+    ExpectSchedule(97500, 39, 2500);
     EXPECT_EQ(ExpensesObj.Installment, 2500);
 
     // Paying off the whole debt ends the schedule; the cash is not looked at.
@@ -246,9 +249,7 @@ TEST_F(MouseOfficeTest, ARepaymentLowersTheDebtAndKeepsItsSchedule) {
     PlayerBank.LoanAmount = 97500;
     Show(SCREEN_GAME_OFFICE, POPUP_BANK);
     ClickOn(CTRL_BANK_REPAY);
-    EXPECT_EQ(PlayerBank.LoanLeft, 0);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 0);
-    EXPECT_EQ(PlayerBank.Installment, 0);
+    ExpectSchedule(0, 0, 0);
     EXPECT_EQ(PlayerObj.Cash, -97500.0);
 }
 
