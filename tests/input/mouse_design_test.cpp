@@ -74,36 +74,26 @@ TEST_F(MouseDesignTest, SlotArrowsWrapAndLoadTheSlotReached) {
 }
 
 TEST_F(MouseDesignTest, BodyArrowsCycleOverTheOwnedTypesAndResetEraAndPieces) {
-    StoreModel(3, "old");
-    PlayerCar.Slot = 3;
-    ClickOn(CTRL_DESIGN_SLOT_FORWARD);
-    ClickOn(CTRL_DESIGN_SLOT_BACK);
-    ASSERT_EQ(PlayerCar.Era, ERA_1908);
-    PlayerCar.BodyIndex = 2;
-    ClickOn(CTRL_DESIGN_BODY_FORWARD);
-    EXPECT_EQ(PlayerCar.BodyIndex, 1);
-    EXPECT_EQ(PlayerCar.BodyType, BODY_FAMILY_WAGON);
-    EXPECT_EQ(PlayerCar.Era, ERA_1923);
-    EXPECT_EQ(PlayerCar.FrontPiece, 1);
-    EXPECT_EQ(PlayerCar.RearPiece, 1);
-    ClickOn(CTRL_DESIGN_BODY_BACK);
-    EXPECT_EQ(PlayerCar.BodyIndex, 2);
-    EXPECT_EQ(PlayerCar.BodyType, BODY_TRUCK);
-    PlayerCar.BodyIndex = 0;
-    ClickOn(CTRL_DESIGN_BODY_FORWARD);
-    EXPECT_EQ(PlayerCar.BodyIndex, 1);
-    PlayerCar.BodyIndex = 0;
-    ClickOn(CTRL_DESIGN_BODY_BACK);
-    EXPECT_EQ(PlayerCar.BodyIndex, 2);
     // An index beyond the owned types (from an earlier game) never picks an
     // unbought one.
-    PlayerCar.BodyIndex = 4;
-    ClickOn(CTRL_DESIGN_BODY_BACK);
-    EXPECT_EQ(PlayerCar.BodyType, BODY_TRUCK);
-    PlayerCar.BodyIndex = 4;
-    ClickOn(CTRL_DESIGN_BODY_FORWARD);
-    EXPECT_EQ(PlayerCar.BodyIndex, 1);
-    EXPECT_EQ(PlayerCar.BodyType, BODY_FAMILY_WAGON);
+    const struct { i32 from, arrow, index, body; } steps[] = {
+        {2, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {1, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
+        {0, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {0, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
+        {4, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {4, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
+    };
+    StoreModel(3, "old");
+    for (const auto& step : steps) {
+        PlayerCar.Slot = 2;
+        ClickOn(CTRL_DESIGN_SLOT_FORWARD);   // the stored 1908 truck
+        ASSERT_EQ(PlayerCar.Era, ERA_1908);
+        PlayerCar.BodyIndex = step.from;
+        ClickOn(step.arrow);
+        EXPECT_EQ(PlayerCar.BodyIndex, step.index) << step.from;
+        EXPECT_EQ(PlayerCar.BodyType, step.body);
+        EXPECT_EQ(PlayerCar.Era, ERA_1923);
+        EXPECT_EQ(PlayerCar.FrontPiece, 1);
+        EXPECT_EQ(PlayerCar.RearPiece, 1);
+    }
 }
 
 TEST_F(MouseDesignTest, PieceArrowsWrapOverThreePiecesDrawnInPlace) {

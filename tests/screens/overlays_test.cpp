@@ -48,21 +48,15 @@ TEST_F(Overlays, FooterMonthNameOnlyForMonthsOneToTwelve) {
 }
 
 TEST_F(Overlays, PopupsStandAtTheirScreensOriginOrTheirOwnPlace) {
-    struct Case {
+    const struct {
         i32 Screen, Popup, Picture, X, Y;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {SCREEN_GAME_OFFICE, POPUP_BANK, p_PopUp_Bank, 100, 120},
-        {SCREEN_GAME_ADVERTISING, POPUP_RADIO, p_PopUp_Radio, 241, 171},
         {SCREEN_GAME_RESEARCH, POPUP_EXPAND_RESEARCH, p_PopUp_Expand_research, 276, 175},
-        {SCREEN_GAME_DESIGN, POPUP_SAFETY_PARTS, p_PopUp_Design_safety_parts, 193, 15},
         {SCREEN_GAME_DESIGN, POPUP_ADD_PARTS, p_PopUp_Design_add_parts, 284, 163},
-        {SCREEN_GAME_FACTORY, POPUP_BROWSE_MODELS, p_PopUp_Factory_browse_models, 284, 163},
-        {SCREEN_GAME_OFFICE, POPUP_STATISTICS, p_PopUp_Office_statistics, 321, 191},
         {SCREEN_GAME_OFFICE, POPUP_MONTH_REPORT, p_PopUp_Office_statistics_month_report, 0, 0},
-        {SCREEN_GAME_OFFICE, POPUP_RESEARCH_REPORT, p_PopUp_Office_statistics_research_report, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         platform::FillCanvas(canvas(), kUntouched);
         Mark(c.Picture, 0x123456);
         MainObj.Screen = c.Screen;
@@ -71,10 +65,8 @@ TEST_F(Overlays, PopupsStandAtTheirScreensOriginOrTheirOwnPlace) {
         EXPECT_EQ(At(c.X, c.Y), 0x123456u) << "popup " << c.Popup;
         EXPECT_EQ(At(c.X + 2, c.Y + 2), kUntouched) << "popup " << c.Popup;
     }
-}
-
-TEST_F(Overlays, APopupWithoutAnOriginOnItsScreenDrawsNothing) {
-    Mark(p_PopUp_Bank, 0x123456);
+    // A popup without an origin on its screen, or none at all, draws nothing.
+    platform::FillCanvas(canvas(), kUntouched);
     for (const i32 screen : {SCREEN_GAME_FACTORY, SCREEN_GAME_MAIN, SCREEN_MENU}) {
         MainObj.Screen = screen;
         MainObj.Popup = POPUP_BANK;

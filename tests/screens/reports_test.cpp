@@ -63,7 +63,7 @@ TEST_F(Reports, ProfitBarsOnlyForTheCompaniesAtTheReportsUnit) {
     EXPECT_EQ(At(249, 274), kPlayerBar);
     EXPECT_EQ(At(249, 238), kUntouched);
     EXPECT_EQ(Tiles(288, kRival1Bar) + Tiles(327, kRival2Bar), 0);
-    EXPECT_EQ(ReadDown(138, 59, 18, 9, FONT_ECHAR), "millions ");
+    EXPECT_EQ(Read(138, 59, 18, 9, FONT_ECHAR, 'y'), "millions ");
 
     ShowProfits(50000, 5000000, 5000000);
     EXPECT_EQ(Tiles(249, kPlayerBar), 0);
@@ -73,15 +73,15 @@ TEST_F(Reports, ProfitBarsOnlyForTheCompaniesAtTheReportsUnit) {
     ShowProfits(20000, 20000, 50000);
     EXPECT_EQ(Tiles(249, kPlayerBar), 2);
     EXPECT_EQ(Tiles(327, kRival2Bar), 5);
-    EXPECT_EQ(ReadDown(138, 59, 18, 13, FONT_ECHAR), "ten thousands");
+    EXPECT_EQ(Read(138, 59, 18, 13, FONT_ECHAR, 'y'), "ten thousands");
 
     ShowProfits(0, -100, INT_MIN);
     EXPECT_EQ(Tiles(249, kPlayerBar) + Tiles(288, kRival1Bar) + Tiles(327, kRival2Bar), 0);
-    EXPECT_EQ(ReadDown(138, 59, 18, 9, FONT_ECHAR), "thousands");
+    EXPECT_EQ(Read(138, 59, 18, 9, FONT_ECHAR, 'y'), "thousands");
 
     // Every profit above ten million: no unit, no label, no bar.
     ShowProfits(20000000, 30000000, INT_MAX);
-    EXPECT_EQ(ReadDown(138, 59, 18, 2, FONT_ECHAR), "  ");
+    EXPECT_EQ(Read(138, 59, 18, 2, FONT_ECHAR, 'y'), "  ");
     EXPECT_EQ(Tiles(249, kPlayerBar), 0);
 
     EXPECT_EQ(Read(163, 462, 11, 8, FONT_ECHAR), "velmara ");

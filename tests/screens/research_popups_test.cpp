@@ -43,16 +43,13 @@ TEST_F(ResearchPopups, ProgressBarGrowsTwoPixelsPerHundredPoints) {
     EXPECT_EQ(BarAfter(POPUP_RESEARCH_BODY, 399), 2);   // 200 points a segment
     EXPECT_EQ(BarAfter(POPUP_RESEARCH_SUSPENSION, -150), 0);
     EXPECT_EQ(BarAfter(POPUP_RESEARCH_SUSPENSION, -50), 1);
+    EXPECT_EQ(BarAfter(POPUP_RESEARCH_SAFETY, INT_MAX), 100);   // a loaded progress stops at the bar's end
+    EXPECT_EQ(At(507, 255), kUntouched);
     // Other popups have no bar.
     platform::FillCanvas(canvas(), kUntouched);
     MainObj.Popup = POPUP_BODY_TYPES;
     Paint::DrawLoading(canvas());
     EXPECT_EQ(Segments(254) + Segments(255), 0);
-}
-
-TEST_F(ResearchPopups, ALoadedProgressBeyondTheBarStopsAtItsEnd) {
-    EXPECT_EQ(BarAfter(POPUP_RESEARCH_SAFETY, INT_MAX), 100);
-    EXPECT_EQ(At(507, 255), kUntouched);
 }
 
 TEST_F(ResearchPopups, PartListsShowTheIconsOfTheResearchedParts) {

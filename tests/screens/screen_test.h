@@ -10,26 +10,16 @@
 #include "support/paint_fixture.h"
 
 struct ScreenTest : PaintFixture {
-    // Reads `cells` cells from (x, y), `step` apart along x: a glyph of
-    // `font` gives its character, an untouched cell ' ', anything else '#'.
-    std::string Read(i32 x, i32 y, i32 step, i32 cells, char font) const {
+    // Reads `cells` cells from (x, y), `step` apart along x (or down y): a
+    // glyph of `font` gives its character, an untouched cell ' ', anything
+    // else '#'.
+    std::string Read(i32 x, i32 y, i32 step, i32 cells, char font, char axis = 'x') const {
         std::string text;
         for (i32 cell = 0; cell < cells; ++cell) {
-            const platform::Pixel p = At(x + cell * step, y);
+            const platform::Pixel p = axis == 'x' ? At(x + cell * step, y) : At(x, y + cell * step);
             if (p == kUntouched) text += ' ';
             else if ((p & 0xFFu) == 1u && (p >> 16) == static_cast<unsigned char>(font)) text += static_cast<char>((p >> 8) & 0xFFu);
             else text += '#';
-        }
-        return text;
-    }
-
-    // The same down the y axis.
-    std::string ReadDown(i32 x, i32 y, i32 step, i32 cells, char font) const {
-        std::string text;
-        for (i32 cell = 0; cell < cells; ++cell) {
-            const platform::Pixel p = At(x, y + cell * step);
-            if ((p & 0xFFu) == 1u && (p >> 16) == static_cast<unsigned char>(font)) text += static_cast<char>((p >> 8) & 0xFFu);
-            else text += p == kUntouched ? ' ' : '#';
         }
         return text;
     }
