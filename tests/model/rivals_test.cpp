@@ -147,7 +147,7 @@ TEST_F(Rivals, ResearchRisesAtFixedPaceAndBodyStopsAtNine) {
 // letters and digits only; a name in the data file must keep to them.
 TEST_F(Rivals, EveryNameInTheDataFileCanBeDrawn) {
     GameFolder folder;
-    const std::string names = folder.ReadData("oppn.dat");
+    const std::string names = ReadFile("Data/oppn.dat");
     ASSERT_EQ(names.size(), 165u);
     for (std::size_t i = 15; i < names.size(); ++i)
         EXPECT_TRUE(names[i] == ' ' || GlyphPicture(FONT_ECHAR, names[i]) != kNoPicture)

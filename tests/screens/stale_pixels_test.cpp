@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "main/window_procedure.h"
-#include "model/game_folder.h"
+#include "support/game_folder.h"
 #include "platform/headless_window.h"
 #include "platform/keys.h"
 #include "presentation/interface_state.h"
@@ -55,8 +55,7 @@ std::uint32_t KeyOf(char c) {
 bool InDescriptionStrip(i32 x, i32 y) { return x >= 262 && x <= 532 && y >= 560 && y <= 592; }
 
 TEST(StalePixels, EveryInputRepaintsWhatItTakesAway) {
-    ResetAllRecords();
-    ResetInterfaceState();
+    ResetGameState();
     load_photo_times = 0;
     platform::Window* window = platform::OpenHeadlessWindow(WindowProcedure);
     platform::RunMessages(window);   // the first paint loads every picture
@@ -86,8 +85,7 @@ TEST(StalePixels, EveryInputRepaintsWhatItTakesAway) {
     platform::CloseGameWindow(window);
     Paint::DeletePhoto();
     load_photo_times = 0;
-    ResetAllRecords();
-    ResetInterfaceState();
+    ResetGameState();
 }
 
 }  // namespace
