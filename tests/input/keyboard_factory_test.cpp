@@ -61,7 +61,7 @@ TEST_F(FactoryKeys, AFullPriceAsksForNoRepaintAndBackspaceDoesNothing) {
     EXPECT_EQ(PlayerCar10.Price, 3);
 }
 
-TEST_F(FactoryKeys, TechniciansAreCutToTheFreeOnesAndTheFactorysPlaces) {
+TEST_F(FactoryKeys, TechniciansGetTheFactorysFieldWhereBackspaceDoesNothing) {
     Region(1).HasFactory = 1;
     PlayerTechnicians.Unassigned = 300;
     ClickField(FOCUS_FACTORY_TECHNICIANS);
@@ -69,48 +69,37 @@ TEST_F(FactoryKeys, TechniciansAreCutToTheFreeOnesAndTheFactorysPlaces) {
     ResetRepaints();
     Type("1");  // a fifth digit: no room, the field is stored and repainted again
     EXPECT_EQ(Repaints(), 1);
-    Type("<");  // Backspace does nothing on this screen
+    Type("<");
     EXPECT_EQ(Repaints(), 1);
     EXPECT_EQ(std::string(PlayerFactorySalon.InputBuffer, 5), "2507 ");
-
-    PlayerTechnicians.Unassigned = 15;
-    ClickField(FOCUS_FACTORY_TECHNICIANS);
-    EXPECT_EQ(Track("150", PlayerFactorySalon.TechniciansToAssign).back(), 15);
-    Region(1).HasFactory = 0;
-    ClickField(FOCUS_FACTORY_TECHNICIANS);
-    EXPECT_EQ(Track("9", PlayerFactorySalon.TechniciansToAssign), (V{0}));
 }
 
-TEST_F(FactoryKeys, SalesmenAreCutToTheFreeOnesAndTenPerSalon) {
-    Region(1).Salons = 3;
-    PlayerSalesmans.Unassigned = 100;
-    ClickField(FOCUS_FACTORY_SALESMEN);
-    EXPECT_EQ(Track("45", PlayerFactorySalon.SalesmenToAssign), (V{4, 30}));
-    Region(1).Salons = 9;
-    PlayerSalesmans.Unassigned = 12;
-    ClickField(FOCUS_FACTORY_SALESMEN);
-    EXPECT_EQ(Track("50", PlayerFactorySalon.SalesmenToAssign).back(), 12);
-    Region(1).Salons = 0;
-    ClickField(FOCUS_FACTORY_SALESMEN);
-    EXPECT_EQ(Track("3", PlayerFactorySalon.SalesmenToAssign), (V{0}));
-}
-
-// The assign buttons settle with the free pool without a test, so the pool
-// can fall below 0; a typed number must still never be negative.
-TEST_F(FactoryKeys, ANegativeFreePoolNeverGivesANegativeNumber) {
-    Region(1).HasFactory = 1;
-    Region(1).Salons = 2;
-    PlayerTechnicians.Unassigned = -6;
-    PlayerSalesmans.Unassigned = -6;
-    ClickField(FOCUS_FACTORY_TECHNICIANS);
-    EXPECT_EQ(Track("8", PlayerFactorySalon.TechniciansToAssign), (V{0}));
-    ClickField(FOCUS_FACTORY_SALESMEN);
-    EXPECT_EQ(Track("8", PlayerFactorySalon.SalesmenToAssign), (V{0}));
-
-    PlayerFactorySalon.ShownRegion = 0;  // no region: only the free pool limits
-    PlayerSalesmans.Unassigned = 40;
-    ClickField(FOCUS_FACTORY_SALESMEN);
-    EXPECT_EQ(Track("35", PlayerFactorySalon.SalesmenToAssign).back(), 35);
+// Technicians are cut to the free ones and a factory's 220 places, salesmen
+// to the free ones and ten per salon. The assign buttons may leave the free
+// pool below 0; a typed number must still never be negative.
+TEST_F(FactoryKeys, StaffToAssignAreCutToTheFreePoolAndTheRegionsRoom) {
+    const struct {
+        i32 focus, region, hasFactory, salons, free;
+        const char* typed;
+        i32 value;
+    } cases[] = {
+        {FOCUS_FACTORY_TECHNICIANS, 1, 1, 0, 15, "150", 15}, {FOCUS_FACTORY_TECHNICIANS, 1, 0, 0, 300, "9", 0},
+        {FOCUS_FACTORY_TECHNICIANS, 1, 1, 2, -6, "8", 0},    {FOCUS_FACTORY_SALESMEN, 1, 0, 3, 100, "4", 4},
+        {FOCUS_FACTORY_SALESMEN, 1, 0, 3, 100, "45", 30},    {FOCUS_FACTORY_SALESMEN, 1, 0, 9, 12, "50", 12},
+        {FOCUS_FACTORY_SALESMEN, 1, 0, 0, 100, "3", 0},      {FOCUS_FACTORY_SALESMEN, 1, 1, 2, -6, "8", 0},
+        {FOCUS_FACTORY_SALESMEN, 0, 0, 0, 40, "35", 35},     // no region: only the free pool limits
+    };
+    for (const auto& c : cases) {
+        PlayerFactorySalon.ShownRegion = c.region;
+        Region(1).HasFactory = c.hasFactory;
+        Region(1).Salons = c.salons;
+        PlayerTechnicians.Unassigned = PlayerSalesmans.Unassigned = c.free;
+        ClickField(c.focus);
+        Type(c.typed);
+        const i32 value = c.focus == FOCUS_FACTORY_TECHNICIANS ? PlayerFactorySalon.TechniciansToAssign
+                                                               : PlayerFactorySalon.SalesmenToAssign;
+        EXPECT_EQ(value, c.value) << c.typed << " with " << c.free << " free";
+    }
 }
 
 }  // namespace
