@@ -112,12 +112,22 @@ void KeepResearch() {
     KeepName(lab.EngineVariantChoice, kEngineVariants);
 }
 
+// The month step charges the installment as stored and the bank popup
+// divides the debt by the months left: none of them may run negative, or a
+// debt would turn into a monthly payout.
+void KeepBank() {
+    KeepCount(PlayerBank.LoanLeft, 0, INT_MAX);
+    KeepCount(PlayerBank.Installment, 0, INT_MAX);
+    KeepCount(PlayerBank.MonthsLeft, 0, INT_MAX);
+}
+
 }  // namespace
 
 void KeepLoadedGameInRange() {
     KeepCount(PlayerObj.Month, 1, kMonthsPerYear);
     KeepName(PlayerObj.HomeRegion, kRegionCount);
     KeepStaff();
+    KeepBank();
     KeepFactories();
     KeepResearch();
     for (i32 slot = 1; slot <= kModelSlots; ++slot) KeepModel(PlayerModel(slot));

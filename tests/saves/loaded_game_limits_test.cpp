@@ -32,6 +32,7 @@ const std::vector<Damage>& DamagedValues() {
         // The 50 scientists without room in the laboratory go back to the pool.
         {&PlayerScientists.Count, 300, 300}, {&PlayerScientists.Unassigned, -5, 50},
         {&PlayerFactorySalon.ShownRegion, 7, REGION_AUSTRALIA},
+        {&PlayerBank.LoanLeft, -7, 0}, {&PlayerBank.Installment, -116000, 0}, {&PlayerBank.MonthsLeft, -1, 0},
         {&europe.HasFactory, 2, 1}, {&europe.Salons, 12, 9}, {&europe.Technicians, 99999, 9999},
         {&europe.Salesmen, -1, 0},
         // Lines used agree with the lines that hold a model.
