@@ -44,11 +44,14 @@ void DrawFooter(Canvas& c, FooterButton button) {
     // Money: the clean patch covers exactly this box.
     const Box money{kMoneyCleanAt.X, kMoneyCleanAt.Y, kMoneyCleanAt.X + 99, kMoneyCleanAt.Y + 24};
     DisplayBox(c, money);
-    // A coin beside the money.
-    c.Ellipse(537, 554, 9, 9, Darker(kRival2Bar, 0.3));
-    c.Ellipse(537, 553.5, 8, 8, kRival2Bar);
-    c.Ring(537, 553.5, 5.5, 1.2, Darker(kRival2Bar, 0.35));
-    Words(c, "cash", 537, 577, 9, Align::Centre, Lighter(kFooterEdge, 0.3));
+    // A coin beside the money, with its caption, in the gap between the
+    // caption strip and the money box: the strip's clean patch must not
+    // cut into them.
+    const double coinX = (strip.Right + 2 + kMoneyCleanAt.X - 1) / 2.0;
+    c.Ellipse(coinX, 554, 8, 8, Darker(kRival2Bar, 0.3));
+    c.Ellipse(coinX, 553.5, 7, 7, kRival2Bar);
+    c.Ring(coinX, 553.5, 4.8, 1.1, Darker(kRival2Bar, 0.35));
+    Words(c, "cash", coinX, 577, 8, Align::Centre, Lighter(kFooterEdge, 0.3));
 
     const Box right = ToBox(ControlAt(CTRL_NEXT_MONTH).Box);
     switch (button) {
