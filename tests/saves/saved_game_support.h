@@ -85,6 +85,9 @@ inline void MakePlayerValuesValid() {
         kinds[k]->Count = counts[k][0];
         kinds[k]->Unassigned = counts[k][1];
     }
+    PlayerBank.LoanLeft = 52000;   // a loan running, never below 0
+    PlayerBank.Installment = 2166;
+    PlayerBank.MonthsLeft = 24;
     FactorySalon& f = PlayerFactorySalon;
     f.ShownRegion = REGION_ASIA;
     for (i32 r = 0; r < kRegionCount; ++r) {
