@@ -72,4 +72,32 @@ TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
     EXPECT_EQ(RateObj.VariantBonus, 0);
 }
 
+// The price is typed with four digits. The best car of every research level
+// (every part at the level, every item up to it, the body of the era that
+// research reaches alongside, every bonus) must leave the demand's price
+// bands within reach, or the best cars would all sell at 9999 and research
+// past some level would lower the margin instead of raising it.
+TEST_F(PartTables, TheBestCarOfEveryLevelCanBePricedInEveryBand) {
+    LoadPartCosts();
+    LoadPartRates();
+    i32 lastTop = 0;
+    for (i32 level = 1; level <= 10; ++level) {
+        i32 cost = CostsObj.Engine[level] + CostsObj.Suspension[level] + CostsObj.Brakes[level] +
+                   CostsObj.Body[std::min(6, 1 + (level - 1) / 2)];
+        i32 rating = RateObj.Engine[level] + RateObj.Suspension[level] + RateObj.Brakes[level] + RateObj.Body +
+                     3 * RateObj.VariantBonus + (level >= 9 ? RateObj.PartBonus : 0) +
+                     (level == 10 ? 2 * RateObj.PartBonus : 0);
+        for (i32 item = 1; item <= level; ++item) {
+            cost += CostsObj.Luxury[item] + CostsObj.Safety[item];
+            rating += RateObj.Luxury[item] + RateObj.Safety[item];
+        }
+        const i32 value = 2 * (3 * rating + cost);
+        const i32 threshold = value / 4 + cost;
+        const i32 oneThirdTop = threshold + ((value - threshold) / 3) * 2 - 1;
+        EXPECT_LE(oneThirdTop, 9999) << "level " << level;
+        EXPECT_GT(oneThirdTop, lastTop) << "level " << level;
+        lastTop = oneThirdTop;
+    }
+}
+
 }  // namespace
