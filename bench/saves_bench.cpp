@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -42,7 +43,8 @@ void FillFullGame() {
     for (Income* i : {&IncomeObj, &Opponent1IncomeObj, &Opponent2IncomeObj}) fill(*i);
 }
 
-// A private working folder for the benchmark's slot files.
+// A private working folder for the benchmark's slot files, with the game's
+// part tables, which a load reads again.
 class SaveFolder {
 public:
     SaveFolder() : original_(std::filesystem::current_path()) {
@@ -50,6 +52,9 @@ public:
         if (::mkdtemp(pattern.data()) == nullptr) std::abort();
         folder_ = pattern;
         std::filesystem::create_directories(folder_ / "Data" / "Saves");
+        std::error_code missing;  // without them the load still runs, on empty tables
+        for (const char* table : {"paco.dat", "para.dat"})
+            std::filesystem::copy_file(original_ / "Data" / table, folder_ / "Data" / table, missing);
         std::filesystem::current_path(folder_);
     }
     ~SaveFolder() {
