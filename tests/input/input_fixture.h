@@ -5,6 +5,7 @@
 // starts from the program-start state.
 
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,90 @@ inline constexpr unsigned Letter(char upper) { return KEY_A + static_cast<unsign
 inline constexpr unsigned kF1 = 112;
 
 }  // namespace keys
+
+// ---- Click tables -------------------------------------------------------
+// A row of a click table: values given, clicks made, values expected.
+
+// One value of the records, given before a row's clicks or expected after
+// them. A text names the first cells of a name or buffer.
+struct Value {
+    Value(i32& field, i32 value) : Int(&field), IntValue(value) {}
+    Value(double& field, double value) : Real(&field), RealValue(value) {}
+    template <std::size_t N>
+    Value(char (&field)[N], const char* text) : Text(field), Chars(text) {}
+
+    void Set() const {
+        if (Int != nullptr) *Int = IntValue;
+        else if (Real != nullptr) *Real = RealValue;
+        else std::memcpy(Text, Chars, std::strlen(Chars));
+    }
+    void Expect(std::size_t k) const {
+        if (Int != nullptr) {
+            EXPECT_EQ(*Int, IntValue) << "value " << k;
+        } else if (Real != nullptr) {
+            EXPECT_EQ(*Real, RealValue) << "value " << k;
+        } else {
+            EXPECT_EQ(std::string(Text, std::strlen(Chars)), Chars) << "value " << k;
+        }
+    }
+
+    i32* Int = nullptr;
+    i32 IntValue = 0;
+    double* Real = nullptr;
+    double RealValue = 0.0;
+    char* Text = nullptr;
+    const char* Chars = nullptr;
+};
+using Values = std::vector<Value>;
+
+inline Values Join(std::initializer_list<Values> lists) {
+    Values all;
+    for (const Values& list : lists) all.insert(all.end(), list.begin(), list.end());
+    return all;
+}
+
+// A whole typing buffer of blanks, as a click leaves it.
+inline const char* const kBlankBuffer = "              ";
+static_assert(kBufferSize == 14);
+
+// Where a row clicks: the middle of a control (row `Row` of its family) or a point.
+struct Target {
+    i32 Control;
+    i32 Row = 0;
+    i32 X = 0;
+    i32 Y = 0;
+};
+inline Target On(i32 control, i32 row = 0) { return {control, row}; }
+inline Target Spot(i32 x, i32 y) { return {-1, 0, x, y}; }
+
+// What the last press of a row asks of the paint that follows it.
+enum class Asks { Anything, Nothing, Repaint, InPlace, Background };
+
+struct ClickRow {
+    std::string Name;
+    i32 Popup;
+    Values Given;
+    std::vector<Target> Clicks;
+    Values Then;
+    Asks LastPress = Asks::Anything;
+};
+
+// A row of a key table: a field given the focus (its buffer blanked, as the
+// click that focuses it does), values given, keys typed, and the value the
+// field holds after each key.
+struct KeyRow {
+    std::string Name;
+    i32 Screen;
+    i32 Popup;
+    i32 Focus;
+    char* Buffer;
+    Values Given;
+    const char* Keys;
+    i32* Tracked;               // null: only Then is checked
+    std::vector<i32> Seen;      // *Tracked after each key
+    Values Then = {};
+    long Repaints = -1;         // requests of all the keys together (-1: not counted)
+};
 
 struct InputTest : PaintFixture {
     void SetUp() override {
@@ -43,33 +128,68 @@ struct InputTest : PaintFixture {
         platform::SendWindowMessage(window, platform::MESSAGE_LEFT_BUTTON_DOWN, 0, platform::PackPosition(x, y));
     }
 
-    // Move, press, then the paint the click asked for.
-    void Click(i32 x, i32 y) {
-        Move(x, y);
-        PressButton(x, y);
-        platform::RunMessages(window);
-    }
-
-    static Rect Box(i32 control, i32 row) { return ControlAt(control + row).Box; }
-
-    // A click in the middle of a control of the layout table (row `row` of a family).
-    void ClickOn(i32 control, i32 row = 0) {
-        const Rect box = Box(control, row);
-        Click((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
-    }
-
-    // Repaints asked for by one press at (x, y) or on a control.
-    long RepaintsOfPressAt(i32 x, i32 y) {
-        Move(x, y);
-        platform::ResetRepaintRequestCount();
-        PressButton(x, y);
-        const long asked = platform::RepaintRequestCount();
+    // Move, press, then the paint the click asked for. Returns the repaints
+    // the press asked for; `askedBackground` tells whether it asked for the
+    // screen's background too.
+    long PressOn(Target target) {
+        if (target.Control >= 0) {
+            const Rect box = ControlAt(target.Control + target.Row).Box;
+            Move((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+        } else {
+            Move(target.X, target.Y);
+        }
+        ResetRepaints();
+        PressButton();
+        const long asked = Repaints();
+        askedBackground = MainObj.LastDrawnScreen != MainObj.Screen;
         platform::RunMessages(window);
         return asked;
     }
-    long RepaintsOfPressOn(i32 control, i32 row = 0) {
-        const Rect box = Box(control, row);
-        return RepaintsOfPressAt((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+    void Click(i32 x, i32 y) { PressOn(Spot(x, y)); }
+    void ClickOn(i32 control, i32 row = 0) { PressOn(On(control, row)); }
+    bool askedBackground = false;
+
+    // Runs each row from the program-start state: the `common` values, the
+    // screen shown with the row's popup, the row's values, its clicks (each
+    // followed by its paint), then the expected values.
+    void RunRows(i32 screen, const Values& common, const std::vector<ClickRow>& rows) {
+        for (const ClickRow& row : rows) {
+            SCOPED_TRACE(row.Name);
+            ResetGameState();
+            for (const Value& value : common) value.Set();
+            Show(screen, row.Popup);
+            for (const Value& value : row.Given) value.Set();
+            long asked = 0;
+            for (const Target& target : row.Clicks) asked = PressOn(target);
+            for (std::size_t k = 0; k < row.Then.size(); ++k) row.Then[k].Expect(k);
+            switch (row.LastPress) {
+            case Asks::Anything: break;
+            case Asks::Nothing: EXPECT_EQ(asked, 0); break;
+            case Asks::Repaint: EXPECT_GT(asked, 0); break;
+            case Asks::InPlace: EXPECT_TRUE(asked > 0 && !askedBackground) << asked; break;
+            case Asks::Background: EXPECT_TRUE(asked > 0 && askedBackground) << asked; break;
+            }
+        }
+    }
+
+    void RunKeys(const std::vector<KeyRow>& rows) {
+        for (const KeyRow& row : rows) {
+            SCOPED_TRACE(row.Name);
+            ResetGameState();
+            MainObj.Screen = row.Screen;
+            Focus(row.Popup, row.Focus, row.Buffer);
+            for (const Value& value : row.Given) value.Set();
+            ResetRepaints();
+            if (row.Tracked != nullptr) {
+                EXPECT_EQ(Track(row.Keys, *row.Tracked), row.Seen);
+            } else {
+                Type(row.Keys);
+            }
+            for (std::size_t k = 0; k < row.Then.size(); ++k) row.Then[k].Expect(k);
+            if (row.Repaints >= 0) {
+                EXPECT_EQ(Repaints(), row.Repaints);
+            }
+        }
     }
 
     // Shows a game screen (and popup) as if it had just been painted.
@@ -87,11 +207,13 @@ struct InputTest : PaintFixture {
         platform::RunMessages(window);
     }
 
-    // Presses the keys spelled by `text`: digits on the main row, "A" to "Z"
-    // as letter keys, " " as Space and "<" as Backspace.
+    // Presses the keys spelled by `text`: digits on the main row, "a" to "j"
+    // as the numeric pad's 0 to 9, "A" to "Z" as letter keys, " " as Space
+    // and "<" as Backspace.
     void Type(std::string_view text) {
         for (char c : text) {
             if (c >= '0' && c <= '9') Press(keys::Digit(c - '0'));
+            else if (c >= 'a' && c <= 'j') Press(keys::PadDigit(c - 'a'));
             else if (c == ' ') Press(platform::KEY_SPACE);
             else if (c == '<') Press(platform::KEY_BACKSPACE);
             else Press(keys::Letter(c));
@@ -117,31 +239,17 @@ struct InputTest : PaintFixture {
 
     // What a click in the field's screen or popup does to its buffer first.
     static void Blank(char* buffer) { std::memset(buffer, ' ', kBufferSize); }
-    static bool IsBlank(const char* buffer) {
-        for (i32 i = 0; i < kBufferSize; ++i)
-            if (buffer[i] != ' ') return false;
-        return true;
-    }
 
     // Opens `popup` and gives `focus` to one of its fields, as the clicks do.
     static void Focus(i32 popup, i32 focus, char* buffer) {
         MainObj.Popup = popup;
         MainObj.Focus = focus;
-        Blank(buffer);
-    }
-
-    // The popup closed, the focus gone and the screen drawn again in full.
-    static void ExpectClosed(i32 screen) {
-        EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-        EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-        EXPECT_EQ(MainObj.LastDrawnScreen, screen);
+        if (buffer != nullptr) Blank(buffer);
     }
 
 private:
     i32 paintsBefore = 0;
 };
-
-using V = std::vector<i32>;
 
 // The bytes of every record a key could touch, to show that a key touched
 // none of them.

@@ -1,77 +1,56 @@
 // The factory screen: sale prices per production line, and the technicians
 // and salesmen waiting to be assigned to the shown region.
 
-#include <string>
-
 #include "input/input_fixture.h"
 
 namespace {
 
-struct FactoryKeys : InputTest {
-    void SetUp() override {
-        InputTest::SetUp();
-        MainObj.Screen = SCREEN_GAME_FACTORY;
-        PlayerFactorySalon.ShownRegion = 1;
-    }
-    // Every click on the factory screen empties both of its buffers.
-    static void ClickField(i32 focus) {
-        MainObj.Focus = focus;
-        Blank(PlayerFactorySalon.InputBuffer);
-        Blank(PlayerCar.PriceText);
-    }
-    static FactorySalonRegion& Region(i32 r) { return PlayerFactorySalon.Region[r - 1]; }
-};
+using FactoryKeys = InputTest;
 
-TEST_F(FactoryKeys, APriceGoesToTheModelOnTheShownRegionsLine) {
-    PlayerFactorySalon.ShownRegion = 4;
-    Region(4).ProductionLineModel[1] = 7;
-    Region(1).ProductionLineModel[1] = 3;  // the same row of another region
-    ClickField(FOCUS_PRICE_ROW_2);
-    Type("4");
-    Press(keys::PadDigit(5));
-    for (i32 slot = 1; slot <= kModelSlots; ++slot) EXPECT_EQ(PlayerModel(slot).Price, slot == 7 ? 45 : 0) << slot;
-    EXPECT_EQ(PlayerCar.Price, 0);
+FactorySalonRegion& Region(i32 r) { return PlayerFactorySalon.Region[r - 1]; }
 
-    // An empty line, a model number outside the slots or an unknown region
-    // prices nothing.
-    PlayerFactorySalon.ShownRegion = 1;
-    PlayerCar7.Price = 0;
-    ClickField(FOCUS_PRICE_ROW_3);
-    Type("12");
-    EXPECT_EQ(PlayerCar.PriceText[1], '2');
-    Region(1).ProductionLineModel[2] = 11;
-    Type("3");
-    PlayerFactorySalon.ShownRegion = 7;  // only a damaged save holds this
-    Type("4");
-    for (i32 slot = 1; slot <= kModelSlots; ++slot) EXPECT_EQ(PlayerModel(slot).Price, 0);
+// Every model's price: the one given, 0 for the others.
+Values Prices(i32 slot = 0, i32 price = 0) {
+    Values prices = {{PlayerCar.Price, 0}};
+    for (i32 s = 1; s <= kModelSlots; ++s) prices.push_back({PlayerModel(s).Price, s == slot ? price : 0});
+    return prices;
 }
 
-TEST_F(FactoryKeys, AFullPriceAsksForNoRepaintAndBackspaceDoesNothing) {
-    Region(1).ProductionLineModel[4] = 10;
-    ClickField(FOCUS_PRICE_ROW_5);
-    Type("9999");
-    EXPECT_EQ(PlayerCar10.Price, 9999);
-    EXPECT_EQ(Repaints(), 4);  // the buffer edits' own requests only
-    Type("9<");
-    EXPECT_EQ(PlayerCar10.Price, 9999);
-    EXPECT_EQ(Repaints(), 4);
-    EXPECT_EQ(std::string(PlayerCar.PriceText, 5), "9999 ");
-    ClickField(FOCUS_PRICE_ROW_5);  // correcting takes a click and the whole number
-    Type("3");
-    EXPECT_EQ(PlayerCar10.Price, 3);
+// A field of the factory showing region 1 unless `given` says otherwise.
+// Every click there empties both buffers: the row blanks the price buffer,
+// this the other one.
+KeyRow Field(const char* name, i32 focus, Values given, const char* keys, i32* tracked, std::vector<i32> seen,
+             Values then = {}, long repaints = -1) {
+    given = Join({{{PlayerFactorySalon.ShownRegion, 1}, {PlayerFactorySalon.InputBuffer, kBlankBuffer}}, given});
+    return {name, SCREEN_GAME_FACTORY, POPUP_NONE, focus, PlayerCar.PriceText, given, keys, tracked, seen, then,
+            repaints};
 }
 
-TEST_F(FactoryKeys, TechniciansGetTheFactorysFieldWhereBackspaceDoesNothing) {
-    Region(1).HasFactory = 1;
-    PlayerTechnicians.Unassigned = 300;
-    ClickField(FOCUS_FACTORY_TECHNICIANS);
-    EXPECT_EQ(Track("2507", PlayerFactorySalon.TechniciansToAssign), (V{2, 25, 220, 220}));
-    ResetRepaints();
-    Type("1");  // a fifth digit: no room, the field is stored and repainted again
-    EXPECT_EQ(Repaints(), 1);
-    Type("<");
-    EXPECT_EQ(Repaints(), 1);
-    EXPECT_EQ(std::string(PlayerFactorySalon.InputBuffer, 5), "2507 ");
+TEST_F(FactoryKeys, PricesGoToTheModelOnTheShownRegionsLine) {
+    RunKeys({
+        Field("the shown region's line, not another region's", FOCUS_PRICE_ROW_2,
+              {{PlayerFactorySalon.ShownRegion, 4}, {Region(4).ProductionLineModel[1], 7},
+               {Region(1).ProductionLineModel[1], 3}},
+              "4f", nullptr, {}, Prices(7, 45)),
+        Field("an empty line prices nothing", FOCUS_PRICE_ROW_3, {}, "12", nullptr, {},
+              Join({Prices(), {{PlayerCar.PriceText, "12"}}})),
+        Field("a model number outside the slots", FOCUS_PRICE_ROW_3, {{Region(1).ProductionLineModel[2], 11}}, "3",
+              nullptr, {}, Prices()),
+        // Only a damaged save holds an unknown region.
+        Field("an unknown region", FOCUS_PRICE_ROW_1, {{PlayerFactorySalon.ShownRegion, 7}}, "4", nullptr, {},
+              Prices()),
+        // A full price asks for no repaint and Backspace does nothing here:
+        // correcting takes a click and the whole number.
+        Field("a full price", FOCUS_PRICE_ROW_5, {{Region(1).ProductionLineModel[4], 10}}, "99999<",
+              &PlayerCar10.Price, {9, 99, 999, 9999, 9999, 9999}, {{PlayerCar.PriceText, "9999 "}}, 4),
+        Field("a new price after a click", FOCUS_PRICE_ROW_5,
+              {{Region(1).ProductionLineModel[4], 10}, {PlayerCar10.Price, 9999}}, "3", &PlayerCar10.Price, {3}),
+        // A fifth digit has no room: the field is stored and repainted again.
+        Field("technicians: four digits, Backspace does nothing", FOCUS_FACTORY_TECHNICIANS,
+              {{Region(1).HasFactory, 1}, {PlayerTechnicians.Unassigned, 300}}, "25071<",
+              &PlayerFactorySalon.TechniciansToAssign, {2, 25, 220, 220, 220, 220},
+              {{PlayerFactorySalon.InputBuffer, "2507 "}}, 4 * 2 + 1),
+    });
 }
 
 // Technicians are cut to the free ones and a factory's 220 places, salesmen
@@ -89,17 +68,18 @@ TEST_F(FactoryKeys, StaffToAssignAreCutToTheFreePoolAndTheRegionsRoom) {
         {FOCUS_FACTORY_SALESMEN, 1, 0, 0, 100, "3", 0},      {FOCUS_FACTORY_SALESMEN, 1, 1, 2, -6, "8", 0},
         {FOCUS_FACTORY_SALESMEN, 0, 0, 0, 40, "35", 35},     // no region: only the free pool limits
     };
+    std::vector<KeyRow> rows;
     for (const auto& c : cases) {
-        PlayerFactorySalon.ShownRegion = c.region;
-        Region(1).HasFactory = c.hasFactory;
-        Region(1).Salons = c.salons;
-        PlayerTechnicians.Unassigned = PlayerSalesmans.Unassigned = c.free;
-        ClickField(c.focus);
-        Type(c.typed);
-        const i32 value = c.focus == FOCUS_FACTORY_TECHNICIANS ? PlayerFactorySalon.TechniciansToAssign
-                                                               : PlayerFactorySalon.SalesmenToAssign;
-        EXPECT_EQ(value, c.value) << c.typed << " with " << c.free << " free";
+        const bool techs = c.focus == FOCUS_FACTORY_TECHNICIANS;
+        rows.push_back(Field(c.typed, c.focus,
+                             {{PlayerFactorySalon.ShownRegion, c.region}, {Region(1).HasFactory, c.hasFactory},
+                              {Region(1).Salons, c.salons}, {PlayerTechnicians.Unassigned, c.free},
+                              {PlayerSalesmans.Unassigned, c.free}},
+                             c.typed, nullptr, {},
+                             {{techs ? PlayerFactorySalon.TechniciansToAssign : PlayerFactorySalon.SalesmenToAssign,
+                               c.value}}));
     }
+    RunKeys(rows);
 }
 
 }  // namespace

@@ -1,285 +1,165 @@
 // The design screen: slots, bodies and pieces, the name, new, save and
 // delete, and the part lists behind the add-parts chooser.
 
-#include <cstring>
-
 #include "input/input_fixture.h"
 
 namespace {
 
-struct MouseDesignTest : InputTest {
-    void SetUp() override {
-        InputTest::SetUp();
-        PlayerResearch.ResearchLevel[PART_BRAKES] = 3;
-        PlayerResearch.ResearchLevel[PART_SUSPENSION] = 1;
-        PlayerResearch.ResearchLevel[PART_ENGINE] = 4;
-        PlayerResearch.ResearchLevel[PART_BODY] = ERA_1923;
-        PlayerResearch.ResearchLevel[PART_LUXURY] = 3;
-        PlayerResearch.ResearchLevel[PART_SAFETY] = 0;
-        PlayerResearch.OwnedBodyTypes[1] = BODY_FAMILY_WAGON;
-        PlayerResearch.OwnedBodyTypes[2] = BODY_TRUCK;
-        PlayerResearch.OwnedBodyTypes[3] = BODY_RACE_CAR;   // left over, not owned
-        PlayerResearch.BodyTypesOwned = 2;
-        PlayerResearch.BodyTypesOffered = 2;
-        Show(SCREEN_GAME_DESIGN);
-    }
+using MouseDesign = InputTest;
 
-    // A model stored in `slot`, as the save button leaves it.
-    void StoreModel(i32 slot, const char* name) {
-        Car& model = PlayerModel(slot);
-        std::memset(model.Name, ' ', 14);
-        std::memcpy(model.Name, name, std::strlen(name));
-        model.Brakes = model.Suspension = model.Engine = 1;
-        model.BodyType = BODY_TRUCK;
-        model.Era = ERA_1908;
-        model.FrontPiece = model.MiddlePiece = model.RearPiece = 2;
-        PlayerCar.SlotUsed[slot] = slot;
-    }
-
-    // A complete design for the current slot.
-    void CompleteDesign() {
-        std::memcpy(PlayerCar.Name, "runabout      ", 14);
-        PlayerCar.Brakes = PlayerCar.Suspension = PlayerCar.Engine = 1;
-        PlayerCar.BodyType = BODY_FAMILY_WAGON;
-        PlayerCar.FrontPiece = PlayerCar.MiddlePiece = PlayerCar.RearPiece = 1;
-    }
-
-    void OpenList(i32 chooserRow) {
-        Show(SCREEN_GAME_DESIGN);
-        ClickOn(CTRL_DESIGN_ADD_PARTS);
-        ClickOn(chooserRow);
-    }
-};
-
-TEST_F(MouseDesignTest, SlotArrowsWrapAndLoadTheSlotReached) {
-    StoreModel(10, "tenth");
-    StoreModel(1, "first");
-    PlayerCar.Slot = 0;
-    ClickOn(CTRL_DESIGN_SLOT_BACK);
-    EXPECT_EQ(PlayerCar.Slot, 10);
-    EXPECT_EQ(std::memcmp(PlayerCar.Name, "tenth", 5), 0);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_DESIGN);
-    ClickOn(CTRL_DESIGN_SLOT_FORWARD);
-    EXPECT_EQ(PlayerCar.Slot, 1);
-    EXPECT_EQ(std::memcmp(PlayerCar.Name, "first", 5), 0);
-    ClickOn(CTRL_DESIGN_SLOT_FORWARD);
-    EXPECT_EQ(PlayerCar.Slot, 2);
-    EXPECT_EQ(PlayerCar.Engine, 0);   // the empty slot's blank record
-    ClickOn(CTRL_DESIGN_SLOT_BACK);
-    ClickOn(CTRL_DESIGN_SLOT_BACK);
-    EXPECT_EQ(PlayerCar.Slot, 10);
-    PlayerCar.Slot = 0;
-    ClickOn(CTRL_DESIGN_SLOT_FORWARD);
-    EXPECT_EQ(PlayerCar.Slot, 1);
+// Research up to brakes 3, suspension 1, engine 4, the 1923 body, luxury
+// items 3 and no safety; two body types owned, a third left over.
+Values Researched() {
+    Research& r = PlayerResearch;
+    return {{r.ResearchLevel[PART_BRAKES], 3}, {r.ResearchLevel[PART_SUSPENSION], 1}, {r.ResearchLevel[PART_ENGINE], 4},
+            {r.ResearchLevel[PART_BODY], ERA_1923}, {r.ResearchLevel[PART_LUXURY], 3},
+            {r.ResearchLevel[PART_SAFETY], 0},
+            {r.OwnedBodyTypes[1], BODY_FAMILY_WAGON}, {r.OwnedBodyTypes[2], BODY_TRUCK},
+            {r.OwnedBodyTypes[3], BODY_RACE_CAR}, {r.BodyTypesOwned, 2}, {r.BodyTypesOffered, 2}};
 }
 
-TEST_F(MouseDesignTest, BodyArrowsCycleOverTheOwnedTypesAndResetEraAndPieces) {
-    // An index beyond the owned types (from an earlier game) never picks an
-    // unbought one.
+// A 1908 truck stored in `slot`, as the save button leaves it.
+Values Stored(i32 slot, const char* name) {
+    Car& m = PlayerModel(slot);
+    return {{m.Name, "              "}, {m.Name, name}, {m.Brakes, 1}, {m.Suspension, 1}, {m.Engine, 1},
+            {m.BodyType, BODY_TRUCK}, {m.Era, ERA_1908}, {m.FrontPiece, 2}, {m.MiddlePiece, 2}, {m.RearPiece, 2},
+            {PlayerCar.SlotUsed[slot], slot}};
+}
+
+// A complete design in the current slot.
+Values Complete(i32 slot) {
+    Car& d = PlayerCar;
+    return {{d.Slot, slot}, {d.Name, "runabout      "}, {d.Brakes, 1}, {d.Suspension, 1}, {d.Engine, 1},
+            {d.BodyType, BODY_FAMILY_WAGON}, {d.FrontPiece, 1}, {d.MiddlePiece, 1}, {d.RearPiece, 1}};
+}
+
+TEST_F(MouseDesign, SlotsBodiesPiecesAndTheModelButtons) {
+    std::vector<ClickRow> rows = {
+        {"slot back from none wraps to 10", POPUP_NONE, Join({Stored(10, "tenth"), {{PlayerCar.Slot, 0}}}),
+         {On(CTRL_DESIGN_SLOT_BACK)}, {{PlayerCar.Slot, 10}, {PlayerCar.Name, "tenth"}}},
+        {"slot forward from 10 wraps to 1", POPUP_NONE, Join({Stored(1, "first"), {{PlayerCar.Slot, 10}}}),
+         {On(CTRL_DESIGN_SLOT_FORWARD)}, {{PlayerCar.Slot, 1}, {PlayerCar.Name, "first"}}},
+        {"an empty slot loads a blank record", POPUP_NONE, {{PlayerCar.Slot, 1}, {PlayerCar.Engine, 1}},
+         {On(CTRL_DESIGN_SLOT_FORWARD)}, {{PlayerCar.Slot, 2}, {PlayerCar.Engine, 0}}},
+        {"slot back from 1", POPUP_NONE, {{PlayerCar.Slot, 1}}, {On(CTRL_DESIGN_SLOT_BACK)}, {{PlayerCar.Slot, 10}}},
+        {"slot forward from none", POPUP_NONE, {}, {On(CTRL_DESIGN_SLOT_FORWARD)}, {{PlayerCar.Slot, 1}}},
+
+        {"rear back from an empty slot's 0", POPUP_NONE, {}, {On(CTRL_DESIGN_REAR_BACK)}, {{PlayerCar.RearPiece, 3}}},
+        {"rear forward wraps", POPUP_NONE, {{PlayerCar.RearPiece, 3}}, {On(CTRL_DESIGN_REAR_FORWARD)},
+         {{PlayerCar.RearPiece, 1}}},
+        {"middle back", POPUP_NONE, {}, {On(CTRL_DESIGN_MIDDLE_BACK)}, {{PlayerCar.MiddlePiece, 3}}},
+        {"a piece is drawn in place", POPUP_NONE, {{PlayerCar.FrontPiece, 3}}, {Spot(341, 250)},
+         {{PlayerCar.FrontPiece, 1}}, Asks::InPlace},
+
+        {"new model: a fresh design in the first free slot", POPUP_NONE,
+         Join({Stored(1, "first"), Stored(2, "second"),
+               {{PlayerCar.Slot, 1}, {PlayerCar.Engine, 1}, {PlayerCar.BodyIndex, 2}, {PlayerCar.LuxuryItems[0], 5},
+                {PlayerCar.Name, "first         z"}, {MainObj.Focus, FOCUS_MODEL_NAME}}}),
+         {On(CTRL_DESIGN_NEW_MODEL)},
+         {{PlayerCar.Slot, 3}, {PlayerCar.BodyType, BODY_FAMILY_WAGON}, {PlayerCar.BodyIndex, 2},
+          {PlayerCar.Era, ERA_1923}, {PlayerCar.Engine, 0}, {PlayerCar.LuxuryItems[0], 0}, {PlayerCar.BrakesVariant, 2},
+          {PlayerCar.EngineVariant, 3}, {PlayerCar.SuspensionVariant, 2}, {PlayerCar.FrontPiece, 1},
+          {PlayerCar.Name, "              z"}, {PlayerCar.SlotUsed[3], 0}, {MainObj.Focus, FOCUS_MODEL_NAME}}},
+        {"the name is typed afresh", POPUP_NONE, {{PlayerCar.Name, "typed before  "}}, {On(CTRL_DESIGN_NAME)},
+         {{MainObj.Focus, FOCUS_MODEL_NAME}, {PlayerCar.Name, "              "}}},
+        {"save stores the design", POPUP_NONE, Complete(4), {On(CTRL_DESIGN_SAVE_MODEL)}, {{PlayerModel(4).Engine, 1}}},
+        {"delete empties the slot and redraws", POPUP_NONE, Join({Stored(4, "x"), {{PlayerCar.Slot, 4}}}),
+         {Spot(100, 450)}, {{PlayerModel(4).Engine, 0}}, Asks::Background},
+        // With a popup open the screen's own controls do nothing.
+        {"controls under a popup", POPUP_ADD_PARTS, Complete(5),
+         {On(CTRL_BACK), On(CTRL_DESIGN_EXIT), On(CTRL_DESIGN_NAME), On(CTRL_DESIGN_NEW_MODEL),
+          On(CTRL_DESIGN_SLOT_BACK), On(CTRL_DESIGN_BODY_FORWARD), On(CTRL_DESIGN_FRONT_BACK),
+          On(CTRL_DESIGN_SAVE_MODEL), On(CTRL_DESIGN_DELETE_MODEL)},
+         Join({Complete(5), {{MainObj.Screen, SCREEN_GAME_DESIGN}, {MainObj.Popup, POPUP_ADD_PARTS},
+                             {PlayerCar.BodyIndex, 0}, {PlayerCar.SlotUsed[5], 0}, {PlayerModel(5).Engine, 0}}})},
+    };
+    Values full;
+    for (i32 slot = 1; slot <= kModelSlots; ++slot) full.push_back({PlayerCar.SlotUsed[slot], slot});
+    full.push_back({PlayerCar.Slot, 3});
+    full.push_back({PlayerCar.Engine, 4});
+    rows.push_back({"no free slot", POPUP_NONE, full, {On(CTRL_DESIGN_NEW_MODEL)},
+                    {{PlayerCar.Slot, 3}, {PlayerCar.Engine, 4}}});
+
+    // Body arrows cycle over the owned types from any index, even one beyond
+    // them (an unbought type is never picked), and reset era and pieces.
     const struct { i32 from, arrow, index, body; } steps[] = {
         {2, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {1, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
         {0, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {0, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
         {4, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {4, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
     };
-    StoreModel(3, "old");
-    for (const auto& step : steps) {
-        PlayerCar.Slot = 2;
-        ClickOn(CTRL_DESIGN_SLOT_FORWARD);   // the stored 1908 truck
-        ASSERT_EQ(PlayerCar.Era, ERA_1908);
-        PlayerCar.BodyIndex = step.from;
-        ClickOn(step.arrow);
-        EXPECT_EQ(PlayerCar.BodyIndex, step.index) << step.from;
-        EXPECT_EQ(PlayerCar.BodyType, step.body);
-        EXPECT_EQ(PlayerCar.Era, ERA_1923);
-        EXPECT_EQ(PlayerCar.FrontPiece, 1);
-        EXPECT_EQ(PlayerCar.RearPiece, 1);
-    }
+    for (const auto& step : steps)
+        rows.push_back({"body arrow from index " + std::to_string(step.from), POPUP_NONE,
+                        {{PlayerCar.Slot, 3}, {PlayerCar.BodyIndex, step.from}, {PlayerCar.BodyType, BODY_TRUCK},
+                         {PlayerCar.Era, ERA_1908}, {PlayerCar.FrontPiece, 2}, {PlayerCar.RearPiece, 2}},
+                        {On(step.arrow)},
+                        {{PlayerCar.BodyIndex, step.index}, {PlayerCar.BodyType, step.body}, {PlayerCar.Era, ERA_1923},
+                         {PlayerCar.FrontPiece, 1}, {PlayerCar.RearPiece, 1}}});
+    RunRows(SCREEN_GAME_DESIGN, Researched(), rows);
 }
 
-TEST_F(MouseDesignTest, PieceArrowsWrapOverThreePiecesDrawnInPlace) {
-    PlayerCar.RearPiece = 0;   // an empty slot's
-    ClickOn(CTRL_DESIGN_REAR_BACK);
-    EXPECT_EQ(PlayerCar.RearPiece, 3);
-    ClickOn(CTRL_DESIGN_REAR_FORWARD);
-    EXPECT_EQ(PlayerCar.RearPiece, 1);
-    ClickOn(CTRL_DESIGN_MIDDLE_BACK);
-    EXPECT_EQ(PlayerCar.MiddlePiece, 3);
-    PlayerCar.FrontPiece = 3;
-    MainObj.LastDrawnScreen = 42;
-    Move(341, 250);
-    PressButton();
-    EXPECT_EQ(PlayerCar.FrontPiece, 1);
-    EXPECT_EQ(MainObj.LastDrawnScreen, 42);   // no full redraw asked for
-}
+TEST_F(MouseDesign, TheChooserAndThePartLists) {
+    const Values engineRow4 = {{MainObj.Focus, FOCUS_PART_ROW_4}};
+    std::vector<ClickRow> rows = {
+        // The engine row lies over list row 4: the list is not clicked as well.
+        {"the engine row is not clicked through", POPUP_ADD_PARTS, {}, {Spot(400, 215)},
+         {{MainObj.Popup, POPUP_ENGINE_PARTS}, {MainObj.Focus, FOCUS_NONE}}},
+        {"the chooser closes", POPUP_ADD_PARTS, {}, {On(CTRL_ADD_CLOSE)}, {{MainObj.Popup, POPUP_NONE}},
+         Asks::Background},
 
-TEST_F(MouseDesignTest, NewModelStartsAFreshDesignInTheFirstFreeSlot) {
-    StoreModel(1, "first");
-    StoreModel(2, "second");
-    PlayerCar.Slot = 1;
-    ClickOn(CTRL_DESIGN_SLOT_FORWARD);
-    ClickOn(CTRL_DESIGN_SLOT_BACK);
-    PlayerCar.BodyIndex = 2;
-    PlayerCar.LuxuryItems[0] = 5;
-    PlayerCar.Name[14] = 'z';
-    MainObj.Focus = FOCUS_MODEL_NAME;
-    ClickOn(CTRL_DESIGN_NEW_MODEL);
-    EXPECT_EQ(PlayerCar.Slot, 3);
-    EXPECT_EQ(PlayerCar.BodyType, BODY_FAMILY_WAGON);
-    EXPECT_EQ(PlayerCar.BodyIndex, 2);
-    EXPECT_EQ(PlayerCar.Era, ERA_1923);
-    EXPECT_EQ(PlayerCar.Engine, 0);
-    EXPECT_EQ(PlayerCar.LuxuryItems[0], 0);
-    EXPECT_EQ(PlayerCar.BrakesVariant, 2);
-    EXPECT_EQ(PlayerCar.EngineVariant, 3);
-    EXPECT_EQ(PlayerCar.SuspensionVariant, 2);
-    EXPECT_EQ(PlayerCar.FrontPiece, 1);
-    EXPECT_EQ(std::memcmp(PlayerCar.Name, "              ", 14), 0);
-    EXPECT_EQ(PlayerCar.Name[14], 'z');
-    EXPECT_EQ(PlayerCar.SlotUsed[3], 0);
-    EXPECT_EQ(MainObj.Focus, FOCUS_MODEL_NAME);
+        {"variant arrows need a row", POPUP_ENGINE_PARTS, {}, {On(CTRL_VARIANT_FORWARD)},
+         {{PlayerResearch.EngineVariantChoice, 0}}},
+        {"a row beyond the research is closed", POPUP_ENGINE_PARTS, {}, {On(CTRL_PART_ROW_1, 4)},
+         {{MainObj.Focus, FOCUS_NONE}}},
+        {"a row takes the focus and its default variant", POPUP_ENGINE_PARTS, {}, {On(CTRL_PART_ROW_1, 3)},
+         {{MainObj.Focus, FOCUS_PART_ROW_4}, {PlayerResearch.EngineVariantChoice, 3}}},
+        {"variant forward", POPUP_ENGINE_PARTS, Join({engineRow4, {{PlayerResearch.EngineVariantChoice, 3}}}),
+         {On(CTRL_VARIANT_FORWARD), On(CTRL_VARIANT_FORWARD)}, {{PlayerResearch.EngineVariantChoice, 5}}},
+        {"variant forward wraps", POPUP_ENGINE_PARTS, Join({engineRow4, {{PlayerResearch.EngineVariantChoice, 5}}}),
+         {On(CTRL_VARIANT_FORWARD)}, {{PlayerResearch.EngineVariantChoice, 1}}},
+        {"variant back wraps", POPUP_ENGINE_PARTS, Join({engineRow4, {{PlayerResearch.EngineVariantChoice, 1}}}),
+         {On(CTRL_VARIANT_BACK)}, {{PlayerResearch.EngineVariantChoice, 5}}},
+        {"install fits the part with the chosen variant", POPUP_ENGINE_PARTS,
+         Join({engineRow4, {{PlayerResearch.EngineVariantChoice, 5}}}), {On(CTRL_PARTS_INSTALL)},
+         {{PlayerCar.Engine, 4}, {PlayerCar.EngineVariant, 5}, {MainObj.Popup, POPUP_ADD_PARTS},
+          {MainObj.Focus, FOCUS_NONE}}},
+        {"brakes: three variants", POPUP_BRAKES_PARTS,
+         {{MainObj.Focus, FOCUS_PART_ROW_3}, {PlayerResearch.BrakesVariantChoice, 2}},
+         {On(CTRL_VARIANT_BACK), On(CTRL_VARIANT_BACK)}, {{PlayerResearch.BrakesVariantChoice, 3}}},
+        {"a row click brings the default back", POPUP_BRAKES_PARTS,
+         {{MainObj.Focus, FOCUS_PART_ROW_3}, {PlayerResearch.BrakesVariantChoice, 3}}, {On(CTRL_PART_ROW_1, 2)},
+         {{PlayerResearch.BrakesVariantChoice, 2}}},
+        {"back fits nothing", POPUP_BRAKES_PARTS, {{MainObj.Focus, FOCUS_PART_ROW_3}}, {On(CTRL_PARTS_BACK)},
+         {{PlayerCar.Brakes, 0}, {MainObj.Popup, POPUP_ADD_PARTS}}},
+        {"nothing chosen: nothing fitted", POPUP_SUSPENSION_PARTS, {}, {On(CTRL_PARTS_INSTALL)},
+         {{PlayerCar.Suspension, 0}, {PlayerCar.SuspensionVariant, 0}, {MainObj.Popup, POPUP_ADD_PARTS}}},
 
-    for (i32 slot = 1; slot <= kModelSlots; ++slot) PlayerCar.SlotUsed[slot] = slot;
-    PlayerCar.Engine = 4;
-    ClickOn(CTRL_DESIGN_NEW_MODEL);   // no free slot
-    EXPECT_EQ(PlayerCar.Slot, 3);
-    EXPECT_EQ(PlayerCar.Engine, 4);
-}
-
-TEST_F(MouseDesignTest, TheNameIsTypedAfreshAndDeleteClearsTheScreen) {
-    std::memcpy(PlayerCar.Name, "typed before  ", 14);
-    ClickOn(CTRL_DESIGN_NAME);
-    EXPECT_EQ(MainObj.Focus, FOCUS_MODEL_NAME);
-    EXPECT_EQ(std::memcmp(PlayerCar.Name, "              ", 14), 0);
-
-    PlayerCar.Slot = 4;
-    CompleteDesign();
-    ClickOn(CTRL_DESIGN_SAVE_MODEL);
-    EXPECT_EQ(PlayerModel(4).Engine, 1);
-    MainObj.LastDrawnScreen = 42;
-    Move(100, 450);
-    PressButton();
-    EXPECT_EQ(PlayerModel(4).Engine, 0);
-    EXPECT_EQ(MainObj.LastDrawnScreen, 0);
-}
-
-TEST_F(MouseDesignTest, WithAPopupOpenTheScreensOwnControlsDoNothing) {
-    ClickOn(CTRL_DESIGN_ADD_PARTS);
-    ASSERT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
-    PlayerCar.Slot = 5;
-    CompleteDesign();
-    const Car before = PlayerCar;
-    for (i32 control : {CTRL_BACK, CTRL_DESIGN_EXIT, CTRL_DESIGN_NAME, CTRL_DESIGN_NEW_MODEL,
-                        CTRL_DESIGN_SLOT_BACK, CTRL_DESIGN_BODY_FORWARD, CTRL_DESIGN_FRONT_BACK,
-                        CTRL_DESIGN_SAVE_MODEL, CTRL_DESIGN_DELETE_MODEL})
-        ClickOn(control);
-    EXPECT_EQ(std::memcmp(&before, &PlayerCar, sizeof before), 0);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_DESIGN);
-    EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
-}
-
-TEST_F(MouseDesignTest, TheChooserOpensEachListOnce) {
-    const struct {
-        i32 row, popup;
-    } rows[] = {{CTRL_ADD_ENGINE, POPUP_ENGINE_PARTS},
-                {CTRL_ADD_SUSPENSION, POPUP_SUSPENSION_PARTS},
-                {CTRL_ADD_BRAKES, POPUP_BRAKES_PARTS},
-                {CTRL_ADD_LUXURY, POPUP_LUXURY_PARTS},
-                {CTRL_ADD_SAFETY, POPUP_SAFETY_PARTS}};
-    for (const auto& row : rows) {
-        PlayerResearch.EngineVariantChoice = 4;
-        OpenList(row.row);
-        EXPECT_EQ(MainObj.Popup, row.popup);
-        EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-        EXPECT_EQ(PlayerResearch.EngineVariantChoice, row.popup == POPUP_ENGINE_PARTS ? 0 : 4);
-    }
-    // The engine row lies over list row 4: the list is not clicked as well.
-    Show(SCREEN_GAME_DESIGN, POPUP_ADD_PARTS);
-    Click(400, 215);
-    EXPECT_EQ(MainObj.Popup, POPUP_ENGINE_PARTS);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-
-    Show(SCREEN_GAME_DESIGN, POPUP_ADD_PARTS);
-    ClickOn(CTRL_ADD_CLOSE);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_DESIGN);
-}
-
-TEST_F(MouseDesignTest, PartRowsNeedTheirResearchAndInstallWithTheChosenVariant) {
-    OpenList(CTRL_ADD_ENGINE);
-    ClickOn(CTRL_VARIANT_FORWARD);   // no row chosen
-    EXPECT_EQ(PlayerResearch.EngineVariantChoice, 0);
-    ClickOn(CTRL_PART_ROW_1, 4);      // engine level 4: row 5 is not open
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-    ClickOn(CTRL_PART_ROW_1, 3);
-    EXPECT_EQ(MainObj.Focus, FOCUS_PART_ROW_4);
-    EXPECT_EQ(PlayerResearch.EngineVariantChoice, 3);
-    ClickOn(CTRL_VARIANT_FORWARD);
-    ClickOn(CTRL_VARIANT_FORWARD);
-    EXPECT_EQ(PlayerResearch.EngineVariantChoice, 5);
-    ClickOn(CTRL_VARIANT_FORWARD);
-    EXPECT_EQ(PlayerResearch.EngineVariantChoice, 1);
-    ClickOn(CTRL_VARIANT_BACK);
-    EXPECT_EQ(PlayerResearch.EngineVariantChoice, 5);
-    ClickOn(CTRL_PARTS_INSTALL);
-    EXPECT_EQ(PlayerCar.Engine, 4);
-    EXPECT_EQ(PlayerCar.EngineVariant, 5);
-    EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-
-    OpenList(CTRL_ADD_BRAKES);
-    ClickOn(CTRL_PART_ROW_1, 2);
-    ClickOn(CTRL_VARIANT_BACK);
-    ClickOn(CTRL_VARIANT_BACK);
-    EXPECT_EQ(PlayerResearch.BrakesVariantChoice, 3);
-    ClickOn(CTRL_PART_ROW_1, 2);   // a row click brings the default back
-    EXPECT_EQ(PlayerResearch.BrakesVariantChoice, 2);
-    ClickOn(CTRL_PARTS_BACK);
-    EXPECT_EQ(PlayerCar.Brakes, 0);
-    EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
-
-    OpenList(CTRL_ADD_SUSPENSION);
-    ClickOn(CTRL_PARTS_INSTALL);   // nothing chosen: nothing fitted
-    EXPECT_EQ(PlayerCar.Suspension, 0);
-    EXPECT_EQ(PlayerCar.SuspensionVariant, 0);
-    EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
-}
-
-TEST_F(MouseDesignTest, ItemsFillTheOpenedEntriesOnceEach) {
-    OpenList(CTRL_ADD_LUXURY);
-    ClickOn(CTRL_PART_ROW_1, 1);
-    Click(450, 500);   // install and back overlap: install, then back
-    EXPECT_EQ(PlayerCar.LuxuryItems[1], 2);
-    EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
-
-    ClickOn(CTRL_ADD_LUXURY);
-    ClickOn(CTRL_PART_ROW_1, 1);
-    ClickOn(CTRL_ITEMS_INSTALL);   // already fitted
-    ClickOn(CTRL_ADD_LUXURY);
-    ClickOn(CTRL_ITEMS_INSTALL);   // no row chosen
-    EXPECT_EQ(PlayerCar.LuxuryItems[2], 0);
-
-    PlayerCar.LuxuryItems[2] = 3;
-    PlayerCar.LuxuryItems[3] = 0;
-    PlayerCar.LuxuryItems[4] = 0;
-    ClickOn(CTRL_ADD_LUXURY);
-    ClickOn(CTRL_PART_ROW_1, 0);
-    ClickOn(CTRL_ITEMS_INSTALL);
-    EXPECT_EQ(PlayerCar.LuxuryItems[3], 1);
-
-    ClickOn(CTRL_ADD_LUXURY);   // the three opened entries are full
-    PlayerCar.LuxuryItems[3] = 7;
-    ClickOn(CTRL_PART_ROW_1, 0);
-    ClickOn(CTRL_ITEMS_INSTALL);
-    EXPECT_EQ(PlayerCar.LuxuryItems[3], 7);
-    EXPECT_EQ(PlayerCar.LuxuryItems[4], 0);
-
-    // Safety is not researched yet: no row can be chosen.
-    ClickOn(CTRL_ADD_SAFETY);
-    ClickOn(CTRL_PART_ROW_1, 0);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-    ClickOn(CTRL_ITEMS_BACK);
-    EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
-    for (i32 item : PlayerCar.SafetyItems) EXPECT_EQ(item, 0);
+        // Items fill the entries their research opened, once each.
+        {"install and back overlap: install, then back", POPUP_LUXURY_PARTS, {},
+         {On(CTRL_PART_ROW_1, 1), Spot(450, 500)}, {{PlayerCar.LuxuryItems[1], 2}, {MainObj.Popup, POPUP_ADD_PARTS}}},
+        {"an item already fitted", POPUP_LUXURY_PARTS, {{PlayerCar.LuxuryItems[1], 2}},
+         {On(CTRL_PART_ROW_1, 1), On(CTRL_ITEMS_INSTALL)}, {{PlayerCar.LuxuryItems[2], 0}}},
+        {"no item chosen", POPUP_LUXURY_PARTS, {}, {On(CTRL_ITEMS_INSTALL)}, {{PlayerCar.LuxuryItems[1], 0}}},
+        {"the next free entry", POPUP_LUXURY_PARTS, {{PlayerCar.LuxuryItems[1], 2}, {PlayerCar.LuxuryItems[2], 3}},
+         {On(CTRL_PART_ROW_1, 0), On(CTRL_ITEMS_INSTALL)}, {{PlayerCar.LuxuryItems[3], 1}}},
+        {"the opened entries are full", POPUP_LUXURY_PARTS,
+         {{PlayerCar.LuxuryItems[1], 2}, {PlayerCar.LuxuryItems[2], 3}, {PlayerCar.LuxuryItems[3], 7}},
+         {On(CTRL_PART_ROW_1, 0), On(CTRL_ITEMS_INSTALL)},
+         {{PlayerCar.LuxuryItems[3], 7}, {PlayerCar.LuxuryItems[4], 0}}},
+        {"safety not researched: no row", POPUP_SAFETY_PARTS, {}, {On(CTRL_PART_ROW_1, 0)},
+         {{MainObj.Focus, FOCUS_NONE}}},
+        {"items back", POPUP_SAFETY_PARTS, {}, {On(CTRL_PART_ROW_1, 0), On(CTRL_ITEMS_BACK)},
+         {{MainObj.Popup, POPUP_ADD_PARTS}, {PlayerCar.SafetyItems[1], 0}}},
+    };
+    // The chooser opens each list once; only the engine list resets its choice.
+    const i32 lists[][2] = {{CTRL_ADD_ENGINE, POPUP_ENGINE_PARTS}, {CTRL_ADD_SUSPENSION, POPUP_SUSPENSION_PARTS},
+                            {CTRL_ADD_BRAKES, POPUP_BRAKES_PARTS}, {CTRL_ADD_LUXURY, POPUP_LUXURY_PARTS},
+                            {CTRL_ADD_SAFETY, POPUP_SAFETY_PARTS}};
+    for (const auto& list : lists)
+        rows.push_back({"chooser row for popup " + std::to_string(list[1]), POPUP_ADD_PARTS,
+                        {{PlayerResearch.EngineVariantChoice, 4}}, {On(list[0])},
+                        {{MainObj.Popup, list[1]}, {MainObj.Focus, FOCUS_NONE},
+                         {PlayerResearch.EngineVariantChoice, list[1] == POPUP_ENGINE_PARTS ? 0 : 4}}});
+    RunRows(SCREEN_GAME_DESIGN, Researched(), rows);
 }
 
 }  // namespace

@@ -54,12 +54,12 @@ TEST_F(MouseMenusTest, ANewGameNeedsANameAndAHomeRegion) {
     EXPECT_EQ(PlayerObj.Name[15], 'x');
 
     // Focusing the name once paints; a second click on it asks for nothing.
-    EXPECT_GT(RepaintsOfPressOn(CTRL_NEW_NAME), 0);
+    EXPECT_GT(PressOn(On(CTRL_NEW_NAME)), 0);
     EXPECT_EQ(MainObj.Focus, FOCUS_PLAYER_NAME);
-    EXPECT_EQ(RepaintsOfPressOn(CTRL_NEW_NAME), 0);
+    EXPECT_EQ(PressOn(On(CTRL_NEW_NAME)), 0);
 
     TypeName("acme");
-    EXPECT_EQ(RepaintsOfPressOn(CTRL_NEW_START), 0);   // no region yet
+    EXPECT_EQ(PressOn(On(CTRL_NEW_START)), 0);   // no region yet
     EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
     ClickOn(CTRL_NEW_REGION_BACK);
     EXPECT_EQ(PlayerObj.HomeRegion, REGION_AFRICA);
@@ -146,7 +146,7 @@ TEST_F(MouseMenusTest, AGamePlayedWithMouseAndKeysBuildsACar) {
 TEST_F(MouseMenusTest, SaveWritesTheChosenSlotAndLoadRestoresItButRefusesEmptyOnes) {
     GameInHand(4321.0);
     MainObj.Screen = SCREEN_MENU_SAVE;
-    EXPECT_GT(RepaintsOfPressOn(CTRL_SAVE_OK), 0);   // no slot chosen: nothing saved
+    EXPECT_GT(PressOn(On(CTRL_SAVE_OK)), 0);   // no slot chosen: nothing saved
     SaveLoad::Check();
     EXPECT_EQ(MainObj.SlotEmpty[2], 1);
     SaveInSlot(3);
@@ -160,7 +160,7 @@ TEST_F(MouseMenusTest, SaveWritesTheChosenSlotAndLoadRestoresItButRefusesEmptyOn
     EXPECT_EQ(MainObj.SlotEmpty[0], 1);
     ClickOn(CTRL_LOAD_SLOT_1, 2);
     EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_3);
-    EXPECT_EQ(RepaintsOfPressOn(CTRL_LOAD_SLOT_1, 0), 0);   // an empty slot keeps the row chosen
+    EXPECT_EQ(PressOn(On(CTRL_LOAD_SLOT_1, 0)), 0);   // an empty slot keeps the row chosen
     EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_3);
     ClickOn(CTRL_LOAD_OK);
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);

@@ -19,15 +19,6 @@ void StoreModelInSlot1() {
     PlayerCar.SlotUsed[1] = 1;
 }
 
-// A game whose month the money cannot pay.
-void PoorGame() {
-    PlayerObj.Year = 1908;
-    PlayerObj.Month = 1;
-    PlayerObj.Cash = 10.0;
-    PlayerSalesmans.Count = 10;
-    PlayerSalesmans.Wage = 90;
-}
-
 TEST_F(MouseNavigationTest, MainViewAreasHoverAndLeadToTheirScreensAndTheLastHitDecides) {
     StoreModelInSlot1();
     const struct {
@@ -129,32 +120,54 @@ TEST_F(MouseNavigationTest, AClickIsTestedWhereThePointerLastMoved) {
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_RESEARCH);
 }
 
-TEST_F(MouseNavigationTest, NextMonthShowsTheReportOrTheGameOver) {
-    PlayerObj.Year = 1908;
-    PlayerObj.Month = 1;
-    PlayerObj.Cash = 100000.0;
-    Show(SCREEN_GAME_MAIN);
-    Click(710, 560);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
-    EXPECT_EQ(PlayerObj.Month, 2);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_NEXT_MONTH);
-
-    // The report leads back to the main view, or to the in-game menu.
-    Click(500, 300);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
-    ClickOn(CTRL_MONTH_END_CONTINUE);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-
-    PoorGame();
-    Click(780, 600);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
-    EXPECT_EQ(PlayerObj.Cash, 10.0);
-    Click(50, 570);   // no back button here
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
-    Click(324, 382);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
-    EXPECT_EQ(MainObj.GameInProgress, 1);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OVER);
+TEST_F(MouseNavigationTest, TheMonthsEndAndTheMenus) {
+    const Values noGame = {{MainObj.GameInProgress, 0}};
+    const Values poorGame = {{PlayerObj.Year, 1908}, {PlayerObj.Month, 1}, {PlayerObj.Cash, 10.0},
+                             {PlayerSalesmans.Count, 10}, {PlayerSalesmans.Wage, 90}};
+    RunRows(SCREEN_GAME_MAIN, {}, {
+        {"next month", POPUP_NONE, {{PlayerObj.Year, 1908}, {PlayerObj.Month, 1}, {PlayerObj.Cash, 100000.0}},
+         {Spot(710, 560)}, {{MainObj.Screen, SCREEN_GAME_NEXT_MONTH}, {PlayerObj.Month, 2}}},
+        {"a month the money cannot pay", POPUP_NONE, poorGame, {Spot(780, 600)},
+         {{MainObj.Screen, SCREEN_GAME_OVER}, {PlayerObj.Cash, 10.0}}},
+    });
+    RunRows(SCREEN_GAME_NEXT_MONTH, {}, {
+        {"elsewhere on the report", POPUP_NONE, {}, {Spot(500, 300)}, {{MainObj.Screen, SCREEN_GAME_NEXT_MONTH}}},
+        {"continue", POPUP_NONE, {}, {On(CTRL_MONTH_END_CONTINUE)}, {{MainObj.Screen, SCREEN_GAME_MAIN}}},
+    });
+    RunRows(SCREEN_GAME_OVER, {}, {
+        {"no back button here", POPUP_NONE, {}, {Spot(50, 570)}, {{MainObj.Screen, SCREEN_GAME_OVER}}},
+        {"to the menu, the lost game in hand", POPUP_NONE, {}, {Spot(324, 382)},
+         {{MainObj.Screen, SCREEN_MENU}, {MainObj.GameInProgress, 1}, {MainObj.LastDrawnScreen, SCREEN_GAME_OVER}}},
+    });
+    RunRows(SCREEN_INTRO, {}, {{"anywhere", POPUP_NONE, {}, {Spot(799, 599)}, {{MainObj.Screen, SCREEN_MENU}}}});
+    RunRows(SCREEN_MENU, {}, {
+        {"the main menu's save button has no rectangle", POPUP_NONE, noGame, {Spot(400, 275)},
+         {{MainObj.Screen, SCREEN_MENU}}, Asks::Nothing},
+        {"load", POPUP_NONE, noGame, {On(CTRL_MENU_LOAD)}, {{MainObj.Screen, SCREEN_MENU_LOAD}}},
+        {"new", POPUP_NONE, noGame, {On(CTRL_MENU_NEW)}, {{MainObj.Screen, SCREEN_MENU_NEW}}},
+    });
+    RunRows(SCREEN_MENU_LOAD, {}, {
+        {"back with no game in hand", POPUP_NONE, noGame, {On(CTRL_LOAD_BACK)}, {{MainObj.Screen, SCREEN_MENU}}},
+        {"back to the game", POPUP_NONE, {}, {On(CTRL_LOAD_BACK)}, {{MainObj.Screen, SCREEN_MENU_GAME}}},
+    });
+    RunRows(SCREEN_MENU_NEW, {}, {{"back", POPUP_NONE, noGame, {On(CTRL_NEW_BACK)}, {{MainObj.Screen, SCREEN_MENU}}}});
+    RunRows(SCREEN_MENU_GAME, {}, {
+        {"save", POPUP_NONE, {}, {Spot(400, 261)}, {{MainObj.Screen, SCREEN_MENU_SAVE}}},
+        {"load", POPUP_NONE, {}, {On(CTRL_MENU_LOAD_IN_GAME)}, {{MainObj.Screen, SCREEN_MENU_LOAD}}},
+        {"the main menu ends the game", POPUP_NONE, {}, {On(CTRL_MENU_MAIN_MENU)},
+         {{MainObj.Screen, SCREEN_MENU}, {MainObj.GameInProgress, 0}}},
+        {"continue with no game screen drawn yet", POPUP_NONE, {}, {On(CTRL_MENU_CONTINUE)},
+         {{MainObj.Screen, SCREEN_GAME_MAIN}}},
+    });
+    RunRows(SCREEN_MENU_SAVE, {}, {
+        {"a slot", POPUP_NONE, {}, {On(CTRL_SAVE_SLOT_1, 2)}, {{MainObj.Focus, FOCUS_SLOT_3}}},
+        {"back drops the slot", POPUP_NONE, {{MainObj.Focus, FOCUS_SLOT_3}}, {On(CTRL_SAVE_BACK)},
+         {{MainObj.Screen, SCREEN_MENU_GAME}, {MainObj.Focus, FOCUS_NONE}}},
+    });
+    Show(SCREEN_MENU);
+    ClickOn(CTRL_MENU_QUIT);
+    EXPECT_TRUE(window->destroyed);
+    EXPECT_FALSE(platform::RunMessages(window));
 }
 
 TEST_F(MouseNavigationTest, BackAndContinueReturnToTheLastGameScreenDrawn) {
@@ -165,63 +178,18 @@ TEST_F(MouseNavigationTest, BackAndContinueReturnToTheLastGameScreenDrawn) {
         EXPECT_EQ(MainObj.LastDrawnScreen, screen);
         ClickOn(CTRL_MENU_CONTINUE);
         EXPECT_EQ(MainObj.Screen, screen);
-        EXPECT_EQ(MainObj.LastDrawnScreen, screen);   // drawn again in full
+        EXPECT_TRUE(askedBackground);   // drawn again in full
     }
     // With a popup open the screens' back buttons do nothing.
-    for (i32 screen : {SCREEN_GAME_OFFICE, SCREEN_GAME_ADVERTISING, SCREEN_GAME_RESEARCH, SCREEN_GAME_DESIGN,
-                       SCREEN_GAME_FACTORY}) {
-        const i32 popup = screen == SCREEN_GAME_OFFICE        ? POPUP_BANK
-                          : screen == SCREEN_GAME_ADVERTISING ? POPUP_RADIO
-                          : screen == SCREEN_GAME_RESEARCH    ? POPUP_EXPAND_RESEARCH
-                          : screen == SCREEN_GAME_DESIGN      ? POPUP_ADD_PARTS
-                                                              : POPUP_BROWSE_MODELS;
-        Show(screen, popup);
+    const i32 popups[][2] = {{SCREEN_GAME_OFFICE, POPUP_BANK}, {SCREEN_GAME_ADVERTISING, POPUP_RADIO},
+                             {SCREEN_GAME_RESEARCH, POPUP_EXPAND_RESEARCH}, {SCREEN_GAME_DESIGN, POPUP_ADD_PARTS},
+                             {SCREEN_GAME_FACTORY, POPUP_BROWSE_MODELS}};
+    for (const auto& open : popups) {
+        Show(open[0], open[1]);
         ClickOn(CTRL_BACK);
-        EXPECT_EQ(MainObj.Screen, screen);
-        EXPECT_EQ(MainObj.Popup, popup);
+        EXPECT_EQ(MainObj.Screen, open[0]);
+        EXPECT_EQ(MainObj.Popup, open[1]);
     }
-    // With no game screen drawn yet, continue goes to the main view.
-    MainObj.Screen = SCREEN_MENU_GAME;
-    MainObj.LastDrawnScreen = 0;
-    ClickOn(CTRL_MENU_CONTINUE);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-}
-
-TEST_F(MouseNavigationTest, MenusMoveBetweenScreens) {
-    EXPECT_EQ(MainObj.Screen, SCREEN_INTRO);
-    Click(799, 599);   // anywhere
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
-    Click(400, 275);   // the main menu's save button has no rectangle
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
-    EXPECT_EQ(RepaintsOfPressAt(400, 275), 0);
-    ClickOn(CTRL_MENU_LOAD);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_LOAD);
-    ClickOn(CTRL_LOAD_BACK);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);   // no game in hand
-
-    MainObj.GameInProgress = 1;
-    MainObj.Screen = SCREEN_MENU_GAME;
-    Click(400, 261);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_SAVE);
-    ClickOn(CTRL_SAVE_SLOT_1, 2);
-    EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_3);
-    ClickOn(CTRL_SAVE_BACK);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_GAME);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-    ClickOn(CTRL_MENU_LOAD_IN_GAME);
-    ClickOn(CTRL_LOAD_BACK);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_GAME);
-    ClickOn(CTRL_MENU_MAIN_MENU);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
-    EXPECT_EQ(MainObj.GameInProgress, 0);
-    ClickOn(CTRL_MENU_NEW);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
-    ClickOn(CTRL_NEW_BACK);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
-
-    ClickOn(CTRL_MENU_QUIT);
-    EXPECT_TRUE(window->destroyed);
-    EXPECT_FALSE(platform::RunMessages(window));
 }
 
 TEST_F(MouseNavigationTest, ClicksOnNothingChangeNothingAndAskForNoPaint) {

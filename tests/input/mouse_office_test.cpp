@@ -1,334 +1,208 @@
 // The office: the map's purchases, the bank, hiring and firing, and the
 // statistics chooser with its reports.
 
-#include <cstddef>
-#include <cstring>
-
 #include "input/input_fixture.h"
 #include "model/player.h"
 
 namespace {
 
-struct MouseOfficeTest : InputTest {
-    void SetUp() override {
-        InputTest::SetUp();
-        PlayerObj.Year = 1910;
-        PlayerObj.Month = 3;
-        PlayerFactorySalon.ShownRegion = REGION_AUSTRALIA;
-        PlayerFactorySalon.FactoryPrice = 500000;
-        PlayerFactorySalon.SalonPrice = 200000;
-        Show(SCREEN_GAME_OFFICE);
-    }
+using MouseOffice = InputTest;
 
-    FactorySalonRegion& Region(i32 r) { return PlayerFactorySalon.Region[r - 1]; }
+FactorySalonRegion& Region(i32 r) { return PlayerFactorySalon.Region[r - 1]; }
 
-    static void ExpectSchedule(i32 left, i32 months, i32 installment) {
-        EXPECT_EQ(PlayerBank.LoanLeft, left);
-        EXPECT_EQ(PlayerBank.MonthsLeft, months);
-        EXPECT_EQ(PlayerBank.Installment, installment);
-    }
-    // A loan taken or repaid uses up the typed amount and the chosen term.
-    static void ExpectUsedUp() {
-        EXPECT_EQ(PlayerBank.LoanTerm, 0);
-        EXPECT_EQ(PlayerBank.LoanRate, 0);
-        EXPECT_EQ(PlayerBank.LoanAmount, 0);
-    }
-};
+// March 1910, the map showing Australia at the first prices.
+Values OfficeAtStart() {
+    return {{PlayerObj.Year, 1910}, {PlayerObj.Month, 3}, {PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA},
+            {PlayerFactorySalon.FactoryPrice, 500000}, {PlayerFactorySalon.SalonPrice, 200000}};
+}
 
-TEST_F(MouseOfficeTest, TheOfficeOpensItsPopupsAndLeads) {
-    const struct {
-        i32 x, y, popup;
-    } openers[] = {{300, 150, POPUP_MAP}, {650, 420, POPUP_BANK}, {420, 350, POPUP_PERSONNEL},
-                   {250, 360, POPUP_STATISTICS}};
-    for (const auto& opener : openers) {
-        Show(SCREEN_GAME_OFFICE);
-        MainObj.Focus = FOCUS_BANK_LOAN;
-        Click(opener.x, opener.y);
-        EXPECT_EQ(MainObj.Popup, opener.popup);
-        EXPECT_EQ(MainObj.Focus, FOCUS_BANK_LOAN);   // opening leaves the focus
-        EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OFFICE);
-    }
-    // The statistics chooser leads to the reports and back.
+// A loan running with 40 of its months left, and a term chosen.
+Values RunningLoan(i32 typed) {
+    return {{PlayerObj.Cash, 50000.0}, {PlayerBank.LoanLeft, 116000}, {PlayerBank.MonthsLeft, 40},
+            {PlayerBank.Installment, 2416}, {PlayerBank.LoanTerm, 12}, {PlayerBank.LoanRate, 10},
+            {PlayerBank.LoanAmount, typed}};
+}
+
+// A loan taken or repaid uses up the typed amount and the chosen term.
+Values UsedUp() { return {{PlayerBank.LoanTerm, 0}, {PlayerBank.LoanRate, 0}, {PlayerBank.LoanAmount, 0}}; }
+
+TEST_F(MouseOffice, OpenersAndReports) {
+    std::vector<ClickRow> rows = {
+        {"the map", POPUP_NONE, {{MainObj.Focus, FOCUS_BANK_LOAN}}, {Spot(300, 150)},
+         {{MainObj.Popup, POPUP_MAP}, {MainObj.Focus, FOCUS_BANK_LOAN}}},   // opening leaves the focus
+        {"the bank", POPUP_NONE, {{MainObj.Focus, FOCUS_BANK_LOAN}}, {Spot(650, 420)},
+         {{MainObj.Popup, POPUP_BANK}, {MainObj.Focus, FOCUS_BANK_LOAN}}},
+        {"the personnel", POPUP_NONE, {}, {Spot(420, 350)}, {{MainObj.Popup, POPUP_PERSONNEL}}},
+        {"the statistics", POPUP_NONE, {}, {Spot(250, 360)}, {{MainObj.Popup, POPUP_STATISTICS}}},
+        {"the statistics close", POPUP_STATISTICS, {{MainObj.Focus, FOCUS_BANK_LOAN}}, {On(CTRL_STATISTICS_CLOSE)},
+         {{MainObj.Popup, POPUP_NONE}, {MainObj.Focus, FOCUS_BANK_LOAN}}},
+        {"out to the main view", POPUP_NONE, {}, {Spot(100, 200)}, {{MainObj.Screen, SCREEN_GAME_MAIN}}},
+    };
     for (i32 report = 0; report < 4; ++report) {
-        ClickOn(CTRL_STATISTICS_MONTH_REPORT, report);
-        EXPECT_EQ(MainObj.Popup, POPUP_MONTH_REPORT + report);
-        ClickOn(CTRL_MONTH_REPORT_BACK, report);
-        EXPECT_EQ(MainObj.Popup, POPUP_STATISTICS);
+        rows.push_back({"report " + std::to_string(report), POPUP_STATISTICS, {},
+                        {On(CTRL_STATISTICS_MONTH_REPORT, report)}, {{MainObj.Popup, POPUP_MONTH_REPORT + report}}});
+        rows.push_back({"back from report " + std::to_string(report), POPUP_MONTH_REPORT + report, {},
+                        {On(CTRL_MONTH_REPORT_BACK, report)}, {{MainObj.Popup, POPUP_STATISTICS}}});
     }
-    ClickOn(CTRL_STATISTICS_CLOSE);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-    EXPECT_EQ(MainObj.Focus, FOCUS_BANK_LOAN);
-    Click(100, 200);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    // The shared close drops typed staff counts but keeps typed amounts.
+    for (i32 popup : {POPUP_BANK, POPUP_PERSONNEL, POPUP_STATISTICS, POPUP_MONTH_REPORT, POPUP_PROFIT_REPORT,
+                      POPUP_MODEL_REPORT, POPUP_RESEARCH_REPORT})
+        rows.push_back({"shared close of popup " + std::to_string(popup), popup,
+                        {{MainObj.Focus, FOCUS_SCIENTISTS_FIRE}, {PlayerScientists.HireCount, 4},
+                         {PlayerTechnicians.FireCount, 2}, {PlayerBank.DepositAmount, 77}},
+                        {Spot(345, 497)},
+                        {{MainObj.Popup, POPUP_NONE}, {MainObj.Focus, FOCUS_NONE}, {PlayerScientists.HireCount, 0},
+                         {PlayerTechnicians.FireCount, 0}, {PlayerBank.DepositAmount, 77}},
+                        Asks::Background});
+    RunRows(SCREEN_GAME_OFFICE, OfficeAtStart(), rows);
 }
 
-TEST_F(MouseOfficeTest, MapBuysFactoriesAndSalonsWhileMoneyIsLeftOver) {
-    Show(SCREEN_GAME_OFFICE, POPUP_MAP);
-    ClickOn(CTRL_MAP_REGION_BACK);
-    EXPECT_EQ(PlayerFactorySalon.ShownRegion, REGION_AFRICA);
-    ClickOn(CTRL_MAP_REGION_FORWARD);
-    EXPECT_EQ(PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA);
-
-    PlayerObj.Cash = 500000.0;   // exactly the price: refused
-    EXPECT_GT(RepaintsOfPressOn(CTRL_MAP_BUY_FACTORY), 0);
-    EXPECT_EQ(Region(1).HasFactory, 0);
-    PlayerObj.Cash = 3000000.0;
-    ClickOn(CTRL_MAP_BUY_FACTORY);
-    ClickOn(CTRL_MAP_BUY_FACTORY);   // one factory a region
-    EXPECT_EQ(Region(1).HasFactory, 1);
-    EXPECT_EQ(PlayerObj.Cash, 2500000.0);
-    ClickOn(CTRL_MAP_REGION_FORWARD);
-    ClickOn(CTRL_MAP_BUY_FACTORY);
-    EXPECT_EQ(Region(2).HasFactory, 1);
-    EXPECT_EQ(PlayerObj.Cash, 1000000.0);
-    EXPECT_EQ(PlayerFactorySalon.FactoryPrice, 2500000);
-
-    // Salons need no factory; a region takes nine.
-    PlayerObj.Cash = 1e9;
-    ClickOn(CTRL_MAP_REGION_FORWARD);
-    for (int i = 0; i < 10; ++i) ClickOn(CTRL_MAP_BUY_SALON);
-    EXPECT_EQ(Region(3).Salons, 9);
-    EXPECT_EQ(PlayerFactorySalon.SalonPrice, 200000 + 9 * 100000);
-    EXPECT_EQ(PlayerObj.Cash, 1e9 - (9 * 200000 + 36 * 100000));
-    PlayerObj.Cash = PlayerFactorySalon.SalonPrice;
-    ClickOn(CTRL_MAP_REGION_FORWARD);
-    ClickOn(CTRL_MAP_BUY_SALON);
-    EXPECT_EQ(Region(4).Salons, 0);
-
-    // A salon click inside the other popups' close rectangle buys; the map
-    // keeps its own close button.
-    PlayerObj.Cash = 1e9;
-    Click(400, 490);
-    EXPECT_EQ(Region(4).Salons, 1);
-    EXPECT_EQ(MainObj.Popup, POPUP_MAP);
-    MainObj.Focus = FOCUS_BANK_LOAN;
-    ClickOn(CTRL_MAP_CLOSE);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-    EXPECT_EQ(MainObj.Focus, FOCUS_BANK_LOAN);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OFFICE);   // redrawn over the popup
+TEST_F(MouseOffice, MapBuysWhileMoneyIsLeftOver) {
+    RunRows(SCREEN_GAME_OFFICE, OfficeAtStart(), {
+        {"region back wraps", POPUP_MAP, {}, {On(CTRL_MAP_REGION_BACK)},
+         {{PlayerFactorySalon.ShownRegion, REGION_AFRICA}}},
+        {"region forward wraps", POPUP_MAP, {{PlayerFactorySalon.ShownRegion, REGION_AFRICA}},
+         {On(CTRL_MAP_REGION_FORWARD)}, {{PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA}}},
+        {"exactly the price is refused", POPUP_MAP, {{PlayerObj.Cash, 500000.0}}, {On(CTRL_MAP_BUY_FACTORY)},
+         {{Region(1).HasFactory, 0}, {PlayerObj.Cash, 500000.0}}, Asks::Repaint},
+        {"one factory a region, each dearer", POPUP_MAP, {{PlayerObj.Cash, 3000000.0}},
+         {On(CTRL_MAP_BUY_FACTORY), On(CTRL_MAP_BUY_FACTORY), On(CTRL_MAP_REGION_FORWARD), On(CTRL_MAP_BUY_FACTORY)},
+         {{Region(1).HasFactory, 1}, {Region(2).HasFactory, 1}, {PlayerObj.Cash, 1000000.0},
+          {PlayerFactorySalon.FactoryPrice, 2500000}}},
+        {"salons need no factory; a region takes nine", POPUP_MAP,
+         {{PlayerObj.Cash, 1e9}, {PlayerFactorySalon.ShownRegion, 3}}, std::vector<Target>(10, On(CTRL_MAP_BUY_SALON)),
+         {{Region(3).Salons, 9}, {PlayerFactorySalon.SalonPrice, 200000 + 9 * 100000},
+          {PlayerObj.Cash, 1e9 - (9 * 200000 + 36 * 100000)}}},
+        {"a salon at exactly the cash is refused", POPUP_MAP,
+         {{PlayerFactorySalon.SalonPrice, 1100000}, {PlayerObj.Cash, 1100000.0}}, {On(CTRL_MAP_BUY_SALON)},
+         {{Region(1).Salons, 0}}},
+        // The other popups' close rectangle lies over the salon button here.
+        {"a salon click in the shared close buys", POPUP_MAP, {{PlayerObj.Cash, 1e9}}, {Spot(400, 490)},
+         {{Region(1).Salons, 1}, {MainObj.Popup, POPUP_MAP}}},
+        {"the map's own close", POPUP_MAP, {{MainObj.Focus, FOCUS_BANK_LOAN}}, {On(CTRL_MAP_CLOSE)},
+         {{MainObj.Popup, POPUP_NONE}, {MainObj.Focus, FOCUS_BANK_LOAN}}, Asks::Background},
+        // A region number outside 1..6 buys nothing and wraps into range.
+        {"no region shown buys nothing", POPUP_MAP, {{PlayerObj.Cash, 1e9}, {PlayerFactorySalon.ShownRegion, 9}},
+         {On(CTRL_MAP_BUY_FACTORY), On(CTRL_MAP_BUY_SALON)},
+         {{PlayerObj.Cash, 1e9}, {PlayerFactorySalon.FactoryPrice, 500000}, {PlayerFactorySalon.SalonPrice, 200000},
+          {PlayerFactorySalon.ShownRegion, 9}}},
+        {"region 9 back", POPUP_MAP, {{PlayerFactorySalon.ShownRegion, 9}}, {On(CTRL_MAP_REGION_BACK)},
+         {{PlayerFactorySalon.ShownRegion, REGION_AFRICA}}},
+        {"region 0 forward", POPUP_MAP, {{PlayerFactorySalon.ShownRegion, 0}}, {On(CTRL_MAP_REGION_FORWARD)},
+         {{PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA}}},
+    });
 }
 
-TEST_F(MouseOfficeTest, AMapShowingNoRegionWrapsAndBuysNothing) {
-    Show(SCREEN_GAME_OFFICE, POPUP_MAP);
-    PlayerObj.Cash = 1e9;
-    PlayerFactorySalon.ShownRegion = 9;
-    const FactorySalon before = PlayerFactorySalon;
-    ClickOn(CTRL_MAP_BUY_FACTORY);
-    ClickOn(CTRL_MAP_BUY_SALON);
-    EXPECT_EQ(std::memcmp(&before, &PlayerFactorySalon, sizeof before), 0);
-    EXPECT_EQ(PlayerObj.Cash, 1e9);
-    ClickOn(CTRL_MAP_REGION_BACK);
-    EXPECT_EQ(PlayerFactorySalon.ShownRegion, REGION_AFRICA);
-    PlayerFactorySalon.ShownRegion = 0;
-    ClickOn(CTRL_MAP_REGION_FORWARD);
-    EXPECT_EQ(PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA);
+TEST_F(MouseOffice, BankDepositsTermsLoansAndRepayments) {
+    std::vector<ClickRow> rows = {
+        {"the deposit field starts a new number", POPUP_BANK, {{PlayerBank.InputBuffer, "12"}},
+         {On(CTRL_BANK_DEPOSIT_FIELD)}, {{MainObj.Focus, FOCUS_BANK_DEPOSIT}, {PlayerBank.InputBuffer, kBlankBuffer}}},
+        {"the loan field", POPUP_BANK, {}, {On(CTRL_BANK_LOAN_FIELD)}, {{MainObj.Focus, FOCUS_BANK_LOAN}}},
+        {"all the money may go", POPUP_BANK, {{PlayerObj.Cash, 30000.0}, {PlayerBank.DepositAmount, 30000}},
+         {On(CTRL_BANK_DEPOSIT)},
+         {{PlayerBank.Deposit, 30000}, {PlayerObj.Cash, 0.0}, {PlayerBank.DepositMonth, 3},
+          {PlayerBank.DepositYear, 1910}, {PlayerBank.DepositAmount, 0}}},
+        {"more than the cash: refused, still used up", POPUP_BANK,
+         {{PlayerObj.Cash, 0.0}, {PlayerBank.Deposit, 30000}, {PlayerBank.DepositAmount, 1}}, {On(CTRL_BANK_DEPOSIT)},
+         {{PlayerBank.Deposit, 30000}, {PlayerBank.DepositAmount, 0}}},
+        {"more than the balance: refused", POPUP_BANK, {{PlayerBank.Deposit, 30000}, {PlayerBank.DepositAmount, 30001}},
+         {On(CTRL_BANK_WITHDRAW)}, {{PlayerBank.Deposit, 30000}, {PlayerBank.DepositAmount, 0}}},
+        {"a withdrawal keeps the deposit's date", POPUP_BANK,
+         {{PlayerObj.Month, 7}, {PlayerObj.Cash, 0.0}, {PlayerBank.Deposit, 30000}, {PlayerBank.DepositMonth, 3},
+          {PlayerBank.DepositAmount, 10000}},
+         {On(CTRL_BANK_WITHDRAW)},
+         {{PlayerBank.Deposit, 20000}, {PlayerObj.Cash, 10000.0}, {PlayerBank.DepositMonth, 3}}},
+        {"the balance never passes its 32-bit top", POPUP_BANK,
+         {{PlayerObj.Cash, 4e9}, {PlayerBank.Deposit, 2000000000}, {PlayerBank.DepositAmount, 1000000000}},
+         {On(CTRL_BANK_DEPOSIT)}, {{PlayerBank.Deposit, 2000000000}, {PlayerObj.Cash, 4e9}}},
+
+        {"term down from none starts at the top", POPUP_BANK, {}, {On(CTRL_BANK_TERM_DOWN)},
+         {{PlayerBank.LoanTerm, 48}, {PlayerBank.LoanRate, 16}}},
+        {"term down wraps", POPUP_BANK, {{PlayerBank.LoanTerm, 3}}, {On(CTRL_BANK_TERM_DOWN)},
+         {{PlayerBank.LoanTerm, 48}}},
+        {"term down", POPUP_BANK, {{PlayerBank.LoanTerm, 48}}, {On(CTRL_BANK_TERM_DOWN)},
+         {{PlayerBank.LoanTerm, 36}, {PlayerBank.LoanRate, 14}}},
+        {"a term outside the table stays", POPUP_BANK, {{PlayerBank.LoanTerm, 5}},
+         {On(CTRL_BANK_TERM_UP), On(CTRL_BANK_TERM_DOWN)}, {{PlayerBank.LoanTerm, 5}}},
+
+        {"no term chosen: no loan", POPUP_BANK, {{PlayerBank.LoanAmount, 100000}}, {On(CTRL_BANK_TAKE_LOAN)},
+         {{PlayerBank.LoanLeft, 0}, {PlayerBank.LoanAmount, 100000}}},
+        {"a loan over 48 months", POPUP_BANK, {{PlayerObj.Cash, 0.0}, {PlayerBank.LoanAmount, 100000}},
+         {On(CTRL_BANK_TERM_DOWN), On(CTRL_BANK_TAKE_LOAN)},
+         Join({{{PlayerBank.LoanLeft, 116000}, {PlayerBank.MonthsLeft, 48}, {PlayerBank.Installment, 2416},
+                {PlayerObj.Cash, 100000.0}},
+               UsedUp()})},
+        {"one loan at a time", POPUP_BANK, Join({RunningLoan(5000), {{PlayerBank.LoanTerm, 3}}}),
+         {On(CTRL_BANK_TAKE_LOAN)}, {{PlayerBank.LoanLeft, 116000}, {PlayerBank.LoanAmount, 5000}}},
+        {"interest counts whole hundreds: 150 at 16 percent owes 166", POPUP_BANK,
+         {{PlayerBank.LoanTerm, 48}, {PlayerBank.LoanRate, 16}, {PlayerBank.LoanAmount, 150}},
+         {On(CTRL_BANK_TAKE_LOAN)}, {{PlayerBank.LoanLeft, 166}}},
+
+        {"repaying more than the debt is refused", POPUP_BANK, RunningLoan(116001), {On(CTRL_BANK_REPAY)},
+         {{PlayerBank.LoanLeft, 116000}, {PlayerBank.LoanTerm, 12}}},
+        {"a repayment keeps the months", POPUP_BANK, RunningLoan(16000), {On(CTRL_BANK_REPAY)},
+         Join({{{PlayerBank.LoanLeft, 100000}, {PlayerBank.MonthsLeft, 40}, {PlayerBank.Installment, 2500},
+                {PlayerObj.Cash, 34000.0}},
+               UsedUp()})},
+        {"paying off the whole debt ends the schedule; the cash is not looked at", POPUP_BANK,
+         Join({RunningLoan(116000), {{PlayerObj.Cash, 0.0}}}), {On(CTRL_BANK_REPAY)},
+         {{PlayerBank.LoanLeft, 0}, {PlayerBank.MonthsLeft, 0}, {PlayerBank.Installment, 0},
+          {PlayerObj.Cash, -116000.0}}},
+        // The safe and the repay button overlap: the opening click repays
+        // what was typed, and nothing when nothing was.
+        {"opening the bank on its repay button", POPUP_NONE, RunningLoan(0), {Spot(590, 360)},
+         {{MainObj.Popup, POPUP_BANK}, {PlayerBank.LoanLeft, 116000}, {PlayerBank.MonthsLeft, 40},
+          {PlayerBank.LoanTerm, 12}, {PlayerBank.LoanRate, 10}, {PlayerBank.Deposit, 0}}},
+        {"opening the bank repays what was typed", POPUP_NONE, RunningLoan(1000), {Spot(590, 360)},
+         {{PlayerBank.LoanLeft, 115000}, {PlayerBank.MonthsLeft, 40}}},
+    };
+    const i32 terms[][2] = {{0, 0}, {3, 8}, {6, 9}, {12, 10}, {24, 12}, {36, 14}, {48, 16}};
+    for (int k = 1; k <= 6; ++k)
+        rows.push_back({"term up from " + std::to_string(terms[k - 1][0]), POPUP_BANK,
+                        {{PlayerBank.LoanTerm, terms[k - 1][0]}}, {On(CTRL_BANK_TERM_UP)},
+                        {{PlayerBank.LoanTerm, terms[k][0]}, {PlayerBank.LoanRate, terms[k][1]}}});
+    rows.push_back({"term up wraps", POPUP_BANK, {{PlayerBank.LoanTerm, 48}}, {On(CTRL_BANK_TERM_UP)},
+                    {{PlayerBank.LoanTerm, 3}, {PlayerBank.LoanRate, 8}}});
+    RunRows(SCREEN_GAME_OFFICE, OfficeAtStart(), rows);
 }
 
-TEST_F(MouseOfficeTest, DepositsAndWithdrawalsUseUpTheTypedAmount) {
+// What a repayment leaves is still charged month by month to its end.
+TEST_F(MouseOffice, ARepaidLoanIsStillCharged) {
     Show(SCREEN_GAME_OFFICE, POPUP_BANK);
-    std::memcpy(PlayerBank.InputBuffer, "12            ", kBufferSize);
-    ClickOn(CTRL_BANK_DEPOSIT_FIELD);
-    EXPECT_EQ(MainObj.Focus, FOCUS_BANK_DEPOSIT);
-    EXPECT_TRUE(IsBlank(PlayerBank.InputBuffer));
-    ClickOn(CTRL_BANK_LOAN_FIELD);
-    EXPECT_EQ(MainObj.Focus, FOCUS_BANK_LOAN);
-
-    PlayerObj.Cash = 30000.0;
-    PlayerBank.DepositAmount = 30000;   // all the money may go
-    ClickOn(CTRL_BANK_DEPOSIT);
-    EXPECT_EQ(PlayerBank.Deposit, 30000);
-    EXPECT_EQ(PlayerObj.Cash, 0.0);
-    EXPECT_EQ(PlayerBank.DepositMonth, 3);
-    EXPECT_EQ(PlayerBank.DepositYear, 1910);
-    EXPECT_EQ(PlayerBank.DepositAmount, 0);
-
-    PlayerBank.DepositAmount = 1;   // refused, still used up
-    ClickOn(CTRL_BANK_DEPOSIT);
-    EXPECT_EQ(PlayerBank.Deposit, 30000);
-    EXPECT_EQ(PlayerBank.DepositAmount, 0);
-
-    PlayerObj.Month = 7;
-    PlayerBank.DepositAmount = 30001;
-    ClickOn(CTRL_BANK_WITHDRAW);
-    EXPECT_EQ(PlayerBank.Deposit, 30000);
-    EXPECT_EQ(PlayerBank.DepositAmount, 0);
-    PlayerBank.DepositAmount = 10000;
-    ClickOn(CTRL_BANK_WITHDRAW);
-    EXPECT_EQ(PlayerBank.Deposit, 20000);
-    EXPECT_EQ(PlayerObj.Cash, 10000.0);
-    EXPECT_EQ(PlayerBank.DepositMonth, 3);   // the last deposit's date stays
-
-    // The balance never passes its 32-bit top.
-    PlayerObj.Cash = 4e9;
-    PlayerBank.Deposit = 2000000000;
-    PlayerBank.DepositAmount = 1000000000;
-    ClickOn(CTRL_BANK_DEPOSIT);
-    EXPECT_EQ(PlayerBank.Deposit, 2000000000);
-    EXPECT_EQ(PlayerObj.Cash, 4e9);
-}
-
-TEST_F(MouseOfficeTest, TermArrowsCycleThroughTheSixTerms) {
-    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
-    const i32 terms[][2] = {{3, 8}, {6, 9}, {12, 10}, {24, 12}, {36, 14}, {48, 16}, {3, 8}};
-    for (const auto& term : terms) {
-        ClickOn(CTRL_BANK_TERM_UP);
-        EXPECT_EQ(PlayerBank.LoanTerm, term[0]);
-        EXPECT_EQ(PlayerBank.LoanRate, term[1]);
-    }
-    for (const i32 down : {48, 36}) {
-        ClickOn(CTRL_BANK_TERM_DOWN);
-        EXPECT_EQ(PlayerBank.LoanTerm, down);
-    }
-    EXPECT_EQ(PlayerBank.LoanRate, 14);
-    PlayerBank.LoanTerm = 0;  // none chosen: down starts at the top
-    ClickOn(CTRL_BANK_TERM_DOWN);
-    EXPECT_EQ(PlayerBank.LoanTerm, 48);
-    PlayerBank.LoanTerm = 5;   // not a term of the table
-    ClickOn(CTRL_BANK_TERM_UP);
-    ClickOn(CTRL_BANK_TERM_DOWN);
-    EXPECT_EQ(PlayerBank.LoanTerm, 5);
-}
-
-TEST_F(MouseOfficeTest, ALoanIsTakenOverAChosenTermOneAtATime) {
-    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
-    PlayerObj.Cash = 0.0;
-    PlayerBank.LoanAmount = 100000;
-    ClickOn(CTRL_BANK_TAKE_LOAN);   // no term chosen
-    EXPECT_EQ(PlayerBank.LoanLeft, 0);
-    EXPECT_EQ(PlayerBank.LoanAmount, 100000);
-
-    ClickOn(CTRL_BANK_TERM_DOWN);
-    ClickOn(CTRL_BANK_TAKE_LOAN);
-    ExpectSchedule(116000, 48, 2416);
-    ExpectUsedUp();
-    EXPECT_EQ(PlayerObj.Cash, 100000.0);
-
-    PlayerBank.LoanAmount = 5000;   // a loan is running
-    ClickOn(CTRL_BANK_TERM_UP);
-    ClickOn(CTRL_BANK_TAKE_LOAN);
-    EXPECT_EQ(PlayerBank.LoanLeft, 116000);
-    EXPECT_EQ(PlayerBank.LoanAmount, 5000);
-
-    // The interest counts whole hundreds: 150 at 16 percent owes 166.
-    PlayerBank = Bank{};
-    PlayerBank.LoanTerm = 48;
-    PlayerBank.LoanRate = 16;
-    PlayerBank.LoanAmount = 150;
-    ClickOn(CTRL_BANK_TAKE_LOAN);
-    EXPECT_EQ(PlayerBank.LoanLeft, 166);
-}
-
-TEST_F(MouseOfficeTest, ARepaymentLowersTheDebtAndKeepsItsSchedule) {
-    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
-    PlayerObj.Cash = 50000.0;
-    PlayerBank.LoanLeft = 116000;
-    PlayerBank.MonthsLeft = 40;
-    PlayerBank.Installment = 2416;
-    PlayerBank.LoanTerm = 12;
-    PlayerBank.LoanRate = 10;
-
-    PlayerBank.LoanAmount = 116001;   // more than the debt
+    for (const Value& value : RunningLoan(16000)) value.Set();
     ClickOn(CTRL_BANK_REPAY);
-    EXPECT_EQ(PlayerBank.LoanLeft, 116000);
-    EXPECT_EQ(PlayerBank.LoanTerm, 12);
-
-    PlayerBank.LoanAmount = 16000;
-    ClickOn(CTRL_BANK_REPAY);
-    ExpectSchedule(100000, 40, 2500);
-    ExpectUsedUp();
-    EXPECT_EQ(PlayerObj.Cash, 34000.0);
-
-    // The rest is still charged month by month.
     PlayerObj.Cash = 1e6;
     Player::NextMonth();
-    ExpectSchedule(97500, 39, 2500);
+    EXPECT_EQ(PlayerBank.LoanLeft, 97500);
+    EXPECT_EQ(PlayerBank.MonthsLeft, 39);
     EXPECT_EQ(ExpensesObj.Installment, 2500);
-
-    // Paying off the whole debt ends the schedule; the cash is not looked at.
-    PlayerObj.Cash = 0.0;
-    PlayerBank.LoanAmount = 97500;
-    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
-    ClickOn(CTRL_BANK_REPAY);
-    ExpectSchedule(0, 0, 0);
-    EXPECT_EQ(PlayerObj.Cash, -97500.0);
 }
 
-TEST_F(MouseOfficeTest, OpeningTheBankOnItsRepayButtonRepaysNothingUntyped) {
-    PlayerBank.LoanLeft = 116000;
-    PlayerBank.MonthsLeft = 48;
-    PlayerBank.Installment = 2416;
-    PlayerBank.LoanTerm = 24;
-    PlayerBank.LoanRate = 12;
-    const Bank before = PlayerBank;
-    Click(590, 360);   // the safe and the repay button overlap here
-    EXPECT_EQ(MainObj.Popup, POPUP_BANK);
-    EXPECT_EQ(std::memcmp(&before, &PlayerBank, offsetof(Bank, InputBuffer)), 0);
-
-    // The loan keeps being charged to its end.
-    PlayerObj.Cash = 1e6;
-    Player::NextMonth();
-    EXPECT_EQ(PlayerBank.LoanLeft, 116000 - 2416);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 47);
-
-    // A typed amount is repaid by that same click, as by the button.
-    ClickOn(CTRL_OFFICE_CLOSE);
-    PlayerBank.LoanAmount = 1000;
-    Click(590, 360);
-    EXPECT_EQ(PlayerBank.LoanLeft, 116000 - 2416 - 1000);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 47);
-}
-
-TEST_F(MouseOfficeTest, HiringAndFiringMoveTheFreePool) {
-    Show(SCREEN_GAME_OFFICE, POPUP_PERSONNEL);
-    for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians})
-        std::memcpy(staff->InputBuffer, "7             ", kBufferSize);
-    for (i32 field = 0; field < 6; ++field) {
-        ClickOn(CTRL_STAFF_FIELD_1, field);
-        EXPECT_EQ(MainObj.Focus, FOCUS_SALESMEN_HIRE + field);
-    }
-    EXPECT_TRUE(IsBlank(PlayerSalesmans.InputBuffer));
-    EXPECT_TRUE(IsBlank(PlayerTechnicians.InputBuffer));
-
+TEST_F(MouseOffice, HiringAndFiringMoveTheFreePool) {
     Staff* const kinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
+    std::vector<ClickRow> rows;
+    for (i32 field = 0; field < 6; ++field)
+        rows.push_back({"field " + std::to_string(field), POPUP_PERSONNEL, {{kinds[field / 2]->InputBuffer, "7"}},
+                        {On(CTRL_STAFF_FIELD_1, field)},
+                        {{MainObj.Focus, FOCUS_SALESMEN_HIRE + field}, {kinds[field / 2]->InputBuffer, kBlankBuffer}}});
     for (i32 kind = 0; kind < 3; ++kind) {
         Staff& staff = *kinds[kind];
-        staff.Count = 20;
-        staff.Unassigned = 5;
-        staff.HireCount = 30;
-        ClickOn(CTRL_STAFF_BUTTON_1, 2 * kind);
-        EXPECT_EQ(staff.Count, 50) << kind;
-        EXPECT_EQ(staff.Unassigned, 35);
-        EXPECT_EQ(staff.HireCount, 0);
-        staff.FireCount = 10;
-        ClickOn(CTRL_STAFF_BUTTON_1, 2 * kind + 1);
-        EXPECT_EQ(staff.Count, 40);
-        EXPECT_EQ(staff.Unassigned, 25);
-        EXPECT_EQ(staff.FireCount, 0);
+        rows.push_back({"hire kind " + std::to_string(kind), POPUP_PERSONNEL,
+                        {{staff.Count, 20}, {staff.Unassigned, 5}, {staff.HireCount, 30}},
+                        {On(CTRL_STAFF_BUTTON_1, 2 * kind)},
+                        {{staff.Count, 50}, {staff.Unassigned, 35}, {staff.HireCount, 0}}});
+        rows.push_back({"fire kind " + std::to_string(kind), POPUP_PERSONNEL,
+                        {{staff.Count, 50}, {staff.Unassigned, 35}, {staff.FireCount, 10}},
+                        {On(CTRL_STAFF_BUTTON_1, 2 * kind + 1)},
+                        {{staff.Count, 40}, {staff.Unassigned, 25}, {staff.FireCount, 0}}});
     }
-
     // No one at work in a region or the laboratory is fired, whatever count
     // the record holds.
-    PlayerTechnicians.Unassigned = 3;
-    PlayerTechnicians.FireCount = 10;
-    ClickOn(CTRL_STAFF_BUTTON_1, 5);
-    EXPECT_EQ(PlayerTechnicians.Count, 37);
-    EXPECT_EQ(PlayerTechnicians.Unassigned, 0);
-}
-
-TEST_F(MouseOfficeTest, TheSharedCloseClearsTypedCountsAndFocus) {
-    for (i32 popup : {POPUP_BANK, POPUP_PERSONNEL, POPUP_STATISTICS, POPUP_MONTH_REPORT, POPUP_PROFIT_REPORT,
-                      POPUP_MODEL_REPORT, POPUP_RESEARCH_REPORT}) {
-        Show(SCREEN_GAME_OFFICE, popup);
-        MainObj.Focus = FOCUS_SCIENTISTS_FIRE;
-        PlayerScientists.HireCount = 4;
-        PlayerTechnicians.FireCount = 2;
-        PlayerBank.DepositAmount = 77;
-        Click(345, 497);
-        ExpectClosed(SCREEN_GAME_OFFICE);
-        EXPECT_EQ(PlayerScientists.HireCount, 0) << popup;
-        EXPECT_EQ(PlayerTechnicians.FireCount, 0);
-        EXPECT_EQ(PlayerBank.DepositAmount, 77);   // typed amounts outlive the popup
-    }
+    rows.push_back({"only the free are fired", POPUP_PERSONNEL,
+                    {{PlayerTechnicians.Count, 40}, {PlayerTechnicians.Unassigned, 3},
+                     {PlayerTechnicians.FireCount, 10}},
+                    {On(CTRL_STAFF_BUTTON_1, 5)}, {{PlayerTechnicians.Count, 37}, {PlayerTechnicians.Unassigned, 0}}});
+    RunRows(SCREEN_GAME_OFFICE, OfficeAtStart(), rows);
 }
 
 }  // namespace

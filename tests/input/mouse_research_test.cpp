@@ -1,205 +1,136 @@
 // The advertising screen's media popups and the research screen's popups.
 
-#include <cstring>
-
 #include "input/input_fixture.h"
 
 namespace {
+
+using MouseResearch = InputTest;
 
 constexpr i32 kRowBlock[kAdBlocks] = {3, 0, 1, 2, 4, 5};
 
 AdCampaign& Campaign(i32 block, i32 medium) { return PlayerAdvertising.Block[block].Campaign[kMedia - medium]; }
 
-struct MouseResearchTest : InputTest {
-    // The body types of a new game, with `offered` on offer.
-    void StartBodyTypes(i32 offered) {
-        PlayerResearch.OwnedBodyTypes[1] = BODY_FAMILY_WAGON;
-        PlayerResearch.OwnedBodyTypes[2] = BODY_TRUCK;
-        PlayerResearch.BodyTypesOwned = 2;
-        PlayerResearch.BodyTypesOffered = offered;
-        PlayerResearch.BrowsedBodyType = 1;
-    }
-};
-
-TEST_F(MouseResearchTest, EachMediumRowStepsTheMonthsOfItsBlockWithinZeroTo48) {
-    for (i32 medium = MEDIUM_AUTO_SHOW; medium <= MEDIUM_BILLBOARD; ++medium) {
-        Show(SCREEN_GAME_ADVERTISING, medium);
+TEST_F(MouseResearch, MediaPopups) {
+    std::vector<ClickRow> rows = {
+        // An opening click goes on into the medium popup beneath it.
+        {"television and its left close", POPUP_NONE, {}, {Spot(300, 450)}, {{MainObj.Popup, POPUP_NONE}}},
+        {"newspaper and its right close", POPUP_NONE, {}, {Spot(500, 455)}, {{MainObj.Popup, POPUP_NONE}}},
+        {"television and the minus of row 5", POPUP_NONE, {{Campaign(4, MEDIUM_TELEVISION).Months, 5}},
+         {Spot(375, 380)}, {{MainObj.Popup, POPUP_TELEVISION}, {Campaign(4, MEDIUM_TELEVISION).Months, 4}}},
+        {"auto show", POPUP_NONE, {}, {Spot(150, 100)}, {{MainObj.Popup, POPUP_AUTO_SHOW}}},
+        {"radio", POPUP_NONE, {}, {Spot(230, 250)}, {{MainObj.Popup, POPUP_RADIO}}},
+        {"billboard", POPUP_NONE, {}, {Spot(550, 100)}, {{MainObj.Popup, POPUP_BILLBOARD}}},
+        {"out to the main view", POPUP_NONE, {}, {Spot(20, 200)}, {{MainObj.Screen, SCREEN_GAME_MAIN}}},
+        // Closing a medium ends every campaign without an amount.
+        {"close", POPUP_RADIO,
+         {{Campaign(0, MEDIUM_RADIO).Months, 12}, {Campaign(4, MEDIUM_BILLBOARD).Months, 3},
+          {Campaign(5, MEDIUM_TELEVISION).Amount, 500}, {Campaign(5, MEDIUM_TELEVISION).Months, 6},
+          {MainObj.Focus, FOCUS_ADVERT_ROW_2}, {PlayerAdvertising.InputBuffer, "500"}},
+         {On(CTRL_ADVERT_CLOSE_RIGHT)},
+         {{MainObj.Popup, POPUP_NONE}, {MainObj.Focus, FOCUS_NONE}, {PlayerAdvertising.InputBuffer, kBlankBuffer},
+          {Campaign(0, MEDIUM_RADIO).Months, 0}, {Campaign(4, MEDIUM_BILLBOARD).Months, 0},
+          {Campaign(5, MEDIUM_TELEVISION).Months, 6}},
+         Asks::Background},
+    };
+    // Each row steps the months of its block in the open medium, within 0 to 48.
+    for (i32 medium = MEDIUM_AUTO_SHOW; medium <= MEDIUM_BILLBOARD; ++medium)
         for (i32 row = 0; row < kAdBlocks; ++row) {
-            AdCampaign& campaign = Campaign(kRowBlock[row], medium);
-            campaign.Months = 47;
-            ClickOn(CTRL_ADVERT_PLUS_1, row);
-            ClickOn(CTRL_ADVERT_PLUS_1, row);
-            EXPECT_EQ(campaign.Months, 48) << medium << " " << row;
-            campaign.Months = 1;
-            ClickOn(CTRL_ADVERT_MINUS_1, row);
-            ClickOn(CTRL_ADVERT_MINUS_1, row);
-            EXPECT_EQ(campaign.Months, 0);
-            ClickOn(CTRL_ADVERT_PLUS_1, row);
-            ClickOn(CTRL_ADVERT_AMOUNT_1, row);
-            EXPECT_EQ(MainObj.Focus, FOCUS_ADVERT_ROW_1 + row);
+            i32& months = Campaign(kRowBlock[row], medium).Months;
+            const std::string name = "medium " + std::to_string(medium) + " row " + std::to_string(row);
+            rows.push_back({name + " plus", medium, {{months, 47}},
+                            {On(CTRL_ADVERT_PLUS_1, row), On(CTRL_ADVERT_PLUS_1, row)},
+                            {{months, 48}, {Campaign(kRowBlock[row], medium % kMedia + 1).Months, 0},
+                             {Campaign(kRowBlock[(row + 1) % kAdBlocks], medium).Months, 0}}});
+            rows.push_back({name + " minus", medium, {{months, 1}},
+                            {On(CTRL_ADVERT_MINUS_1, row), On(CTRL_ADVERT_MINUS_1, row)}, {{months, 0}}});
+            rows.push_back({name + " amount", medium, {}, {On(CTRL_ADVERT_AMOUNT_1, row)},
+                            {{MainObj.Focus, FOCUS_ADVERT_ROW_1 + row}}});
         }
-        // Only the open medium's campaigns moved.
-        for (i32 other = MEDIUM_AUTO_SHOW; other <= MEDIUM_BILLBOARD; ++other)
-            for (i32 block = 0; block < kAdBlocks; ++block)
-                EXPECT_EQ(Campaign(block, other).Months, other <= medium ? 1 : 0);
-    }
+    RunRows(SCREEN_GAME_ADVERTISING, {}, rows);
 }
 
-TEST_F(MouseResearchTest, ClosingAMediumEndsEveryCampaignWithoutAnAmount) {
-    Show(SCREEN_GAME_ADVERTISING, POPUP_RADIO);
-    Campaign(0, MEDIUM_RADIO) = {0, 12};
-    Campaign(4, MEDIUM_BILLBOARD) = {0, 3};
-    Campaign(5, MEDIUM_TELEVISION) = {500, 6};
-    MainObj.Focus = FOCUS_ADVERT_ROW_2;
-    std::memcpy(PlayerAdvertising.InputBuffer, "500           ", kBufferSize);
-    ClickOn(CTRL_ADVERT_CLOSE_RIGHT);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-    EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_ADVERTISING);
-    EXPECT_EQ(PlayerAdvertising.InputBuffer[0], ' ');
-    EXPECT_EQ(Campaign(0, MEDIUM_RADIO).Months, 0);
-    EXPECT_EQ(Campaign(4, MEDIUM_BILLBOARD).Months, 0);
-    EXPECT_EQ(Campaign(5, MEDIUM_TELEVISION).Months, 6);
+TEST_F(MouseResearch, AreasBodyTypesAndTheLaboratory) {
+    Research& r = PlayerResearch;
+    // A new game's two body types, browsing the first of `offered`.
+    const auto bodyTypes = [&r](i32 offered) {
+        return Values{{r.OwnedBodyTypes[1], BODY_FAMILY_WAGON}, {r.OwnedBodyTypes[2], BODY_TRUCK},
+                      {r.BodyTypesOwned, 2}, {r.BodyTypesOffered, offered}, {r.BrowsedBodyType, 1}};
+    };
+    std::vector<ClickRow> rows = {
+        {"the area field frees its scientists", POPUP_RESEARCH_ENGINE,
+         {{r.Scientists[PART_ENGINE], 40}, {PlayerScientists.Unassigned, 5}, {r.InputBuffer, "40"}},
+         {On(CTRL_AREA_SCIENTISTS)},
+         {{MainObj.Focus, FOCUS_RESEARCH_SCIENTISTS}, {r.Scientists[PART_ENGINE], 0},
+          {PlayerScientists.Unassigned, 45}, {r.InputBuffer, kBlankBuffer}}},
+        {"area close", POPUP_RESEARCH_LUXURY, {{MainObj.Focus, FOCUS_RESEARCH_SCIENTISTS}}, {On(CTRL_AREA_CLOSE)},
+         {{MainObj.Popup, POPUP_NONE}, {MainObj.Focus, FOCUS_NONE}}, Asks::Background},
+        {"area ok", POPUP_RESEARCH_LUXURY, {{MainObj.Focus, FOCUS_RESEARCH_SCIENTISTS}}, {On(CTRL_AREA_OK)},
+         {{MainObj.Popup, POPUP_NONE}, {MainObj.Focus, FOCUS_NONE}}, Asks::Background},
+
+        {"previous body type wraps", POPUP_BODY_TYPES, bodyTypes(4), {On(CTRL_BODY_TYPES_PREVIOUS)},
+         {{r.BrowsedBodyType, 4}}},
+        {"next body type wraps", POPUP_BODY_TYPES, Join({bodyTypes(4), {{r.BrowsedBodyType, 4}}}),
+         {On(CTRL_BODY_TYPES_NEXT)}, {{r.BrowsedBodyType, 1}}},
+        {"an owned type is not bought again, and the refusal paints nothing", POPUP_BODY_TYPES,
+         Join({bodyTypes(4), {{PlayerObj.Cash, 1e7}, {r.BodyTypePrice, 0}}}), {On(CTRL_BODY_TYPES_BUY)},
+         {{r.BodyTypesOwned, 2}, {PlayerObj.Cash, 1e7}}, Asks::Nothing},
+        {"the luxury body for exactly the money left", POPUP_BODY_TYPES,
+         Join({bodyTypes(4),
+               {{r.BrowsedBodyType, BODY_LUXURY}, {r.BodyTypePrice, 803700}, {PlayerObj.Cash, 803700.0}}}),
+         {On(CTRL_BODY_TYPES_BUY)},
+         {{r.OwnedBodyTypes[3], BODY_LUXURY}, {r.BodyTypesOwned, 3}, {PlayerObj.Cash, 0.0},
+          {MainObj.Popup, POPUP_BODY_TYPES}},
+         Asks::Repaint},
+        {"one short of the price", POPUP_BODY_TYPES,
+         Join({bodyTypes(4), {{r.BrowsedBodyType, BODY_SPORT}, {r.BodyTypePrice, 502500}, {PlayerObj.Cash, 502499.0}}}),
+         {On(CTRL_BODY_TYPES_BUY)}, {{r.BodyTypesOwned, 2}}, Asks::Nothing},
+        // A leftover entry beyond the owned count is not free either.
+        {"no free entry", POPUP_BODY_TYPES,
+         Join({bodyTypes(3), {{r.OwnedBodyTypes[3], BODY_RACE_CAR}, {r.BrowsedBodyType, BODY_SPORT},
+                              {r.BodyTypePrice, 502500}, {PlayerObj.Cash, 1e7}}}),
+         {On(CTRL_BODY_TYPES_BUY)}, {{r.BodyTypesOwned, 2}, {PlayerObj.Cash, 1e7}}, Asks::Nothing},
+        {"body types close", POPUP_BODY_TYPES, {}, {On(CTRL_BODY_TYPES_CLOSE)}, {{MainObj.Popup, POPUP_NONE}}},
+
+        {"the laboratory grows by a hundred", POPUP_EXPAND_RESEARCH, {{r.LabCapacity, 800}, {PlayerObj.Cash, 0.0}},
+         {On(CTRL_EXPAND_BUY)}, {{r.LabCapacity, 900}, {PlayerObj.Cash, -50000.0}}, Asks::Repaint},
+        {"up to nine hundred", POPUP_EXPAND_RESEARCH, {{r.LabCapacity, 100}, {PlayerObj.Cash, 100000.0}},
+         std::vector<Target>(9, On(CTRL_EXPAND_BUY)),
+         {{r.LabCapacity, 900}, {PlayerObj.Cash, 100000.0 - 8 * 50000.0}, {MainObj.Popup, POPUP_EXPAND_RESEARCH}},
+         Asks::Nothing},
+        // Closing goes on to the screen with the same point, where nothing lies.
+        {"expand close", POPUP_EXPAND_RESEARCH, {}, {On(CTRL_EXPAND_CLOSE)},
+         {{MainObj.Popup, POPUP_NONE}, {MainObj.Screen, SCREEN_GAME_RESEARCH}}},
+    };
+    // An opening click does not reach the popup's field below it.
+    const i32 openers[][3] = {{200, 250, POPUP_RESEARCH_BRAKES}, {200, 350, POPUP_RESEARCH_SUSPENSION},
+                              {100, 500, POPUP_RESEARCH_ENGINE}, {500, 235, POPUP_RESEARCH_BODY},
+                              {480, 350, POPUP_RESEARCH_LUXURY}, {600, 500, POPUP_RESEARCH_SAFETY},
+                              {560, 380, POPUP_RESEARCH_SAFETY}, {280, 150, POPUP_BODY_TYPES},
+                              {500, 150, POPUP_EXPAND_RESEARCH}};
+    for (const auto& opener : openers)
+        rows.push_back({"opener at " + std::to_string(opener[0]) + "," + std::to_string(opener[1]), POPUP_NONE,
+                        {{r.Scientists[PART_BODY], 40}}, {Spot(opener[0], opener[1])},
+                        {{MainObj.Popup, opener[2]}, {r.Scientists[PART_BODY], 40}, {MainObj.Focus, FOCUS_NONE}}});
+    RunRows(SCREEN_GAME_RESEARCH, {}, rows);
 }
 
-TEST_F(MouseResearchTest, OpeningClicksGoOnIntoTheMediumPopup) {
-    Show(SCREEN_GAME_ADVERTISING);
-    Click(300, 450);   // television and its left close button
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-    Click(500, 455);   // newspaper and its right close button
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-
-    Campaign(4, MEDIUM_TELEVISION).Months = 5;
-    Click(375, 380);   // television and the minus button of row 5
-    EXPECT_EQ(MainObj.Popup, POPUP_TELEVISION);
-    EXPECT_EQ(Campaign(4, MEDIUM_TELEVISION).Months, 4);
-
-    Show(SCREEN_GAME_ADVERTISING);
-    const struct {
-        i32 x, y, popup;
-    } openers[] = {{150, 100, POPUP_AUTO_SHOW}, {230, 250, POPUP_RADIO}, {550, 100, POPUP_BILLBOARD}};
-    for (const auto& opener : openers) {
-        Show(SCREEN_GAME_ADVERTISING);
-        Click(opener.x, opener.y);
-        EXPECT_EQ(MainObj.Popup, opener.popup);
-    }
-    Show(SCREEN_GAME_ADVERTISING);
-    Click(20, 200);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-}
-
-TEST_F(MouseResearchTest, ResearchAreasOpenAndTheirFieldFreesTheScientists) {
-    const struct {
-        i32 x, y, popup;
-    } openers[] = {{200, 250, POPUP_RESEARCH_BRAKES}, {200, 350, POPUP_RESEARCH_SUSPENSION},
-                   {100, 500, POPUP_RESEARCH_ENGINE}, {500, 235, POPUP_RESEARCH_BODY},
-                   {480, 350, POPUP_RESEARCH_LUXURY}, {600, 500, POPUP_RESEARCH_SAFETY},
-                   {560, 380, POPUP_RESEARCH_SAFETY}, {280, 150, POPUP_BODY_TYPES},
-                   {500, 150, POPUP_EXPAND_RESEARCH}};
-    for (const auto& opener : openers) {
-        Show(SCREEN_GAME_RESEARCH);
-        PlayerResearch.Scientists[PART_BODY] = 40;
-        Click(opener.x, opener.y);
-        EXPECT_EQ(MainObj.Popup, opener.popup) << opener.x << "," << opener.y;
-        // An opening click does not reach the popup's field below it.
-        EXPECT_EQ(PlayerResearch.Scientists[PART_BODY], 40);
-        EXPECT_NE(MainObj.Focus, FOCUS_RESEARCH_SCIENTISTS);
-    }
-
-    Show(SCREEN_GAME_RESEARCH, POPUP_RESEARCH_ENGINE);
-    PlayerResearch.Scientists[PART_ENGINE] = 40;
-    PlayerScientists.Unassigned = 5;
-    std::memcpy(PlayerResearch.InputBuffer, "40            ", kBufferSize);
-    ClickOn(CTRL_AREA_SCIENTISTS);
-    EXPECT_EQ(MainObj.Focus, FOCUS_RESEARCH_SCIENTISTS);
-    EXPECT_EQ(PlayerResearch.Scientists[PART_ENGINE], 0);
-    EXPECT_EQ(PlayerScientists.Unassigned, 45);
-    EXPECT_EQ(PlayerResearch.InputBuffer[0], ' ');
-
-    for (i32 close : {CTRL_AREA_CLOSE, CTRL_AREA_OK}) {
-        Show(SCREEN_GAME_RESEARCH, POPUP_RESEARCH_LUXURY);
-        MainObj.Focus = FOCUS_RESEARCH_SCIENTISTS;
-        ClickOn(close);
-        EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-        EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-        EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_RESEARCH);
-    }
-}
-
-TEST_F(MouseResearchTest, BodyTypesAreBrowsedAndBoughtOnce) {
-    StartBodyTypes(4);
-    Show(SCREEN_GAME_RESEARCH, POPUP_BODY_TYPES);
-    ClickOn(CTRL_BODY_TYPES_PREVIOUS);
-    EXPECT_EQ(PlayerResearch.BrowsedBodyType, 4);
-    ClickOn(CTRL_BODY_TYPES_NEXT);
-    EXPECT_EQ(PlayerResearch.BrowsedBodyType, 1);
-
-    // An owned type cannot be bought again, and a refusal paints nothing.
-    PlayerObj.Cash = 1e7;
-    PlayerResearch.BodyTypePrice = 0;
-    EXPECT_EQ(RepaintsOfPressOn(CTRL_BODY_TYPES_BUY), 0);
-    EXPECT_EQ(PlayerResearch.BodyTypesOwned, 2);
-
-    // The luxury body for exactly the money left.
-    PlayerResearch.BrowsedBodyType = BODY_LUXURY;
-    PlayerResearch.BodyTypePrice = 803700;
-    PlayerObj.Cash = 803700.0;
-    EXPECT_GT(RepaintsOfPressOn(CTRL_BODY_TYPES_BUY), 0);
-    EXPECT_EQ(PlayerResearch.OwnedBodyTypes[3], BODY_LUXURY);
-    EXPECT_EQ(PlayerResearch.BodyTypesOwned, 3);
-    EXPECT_EQ(PlayerObj.Cash, 0.0);
-    EXPECT_EQ(MainObj.Popup, POPUP_BODY_TYPES);
-
-    PlayerResearch.BrowsedBodyType = BODY_SPORT;
-    PlayerResearch.BodyTypePrice = 502500;
-    PlayerObj.Cash = 502499.0;
-    EXPECT_EQ(RepaintsOfPressOn(CTRL_BODY_TYPES_BUY), 0);
-    EXPECT_EQ(PlayerResearch.BodyTypesOwned, 3);
-
-    // Browsing on from an owned type and buying before any paint pays the
-    // new type's own price, not the owned one's 0.
-    PlayerObj.Cash = 1e7;
+// Browsing on from an owned type and buying before any paint pays the new
+// type's own price, not the owned one's 0.
+TEST_F(MouseResearch, ABodyTypeBoughtBeforeAnyPaintPaysItsOwnPrice) {
+    PlayerResearch.OwnedBodyTypes[1] = BODY_FAMILY_WAGON;
+    PlayerResearch.OwnedBodyTypes[2] = BODY_TRUCK;
+    PlayerResearch.BodyTypesOwned = 2;
+    PlayerResearch.BodyTypesOffered = 4;
     PlayerResearch.BrowsedBodyType = BODY_TRUCK;
+    PlayerObj.Cash = 1e7;
     Show(SCREEN_GAME_RESEARCH, POPUP_BODY_TYPES);
     ASSERT_EQ(PlayerResearch.BodyTypePrice, 0);
     Move(490, 300);
     PressButton();
     Move(500, 400);
     PressButton();
-    EXPECT_EQ(PlayerResearch.OwnedBodyTypes[4], BODY_SPORT);
+    EXPECT_EQ(PlayerResearch.OwnedBodyTypes[3], BODY_SPORT);
     EXPECT_EQ(PlayerObj.Cash, 1e7 - 502500);
-
-    ClickOn(CTRL_BODY_TYPES_CLOSE);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-}
-
-TEST_F(MouseResearchTest, ABodyTypeWithNoFreeEntryIsNotSold) {
-    StartBodyTypes(3);
-    PlayerResearch.OwnedBodyTypes[3] = BODY_RACE_CAR;   // left over, not counted
-    PlayerResearch.BrowsedBodyType = BODY_SPORT;
-    PlayerResearch.BodyTypePrice = 502500;
-    PlayerObj.Cash = 1e7;
-    Show(SCREEN_GAME_RESEARCH, POPUP_BODY_TYPES);
-    EXPECT_EQ(RepaintsOfPressOn(CTRL_BODY_TYPES_BUY), 0);
-    EXPECT_EQ(PlayerResearch.BodyTypesOwned, 2);
-    EXPECT_EQ(PlayerObj.Cash, 1e7);
-}
-
-TEST_F(MouseResearchTest, TheLaboratoryGrowsToNineHundred) {
-    PlayerResearch.LabCapacity = 100;
-    PlayerObj.Cash = 100000.0;
-    Show(SCREEN_GAME_RESEARCH, POPUP_EXPAND_RESEARCH);
-    for (int i = 0; i < 8; ++i) EXPECT_GT(RepaintsOfPressOn(CTRL_EXPAND_BUY), 0);
-    EXPECT_EQ(PlayerResearch.LabCapacity, 900);
-    EXPECT_EQ(PlayerObj.Cash, 100000.0 - 8 * 50000.0);   // the money may run below zero
-    EXPECT_EQ(RepaintsOfPressOn(CTRL_EXPAND_BUY), 0);
-    EXPECT_EQ(PlayerResearch.LabCapacity, 900);
-    EXPECT_EQ(MainObj.Popup, POPUP_EXPAND_RESEARCH);
-
-    // Closing goes on to the screen with the same point, where nothing lies.
-    ClickOn(CTRL_EXPAND_CLOSE);
-    EXPECT_EQ(MainObj.Popup, POPUP_NONE);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_RESEARCH);
 }
 
 }  // namespace
