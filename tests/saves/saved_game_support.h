@@ -58,6 +58,40 @@ inline std::string Snapshot() {
     return bytes;
 }
 
+// Where a record's bytes begin in a Snapshot(), found by any address inside it.
+inline std::size_t SnapshotOffset(const void* inside) {
+    std::size_t offset = 0;
+    for (auto [record, size] : EveryRecord()) {
+        const auto* begin = static_cast<const char*>(record);
+        const auto* at = static_cast<const char*>(inside);
+        if (at >= begin && at < begin + size) return offset + static_cast<std::size_t>(at - begin);
+        offset += size;
+    }
+    ADD_FAILURE() << "not in any record";
+    return 0;
+}
+
+// Every field of a slot file in file order, as the slot layout walks them:
+// where it lives in the records, how many bytes it takes there, and whether
+// it is a name.
+struct SavedField {
+    const void* At;
+    std::size_t Size;
+    bool IsName;
+};
+
+inline std::vector<SavedField> SavedFields() {
+    struct Walk {
+        std::vector<SavedField> fields;
+        void Stamp(i32& value) { fields.push_back({&value, sizeof value, false}); }
+        void Int(i32& value) { fields.push_back({&value, sizeof value, false}); }
+        void Money(double& value) { fields.push_back({&value, sizeof value, false}); }
+        void Name(char (&name)[kNameSize]) { fields.push_back({name, kNameFieldBytes, true}); }
+    } walk;
+    WalkSlotFile(walk);
+    return walk.fields;
+}
+
 // Random bytes into every game record: names with NUL and any other byte,
 // numbers of every size and sign, element 0 of every array. The interface
 // state and the stamps are left alone.
@@ -77,8 +111,8 @@ inline void FillEveryRecord(unsigned seed) {
 // The player's values that the game keeps within ranges, set to valid,
 // varied values: a file of this state must load back unchanged.
 inline void MakePlayerValuesValid() {
-    PlayerObj.Month = 7;
-    PlayerObj.HomeRegion = REGION_EUROPE;
+    PlayerObj.Month = 12;
+    PlayerObj.HomeRegion = REGION_AFRICA;
     const i32 counts[3][2] = {{9999, 17}, {345, 0}, {12, 12}};
     Staff* kinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
     for (int k = 0; k < 3; ++k) {
