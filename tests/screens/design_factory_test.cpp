@@ -7,26 +7,25 @@ namespace {
 
 using DesignAndFactory = ScreenTest;
 
+constexpr char D = FONT_DCHAR, E = FONT_ECHAR, ES = FONT_ESCHAR;
+
 }  // namespace
 
 TEST_F(DesignAndFactory, PartListsNameTheResearchedPartsAndTheChosenVariant) {
     MainObj.Popup = POPUP_SUSPENSION_PARTS;
-    PlayerResearch.ResearchLevel[PART_SUSPENSION] = 0;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(Read(270, 57, 11, 4, FONT_DCHAR), "    ");
-    EXPECT_EQ(Read(256, 500, 11, 6, FONT_DCHAR), "      ");   // no variant chosen yet
+    ExpectCells({{270, 57, 11, D, "    "}, {256, 500, 11, D, "      "}});   // nothing researched, no variant yet
 
     PlayerResearch.ResearchLevel[PART_SUSPENSION] = 10;
     PlayerResearch.SuspensionVariantChoice = 2;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(Read(270, 57, 11, 13, FONT_DCHAR), "leaf springs ");
-    EXPECT_EQ(Read(270, 444, 11, 17, FONT_DCHAR), "electrical shocks");
-    EXPECT_EQ(Read(256, 500, 11, 6, FONT_DCHAR), "medium");
+    ExpectCells(
+        {{270, 57, 11, D, "leaf springs "}, {270, 444, 11, D, "electrical shocks"}, {256, 500, 11, D, "medium"}});
 
     MainObj.Popup = POPUP_BRAKES_PARTS;
     PlayerResearch.BrakesVariantChoice = 2;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(Read(256, 500, 11, 5, FONT_DCHAR), "304mm");
+    ExpectCells({{256, 500, 11, D, "304mm"}});
 
     // The engine's marker moves 26 pixels per variant.
     MainObj.Popup = POPUP_ENGINE_PARTS;
@@ -34,7 +33,7 @@ TEST_F(DesignAndFactory, PartListsNameTheResearchedPartsAndTheChosenVariant) {
         platform::FillCanvas(canvas(), kUntouched);
         PlayerResearch.EngineVariantChoice = variant;
         Paint::DrawSlotTexts(canvas());
-        EXPECT_EQ(Read(230, 500, 26, 5, FONT_DCHAR), variant == 3 ? "  *  " : "    *");
+        ExpectCells({{230, 500, 26, D, variant == 3 ? "  *  " : "    *"}});
     }
 
     // Item lists never show a variant, whatever the choices hold.
@@ -42,9 +41,7 @@ TEST_F(DesignAndFactory, PartListsNameTheResearchedPartsAndTheChosenVariant) {
     MainObj.Popup = POPUP_LUXURY_PARTS;
     PlayerResearch.ResearchLevel[PART_LUXURY] = 4;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(Read(270, 186, 11, 6, FONT_DCHAR), "heater");
-    EXPECT_EQ(Read(230, 500, 26, 5, FONT_DCHAR), "     ");
-    EXPECT_EQ(Read(256, 500, 11, 5, FONT_DCHAR), "     ");
+    ExpectCells({{270, 186, 11, D, "heater"}, {230, 500, 26, D, "     "}, {256, 500, 11, D, "     "}});
 }
 
 TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
@@ -59,32 +56,24 @@ TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
     PlayerCar.UnitCost = 123456;
     PlayerCar.Rating = 42;
     Paint::DrawDesing(canvas());
-
-    EXPECT_EQ(Read(379, 62, 7, 2, FONT_ESCHAR), "10");
-    // A free slot shows no cost and no rating.
-    EXPECT_EQ(Read(24, 285, 11, 5, FONT_ECHAR), "     ");
-    EXPECT_EQ(Read(278, 338, 9, 22, FONT_ESCHAR), "4cyl inline gas engine");
-    EXPECT_EQ(Read(278, 389, 9, 3, FONT_ESCHAR), "   ");
-    // Fitted items one under the other, without the gap of the empty entry.
-    EXPECT_EQ(Read(553, 95, 9, 6, FONT_ESCHAR), "heater");
-    EXPECT_EQ(Read(553, 111, 9, 5, FONT_ESCHAR), "radio");
-    EXPECT_EQ(Read(553, 127, 9, 10, FONT_ESCHAR), "spare tire");
-    EXPECT_EQ(Read(553, 298, 9, 8, FONT_ESCHAR), "air bags");
-    EXPECT_EQ(Read(373, 228, 9, 8, FONT_ESCHAR), "race car");
+    // A free slot shows no cost and no rating; fitted items stand one under
+    // the other, without the gap of the empty entry.
+    ExpectCells({{379, 62, 7, ES, "10"}, {24, 285, 11, E, "     "}, {278, 338, 9, ES, "4cyl inline gas engine"},
+                 {278, 389, 9, ES, "   "}, {553, 95, 9, ES, "heater"}, {553, 111, 9, ES, "radio"},
+                 {553, 127, 9, ES, "spare tire"}, {553, 298, 9, ES, "air bags"}, {373, 228, 9, ES, "race car"}});
 
     PlayerCar.Slot = 7;
     PlayerCar.SlotUsed[7] = 7;
     SetPhoto(p_GAME_design_clean_carnr, 24, 17, kUntouched);
     Paint::DrawDesing(canvas());
-    EXPECT_EQ(Read(379, 62, 7, 2, FONT_ESCHAR), " 7");
-    EXPECT_EQ(Read(24, 346, 11, 5, FONT_ECHAR), "12345");   // five cells: a tenth of the cost
-    EXPECT_EQ(Read(24, 285, 11, 5, FONT_ECHAR), "42   ");
+    // Five cells of cost: a tenth of it.
+    ExpectCells({{379, 62, 7, ES, " 7"}, {24, 346, 11, E, "12345"}, {24, 285, 11, E, "42   "}});
 
     // A slot number outside the record draws no cost and reads nothing outside it.
     platform::FillCanvas(canvas(), kUntouched);
     PlayerCar.Slot = 400;
     Paint::DrawDesing(canvas());
-    EXPECT_EQ(Read(24, 346, 11, 5, FONT_ECHAR), "     ");
+    ExpectCells({{24, 346, 11, E, "     "}});
 }
 
 TEST_F(DesignAndFactory, PartRowFrameLiesUnderItsIconAndThePopupOverTheCar) {
@@ -98,9 +87,7 @@ TEST_F(DesignAndFactory, PartRowFrameLiesUnderItsIconAndThePopupOverTheCar) {
     PlayerResearch.ResearchLevel[PART_ENGINE] = 1;
     MainObj.Focus = FOCUS_PART_ROW_1;
     Show(SCREEN_GAME_DESIGN, POPUP_ENGINE_PARTS);
-    EXPECT_EQ(At(220, 47), 0x0D0001u);
-    EXPECT_EQ(At(221, 48), 0x0D0002u);
-    EXPECT_EQ(At(271, 77), 0x0D0003u);
+    ExpectDots({{220, 47, 0x0D0001}, {221, 48, 0x0D0002}, {271, 77, 0x0D0003}});
 }
 
 TEST_F(DesignAndFactory, CarPictureNeedsAnEraWithPicturesAndEachPieceAVariant) {
@@ -108,33 +95,29 @@ TEST_F(DesignAndFactory, CarPictureNeedsAnEraWithPicturesAndEachPieceAVariant) {
         Mark(CarPiecePicture(BODY_FAMILY_WAGON, ERA_1908, piece, 1), 0xCA0000 + piece);
         Mark(CarPiecePicture(BODY_SPORT, ERA_1923, piece, 3), 0xCB0000 + piece);
     }
-    PlayerCar.BodyType = BODY_FAMILY_WAGON;
+    const struct {
+        i32 body, era, front;
+        platform::Pixel atFront, atMiddle, atRear;
+    } cases[] = {
+        {BODY_FAMILY_WAGON, ERA_1908, 0, kUntouched, 0xCA0001, 0xCA0002},   // no front piece chosen
+        {BODY_SPORT, ERA_1908, 3, kUntouched, kUntouched, kUntouched},      // sports bodies have pictures from 1923
+        {BODY_SPORT, ERA_1923, 3, 0xCB0000, 0xCB0001, 0xCB0002},
+        {0, ERA_1923, 3, kUntouched, kUntouched, kUntouched},
+    };
+    for (const auto& c : cases) {
+        platform::FillCanvas(canvas(), kUntouched);
+        PlayerCar.BodyType = c.body;
+        PlayerCar.Era = c.era;
+        PlayerCar.FrontPiece = c.front;
+        PlayerCar.MiddlePiece = PlayerCar.RearPiece = c.body == BODY_SPORT ? 3 : 1;
+        Paint::DrawDesing(canvas());
+        ExpectDots({{271, 77, c.atFront}, {362, 77, c.atMiddle}, {430, 77, c.atRear}});
+    }
+    ExpectCells({{336, 228, 9, ES, std::string(13, ' ')}});   // body 0 has no name
+    PlayerCar.BodyType = BODY_SPORT;   // a name even without pictures
     PlayerCar.Era = ERA_1908;
-    PlayerCar.FrontPiece = 0;
-    PlayerCar.MiddlePiece = 1;
-    PlayerCar.RearPiece = 1;
     Paint::DrawDesing(canvas());
-    EXPECT_EQ(At(271, 77), kUntouched);
-    EXPECT_EQ(At(362, 77), 0xCA0001u);
-    EXPECT_EQ(At(430, 77), 0xCA0002u);
-
-    PlayerCar.BodyType = BODY_SPORT;
-    PlayerCar.Era = ERA_1908;   // sports bodies have pictures from 1923
-    PlayerCar.FrontPiece = PlayerCar.MiddlePiece = PlayerCar.RearPiece = 3;
-    platform::FillCanvas(canvas(), kUntouched);
-    Paint::DrawDesing(canvas());
-    EXPECT_EQ(Read(368, 228, 9, 5, FONT_ESCHAR), "sport");
-    EXPECT_EQ(At(271, 77), kUntouched);
-    PlayerCar.Era = ERA_1923;
-    Paint::DrawDesing(canvas());
-    EXPECT_EQ(At(271, 77), 0xCB0000u);
-    EXPECT_EQ(At(430, 77), 0xCB0002u);
-
-    platform::FillCanvas(canvas(), kUntouched);
-    PlayerCar.BodyType = 0;
-    Paint::DrawDesing(canvas());
-    EXPECT_EQ(At(271, 77), kUntouched);
-    EXPECT_EQ(Read(336, 228, 9, 13, FONT_ESCHAR), std::string(13, ' '));
+    ExpectCells({{368, 228, 9, ES, "sport"}});
 }
 
 TEST_F(DesignAndFactory, FactoryScreenDrawsTheShownRegionsLines) {
@@ -147,24 +130,16 @@ TEST_F(DesignAndFactory, FactoryScreenDrawsTheShownRegionsLines) {
     asia.ProductionLineShipTo[0][0] = REGION_AFRICA;   // an empty line's destination
     PlayerFactorySalon.ShownRegion = REGION_ASIA;
     Paint::DrawFactory(canvas());
+    ExpectCells({{375, 56, 11, E, "asia"}, {65, 336, 7, ES, "tourer "}, {245, 324, 7, ES, "europe"},
+                 {245, 344, 7, ES, "      "}, {245, 226, 7, ES, "      "}});
+    ExpectDots({{364, 328, 0x0F0F0F}, {364, 230, kUntouched}});
 
-    EXPECT_EQ(Read(375, 56, 11, 4, FONT_ECHAR), "asia");
-    EXPECT_EQ(Read(65, 336, 7, 7, FONT_ESCHAR), "tourer ");
-    EXPECT_EQ(Read(245, 324, 7, 6, FONT_ESCHAR), "europe");
-    EXPECT_EQ(Read(245, 344, 7, 6, FONT_ESCHAR), "      ");
-    EXPECT_EQ(At(364, 328), 0x0F0F0Fu);
-    EXPECT_EQ(Read(245, 226, 7, 6, FONT_ESCHAR), "      ");
-    EXPECT_EQ(At(364, 230), kUntouched);
-
-    platform::FillCanvas(canvas(), kUntouched);
-    PlayerFactorySalon.ShownRegion = REGION_SOUTH_AMERICA;
-    Paint::DrawFactory(canvas());
-    EXPECT_EQ(Read(350, 56, 11, 9, FONT_ECHAR), "s america");
-
-    platform::FillCanvas(canvas(), kUntouched);
-    PlayerFactorySalon.ShownRegion = 7;
-    Paint::DrawFactory(canvas());
-    EXPECT_EQ(Read(350, 56, 11, 9, FONT_ECHAR), std::string(9, ' '));
+    for (const i32 region : {i32{REGION_SOUTH_AMERICA}, 7}) {
+        platform::FillCanvas(canvas(), kUntouched);
+        PlayerFactorySalon.ShownRegion = region;
+        Paint::DrawFactory(canvas());
+        ExpectCells({{350, 56, 11, E, region == 7 ? "         " : "s america"}});
+    }
 }
 
 TEST_F(DesignAndFactory, FactoryFiguresAreDrawnWithAndWithoutTheBrowser) {
@@ -183,21 +158,15 @@ TEST_F(DesignAndFactory, FactoryFiguresAreDrawnWithAndWithoutTheBrowser) {
     for (i32 model = 1; model <= kModelSlots; ++model) SetName(PlayerModel(model).Name, "car_x");
 
     Show(SCREEN_GAME_FACTORY, POPUP_BROWSE_MODELS);
-    EXPECT_EQ(ReadAt(TEXT_FREE_TECHNICIANS), " 12 ");   // a blank cell for the minus
-    EXPECT_EQ(ReadAt(TEXT_FREE_SALESMEN), "30  ");
-    EXPECT_EQ(ReadAt(TEXT_TYPED_TECHNICIANS), " 220");
-    EXPECT_EQ(ReadAt(TEXT_TYPED_SALESMEN), "   5");
-    EXPECT_EQ(ReadAt(TEXT_REGION_TECHNICIANS), "120 ");
-    EXPECT_EQ(ReadAt(TEXT_REGION_SALESMEN), "9   ");
-    EXPECT_EQ(Read(197, 237, 7, 4, FONT_ESCHAR), "4500");
-    EXPECT_EQ(Read(197, 287, 7, 4, FONT_ESCHAR), " 950");
-    EXPECT_EQ(Read(197, 336, 7, 4, FONT_ESCHAR), "    ");
+    ExpectAnchors({{TEXT_FREE_TECHNICIANS, " 12 "},   // a blank cell for the minus
+                   {TEXT_FREE_SALESMEN, "30  "}, {TEXT_TYPED_TECHNICIANS, " 220"}, {TEXT_TYPED_SALESMEN, "   5"},
+                   {TEXT_REGION_TECHNICIANS, "120 "}, {TEXT_REGION_SALESMEN, "9   "}});
     // The browser's ten names, the tenth at y 358; '_' is a blank cell.
-    EXPECT_EQ(Read(317, 176, 11, 5, FONT_DCHAR), "car x");
-    EXPECT_EQ(Read(317, 358, 11, 5, FONT_DCHAR), "car x");
+    ExpectCells({{197, 237, 7, ES, "4500"}, {197, 287, 7, ES, " 950"}, {197, 336, 7, ES, "    "},
+                 {317, 176, 11, D, "car x"}, {317, 358, 11, D, "car x"}});
 
     platform::FillCanvas(canvas(), kUntouched);
     Show(SCREEN_GAME_FACTORY, POPUP_NONE);
-    EXPECT_EQ(ReadAt(TEXT_TYPED_TECHNICIANS), " 220");
-    EXPECT_EQ(Read(317, 176, 11, 5, FONT_DCHAR), "     ");
+    ExpectAnchors({{TEXT_TYPED_TECHNICIANS, " 220"}});
+    ExpectCells({{317, 176, 11, D, "     "}});
 }

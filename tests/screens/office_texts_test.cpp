@@ -25,11 +25,9 @@ TEST_F(OfficeTexts, BankPaintStoresAndShowsTheInstallment) {
     PlayerBank.LoanRate = 8;
     Show(SCREEN_GAME_OFFICE, POPUP_BANK);
     EXPECT_EQ(PlayerBank.Installment, 2416);
-    EXPECT_EQ(ReadAt(TEXT_BANK_INSTALLMENT), "      2416");
-    EXPECT_EQ(ReadAt(TEXT_BANK_LOAN_LEFT), "    116000");
-    EXPECT_EQ(ReadAt(TEXT_BANK_MONTHS_LEFT), "        48");
-    EXPECT_EQ(Read(391, 362, 7, 2, FONT_DSCHAR), "12");   // last digit at 398
-    EXPECT_EQ(Read(340, 342, 7, 2, FONT_DSCHAR), " 8");
+    ExpectAnchors({{TEXT_BANK_INSTALLMENT, "      2416"}, {TEXT_BANK_LOAN_LEFT, "    116000"},
+                   {TEXT_BANK_MONTHS_LEFT, "        48"}});
+    ExpectCells({{391, 362, 7, FONT_DSCHAR, "12"}, {340, 342, 7, FONT_DSCHAR, " 8"}});   // the term's last digit at 398
 
     // One month left: the whole remaining debt.
     PlayerBank.LoanLeft = 2448;
@@ -41,7 +39,7 @@ TEST_F(OfficeTexts, BankPaintStoresAndShowsTheInstallment) {
     PlayerBank.MonthsLeft = 0;
     PaintBank(canvas());
     EXPECT_EQ(PlayerBank.Installment, 0);
-    EXPECT_EQ(ReadAt(TEXT_BANK_INSTALLMENT), "         0");
+    ExpectAnchors({{TEXT_BANK_INSTALLMENT, "         0"}});
     PlayerBank.LoanLeft = -7;
     PlayerBank.MonthsLeft = 2;
     PaintBank(canvas());
@@ -72,20 +70,19 @@ TEST_F(OfficeTexts, MapShowsEveryRegionAndTheShownRegionsName) {
     MainObj.Popup = POPUP_MAP;
     Paint::DrawSlotTexts(canvas());
 
-    EXPECT_EQ(Read(158, 471, 11, 10, FONT_DCHAR), "s america ");   // the point has no glyph
     for (i32 r = 0; r < kRegionCount; ++r) {
         EXPECT_EQ(ReadAt(TEXT_MAP_FACTORIES_1 + r), r % 2 ? " 1" : " 0");
         EXPECT_EQ(ReadAt(TEXT_MAP_SALONS_1 + r), " " + std::to_string(r + 4));
     }
-    EXPECT_EQ(Read(546, 363, 7, 1, FONT_DSCHAR), "0");   // Australia's factories
-    EXPECT_EQ(Read(484, 179, 7, 1, FONT_DSCHAR), "8");   // Asia's salons
-    EXPECT_EQ(ReadAt(TEXT_MAP_FACTORY_PRICE), "500000  ");
-    EXPECT_EQ(ReadAt(TEXT_MAP_SALON_PRICE), "1100000 ");
+    // The point has no glyph; Australia's factories, Asia's salons.
+    ExpectCells({{158, 471, 11, FONT_DCHAR, "s america "}, {546, 363, 7, FONT_DSCHAR, "0"},
+                 {484, 179, 7, FONT_DSCHAR, "8"}});
+    ExpectAnchors({{TEXT_MAP_FACTORY_PRICE, "500000  "}, {TEXT_MAP_SALON_PRICE, "1100000 "}});
 
     platform::FillCanvas(canvas(), kUntouched);
     PlayerFactorySalon.ShownRegion = 0;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(Read(158, 471, 11, 9, FONT_DCHAR), "         ");
+    ExpectCells({{158, 471, 11, FONT_DCHAR, "         "}});
 }
 
 TEST_F(OfficeTexts, PersonnelShowsStaffWagesAndTheirSums) {
@@ -95,13 +92,11 @@ TEST_F(OfficeTexts, PersonnelShowsStaffWagesAndTheirSums) {
     MainObj.Popup = POPUP_PERSONNEL;
     Paint::DrawSlotTexts(canvas());
 
-    EXPECT_EQ(Read(205, 223, 7, 2, FONT_DSCHAR), " 3");
-    EXPECT_EQ(Read(583, 224, 7, 2, FONT_DSCHAR), "12");
-    EXPECT_EQ(Read(569, 251, 7, 4, FONT_DSCHAR), "   5");   // a blank cell for the minus
-    EXPECT_EQ(ReadAt(TEXT_STAFF_COUNT_1 + i32{STAFF_TECHNICIANS}), " 100");
-    EXPECT_EQ(ReadAt(TEXT_STAFF_WAGE_1 + i32{STAFF_SCIENTISTS}), "  60");
-    EXPECT_EQ(ReadAt(TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_SALESMEN}), "   400");
-    EXPECT_EQ(ReadAt(TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_TECHNICIANS}), "  4500");
-    EXPECT_EQ(ReadAt(TEXT_STAFF_TOTAL_WAGES), "6400    ");
-    EXPECT_EQ(ReadAt(TEXT_STAFF_TOTAL_COUNT), "135     ");
+    ExpectCells({{205, 223, 7, FONT_DSCHAR, " 3"}, {583, 224, 7, FONT_DSCHAR, "12"},
+                 {569, 251, 7, FONT_DSCHAR, "   5"}});   // a blank cell for the minus
+    ExpectAnchors({{TEXT_STAFF_COUNT_1 + i32{STAFF_TECHNICIANS}, " 100"},
+                   {TEXT_STAFF_WAGE_1 + i32{STAFF_SCIENTISTS}, "  60"},
+                   {TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_SALESMEN}, "   400"},
+                   {TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_TECHNICIANS}, "  4500"}, {TEXT_STAFF_TOTAL_WAGES, "6400    "},
+                   {TEXT_STAFF_TOTAL_COUNT, "135     "}});
 }

@@ -17,34 +17,31 @@ TEST_F(Overlays, SaveSlotRowsAreReadFromTheSlotFilesAtEveryPaint) {
     WriteFile("Data/Saves/slot1.sav", saves_test::StampFields("11", "5", "7", "0", "9"));
     WriteFile("Data/Saves/slot2.sav", saves_test::StampFields("123", "-3", "99", "23", "59"));
     Paint::DrawSaveSlots(canvas());
-
-    EXPECT_EQ(Read(322, 247, 11, 14, FONT_DCHAR), "05/11/07 00:09");
     // 123 keeps its first two digits; -3 shows a zero and a blank minus.
-    EXPECT_EQ(Read(322, 279, 11, 8, FONT_DCHAR), "0 /12/99");
     // Empty slots still show a row, from the zeros their stamps read.
-    EXPECT_EQ(Read(322, 311, 11, 14, FONT_DCHAR), "00/00/00 00:00");
-    EXPECT_EQ(Read(322, 343, 11, 14, FONT_DCHAR), "00/00/00 00:00");
+    ExpectCells({{322, 247, 11, FONT_DCHAR, "05/11/07 00:09"}, {322, 279, 11, FONT_DCHAR, "0 /12/99"},
+                 {322, 311, 11, FONT_DCHAR, "00/00/00 00:00"}, {322, 343, 11, FONT_DCHAR, "00/00/00 00:00"}});
     EXPECT_EQ(MainObj.SlotEmpty[0], 0);
     EXPECT_EQ(MainObj.SlotEmpty[2], 1);
 
     // A save made meanwhile shows at the next paint of the load screen.
     WriteFile("Data/Saves/slot3.sav", saves_test::StampFields("2", "28", "26", "14", "30"));
     Show(SCREEN_MENU_LOAD);
-    EXPECT_EQ(Read(322, 311, 11, 14, FONT_DCHAR), "28/02/26 14:30");
+    ExpectCells({{322, 311, 11, FONT_DCHAR, "28/02/26 14:30"}});
     EXPECT_EQ(MainObj.SlotEmpty[2], 0);
 }
 
 TEST_F(Overlays, FooterMonthNameOnlyForMonthsOneToTwelve) {
     PlayerObj.Month = 9;
     Paint::DrawMenuMonth(canvas());
-    EXPECT_EQ(Read(125, 549, 7, 10, FONT_LCHAR), "september ");
+    ExpectCells({{125, 549, 7, FONT_LCHAR, "september "}});
 
     platform::FillCanvas(canvas(), kUntouched);
     for (const i32 month : {0, 13, -1}) {
         PlayerObj.Month = month;
         Paint::DrawMenuMonth(canvas());
     }
-    EXPECT_EQ(Read(125, 549, 7, 9, FONT_LCHAR), "         ");
+    ExpectCells({{125, 549, 7, FONT_LCHAR, "         "}});
 }
 
 TEST_F(Overlays, PopupsStandAtTheirScreensOriginOrTheirOwnPlace) {
@@ -76,8 +73,7 @@ TEST_F(Overlays, PopupsStandAtTheirScreensOriginOrTheirOwnPlace) {
         MainObj.Popup = popup;
         Paint::DrawPopUp(canvas());
     }
-    EXPECT_EQ(At(100, 120), kUntouched);
-    EXPECT_EQ(At(0, 0), kUntouched);
+    ExpectDots({{100, 120, kUntouched}, {0, 0, kUntouched}});
 }
 
 TEST_F(Overlays, DescriptionStripShowsTheHoverCaptionAndPointer) {
@@ -94,9 +90,8 @@ TEST_F(Overlays, DescriptionStripShowsTheHoverCaptionAndPointer) {
 
     MainObj.HotItem = HOT_EXPAND_RESEARCH;
     Paint::DrawDescription(canvas());
-    EXPECT_EQ(At(263, 562), kStrip);
-    EXPECT_EQ(Read(315, 567, 11, 15, FONT_DCHAR), "expand#research");
-    EXPECT_EQ(At(315 + 6 * 11, 567), kStrip);   // the space leaves the strip
+    ExpectCells({{315, 567, 11, FONT_DCHAR, "expand#research"}});
+    ExpectDots({{263, 562, kStrip}, {315 + 6 * 11, 567, kStrip}});   // the space leaves the strip
     EXPECT_EQ(MainObj.ShownCaption, HOT_EXPAND_RESEARCH);
     EXPECT_EQ(window->pointerShown, 77);
 
@@ -137,23 +132,20 @@ TEST_F(Overlays, ExactlyOneFactoryFieldCarriesAFrame) {
     const i32 priceY[kProductionLines] = {230, 279, 328, 378, 430};
     const i32 workersY[2] = {150, 337};
 
-    MainObj.Focus = FOCUS_PRICE_ROW_3;
-    Paint::DrawChosenSlot(canvas());
-    for (i32 line = 0; line < kProductionLines; ++line)
-        EXPECT_EQ(At(170, priceY[line]), line == 2 ? kPriceFrame : kPriceClean) << line;
-    EXPECT_EQ(At(660, 150), kWorkersClean);
-    EXPECT_EQ(At(660, 337), kWorkersClean);
-
-    MainObj.Focus = FOCUS_FACTORY_SALESMEN;
-    Paint::DrawChosenSlot(canvas());
-    for (const i32 y : priceY) EXPECT_EQ(At(170, y), kPriceClean);
-    EXPECT_EQ(At(660, workersY[0]), kWorkersClean);
-    EXPECT_EQ(At(660, workersY[1]), kWorkersFrame);
-
-    // No other focus touches the factory fields.
-    platform::FillCanvas(canvas(), kUntouched);
-    MainObj.Focus = FOCUS_MODEL_NAME;
-    Paint::DrawChosenSlot(canvas());
-    EXPECT_EQ(At(170, 230), kUntouched);
-    EXPECT_EQ(At(660, 150), kUntouched);
+    // The five price fields and the two staff fields: a frame on the focused
+    // one, the clean patch on the others; no other focus touches them.
+    const struct { i32 focus; platform::Pixel price[kProductionLines], workers[2]; } cases[] = {
+        {FOCUS_PRICE_ROW_3, {kPriceClean, kPriceClean, kPriceFrame, kPriceClean, kPriceClean},
+         {kWorkersClean, kWorkersClean}},
+        {FOCUS_FACTORY_SALESMEN, {kPriceClean, kPriceClean, kPriceClean, kPriceClean, kPriceClean},
+         {kWorkersClean, kWorkersFrame}},
+        {FOCUS_MODEL_NAME, {kUntouched, kUntouched, kUntouched, kUntouched, kUntouched}, {kUntouched, kUntouched}},
+    };
+    for (const auto& c : cases) {
+        platform::FillCanvas(canvas(), kUntouched);
+        MainObj.Focus = c.focus;
+        Paint::DrawChosenSlot(canvas());
+        for (i32 line = 0; line < kProductionLines; ++line) EXPECT_EQ(At(170, priceY[line]), c.price[line]) << c.focus;
+        for (i32 k = 0; k < 2; ++k) EXPECT_EQ(At(660, workersY[k]), c.workers[k]) << c.focus;
+    }
 }

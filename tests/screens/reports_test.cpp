@@ -58,35 +58,27 @@ TEST(ProfitScale, SmallestScaleHoldingTheProfitInTenBars) {
 }
 
 TEST_F(Reports, ProfitBarsOnlyForTheCompaniesAtTheReportsUnit) {
-    ShowProfits(3500000, 350000, 5000);
-    EXPECT_EQ(Tiles(249, kPlayerBar), 4);
-    EXPECT_EQ(At(249, 274), kPlayerBar);
-    EXPECT_EQ(At(249, 238), kUntouched);
-    EXPECT_EQ(Tiles(288, kRival1Bar) + Tiles(327, kRival2Bar), 0);
-    EXPECT_EQ(Read(138, 59, 18, 9, FONT_ECHAR, 'y'), "millions ");
-
-    ShowProfits(50000, 5000000, 5000000);
-    EXPECT_EQ(Tiles(249, kPlayerBar), 0);
-    EXPECT_EQ(Tiles(288, kRival1Bar), 5);
-    EXPECT_EQ(Tiles(327, kRival2Bar), 5);
-
-    ShowProfits(20000, 20000, 50000);
-    EXPECT_EQ(Tiles(249, kPlayerBar), 2);
-    EXPECT_EQ(Tiles(327, kRival2Bar), 5);
-    EXPECT_EQ(Read(138, 59, 18, 13, FONT_ECHAR, 'y'), "ten thousands");
-
-    ShowProfits(0, -100, INT_MIN);
-    EXPECT_EQ(Tiles(249, kPlayerBar) + Tiles(288, kRival1Bar) + Tiles(327, kRival2Bar), 0);
-    EXPECT_EQ(Read(138, 59, 18, 9, FONT_ECHAR, 'y'), "thousands");
-
-    // Every profit above ten million: no unit, no label, no bar.
-    ShowProfits(20000000, 30000000, INT_MAX);
-    EXPECT_EQ(Read(138, 59, 18, 2, FONT_ECHAR, 'y'), "  ");
-    EXPECT_EQ(Tiles(249, kPlayerBar), 0);
-
-    EXPECT_EQ(Read(163, 462, 11, 8, FONT_ECHAR), "velmara ");
-    EXPECT_EQ(Read(163, 482, 11, 9, FONT_ECHAR), "rival one");
-    EXPECT_EQ(Read(163, 503, 11, 9, FONT_ECHAR), "rival two");
+    // The unit is the one the largest profit needs; a profit in another unit
+    // has no bar. Above ten million: no unit, no label, no bar.
+    const struct {
+        i32 player, rival1, rival2, bars[3];
+        std::string unit;
+    } cases[] = {
+        {3500000, 350000, 5000, {4, 0, 0}, "millions "},    {50000, 5000000, 5000000, {0, 5, 5}, "millions "},
+        {20000, 20000, 50000, {2, 2, 5}, "ten thousands"}, {0, -100, INT_MIN, {0, 0, 0}, "thousands"},
+        {20000000, 30000000, INT_MAX, {0, 0, 0}, "  "},
+    };
+    for (const auto& c : cases) {
+        ShowProfits(c.player, c.rival1, c.rival2);
+        EXPECT_EQ(Tiles(249, kPlayerBar), c.bars[0]) << c.player;
+        EXPECT_EQ(Tiles(288, kRival1Bar), c.bars[1]) << c.player;
+        EXPECT_EQ(Tiles(327, kRival2Bar), c.bars[2]) << c.player;
+        EXPECT_EQ(Read(138, 59, 18, static_cast<i32>(c.unit.size()), FONT_ECHAR, 'y'), c.unit) << c.player;
+    }
+    ShowProfits(3500000, 0, 0);
+    ExpectDots({{249, 274, kPlayerBar}, {249, 238, kUntouched}});
+    ExpectCells({{163, 462, 11, FONT_ECHAR, "velmara "}, {163, 482, 11, FONT_ECHAR, "rival one"},
+                 {163, 503, 11, FONT_ECHAR, "rival two"}});
 }
 
 TEST_F(Reports, MonthEndScreenAndMonthReportShowTheSameFigures) {
@@ -96,11 +88,11 @@ TEST_F(Reports, MonthEndScreenAndMonthReportShowTheSameFigures) {
     IncomeObj.RegionIncome[REGION_EUROPE - 1] = -120;
     IncomeObj.Total = -120;
     Paint::DrawNextMonth(canvas());
-    EXPECT_EQ(ReadAt(TEXT_REPORT_WAGES), "4500      ");
-    EXPECT_EQ(ReadAt(TEXT_REPORT_INSTALLMENT), "2416      ");
-    EXPECT_EQ(ReadAt(TEXT_REPORT_PRODUCTION), "0         ");   // zeros are drawn
-    EXPECT_EQ(Read(564, 285, 11, 4, FONT_ECHAR), " 120");     // the minus leaves a blank cell
-    EXPECT_EQ(ReadAt(TEXT_REPORT_INCOME_1 + i32{REGION_AFRICA} - 1), "0         ");
+    // Zeros are drawn; the minus leaves a blank cell.
+    ExpectAnchors({{TEXT_REPORT_WAGES, "4500      "}, {TEXT_REPORT_INSTALLMENT, "2416      "},
+                   {TEXT_REPORT_PRODUCTION, "0         "},
+                   {TEXT_REPORT_INCOME_1 + i32{REGION_AFRICA} - 1, "0         "}});
+    ExpectCells({{564, 285, 11, FONT_ECHAR, " 120"}});
 
     const auto monthEnd = std::make_unique<platform::Canvas>(canvas());
     platform::FillCanvas(canvas(), kUntouched);
@@ -120,12 +112,10 @@ TEST_F(Reports, ModelReportLeavesZerosAndEmptySlotsBlank) {
     MainObj.Popup = POPUP_MODEL_REPORT;
     Paint::DrawStatistics(canvas());
 
-    EXPECT_EQ(Read(101, 101, 11, 9, FONT_ECHAR), "roadster ");
-    EXPECT_EQ(ReadAt(TEXT_MODEL_REPORT_PRODUCED_1), "120       ");
-    EXPECT_EQ(ReadAt(TEXT_MODEL_REPORT_SOLD_1), "42        ");
-    EXPECT_EQ(ReadAt(TEXT_MODEL_REPORT_STOCK_1), "78        ");
-    EXPECT_EQ(ReadAt(TEXT_MODEL_REPORT_SOLD_1 + 1), "          ");
-    EXPECT_EQ(ReadAt(TEXT_MODEL_REPORT_STOCK_1 + 1), "9         ");
+    ExpectCells({{101, 101, 11, FONT_ECHAR, "roadster "}});
+    ExpectAnchors({{TEXT_MODEL_REPORT_PRODUCED_1, "120       "}, {TEXT_MODEL_REPORT_SOLD_1, "42        "},
+                   {TEXT_MODEL_REPORT_STOCK_1, "78        "}, {TEXT_MODEL_REPORT_SOLD_1 + 1, "          "},
+                   {TEXT_MODEL_REPORT_STOCK_1 + 1, "9         "}});
     for (const i32 text : {TEXT_MODEL_REPORT_NAME_1 + 2, TEXT_MODEL_REPORT_PRODUCED_1 + 2,
                            TEXT_MODEL_REPORT_SOLD_1 + 2, TEXT_MODEL_REPORT_STOCK_1 + 2})
         EXPECT_EQ(ReadAt(text), std::string(static_cast<std::size_t>(TextAt(text).Cells), ' '));
@@ -138,12 +128,8 @@ TEST_F(Reports, ResearchReportStacksATilePerLevelInItsOwnCategoryOrder) {
     MainObj.Popup = POPUP_RESEARCH_REPORT;
     Paint::DrawStatistics(canvas());
 
-    EXPECT_EQ(At(312, 382), kPlayerBar);
-    EXPECT_EQ(At(312, 346), kPlayerBar);
-    EXPECT_EQ(At(312, 310), kPlayerBar);
-    EXPECT_EQ(At(312, 274), kUntouched);
-    EXPECT_EQ(At(265, 22), kRival2Bar);   // the eleventh tile
-    EXPECT_EQ(At(628, 0), kRival1Bar);    // clipped at the top
-    EXPECT_EQ(At(237, 382), kUntouched);  // the player's engine: level 0
-    EXPECT_EQ(Read(163, 482, 11, 9, FONT_ECHAR), "rival one");
+    // The eleventh tile; one clipped at the top; the player's engine at level 0.
+    ExpectDots({{312, 382, kPlayerBar}, {312, 346, kPlayerBar}, {312, 310, kPlayerBar}, {312, 274, kUntouched},
+                {265, 22, kRival2Bar}, {628, 0, kRival1Bar}, {237, 382, kUntouched}});
+    ExpectCells({{163, 482, 11, FONT_ECHAR, "rival one"}});
 }

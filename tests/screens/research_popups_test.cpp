@@ -35,16 +35,16 @@ struct ResearchPopups : ScreenTest {
 }  // namespace
 
 TEST_F(ResearchPopups, ProgressBarGrowsTwoPixelsPerHundredPoints) {
+    const struct { i32 popup, progress, segments; } bars[] = {
+        {POPUP_RESEARCH_BRAKES, 0, 1},        {POPUP_RESEARCH_ENGINE, 9999, 100},
+        {POPUP_RESEARCH_BODY, 399, 2},        // 200 points a segment
+        {POPUP_RESEARCH_SUSPENSION, -150, 0}, {POPUP_RESEARCH_SUSPENSION, -50, 1},
+        {POPUP_RESEARCH_SAFETY, INT_MAX, 100},   // a loaded progress stops at the bar's end
+    };
+    for (const auto& bar : bars) EXPECT_EQ(BarAfter(bar.popup, bar.progress), bar.segments) << bar.progress;
+    ExpectDots({{505, 255, kSegment}, {505, 254, kUntouched}, {507, 255, kUntouched}});
     EXPECT_EQ(BarAfter(POPUP_RESEARCH_BRAKES, 0), 1);
     EXPECT_EQ(At(307, 254), kSegment);
-    EXPECT_EQ(BarAfter(POPUP_RESEARCH_ENGINE, 9999), 100);
-    EXPECT_EQ(At(505, 255), kSegment);
-    EXPECT_EQ(At(505, 254), kUntouched);
-    EXPECT_EQ(BarAfter(POPUP_RESEARCH_BODY, 399), 2);   // 200 points a segment
-    EXPECT_EQ(BarAfter(POPUP_RESEARCH_SUSPENSION, -150), 0);
-    EXPECT_EQ(BarAfter(POPUP_RESEARCH_SUSPENSION, -50), 1);
-    EXPECT_EQ(BarAfter(POPUP_RESEARCH_SAFETY, INT_MAX), 100);   // a loaded progress stops at the bar's end
-    EXPECT_EQ(At(507, 255), kUntouched);
     // Other popups have no bar.
     platform::FillCanvas(canvas(), kUntouched);
     MainObj.Popup = POPUP_BODY_TYPES;
@@ -57,10 +57,7 @@ TEST_F(ResearchPopups, PartListsShowTheIconsOfTheResearchedParts) {
     MainObj.Popup = POPUP_LUXURY_PARTS;
     PlayerResearch.ResearchLevel[PART_LUXURY] = 3;
     Paint::DrawParts(canvas());
-    EXPECT_EQ(At(221, 48), 0x101u);
-    EXPECT_EQ(At(221, 91), 0x102u);
-    EXPECT_EQ(At(221, 134), 0x103u);
-    EXPECT_EQ(At(221, 177), kUntouched);
+    ExpectDots({{221, 48, 0x101}, {221, 91, 0x102}, {221, 134, 0x103}, {221, 177, kUntouched}});
 
     PlayerResearch.ResearchLevel[PART_LUXURY] = 12;
     Paint::DrawParts(canvas());
@@ -77,15 +74,15 @@ TEST_F(ResearchPopups, BodyTypeOfferStoresThePriceThePlayerSeesAndPays) {
 
     Show(SCREEN_GAME_RESEARCH, POPUP_BODY_TYPES);
     EXPECT_EQ(PlayerResearch.BodyTypePrice, 502500);
-    EXPECT_EQ(At(332, 222), 0x300001u);
-    EXPECT_EQ(ReadAt(TEXT_BODY_TYPE_PRICE), "502500 ");   // drawn in the same paint
+    ExpectDots({{332, 222, 0x300001}});
+    ExpectAnchors({{TEXT_BODY_TYPE_PRICE, "502500 "}});   // drawn in the same paint
 
     PlayerResearch.OwnedBodyTypes[3] = BODY_SPORT;   // bought
     platform::FillCanvas(canvas(), kUntouched);      // as the popup's picture would
     Show(SCREEN_GAME_RESEARCH, POPUP_BODY_TYPES);
     EXPECT_EQ(PlayerResearch.BodyTypePrice, 0);
-    EXPECT_EQ(At(332, 222), 0x300002u);
-    EXPECT_EQ(ReadAt(TEXT_BODY_TYPE_PRICE), "0      ");
+    ExpectDots({{332, 222, 0x300002}});
+    ExpectAnchors({{TEXT_BODY_TYPE_PRICE, "0      "}});
 
     // Outside 1..9 nothing is drawn and the price stays.
     PlayerResearch.BodyTypePrice = 1234;
@@ -120,13 +117,13 @@ TEST_F(ResearchPopups, AreaPopupsNameTheResearchedParts) {
     PlayerResearch.Scientists[PART_BRAKES] = 0;
     MainObj.Popup = POPUP_RESEARCH_BRAKES;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(ReadAt(TEXT_AREA_SCIENTISTS), "  0");
-    EXPECT_EQ(Read(279, 284, 10, 21, FONT_DSCHAR), "external drum brakes ");
-    EXPECT_EQ(At(279, 294), kUntouched);
+    ExpectAnchors({{TEXT_AREA_SCIENTISTS, "  0"}});
+    ExpectCells({{279, 284, 10, FONT_DSCHAR, "external drum brakes "}});
+    ExpectDots({{279, 294, kUntouched}});
 
     PlayerResearch.ResearchLevel[PART_BRAKES] = 10;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(Read(279, 374, 10, 26, FONT_DSCHAR), "electrical brakes with abs");
+    ExpectCells({{279, 374, 10, FONT_DSCHAR, "electrical brakes with abs"}});
 
     // The body area shows its scientists only.
     platform::FillCanvas(canvas(), kUntouched);
@@ -134,8 +131,8 @@ TEST_F(ResearchPopups, AreaPopupsNameTheResearchedParts) {
     PlayerResearch.Scientists[PART_BODY] = 120;
     MainObj.Popup = POPUP_RESEARCH_BODY;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(ReadAt(TEXT_AREA_SCIENTISTS), "120");
-    EXPECT_EQ(At(279, 284), kUntouched);
+    ExpectAnchors({{TEXT_AREA_SCIENTISTS, "120"}});
+    ExpectDots({{279, 284, kUntouched}});
 }
 
 TEST_F(ResearchPopups, ExpansionOfferGivesWayToItsPatchAtFullCapacity) {
@@ -143,14 +140,13 @@ TEST_F(ResearchPopups, ExpansionOfferGivesWayToItsPatchAtFullCapacity) {
     MainObj.Popup = POPUP_EXPAND_RESEARCH;
     PlayerResearch.LabCapacity = 800;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(ReadAt(TEXT_LAB_CAPACITY), "800");
-    EXPECT_EQ(ReadAt(TEXT_LAB_OFFER), "900");
-    EXPECT_EQ(At(278, 282), kUntouched);
+    ExpectAnchors({{TEXT_LAB_CAPACITY, "800"}, {TEXT_LAB_OFFER, "900"}});
+    ExpectDots({{278, 282, kUntouched}});
 
     PlayerResearch.LabCapacity = 900;
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(ReadAt(TEXT_LAB_CAPACITY), "900");
-    EXPECT_EQ(At(278, 282), 0x00EEEEu);
+    ExpectAnchors({{TEXT_LAB_CAPACITY, "900"}});
+    ExpectDots({{278, 282, 0x00EEEE}});
 }
 
 TEST_F(ResearchPopups, CampaignRowsShowBlocksInTheirFixedOrder) {
@@ -174,6 +170,5 @@ TEST_F(ResearchPopups, CampaignRowsShowBlocksInTheirFixedOrder) {
     MainObj.Popup = POPUP_AUTO_SHOW;
     platform::FillCanvas(canvas(), kUntouched);
     Paint::DrawSlotTexts(canvas());
-    EXPECT_EQ(ReadAt(TEXT_ADVERT_MONTHS_1 + 5), " 0");
-    EXPECT_EQ(ReadAt(TEXT_ADVERT_AMOUNT_1), "     0");
+    ExpectAnchors({{TEXT_ADVERT_MONTHS_1 + 5, " 0"}, {TEXT_ADVERT_AMOUNT_1, "     0"}});
 }

@@ -3,6 +3,7 @@
 // themselves: each glyph is a block in a colour made of its font and
 // character, so a row of cells reads back as text.
 
+#include <initializer_list>
 #include <string>
 
 #include "presentation/interface_state.h"
@@ -17,9 +18,8 @@ struct ScreenTest : PaintFixture {
         std::string text;
         for (i32 cell = 0; cell < cells; ++cell) {
             const platform::Pixel p = axis == 'x' ? At(x + cell * step, y) : At(x, y + cell * step);
-            if (p == kUntouched) text += ' ';
-            else if ((p & 0xFFu) == 1u && (p >> 16) == static_cast<unsigned char>(font)) text += static_cast<char>((p >> 8) & 0xFFu);
-            else text += '#';
+            const bool glyph = (p & 0xFFu) == 1u && (p >> 16) == static_cast<unsigned char>(font);
+            text += p == kUntouched ? ' ' : glyph ? static_cast<char>((p >> 8) & 0xFFu) : '#';
         }
         return text;
     }
@@ -30,6 +30,35 @@ struct ScreenTest : PaintFixture {
         const i32 n = cells > 0 ? cells : a.Cells;
         const i32 x = a.Align == ALIGN_RIGHT ? a.X - a.Step * (n - 1) : a.X;
         return Read(x, a.Y, a.Step, n, a.Font);
+    }
+
+    // Cells read along x: as many as `Text` has, `Step` apart from (X, Y).
+    struct Cells {
+        i32 X, Y, Step;
+        char Font;
+        std::string Text;
+    };
+    void ExpectCells(std::initializer_list<Cells> rows) const {
+        for (const Cells& c : rows)
+            EXPECT_EQ(Read(c.X, c.Y, c.Step, static_cast<i32>(c.Text.size()), c.Font), c.Text) << c.X << "," << c.Y;
+    }
+
+    // Text anchors of the layout table and what their cells show.
+    struct Anchor {
+        i32 Text;
+        std::string Shows;
+    };
+    void ExpectAnchors(std::initializer_list<Anchor> rows) const {
+        for (const Anchor& a : rows) EXPECT_EQ(ReadAt(a.Text), a.Shows) << "text " << a.Text;
+    }
+
+    // Pixels and the colour each must have.
+    struct Dot {
+        i32 X, Y;
+        platform::Pixel Colour;
+    };
+    void ExpectDots(std::initializer_list<Dot> dots) const {
+        for (const Dot& d : dots) EXPECT_EQ(At(d.X, d.Y), d.Colour) << d.X << "," << d.Y;
     }
 
     // Gives a picture a 2 x 2 block: enough to find where it was drawn.

@@ -58,7 +58,4 @@ struct PaintFixture : ::testing::Test {
 
     platform::Canvas& canvas() { return window->canvas; }
     platform::Pixel At(i32 x, i32 y) const { return platform::CanvasPixel(window->canvas, x, y); }
-
-    // Writes the canvas to a PNG under build/ for a look by eye.
-    void Shot(const char* name) const { platform::WriteCanvasPng(window->canvas, name); }
 };
