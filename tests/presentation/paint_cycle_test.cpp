@@ -40,10 +40,8 @@ struct PaintCycle : PaintFixture {
 
 TEST_F(PaintCycle, GameScreensRedrawTheirBackgroundOnlyAfterTheScreenChanged) {
     Show(SCREEN_GAME_MAIN);
-    EXPECT_EQ(At(10, 10), kMain);
     EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_MAIN);
-    EXPECT_EQ(At(231, 549), GlyphColour(FONT_LCHAR, '8'));
-    EXPECT_EQ(At(635, 549), GlyphColour(FONT_LCHAR, '0'));
+    ExpectDots({{10, 10, kMain}, {231, 549, GlyphColour(FONT_LCHAR, '8')}, {635, 549, GlyphColour(FONT_LCHAR, '0')}});
 
     // Later paints of the same visit draw neither background nor footer.
     Scribble();
@@ -55,8 +53,7 @@ TEST_F(PaintCycle, GameScreensRedrawTheirBackgroundOnlyAfterTheScreenChanged) {
     // Input asks for the background by clearing the mark.
     MainObj.LastDrawnScreen = 0;
     Show(SCREEN_GAME_MAIN);
-    EXPECT_EQ(At(10, 10), kMain);
-    EXPECT_EQ(At(231, 549), GlyphColour(FONT_LCHAR, '9'));
+    ExpectDots({{10, 10, kMain}, {231, 549, GlyphColour(FONT_LCHAR, '9')}});
 
     Show(SCREEN_GAME_OFFICE);
     EXPECT_EQ(At(10, 10), kOffice);
@@ -84,9 +81,9 @@ TEST_F(PaintCycle, OfficeRedrawsItsFooterAndCleanMoneyAtEveryPaint) {
     PlayerObj.Cash = 5.0;   // text "5." : the digit one cell left of 642
     PlayerObj.Year = 1910;
     Show(SCREEN_GAME_OFFICE);
-    EXPECT_EQ(At(635, 549), GlyphColour(FONT_LCHAR, '5'));
-    EXPECT_EQ(At(628, 549), kMoneyClean);   // the old digits were covered
-    EXPECT_EQ(At(224, 549), GlyphColour(FONT_LCHAR, '1'));
+    // The old digits were covered.
+    ExpectDots({{635, 549, GlyphColour(FONT_LCHAR, '5')}, {628, 549, kMoneyClean},
+                {224, 549, GlyphColour(FONT_LCHAR, '1')}});
 }
 
 TEST_F(PaintCycle, AdvertisingPicksItsBackgroundOnlyWhenItRedrawsIt) {
@@ -108,25 +105,21 @@ TEST_F(PaintCycle, AdvertisingPicksItsBackgroundOnlyWhenItRedrawsIt) {
 
 TEST_F(PaintCycle, NewGameScreenShowsNameAndHomeRegionWord) {
     std::memcpy(PlayerObj.Name, "ab_c            ", kNameSize);
+    const auto d = [](char c) { return GlyphColour(FONT_DCHAR, c); };
     Show(SCREEN_MENU_NEW);
-    EXPECT_EQ(At(318, 258), GlyphColour(FONT_DCHAR, 'a'));
-    EXPECT_EQ(At(329, 258), GlyphColour(FONT_DCHAR, 'b'));
-    EXPECT_EQ(At(340, 258), kNewGame);   // '_' is blank
-    EXPECT_EQ(At(351, 258), GlyphColour(FONT_DCHAR, 'c'));
-    EXPECT_EQ(At(361, 343), kNewGame);   // region 0: no word
+    // '_' is blank; region 0 has no word.
+    ExpectDots(
+        {{318, 258, d('a')}, {329, 258, d('b')}, {340, 258, kNewGame}, {351, 258, d('c')}, {361, 343, kNewGame}});
 
     PlayerObj.HomeRegion = REGION_EUROPE;
     Show(SCREEN_MENU_NEW);
-    EXPECT_EQ(At(361, 343), GlyphColour(FONT_DCHAR, 'e'));
-    EXPECT_EQ(At(361 + 5 * 11, 343), GlyphColour(FONT_DCHAR, 'e'));
-    EXPECT_EQ(At(361 + 6 * 11, 343), kNewGame);
+    ExpectDots({{361, 343, d('e')}, {361 + 5 * 11, 343, d('e')}, {361 + 6 * 11, 343, kNewGame}});
     PlayerObj.HomeRegion = REGION_SOUTH_AMERICA;
     Show(SCREEN_MENU_NEW);
-    EXPECT_EQ(At(344, 343), GlyphColour(FONT_DCHAR, 's'));
-    EXPECT_EQ(At(355, 343), kNewGame);   // '.'
-    PlayerObj.HomeRegion = 7;            // out of range: no word, no read past the table
+    ExpectDots({{344, 343, d('s')}, {355, 343, kNewGame}});   // '.' is blank
+    PlayerObj.HomeRegion = 7;   // out of range: no word, no read past the table
     Show(SCREEN_MENU_NEW);
-    EXPECT_EQ(At(344, 343), kNewGame);
+    ExpectDots({{344, 343, kNewGame}});
 }
 
 TEST_F(PaintCycle, EveryScreenPaintsAndScreensOutsideTheSetDrawNothing) {

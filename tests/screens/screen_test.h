@@ -52,15 +52,6 @@ struct ScreenTest : PaintFixture {
         for (const Anchor& a : rows) EXPECT_EQ(ReadAt(a.Text), a.Shows) << "text " << a.Text;
     }
 
-    // Pixels and the colour each must have.
-    struct Dot {
-        i32 X, Y;
-        platform::Pixel Colour;
-    };
-    void ExpectDots(std::initializer_list<Dot> dots) const {
-        for (const Dot& d : dots) EXPECT_EQ(At(d.X, d.Y), d.Colour) << d.X << "," << d.Y;
-    }
-
     // Gives a picture a 2 x 2 block: enough to find where it was drawn.
     void Mark(i32 picture, platform::Pixel colour) { SetPhoto(picture, 2, 2, colour); }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "main/window_procedure.h"
 #include "model/records.h"
 #include "platform/headless_window.h"
@@ -58,4 +60,13 @@ struct PaintFixture : ::testing::Test {
 
     platform::Canvas& canvas() { return window->canvas; }
     platform::Pixel At(i32 x, i32 y) const { return platform::CanvasPixel(window->canvas, x, y); }
+
+    // Pixels and the colour each must have.
+    struct Dot {
+        i32 X, Y;
+        platform::Pixel Colour;
+    };
+    void ExpectDots(std::initializer_list<Dot> dots) const {
+        for (const Dot& d : dots) EXPECT_EQ(At(d.X, d.Y), d.Colour) << d.X << "," << d.Y;
+    }
 };
