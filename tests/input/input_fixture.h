@@ -14,6 +14,7 @@
 #include "platform/keys.h"
 #include "presentation/layout.h"
 #include "support/paint_fixture.h"
+#include "support/values.h"
 
 namespace keys {
 
@@ -25,46 +26,7 @@ inline constexpr unsigned kF1 = 112;
 
 }  // namespace keys
 
-// ---- Click tables -------------------------------------------------------
-// A row of a click table: values given, clicks made, values expected.
-
-// One value of the records, given before a row's clicks or expected after
-// them. A text names the first cells of a name or buffer.
-struct Value {
-    Value(i32& field, i32 value) : Int(&field), IntValue(value) {}
-    Value(double& field, double value) : Real(&field), RealValue(value) {}
-    template <std::size_t N>
-    Value(char (&field)[N], const char* text) : Text(field), Chars(text) {}
-
-    void Set() const {
-        if (Int != nullptr) *Int = IntValue;
-        else if (Real != nullptr) *Real = RealValue;
-        else std::memcpy(Text, Chars, std::strlen(Chars));
-    }
-    void Expect(std::size_t k) const {
-        if (Int != nullptr) {
-            EXPECT_EQ(*Int, IntValue) << "value " << k;
-        } else if (Real != nullptr) {
-            EXPECT_EQ(*Real, RealValue) << "value " << k;
-        } else {
-            EXPECT_EQ(std::string(Text, std::strlen(Chars)), Chars) << "value " << k;
-        }
-    }
-
-    i32* Int = nullptr;
-    i32 IntValue = 0;
-    double* Real = nullptr;
-    double RealValue = 0.0;
-    char* Text = nullptr;
-    const char* Chars = nullptr;
-};
-using Values = std::vector<Value>;
-
-inline Values Join(std::initializer_list<Values> lists) {
-    Values all;
-    for (const Values& list : lists) all.insert(all.end(), list.begin(), list.end());
-    return all;
-}
+// ---- Click and key tables ----------------------------------------------
 
 // A whole typing buffer of blanks, as a click leaves it.
 inline const char* const kBlankBuffer = "              ";
@@ -156,12 +118,12 @@ struct InputTest : PaintFixture {
         for (const ClickRow& row : rows) {
             SCOPED_TRACE(row.Name);
             ResetGameState();
-            for (const Value& value : common) value.Set();
+            SetAll(common);
             Show(screen, row.Popup);
-            for (const Value& value : row.Given) value.Set();
+            SetAll(row.Given);
             long asked = 0;
             for (const Target& target : row.Clicks) asked = PressOn(target);
-            for (std::size_t k = 0; k < row.Then.size(); ++k) row.Then[k].Expect(k);
+            ExpectAll(row.Then);
             switch (row.LastPress) {
             case Asks::Anything: break;
             case Asks::Nothing: EXPECT_EQ(asked, 0); break;
@@ -178,14 +140,14 @@ struct InputTest : PaintFixture {
             ResetGameState();
             MainObj.Screen = row.Screen;
             Focus(row.Popup, row.Focus, row.Buffer);
-            for (const Value& value : row.Given) value.Set();
+            SetAll(row.Given);
             ResetRepaints();
             if (row.Tracked != nullptr) {
                 EXPECT_EQ(Track(row.Keys, *row.Tracked), row.Seen);
             } else {
                 Type(row.Keys);
             }
-            for (std::size_t k = 0; k < row.Then.size(); ++k) row.Then[k].Expect(k);
+            ExpectAll(row.Then);
             if (row.Repaints >= 0) {
                 EXPECT_EQ(Repaints(), row.Repaints);
             }

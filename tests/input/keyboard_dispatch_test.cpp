@@ -35,42 +35,25 @@ TEST_F(KeyboardTest, EscapeAndSpaceLeaveTheIntroOnly) {
     EXPECT_EQ(Repaints(), 0);
 }
 
-TEST_F(KeyboardTest, CompanyNameTakesLowerCaseLettersDigitsAndUnderscoreForSpace) {
-    MainObj.Screen = SCREEN_MENU_NEW;
-    MainObj.Focus = FOCUS_PLAYER_NAME;
-    Blank(PlayerObj.Name);
-    PlayerObj.Name[14] = 'x';
-    PlayerObj.Name[15] = 'y';
-
-    Type("A B");
-    Press(keys::PadDigit(7));
-    EXPECT_EQ(Cells(PlayerObj.Name, kNameSize), "a_b7          xy");
-    Type("CDEFGHIJKL");           // fills cells 4..13
-    Type("Z");                    // a fifteenth character is dropped...
-    EXPECT_EQ(Cells(PlayerObj.Name, kNameSize), "a_b7cdefghijklxy");
-    // Each edit asks for a repaint and so does the name field after every key,
-    // the dropped one included.
-    EXPECT_EQ(Repaints(), 14 * 2 + 1);
-    Type("<<");
-    EXPECT_EQ(Cells(PlayerObj.Name, kNameSize), "a_b7cdefghij  xy");
-
-    // A character goes into the first space, even before filled cells.
-    Blank(PlayerObj.Name);
-    PlayerObj.Name[1] = '5';
-    Type("A");
-    EXPECT_EQ(Cells(PlayerObj.Name, 3), "a5 ");
-}
-
-TEST_F(KeyboardTest, ModelNameIsTypedOnlyOnTheDesignScreenWithItsFocus) {
-    MainObj.Screen = SCREEN_GAME_DESIGN;
-    MainObj.Focus = FOCUS_MODEL_NAME;
-    MainObj.Popup = POPUP_BANK;  // a stale popup value does not matter to names
-    Blank(PlayerCar.Name);
-    Blank(PlayerBank.InputBuffer);
-    Type("AB<<X9");
-    EXPECT_EQ(Cells(PlayerCar.Name, 14), "x9            ");
-    EXPECT_EQ(PlayerBank.LoanAmount, 0);
-    EXPECT_EQ(PlayerBank.InputBuffer[0], ' ');
+// Names take lower-case letters, digits and "_" for a space, fourteen at
+// most, each into the first blank cell; every edit asks for a repaint, and
+// so does the field after every key, the dropped one included.
+TEST_F(KeyboardTest, NamesTakeLowerCaseLettersDigitsAndUnderscoreForSpace) {
+    const auto company = [](const char* name, Values given, const char* keys, const char* then, long repaints = -1) {
+        return KeyRow{name, SCREEN_MENU_NEW, POPUP_NONE, FOCUS_PLAYER_NAME, PlayerObj.Name,
+                      Join({{{PlayerObj.Name, "              xy"}}, given}), keys, nullptr, {},
+                      {{PlayerObj.Name, then}}, repaints};
+    };
+    RunKeys({
+        company("letters, space and a pad digit", {}, "A Bh", "a_b7          xy"),
+        company("a fifteenth character is dropped", {}, "A BhCDEFGHIJKLZ", "a_b7cdefghijklxy", 14 * 2 + 1),
+        company("backspace", {}, "A BhCDEFGHIJKLZ<<", "a_b7cdefghij  xy"),
+        company("the first blank cell, even before filled ones", {{PlayerObj.Name, " 5"}}, "A", "a5 "),
+        // A stale popup value does not matter to names.
+        {"the model name, on the design screen only", SCREEN_GAME_DESIGN, POPUP_BANK, FOCUS_MODEL_NAME,
+         PlayerCar.Name, {{PlayerBank.InputBuffer, kBlankBuffer}}, "AB<<X9", nullptr, {},
+         {{PlayerCar.Name, "x9            "}, {PlayerBank.LoanAmount, 0}, {PlayerBank.InputBuffer, kBlankBuffer}}},
+    });
 }
 
 TEST_F(KeyboardTest, BuffersKeepToTheFocusedFieldsCells) {

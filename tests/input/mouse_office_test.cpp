@@ -169,7 +169,7 @@ TEST_F(MouseOffice, BankDepositsTermsLoansAndRepayments) {
 // What a repayment leaves is still charged month by month to its end.
 TEST_F(MouseOffice, ARepaidLoanIsStillCharged) {
     Show(SCREEN_GAME_OFFICE, POPUP_BANK);
-    for (const Value& value : RunningLoan(16000)) value.Set();
+    SetAll(RunningLoan(16000));
     ClickOn(CTRL_BANK_REPAY);
     PlayerObj.Cash = 1e6;
     Player::NextMonth();
