@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
-#include "support/game_folder.h"
 #include "model/player.h"
+#include "support/game_folder.h"
+#include "support/values.h"
 
 namespace {
 
 // A running game without the data folder: January 1908, no staff, no models.
 class MonthStep : public FreshRecords {
 protected:
-    void SetUp() override {
-        FreshRecords::SetUp();
+    void SetUp() override { January1908(); }
+    static void January1908() {
+        ResetGameState();
         PlayerObj.Year = 1908;
         PlayerObj.Month = 1;
         PlayerObj.Cash = 100000.0;
@@ -36,107 +39,72 @@ TEST_F(MonthStep, CalendarTurnsAfterTheRivalsSawTheOldYear) {
     EXPECT_GE(Opponent1Scientists.Count, 232);  // hired in a step that started in 1920
 }
 
-TEST_F(MonthStep, StartingLoanEndsWithoutItsLastInstallment) {
-    PlayerBank.LoanLeft = 116000;
-    PlayerBank.Installment = 2416;
-    PlayerBank.MonthsLeft = 48;
-    Steps(47);
-    EXPECT_EQ(PlayerBank.LoanLeft, 2448);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 1);
-    EXPECT_EQ(ExpensesObj.Installment, 2416);
-    Steps(1);
-    EXPECT_EQ(PlayerBank.LoanLeft, 0);
-    EXPECT_EQ(PlayerBank.Installment, 0);
-    EXPECT_EQ(PlayerBank.MonthsLeft, 0);
-    EXPECT_EQ(ExpensesObj.Installment, 0);
-}
+// A row: values given, months stepped, values expected.
+struct Months {
+    std::string Name;
+    Values Given;
+    int Steps;
+    Values Then;
+};
 
-TEST_F(MonthStep, LoanWithoutMonthsLeftIsClosedAndTheCountNeverGoesNegative) {
-    // What a repayment leaves: debt owed but no months left. A count of -1
-    // would turn the bank popup's installment (debt / months) negative.
-    PlayerBank.LoanLeft = 50000;
-    PlayerBank.MonthsLeft = 0;
-    Player::NextMonth();
-    EXPECT_EQ(PlayerBank.MonthsLeft, 0);
-    EXPECT_EQ(PlayerBank.LoanLeft, 0);
-    PlayerBank.LoanLeft = 50000;
-    PlayerBank.MonthsLeft = -3;  // a damaged saved game
-    PlayerBank.Installment = -16000;
-    Player::NextMonth();
-    EXPECT_EQ(PlayerBank.MonthsLeft, 0);
-    EXPECT_EQ(PlayerBank.Installment, 0);
-    EXPECT_EQ(ExpensesObj.Installment, 0);
-}
-
-TEST_F(MonthStep, DepositEarnsFourPercentOfWholeHundredsEachYear) {
-    PlayerObj.Year = 1910;
-    PlayerObj.Month = 2;
-    PlayerBank.Deposit = 250;
-    PlayerBank.DepositMonth = 3;
-    PlayerBank.DepositYear = 1910;
-    Steps(1);  // March 1910: the year of the deposit
-    EXPECT_EQ(PlayerBank.Deposit, 250);
-    Steps(11);
-    EXPECT_EQ(PlayerBank.Deposit, 250);
-    Steps(1);  // March 1911
-    EXPECT_EQ(PlayerBank.Deposit, 258);
-    PlayerBank.Deposit = INT_MAX - 10;  // the balance stops at the top
-    Steps(12);
-    EXPECT_EQ(PlayerBank.Deposit, INT_MAX);
-}
-
-TEST_F(MonthStep, ResearchWithoutScientistsAndTheTopLevels) {
-    PlayerResearch.ResearchLevel[PART_ENGINE] = 1;
-    PlayerResearch.ResearchLevel[PART_BODY] = 1;
-    Steps(120);
-    EXPECT_EQ(PlayerResearch.ResearchLevel[PART_ENGINE], 1);
-    Steps(1);
-    EXPECT_EQ(PlayerResearch.ResearchLevel[PART_ENGINE], 2);
-    Steps(119);
-    EXPECT_EQ(PlayerResearch.ResearchLevel[PART_BODY], 1);
-    Steps(1);
-    EXPECT_EQ(PlayerResearch.ResearchLevel[PART_BODY], 2);
-    PlayerResearch.ResearchLevel[PART_BRAKES] = 10;
-    PlayerResearch.ResearchLevel[PART_BODY] = 6;
-    PlayerResearch.ResearchProgress[PART_BODY] = 19990;
-    PlayerResearch.Scientists[PART_BRAKES] = 9917;  // 9917 + 83: a rise every step
-    Steps(2);
-    EXPECT_EQ(PlayerResearch.ResearchLevel[PART_BRAKES], 10);
-    EXPECT_EQ(PlayerResearch.ResearchProgress[PART_BRAKES], 0);
-    EXPECT_EQ(PlayerResearch.ResearchLevel[PART_BODY], 6);
-    EXPECT_EQ(PlayerResearch.ResearchProgress[PART_BODY], 83);
-}
-
-TEST_F(MonthStep, BodyTypesOnOfferFollowTheYear) {
-    PlayerResearch.BodyTypesOffered = 2;
-    PlayerObj.Year = 1918;
-    PlayerObj.Month = 11;
-    Steps(1);
-    EXPECT_EQ(PlayerResearch.BodyTypesOffered, 2);
-    Steps(1);  // January 1919
-    EXPECT_EQ(PlayerResearch.BodyTypesOffered, 3);
-    PlayerObj.Year = 1966;
-    PlayerObj.Month = 12;
-    Steps(1);
-    EXPECT_EQ(PlayerResearch.BodyTypesOffered, 9);
-}
-
-TEST_F(MonthStep, ExpensesAreTakenOnlyWhenTheCashCoversThem) {
-    PlayerObj.Cash = 1000.0;
-    PlayerSalesmans = Staff{10, 10, 100, 0, 0, 1908, 1, {}};
-    Player::NextMonth();
-    EXPECT_EQ(ExpensesObj.Total, 1000);
-    EXPECT_EQ(PlayerObj.Cash, 0.0);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
-    PlayerObj.Cash = 1000.0;
-    PlayerAdvertising.Block[5].Campaign[0].Amount = 1;
-    Player::NextMonth();
-    EXPECT_EQ(ExpensesObj.AdvertisingCost[5], 1);
-    EXPECT_EQ(ExpensesObj.Total, 1001);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
-    EXPECT_EQ(PlayerObj.Cash, 1000.0);
-    EXPECT_EQ(PlayerProfitLoss.Profit, -1001);
-    EXPECT_EQ(PlayerProfitLoss.Loss, 1001);
+TEST_F(MonthStep, LoansDepositsResearchOffersAndExpenses) {
+    Bank& bank = PlayerBank;
+    Research& lab = PlayerResearch;
+    const Values startingLoan = {{bank.LoanLeft, 116000}, {bank.Installment, 2416}, {bank.MonthsLeft, 48}};
+    const Values deposit = {{PlayerObj.Year, 1910}, {PlayerObj.Month, 2}, {bank.Deposit, 250},
+                            {bank.DepositMonth, 3}, {bank.DepositYear, 1910}};
+    const Values noScientists = {{lab.ResearchLevel[PART_ENGINE], 1}, {lab.ResearchLevel[PART_BODY], 1}};
+    const Values wages = {{PlayerObj.Cash, 1000.0}, {PlayerSalesmans.Count, 10}, {PlayerSalesmans.Unassigned, 10},
+                          {PlayerSalesmans.Wage, 100}};
+    const Months rows[] = {
+        {"the starting loan's last month", startingLoan, 47,
+         {{bank.LoanLeft, 2448}, {bank.MonthsLeft, 1}, {ExpensesObj.Installment, 2416}}},
+        {"the starting loan ends without its last installment", startingLoan, 48,
+         {{bank.LoanLeft, 0}, {bank.Installment, 0}, {bank.MonthsLeft, 0}, {ExpensesObj.Installment, 0}}},
+        // What a repayment leaves: debt owed but no months left. A count of -1
+        // would turn the bank popup's installment (debt / months) negative.
+        {"a debt without months left is closed", {{bank.LoanLeft, 50000}, {bank.MonthsLeft, 0}}, 1,
+         {{bank.MonthsLeft, 0}, {bank.LoanLeft, 0}}},
+        {"a damaged schedule never goes negative",
+         {{bank.LoanLeft, 50000}, {bank.MonthsLeft, -3}, {bank.Installment, -16000}}, 1,
+         {{bank.MonthsLeft, 0}, {bank.Installment, 0}, {ExpensesObj.Installment, 0}}},
+        // Four percent of the whole hundreds, once a year in the deposit's month.
+        {"March of the deposit's year", deposit, 1, {{bank.Deposit, 250}}},
+        {"the year's last month", deposit, 12, {{bank.Deposit, 250}}},
+        {"a year on", deposit, 13, {{bank.Deposit, 258}}},
+        {"the balance stops at the top", Join({deposit, {{bank.Deposit, INT_MAX - 10}}}), 13,
+         {{bank.Deposit, INT_MAX}}},
+        {"engine research without scientists", noScientists, 120, {{lab.ResearchLevel[PART_ENGINE], 1}}},
+        {"rises after 121 months", noScientists, 121, {{lab.ResearchLevel[PART_ENGINE], 2}}},
+        {"the body after 241", noScientists, 240, {{lab.ResearchLevel[PART_BODY], 1}}},
+        {"the body rises", noScientists, 241, {{lab.ResearchLevel[PART_BODY], 2}}},
+        // 9917 scientists and the 83 points of the month: a rise every step.
+        {"the top levels stay",
+         {{lab.ResearchLevel[PART_BRAKES], 10}, {lab.ResearchLevel[PART_BODY], 6},
+          {lab.ResearchProgress[PART_BODY], 19990}, {lab.Scientists[PART_BRAKES], 9917}},
+         2,
+         {{lab.ResearchLevel[PART_BRAKES], 10}, {lab.ResearchProgress[PART_BRAKES], 0},
+          {lab.ResearchLevel[PART_BODY], 6}, {lab.ResearchProgress[PART_BODY], 83}}},
+        {"body types in 1918", {{lab.BodyTypesOffered, 2}, {PlayerObj.Year, 1918}, {PlayerObj.Month, 11}}, 1,
+         {{lab.BodyTypesOffered, 2}}},
+        {"a third in 1919", {{lab.BodyTypesOffered, 2}, {PlayerObj.Year, 1918}, {PlayerObj.Month, 11}}, 2,
+         {{lab.BodyTypesOffered, 3}}},
+        {"all nine in 1967", {{lab.BodyTypesOffered, 3}, {PlayerObj.Year, 1966}, {PlayerObj.Month, 12}}, 1,
+         {{lab.BodyTypesOffered, 9}}},
+        // Expenses are taken only when the cash covers them.
+        {"all the cash", wages, 1,
+         {{ExpensesObj.Total, 1000}, {PlayerObj.Cash, 0.0}, {MainObj.Screen, SCREEN_GAME_NEXT_MONTH}}},
+        {"one more than the cash", Join({wages, {{PlayerAdvertising.Block[5].Campaign[0].Amount, 1}}}), 1,
+         {{ExpensesObj.AdvertisingCost[5], 1}, {ExpensesObj.Total, 1001}, {MainObj.Screen, SCREEN_GAME_OVER},
+          {PlayerObj.Cash, 1000.0}, {PlayerProfitLoss.Profit, -1001}, {PlayerProfitLoss.Loss, 1001}}},
+    };
+    for (const Months& row : rows) {
+        SCOPED_TRACE(row.Name);
+        January1908();
+        SetAll(row.Given);
+        Steps(row.Steps);
+        ExpectAll(row.Then);
+    }
 }
 
 // Rivals first, then one transport draw per shipment (models outer, regions

@@ -6,6 +6,7 @@
 #include "model/headless_player.h"
 #include "model/player.h"
 #include "support/game_folder.h"
+#include "support/values.h"
 
 namespace {
 
@@ -49,21 +50,14 @@ TEST_F(NewGame, StartsAfreshInTheHomeRegionWhateverAnEarlierGameLeft) {
         EXPECT_EQ(place.ProductionLineShipTo[0][0], 0);
         EXPECT_EQ(place.Technicians, 0);
     }
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-    EXPECT_EQ(MainObj.ShownCaption, 0);  // not CAPTION_NONE
-    EXPECT_EQ(CostsObj.Engine[1], 777);
+    // The caption mark is 0, not CAPTION_NONE; a typed loan amount stays.
+    ExpectAll({{MainObj.Screen, SCREEN_GAME_MAIN}, {MainObj.ShownCaption, 0}, {CostsObj.Engine[1], 777},
+               {PlayerFactorySalon.TechniciansToAssign, 0}, {PlayerFactorySalon.SalesmenToAssign, 0},
+               {PlayerBank.Deposit, 0}, {PlayerBank.LoanAmount, 700}, {PlayerCar.BodyIndex, 0},
+               {PlayerAdvertising.Block[2].Campaign[1].Amount, 0}, {PlayerSalesmans.Count, 0},
+               {ModelSaleObj.Stock[REGION_ASIA - 1][1], 0}, {ExpensesObj.Total, 0}, {PlayerProfitLoss.Profit, 0},
+               {PlayerObj.Name, "tester"}});
     EXPECT_NE(RateObj.VariantBonus, 0);
-    EXPECT_EQ(PlayerFactorySalon.TechniciansToAssign, 0);
-    EXPECT_EQ(PlayerFactorySalon.SalesmenToAssign, 0);
-    EXPECT_EQ(PlayerBank.Deposit, 0);
-    EXPECT_EQ(PlayerBank.LoanAmount, 700);  // a typed amount stays
-    EXPECT_EQ(PlayerAdvertising.Block[2].Campaign[1].Amount, 0);
-    EXPECT_EQ(PlayerCar.BodyIndex, 0);
-    EXPECT_EQ(PlayerSalesmans.Count, 0);
-    EXPECT_EQ(ModelSaleObj.Stock[REGION_ASIA - 1][1], 0);
-    EXPECT_EQ(ExpensesObj.Total, 0);
-    EXPECT_EQ(PlayerProfitLoss.Profit, 0);
-    EXPECT_EQ(std::string(PlayerObj.Name, 6), "tester");
 }
 
 }  // namespace
