@@ -45,44 +45,33 @@ struct MouseMenusTest : InputTest {
 };
 
 TEST_F(MouseMenusTest, ANewGameNeedsANameAndAHomeRegion) {
-    MainObj.Screen = SCREEN_MENU;
-    TypeName("old company");
-    PlayerObj.Name[15] = 'x';
-    ClickOn(CTRL_MENU_NEW);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
-    EXPECT_EQ(std::memcmp(PlayerObj.Name, "              ", 14), 0);
-    EXPECT_EQ(PlayerObj.Name[15], 'x');
-
-    // Focusing the name once paints; a second click on it asks for nothing.
-    EXPECT_GT(PressOn(On(CTRL_NEW_NAME)), 0);
-    EXPECT_EQ(MainObj.Focus, FOCUS_PLAYER_NAME);
-    EXPECT_EQ(PressOn(On(CTRL_NEW_NAME)), 0);
-
-    TypeName("acme");
-    EXPECT_EQ(PressOn(On(CTRL_NEW_START)), 0);   // no region yet
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
-    ClickOn(CTRL_NEW_REGION_BACK);
-    EXPECT_EQ(PlayerObj.HomeRegion, REGION_AFRICA);
-    ClickOn(CTRL_NEW_REGION_FORWARD);
-    EXPECT_EQ(PlayerObj.HomeRegion, REGION_AUSTRALIA);
-    ClickOn(CTRL_NEW_REGION_BACK);
-    ClickOn(CTRL_NEW_REGION_BACK);
-    EXPECT_EQ(PlayerObj.HomeRegion, REGION_ASIA);
-
-    TypeName(" acme");   // a blank first cell is no name
-    ClickOn(CTRL_NEW_START);
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU_NEW);
-
-    TypeName("acme");
-    ClickOn(CTRL_NEW_BACK);   // back keeps the name and leaves the field
-    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
-    EXPECT_EQ(MainObj.Focus, FOCUS_NONE);
-    MainObj.Screen = SCREEN_MENU_NEW;
-    Click(476, 404);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-    EXPECT_EQ(MainObj.GameInProgress, 1);
-    EXPECT_EQ(PlayerObj.Cash, 100000.0);
-    EXPECT_EQ(PlayerFactorySalon.Region[REGION_ASIA - 1].HasFactory, 1);
+    RunRows(SCREEN_MENU, {}, {
+        {"new blanks the name's fourteen cells", POPUP_NONE, {{PlayerObj.Name, "old company   xy"}},
+         {On(CTRL_MENU_NEW)},
+         {{MainObj.Screen, SCREEN_MENU_NEW}, {PlayerObj.Name, "              xy"}}},
+    });
+    const Values acme = {{PlayerObj.Name, "acme          "}};
+    RunRows(SCREEN_MENU_NEW, {}, {
+        {"focusing the name paints", POPUP_NONE, {}, {On(CTRL_NEW_NAME)}, {{MainObj.Focus, FOCUS_PLAYER_NAME}},
+         Asks::Repaint},
+        {"a second click on it asks for nothing", POPUP_NONE, {{MainObj.Focus, FOCUS_PLAYER_NAME}},
+         {On(CTRL_NEW_NAME)}, {{MainObj.Focus, FOCUS_PLAYER_NAME}}, Asks::Nothing},
+        {"no region yet", POPUP_NONE, acme, {On(CTRL_NEW_START)}, {{MainObj.Screen, SCREEN_MENU_NEW}}, Asks::Nothing},
+        {"region back from none", POPUP_NONE, {}, {On(CTRL_NEW_REGION_BACK)}, {{PlayerObj.HomeRegion, REGION_AFRICA}}},
+        {"region forward wraps", POPUP_NONE, {{PlayerObj.HomeRegion, REGION_AFRICA}}, {On(CTRL_NEW_REGION_FORWARD)},
+         {{PlayerObj.HomeRegion, REGION_AUSTRALIA}}},
+        {"region back wraps", POPUP_NONE, {{PlayerObj.HomeRegion, REGION_AUSTRALIA}},
+         {On(CTRL_NEW_REGION_BACK), On(CTRL_NEW_REGION_BACK)}, {{PlayerObj.HomeRegion, REGION_ASIA}}},
+        {"a blank first cell is no name", POPUP_NONE,
+         {{PlayerObj.Name, " acme         "}, {PlayerObj.HomeRegion, REGION_ASIA}}, {On(CTRL_NEW_START)},
+         {{MainObj.Screen, SCREEN_MENU_NEW}}},
+        {"back keeps the name and leaves the field", POPUP_NONE, Join({acme, {{MainObj.Focus, FOCUS_PLAYER_NAME}}}),
+         {On(CTRL_NEW_BACK)}, Join({acme, {{MainObj.Screen, SCREEN_MENU}, {MainObj.Focus, FOCUS_NONE}}})},
+        {"start", POPUP_NONE, Join({acme, {{PlayerObj.HomeRegion, REGION_ASIA}, {MainObj.GameInProgress, 0}}}),
+         {Spot(476, 404)},
+         {{MainObj.Screen, SCREEN_GAME_MAIN}, {MainObj.GameInProgress, 1}, {PlayerObj.Cash, 100000.0},
+          {PlayerFactorySalon.Region[REGION_ASIA - 1].HasFactory, 1}}},
+    });
     EXPECT_NE(Opponent1Obj.Name[0], '\0');
 }
 
