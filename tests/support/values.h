@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -17,12 +18,14 @@ struct Value {
     Value(i32& field, i32 value) : Int(&field), IntValue(value) {}
     Value(double& field, double value) : Real(&field), RealValue(value) {}
     template <std::size_t N>
-    Value(char (&field)[N], const char* text) : Text(field), Chars(text) {}
+    Value(char (&field)[N], const char* text) : Text(field), Chars(text), Length(std::min(std::strlen(text), N)) {
+        if (Length < std::strlen(text)) ADD_FAILURE() << '"' << text << "\" is longer than its field";
+    }
 
     void Set() const {
         if (Int != nullptr) *Int = IntValue;
         else if (Real != nullptr) *Real = RealValue;
-        else std::memcpy(Text, Chars, std::strlen(Chars));
+        else std::memcpy(Text, Chars, Length);
     }
     void Expect(std::size_t k) const {
         if (Int != nullptr) {
@@ -30,7 +33,7 @@ struct Value {
         } else if (Real != nullptr) {
             EXPECT_EQ(*Real, RealValue) << "value " << k;
         } else {
-            EXPECT_EQ(std::string(Text, std::strlen(Chars)), Chars) << "value " << k;
+            EXPECT_EQ(std::string(Text, Length), Chars) << "value " << k;
         }
     }
 
@@ -40,6 +43,7 @@ struct Value {
     double RealValue = 0.0;
     char* Text = nullptr;
     const char* Chars = nullptr;
+    std::size_t Length = 0;
 };
 using Values = std::vector<Value>;
 
