@@ -52,9 +52,10 @@ TEST_F(MouseResearch, MediaPopups) {
 TEST_F(MouseResearch, AreasBodyTypesAndTheLaboratory) {
     Research& r = PlayerResearch;
     // A new game's two body types, browsing the first of `offered`.
-    const auto bodyTypes = [&r](i32 offered) {
-        return Values{{r.OwnedBodyTypes[1], BODY_FAMILY_WAGON}, {r.OwnedBodyTypes[2], BODY_TRUCK},
-                      {r.BodyTypesOwned, 2}, {r.BodyTypesOffered, offered}, {r.BrowsedBodyType, 1}};
+    const auto bodyTypes = [](i32 offered) {
+        Research& lab = PlayerResearch;
+        return Values{{lab.OwnedBodyTypes[1], BODY_FAMILY_WAGON}, {lab.OwnedBodyTypes[2], BODY_TRUCK},
+                      {lab.BodyTypesOwned, 2}, {lab.BodyTypesOffered, offered}, {lab.BrowsedBodyType, 1}};
     };
     std::vector<ClickRow> rows = {
         {"the area field frees its scientists", POPUP_RESEARCH_ENGINE,
