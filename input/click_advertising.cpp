@@ -14,13 +14,8 @@ constexpr i32 kMostMonths = 48;
 // The advertising block each popup row edits, top to bottom.
 constexpr i32 kRowBlock[kAdBlocks] = {3, 0, 1, 2, 4, 5};
 
-bool ToGameMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_GAME;
-    return true;
-}
-
 constexpr Rule kAdvertising[] = {
-    {CTRL_BACK, 1, ToGameMenu},
+    {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
 };
 
 // A campaign without an amount runs for no months, in every block and medium.

@@ -20,18 +20,6 @@ bool IsPartRow(i32 focus) { return focus >= FOCUS_PART_ROW_1 && focus <= FOCUS_P
 
 // ---- The screen
 
-bool ToGameMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_GAME;
-    MainObj.Focus = FOCUS_NONE;
-    return true;
-}
-
-bool ToMainView(Window*, i32) {
-    MainObj.Screen = SCREEN_GAME_MAIN;
-    MainObj.Focus = FOCUS_NONE;
-    return true;
-}
-
 // The model name is typed afresh at every click on its field.
 bool NameField(Window*, i32) {
     MainObj.Focus = FOCUS_MODEL_NAME;
@@ -140,8 +128,8 @@ bool DeleteModel(Window*, i32) {
 }
 
 constexpr Rule kDesign[] = {
-    {CTRL_BACK, 1, ToGameMenu},
-    {CTRL_DESIGN_EXIT, 1, ToMainView},
+    {CTRL_BACK, 1, GoToDroppingFocus<SCREEN_MENU_GAME>},
+    {CTRL_DESIGN_EXIT, 1, GoToDroppingFocus<SCREEN_GAME_MAIN>},
     {CTRL_DESIGN_NAME, 1, NameField},
     {CTRL_DESIGN_NEW_MODEL, 1, NewModel},
     {CTRL_DESIGN_ADD_PARTS, 1, AddParts},

@@ -31,18 +31,6 @@ void CountLines(FactorySalonRegion& region) {
 
 // ---- The screen
 
-bool ToGameMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_GAME;
-    MainObj.Focus = FOCUS_NONE;
-    return true;
-}
-
-bool ToMainView(Window*, i32) {
-    MainObj.Screen = SCREEN_GAME_MAIN;
-    MainObj.Focus = FOCUS_NONE;
-    return true;
-}
-
 // Numbers typed for one region are not carried to the next. The focus
 // stays: a price row then addresses the same line of the new region.
 void ShowRegion() {
@@ -164,8 +152,8 @@ bool RemoveModel(Window*, i32 line) {
 }
 
 constexpr Rule kFactory[] = {
-    {CTRL_BACK, 1, ToGameMenu},
-    {CTRL_FACTORY_EXIT, 1, ToMainView},
+    {CTRL_BACK, 1, GoToDroppingFocus<SCREEN_MENU_GAME>},
+    {CTRL_FACTORY_EXIT, 1, GoToDroppingFocus<SCREEN_GAME_MAIN>},
     {CTRL_FACTORY_REGION_BACK, 1, RegionBack},
     {CTRL_FACTORY_REGION_FORWARD, 1, RegionForward},
     {CTRL_PRICE_1, kProductionLines, PriceField},

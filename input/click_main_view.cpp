@@ -9,11 +9,6 @@ namespace {
 
 using platform::Window;
 
-bool ToGameMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_GAME;
-    return true;
-}
-
 // The report is set first: a month the money cannot pay ends on the
 // game-over screen instead, which the month step sets.
 bool NextMonth(Window*, i32) {
@@ -23,7 +18,7 @@ bool NextMonth(Window*, i32) {
 }
 
 constexpr Rule kMainView[] = {
-    {CTRL_BACK, 1, ToGameMenu},
+    {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
     {CTRL_NEXT_MONTH, 1, NextMonth},
 };
 

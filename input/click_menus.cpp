@@ -26,11 +26,6 @@ bool NewGame(Window*, i32) {
     return true;
 }
 
-bool OpenLoad(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_LOAD;
-    return true;
-}
-
 bool Quit(Window* window, i32) {
     platform::CloseGameWindow(window);
     return false;
@@ -38,17 +33,11 @@ bool Quit(Window* window, i32) {
 
 constexpr Rule kMenu[] = {
     {CTRL_MENU_NEW, 1, NewGame},
-    {CTRL_MENU_LOAD, 1, OpenLoad},
+    {CTRL_MENU_LOAD, 1, GoTo<SCREEN_MENU_LOAD>},
     {CTRL_MENU_QUIT, 1, Quit},
 };
 
 // ---- New game
-
-bool NewGameBack(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU;
-    MainObj.Focus = FOCUS_NONE;
-    return true;
-}
 
 bool NameField(Window*, i32) {
     if (MainObj.Focus == FOCUS_PLAYER_NAME) return false;
@@ -77,7 +66,7 @@ bool Start(Window*, i32) {
 }
 
 constexpr Rule kNewGame[] = {
-    {CTRL_NEW_BACK, 1, NewGameBack},
+    {CTRL_NEW_BACK, 1, GoToDroppingFocus<SCREEN_MENU>},
     {CTRL_NEW_NAME, 1, NameField},
     {CTRL_NEW_REGION_BACK, 1, HomeRegionBack},
     {CTRL_NEW_REGION_FORWARD, 1, HomeRegionForward},
@@ -88,12 +77,6 @@ constexpr Rule kNewGame[] = {
 
 bool ChooseSaveSlot(Window*, i32 n) {
     MainObj.Focus = FOCUS_SLOT_1 + n;   // an empty slot can be chosen too
-    return true;
-}
-
-bool SaveBack(Window*, i32) {
-    MainObj.Focus = FOCUS_NONE;
-    MainObj.Screen = SCREEN_MENU_GAME;
     return true;
 }
 
@@ -108,7 +91,7 @@ bool Save(Window*, i32) {
 
 constexpr Rule kSaveGame[] = {
     {CTRL_SAVE_SLOT_1, kSaveSlots, ChooseSaveSlot},
-    {CTRL_SAVE_BACK, 1, SaveBack},
+    {CTRL_SAVE_BACK, 1, GoToDroppingFocus<SCREEN_MENU_GAME>},
     {CTRL_SAVE_OK, 1, Save},
 };
 
@@ -158,11 +141,6 @@ bool Continue(Window*, i32) {
     return true;
 }
 
-bool OpenSave(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_SAVE;
-    return true;
-}
-
 bool ToMainMenu(Window*, i32) {
     MainObj.Screen = SCREEN_MENU;
     MainObj.GameInProgress = 0;
@@ -171,8 +149,8 @@ bool ToMainMenu(Window*, i32) {
 
 constexpr Rule kGameMenu[] = {
     {CTRL_MENU_CONTINUE, 1, Continue},
-    {CTRL_MENU_SAVE, 1, OpenSave},
-    {CTRL_MENU_LOAD_IN_GAME, 1, OpenLoad},
+    {CTRL_MENU_SAVE, 1, GoTo<SCREEN_MENU_SAVE>},
+    {CTRL_MENU_LOAD_IN_GAME, 1, GoTo<SCREEN_MENU_LOAD>},
     {CTRL_MENU_MAIN_MENU, 1, ToMainMenu},
 };
 

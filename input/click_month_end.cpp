@@ -7,29 +7,15 @@ namespace {
 
 using platform::Window;
 
-bool ToGameMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_GAME;
-    return true;
-}
-
-bool ToMainView(Window*, i32) {
-    MainObj.Screen = SCREEN_GAME_MAIN;
-    return true;
-}
-
-// The game stays in hand: the in-game menu's continue shows this screen again.
-bool ToMainMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU;
-    return true;
-}
-
 constexpr Rule kMonthEnd[] = {
-    {CTRL_BACK, 1, ToGameMenu},
-    {CTRL_MONTH_END_CONTINUE, 1, ToMainView},
+    {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
+    {CTRL_MONTH_END_CONTINUE, 1, GoTo<SCREEN_GAME_MAIN>},
 };
 
+// The lost game stays in hand (GameInProgress is kept), unlike the in-game
+// menu's main-menu button.
 constexpr Rule kGameOver[] = {
-    {CTRL_GAME_OVER_MENU, 1, ToMainMenu},
+    {CTRL_GAME_OVER_MENU, 1, GoTo<SCREEN_MENU>},
 };
 
 }  // namespace

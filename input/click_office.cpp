@@ -22,13 +22,8 @@ constexpr i32 kSalonPriceRise = 100000;
 
 // ---- Office
 
-bool ToGameMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_GAME;
-    return true;
-}
-
 constexpr Rule kOffice[] = {
-    {CTRL_BACK, 1, ToGameMenu},
+    {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
 };
 
 // ---- Map

@@ -17,13 +17,8 @@ constexpr i32 kLabStep = 100;
 constexpr i32 kMostLabCapacity = 900;
 constexpr double kLabStepPrice = 50000.0;
 
-bool ToGameMenu(Window*, i32) {
-    MainObj.Screen = SCREEN_MENU_GAME;
-    return true;
-}
-
 constexpr Rule kResearch[] = {
-    {CTRL_BACK, 1, ToGameMenu},
+    {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
 };
 
 // ---- Body types

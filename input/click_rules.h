@@ -19,6 +19,21 @@ namespace clicks {
 // asks for it except the few refusals that leave the screen as it is.
 using Action = bool (*)(platform::Window* window, i32 n);
 
+// A click that only leads to another screen.
+template <i32 screen>
+bool GoTo(platform::Window*, i32) {
+    MainObj.Screen = screen;
+    return true;
+}
+
+// The same from a screen whose selection does not outlive it.
+template <i32 screen>
+bool GoToDroppingFocus(platform::Window*, i32) {
+    MainObj.Screen = screen;
+    MainObj.Focus = FOCUS_NONE;
+    return true;
+}
+
 // One control, or a family of `count` consecutive controls from `first`.
 struct Rule {
     i32 first;     // ControlId
