@@ -82,9 +82,8 @@ void StartFactories() {
     factories.ShownRegion = REGION_AUSTRALIA;
     factories.FactoryPrice = 500000;
     factories.SalonPrice = 200000;
-    // Staff numbers typed in an earlier game would be assigned unchecked.
-    factories.TechniciansToAssign = 0;
-    factories.SalesmenToAssign = 0;
+    // The staff numbers typed on the factory screen stay: the assign buttons
+    // hold them to the free pool, which a new game empties.
     for (i32 region = 1; region <= kRegionCount; ++region) {
         FactorySalonRegion& place = factories.Region[region - 1];
         const bool home = region == PlayerObj.HomeRegion;
