@@ -74,10 +74,11 @@ constexpr Rule kBodyTypes[] = {
 
 // ---- Expanding the laboratory
 
-// The money is not looked at: an expansion may leave it below zero.
+// The laboratory grows while it is below nine hundred. The money is not
+// looked at: an expansion may leave it below zero.
 bool ExpandLab(Window*, i32) {
     Research& lab = PlayerResearch;
-    if (lab.LabCapacity > kMostLabCapacity - kLabStep) return false;
+    if (lab.LabCapacity >= kMostLabCapacity) return false;
     lab.LabCapacity += kLabStep;
     PlayerObj.Cash -= kLabStepPrice;
     return true;

@@ -94,6 +94,8 @@ TEST_F(MouseResearch, AreasBodyTypesAndTheLaboratory) {
 
         {"the laboratory grows by a hundred", POPUP_EXPAND_RESEARCH, {{r.LabCapacity, 800}, {PlayerObj.Cash, 0.0}},
          {On(CTRL_EXPAND_BUY)}, {{r.LabCapacity, 900}, {PlayerObj.Cash, -50000.0}}, Asks::Repaint},
+        {"any capacity below nine hundred grows", POPUP_EXPAND_RESEARCH, {{r.LabCapacity, 899}},
+         {On(CTRL_EXPAND_BUY)}, {{r.LabCapacity, 999}}, Asks::Repaint},
         {"up to nine hundred", POPUP_EXPAND_RESEARCH, {{r.LabCapacity, 100}, {PlayerObj.Cash, 100000.0}},
          std::vector<Target>(9, On(CTRL_EXPAND_BUY)),
          {{r.LabCapacity, 900}, {PlayerObj.Cash, 100000.0 - 8 * 50000.0}, {MainObj.Popup, POPUP_EXPAND_RESEARCH}},
