@@ -32,6 +32,21 @@ const Figure kBankFigures[] = {
 // The personnel popup's columns, in StaffKind order.
 Staff* const kStaffKinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
 
+i32 StaffCount(const Staff& staff) { return staff.Count; }
+i32 StaffWage(const Staff& staff) { return staff.Wage; }
+i32 WageBill(const Staff& staff) { return staff.Wage * staff.Count; }
+
+// The personnel rows below hiring and firing, top text of each column.
+struct StaffRow {
+    i32 Text;   // TextId of the salesmen's column
+    i32 (*Value)(const Staff&);
+};
+constexpr StaffRow kStaffRows[] = {
+    {TEXT_STAFF_COUNT_1, StaffCount},
+    {TEXT_STAFF_WAGE_1, StaffWage},
+    {TEXT_STAFF_WAGE_BILL_1, WageBill},
+};
+
 }  // namespace
 
 void screens::DrawMapTexts(Canvas& canvas, i32) {
@@ -53,18 +68,20 @@ void screens::DrawBankTexts(Canvas& canvas, i32) {
 }
 
 void screens::DrawPersonnelTexts(Canvas& canvas, i32) {
+    // Row by row, each from salesmen to technicians; hiring and firing are
+    // one row pair per kind.
+    for (i32 kind = 0; kind < 3; ++kind) {
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_HIRE_1 + kind), kStaffKinds[kind]->HireCount);
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_FIRE_1 + kind), kStaffKinds[kind]->FireCount);
+    }
+    for (const StaffRow& row : kStaffRows)
+        for (i32 kind = 0; kind < 3; ++kind)
+            Paint::DrawInteger(canvas, TextAt(row.Text + kind), row.Value(*kStaffKinds[kind]));
     i32 wageBill = 0;
     i32 employees = 0;
-    for (i32 kind = 0; kind < 3; ++kind) {
-        const Staff& staff = *kStaffKinds[kind];
-        const i32 wages = staff.Wage * staff.Count;
-        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_HIRE_1 + kind), staff.HireCount);
-        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_FIRE_1 + kind), staff.FireCount);
-        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_COUNT_1 + kind), staff.Count);
-        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_WAGE_1 + kind), staff.Wage);
-        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_WAGE_BILL_1 + kind), wages);
-        wageBill += wages;
-        employees += staff.Count;
+    for (const Staff* staff : kStaffKinds) {
+        wageBill += WageBill(*staff);
+        employees += staff->Count;
     }
     Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_TOTAL_WAGES), wageBill);
     Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_TOTAL_COUNT), employees);

@@ -47,7 +47,7 @@ TEST_F(OfficeTexts, BankPaintStoresAndShowsTheInstallment) {
 }
 
 TEST_F(OfficeTexts, InstallmentOfARunOutScheduleIsNothingNotAGift) {
-    // The month step counts the months on below zero; sharing the debt over
+    // A loaded game may hold a count below zero; sharing the debt over
     // -1 months would pay the player the whole debt every month.
     PlayerBank.LoanLeft = 116000;
     PlayerBank.MonthsLeft = -1;
@@ -99,4 +99,15 @@ TEST_F(OfficeTexts, PersonnelShowsStaffWagesAndTheirSums) {
                    {TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_SALESMEN}, "   400"},
                    {TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_TECHNICIANS}, "  4500"}, {TEXT_STAFF_TOTAL_WAGES, "6400    "},
                    {TEXT_STAFF_TOTAL_COUNT, "135     "}});
+}
+
+TEST_F(OfficeTexts, PersonnelDrawsRowByRowHireAndFirePerKind) {
+    // Oversized glyphs make the order visible: the scientists' firing '1'
+    // (a row above) reaches under the salesmen's wage '2', which comes later.
+    for (char c : {'1', '2'}) SetPhoto(GlyphPicture(FONT_DSCHAR, c), 150, 40, GlyphColour(FONT_DSCHAR, c));
+    PlayerScientists.FireCount = 1;
+    PlayerSalesmans.Wage = 2;
+    MainObj.Popup = POPUP_PERSONNEL;
+    Paint::DrawSlotTexts(canvas());
+    ExpectDots({{406, 285, GlyphColour(FONT_DSCHAR, '2')}, {406, 260, GlyphColour(FONT_DSCHAR, '1')}});
 }
