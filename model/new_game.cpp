@@ -82,8 +82,10 @@ void StartFactories() {
     factories.ShownRegion = REGION_AUSTRALIA;
     factories.FactoryPrice = 500000;
     factories.SalonPrice = 200000;
-    // The staff numbers typed on the factory screen stay: the assign buttons
-    // hold them to the free pool, which a new game empties.
+    // A new company starts with nothing typed on its factory screen: numbers
+    // from an earlier game would stand in the staff boxes as if just typed.
+    factories.TechniciansToAssign = 0;
+    factories.SalesmenToAssign = 0;
     for (i32 region = 1; region <= kRegionCount; ++region) {
         FactorySalonRegion& place = factories.Region[region - 1];
         const bool home = region == PlayerObj.HomeRegion;
