@@ -11,8 +11,6 @@ namespace {
 using platform::Window;
 
 constexpr i32 kMostMonths = 48;
-// The advertising block each popup row edits, top to bottom.
-constexpr i32 kRowBlock[kAdBlocks] = {3, 0, 1, 2, 4, 5};
 
 constexpr Rule kAdvertising[] = {
     {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
@@ -32,7 +30,7 @@ bool CloseMedium(Window*, i32) {
 AdCampaign* RowCampaign(i32 row) {
     const i32 medium = MainObj.Popup;
     if (medium < MEDIUM_AUTO_SHOW || medium > MEDIUM_BILLBOARD) return nullptr;
-    return &PlayerAdvertising.Block[kRowBlock[row]].Campaign[kMedia - medium];
+    return &PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[kMedia - medium];
 }
 
 bool FewerMonths(Window*, i32 row) {

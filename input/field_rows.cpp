@@ -2,6 +2,7 @@
 
 #include "input/field_limits.h"
 #include "presentation/interface_state.h"
+#include "presentation/layout.h"
 
 namespace {
 
@@ -37,12 +38,10 @@ template <Staff& kind> i32* Wage() { return &kind.Wage; }
 i32* DepositAmount() { return &PlayerBank.DepositAmount; }
 i32* LoanAmount() { return &PlayerBank.LoanAmount; }
 
-// The popup rows of a medium show the advertising blocks in this order, and a
-// medium's campaign sits at index 5 - MediumId of each block.
-constexpr i32 kBlockOfAdvertRow[kAdBlocks] = {3, 0, 1, 2, 4, 5};
+// A medium's campaign sits at index 5 - MediumId of each block.
 template <i32 row> i32* AdvertAmount() {
     const i32 medium = MainObj.Popup;  // the row is live only while 1..5
-    return &PlayerAdvertising.Block[kBlockOfAdvertRow[row - 1]].Campaign[kMedia - medium].Amount;
+    return &PlayerAdvertising.Block[kAdvertRowBlock[row - 1]].Campaign[kMedia - medium].Amount;
 }
 
 i32* OpenAreaScientists() {
