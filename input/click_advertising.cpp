@@ -17,13 +17,11 @@ constexpr Rule kAdvertising[] = {
 };
 
 // A campaign without an amount runs for no months, in every block and medium.
-bool CloseMedium(Window*, i32) {
-    ClosePopup();
-    MainObj.Focus = FOCUS_NONE;
+bool CloseMedium(Window* window, i32 n) {
     for (AdvertisingBlock& block : PlayerAdvertising.Block)
         for (AdCampaign& campaign : block.Campaign)
             if (campaign.Amount == 0) campaign.Months = 0;
-    return true;
+    return CloseDroppingFocus(window, n);
 }
 
 // The open medium's campaign of a row, or null while no medium is open.

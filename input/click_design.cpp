@@ -287,18 +287,13 @@ bool ChooseBrakes(Window*, i32) { return OpenList(POPUP_BRAKES_PARTS, &Research:
 bool ChooseLuxury(Window*, i32) { return OpenList(POPUP_LUXURY_PARTS, nullptr); }
 bool ChooseSafety(Window*, i32) { return OpenList(POPUP_SAFETY_PARTS, nullptr); }
 
-bool CloseChooser(Window*, i32) {
-    ClosePopup();
-    return true;
-}
-
 constexpr Rule kChooser[] = {
     {CTRL_ADD_ENGINE, 1, ChooseEngine},
     {CTRL_ADD_SUSPENSION, 1, ChooseSuspension},
     {CTRL_ADD_BRAKES, 1, ChooseBrakes},
     {CTRL_ADD_LUXURY, 1, ChooseLuxury},
     {CTRL_ADD_SAFETY, 1, ChooseSafety},
-    {CTRL_ADD_CLOSE, 1, CloseChooser},
+    {CTRL_ADD_CLOSE, 1, Close},
 };
 
 }  // namespace

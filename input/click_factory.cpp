@@ -174,12 +174,6 @@ bool ChooseModel(Window*, i32 n) {
     return true;
 }
 
-bool CloseBrowser(Window*, i32) {
-    ClosePopup();
-    MainObj.Focus = FOCUS_NONE;
-    return true;
-}
-
 // The chosen model goes on the region's first empty line; with all five
 // lines busy nothing changes. A model may run on several lines.
 bool AddModel(Window* window, i32 n) {
@@ -193,12 +187,12 @@ bool AddModel(Window* window, i32 n) {
         }
         CountLines(*region);
     }
-    return CloseBrowser(window, n);
+    return CloseDroppingFocus(window, n);
 }
 
 constexpr Rule kBrowser[] = {
     {CTRL_BROWSE_ROW_1, kModelSlots, ChooseModel},
-    {CTRL_BROWSE_BACK, 1, CloseBrowser},
+    {CTRL_BROWSE_BACK, 1, CloseDroppingFocus},
     {CTRL_BROWSE_ADD, 1, AddModel},
 };
 

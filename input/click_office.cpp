@@ -28,11 +28,6 @@ constexpr Rule kOffice[] = {
 
 // ---- Map
 
-bool CloseMap(Window*, i32) {
-    ClosePopup();
-    return true;
-}
-
 bool MapRegionBack(Window*, i32) {
     StepBack(PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA, kRegionCount);
     return true;
@@ -74,7 +69,7 @@ bool BuySalon(Window*, i32) {
 }
 
 constexpr Rule kMap[] = {
-    {CTRL_MAP_CLOSE, 1, CloseMap},
+    {CTRL_MAP_CLOSE, 1, Close},
     {CTRL_MAP_REGION_BACK, 1, MapRegionBack},
     {CTRL_MAP_REGION_FORWARD, 1, MapRegionForward},
     {CTRL_MAP_BUY_FACTORY, 1, BuyFactory},
@@ -83,14 +78,12 @@ constexpr Rule kMap[] = {
 
 // ---- The close button of every other office popup
 
-bool CloseOfficePopup(Window*, i32) {
-    ClosePopup();
-    MainObj.Focus = FOCUS_NONE;
+bool CloseOfficePopup(Window* window, i32 n) {
     for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) {
         staff->HireCount = 0;
         staff->FireCount = 0;
     }
-    return true;
+    return CloseDroppingFocus(window, n);
 }
 
 constexpr Rule kOfficeClose[] = {
@@ -261,11 +254,6 @@ constexpr Rule kPersonnel[] = {
 
 // ---- Statistics and reports
 
-bool CloseStatistics(Window*, i32) {
-    ClosePopup();
-    return true;
-}
-
 bool OpenReport(Window*, i32 n) {
     MainObj.Popup = POPUP_MONTH_REPORT + n;
     MainObj.LastDrawnScreen = 0;
@@ -279,7 +267,7 @@ bool BackToStatistics(Window*, i32) {
 }
 
 constexpr Rule kStatistics[] = {
-    {CTRL_STATISTICS_CLOSE, 1, CloseStatistics},
+    {CTRL_STATISTICS_CLOSE, 1, Close},
     {CTRL_STATISTICS_MONTH_REPORT, 4, OpenReport},
 };
 

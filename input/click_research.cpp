@@ -39,11 +39,6 @@ bool NextBodyType(Window*, i32) {
     return true;
 }
 
-bool CloseLabPopup(Window*, i32) {
-    ClosePopup();
-    return true;
-}
-
 // The browsed type at the price the popup offers it for, worked out here
 // again so that a buy right after browsing, before any paint, still pays
 // the browsed type's own price. The type goes into the first free entry of
@@ -68,7 +63,7 @@ bool BuyBodyType(Window*, i32) {
 constexpr Rule kBodyTypes[] = {
     {CTRL_BODY_TYPES_PREVIOUS, 1, PreviousBodyType},
     {CTRL_BODY_TYPES_NEXT, 1, NextBodyType},
-    {CTRL_BODY_TYPES_CLOSE, 1, CloseLabPopup},
+    {CTRL_BODY_TYPES_CLOSE, 1, Close},
     {CTRL_BODY_TYPES_BUY, 1, BuyBodyType},
 };
 
@@ -85,17 +80,11 @@ bool ExpandLab(Window*, i32) {
 }
 
 constexpr Rule kExpand[] = {
-    {CTRL_EXPAND_CLOSE, 1, CloseLabPopup},
+    {CTRL_EXPAND_CLOSE, 1, Close},
     {CTRL_EXPAND_BUY, 1, ExpandLab},
 };
 
 // ---- Research areas
-
-bool CloseArea(Window*, i32) {
-    ClosePopup();
-    MainObj.Focus = FOCUS_NONE;
-    return true;
-}
 
 // The area's scientists go back to the free pool at once; the number typed
 // next takes them from it again.
@@ -110,8 +99,8 @@ bool ScientistsField(Window*, i32) {
 }
 
 constexpr Rule kArea[] = {
-    {CTRL_AREA_CLOSE, 1, CloseArea},
-    {CTRL_AREA_OK, 1, CloseArea},
+    {CTRL_AREA_CLOSE, 1, CloseDroppingFocus},
+    {CTRL_AREA_OK, 1, CloseDroppingFocus},
     {CTRL_AREA_SCIENTISTS, 1, ScientistsField},
 };
 

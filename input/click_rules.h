@@ -53,6 +53,19 @@ void RunHoverAreas(platform::Window* window, i32 screen);
 // The popup goes and the screen's background is drawn again over it.
 void ClosePopup();
 
+// A click that only closes the popup.
+inline bool Close(platform::Window*, i32) {
+    ClosePopup();
+    return true;
+}
+
+// The same for a popup whose selection does not outlive it.
+inline bool CloseDroppingFocus(platform::Window*, i32) {
+    ClosePopup();
+    MainObj.Focus = FOCUS_NONE;
+    return true;
+}
+
 // A typing buffer back to spaces: the next key starts a new number.
 void Blank(char (&buffer)[kBufferSize]);
 
