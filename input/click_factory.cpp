@@ -7,19 +7,13 @@
 
 #include "input/click_rules.h"
 #include "input/field_rows.h"
+#include "screens/shown_region.h"
 
 namespace clicks {
 namespace {
 
 using platform::Window;
 using i64 = std::int64_t;
-
-// The shown region's record, or null while ShownRegion names no region.
-FactorySalonRegion* ShownRegion() {
-    const i32 region = PlayerFactorySalon.ShownRegion;
-    if (region < REGION_AUSTRALIA || region > kRegionCount) return nullptr;
-    return &PlayerFactorySalon.Region[region - 1];
-}
 
 // Production shares the technicians among the lines that hold a model, so
 // the count follows the lines exactly.
@@ -89,7 +83,7 @@ constexpr StaffPlace kStaffPlaces[2] = {
 bool StaffField(Window*, i32 kind) {
     const StaffPlace& place = kStaffPlaces[kind];
     MainObj.Focus = place.focus;
-    FactorySalonRegion* region = ShownRegion();
+    FactorySalonRegion* region = ShownFactoryRegion();
     if (region == nullptr) return true;
     place.pool->Unassigned += region->*place.working;
     region->*place.working = 0;
@@ -103,7 +97,7 @@ bool StaffField(Window*, i32 kind) {
 // moved since the number was typed can never be put to work unpaid.
 bool AssignStaff(Window*, i32 kind) {
     const StaffPlace& place = kStaffPlaces[kind];
-    FactorySalonRegion* region = ShownRegion();
+    FactorySalonRegion* region = ShownFactoryRegion();
     if (region == nullptr) return true;
     i32& working = region->*place.working;
     i32& typed = PlayerFactorySalon.*place.typed;
@@ -131,7 +125,7 @@ bool OpenBrowser(Window*, i32) {
 // Arrows n in click order: for each line, destination 1 back and forward,
 // then destination 2 back and forward. They work on empty lines too.
 bool ShipToArrow(Window*, i32 n) {
-    FactorySalonRegion* region = ShownRegion();
+    FactorySalonRegion* region = ShownFactoryRegion();
     if (region == nullptr) return true;
     i32& destination = region->ProductionLineShipTo[n / 4][(n / 2) % 2];
     if (n % 2 == 0)
@@ -143,7 +137,7 @@ bool ShipToArrow(Window*, i32 n) {
 }
 
 bool RemoveModel(Window*, i32 line) {
-    FactorySalonRegion* region = ShownRegion();
+    FactorySalonRegion* region = ShownFactoryRegion();
     if (region == nullptr) return true;
     region->ProductionLineModel[line] = 0;
     CountLines(*region);
@@ -178,7 +172,7 @@ bool ChooseModel(Window*, i32 n) {
 // lines busy nothing changes. A model may run on several lines.
 bool AddModel(Window* window, i32 n) {
     const i32 focus = MainObj.Focus;
-    FactorySalonRegion* region = ShownRegion();
+    FactorySalonRegion* region = ShownFactoryRegion();
     if (region != nullptr && focus >= FOCUS_BROWSE_MODEL_1 && focus <= FOCUS_BROWSE_MODEL_10) {
         for (i32& model : region->ProductionLineModel) {
             if (model != 0) continue;

@@ -9,6 +9,7 @@
 #include "input/click_rules.h"
 #include "input/field_limits.h"
 #include "screens/bank_installment.h"
+#include "screens/shown_region.h"
 
 namespace clicks {
 namespace {
@@ -38,17 +39,11 @@ bool MapRegionForward(Window*, i32) {
     return true;
 }
 
-FactorySalonRegion* ShownRegion() {
-    const i32 region = PlayerFactorySalon.ShownRegion;
-    if (region < REGION_AUSTRALIA || region > kRegionCount) return nullptr;
-    return &PlayerFactorySalon.Region[region - 1];
-}
-
 // Something must be left of the money after a purchase. Prices rise with
 // every purchase in any region.
 bool BuyFactory(Window*, i32) {
     FactorySalon& sites = PlayerFactorySalon;
-    FactorySalonRegion* region = ShownRegion();
+    FactorySalonRegion* region = ShownFactoryRegion();
     if (region != nullptr && region->HasFactory == 0 && PlayerObj.Cash - sites.FactoryPrice > 0) {
         region->HasFactory += 1;
         PlayerObj.Cash -= sites.FactoryPrice;
@@ -59,7 +54,7 @@ bool BuyFactory(Window*, i32) {
 
 bool BuySalon(Window*, i32) {
     FactorySalon& sites = PlayerFactorySalon;
-    FactorySalonRegion* region = ShownRegion();
+    FactorySalonRegion* region = ShownFactoryRegion();
     if (region != nullptr && region->Salons + 1 <= kMostSalons && PlayerObj.Cash - sites.SalonPrice > 0) {
         region->Salons += 1;
         PlayerObj.Cash -= sites.SalonPrice;

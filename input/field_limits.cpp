@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "input/field_rows.h"
+#include "screens/shown_region.h"
 
 namespace field_limits {
 namespace {
@@ -15,15 +16,6 @@ using i64 = std::int64_t;
 // held, and a sum or difference of two of them must not wrap.
 i32 Within(i64 value, i64 highest) {
     return static_cast<i32>(std::clamp<i64>(std::min(value, highest), 0, std::numeric_limits<i32>::max()));
-}
-
-// The shown region's record, or null while ShownRegion names no region
-// (only a damaged saved game holds such a value); then only the free pool
-// limits the number.
-const FactorySalonRegion* ShownRegion() {
-    const i32 region = PlayerFactorySalon.ShownRegion;
-    if (region < 1 || region > kRegionCount) return nullptr;
-    return &PlayerFactorySalon.Region[region - 1];
 }
 
 }  // namespace
@@ -40,15 +32,16 @@ template <i32 highest> void AtMost(i32& value, i32) {
     value = Within(value, highest);
 }
 
+// Without a shown region only the free pool limits the number.
 void FactoryTechnicians(i32& value, i32) {
     value = Within(value, PlayerTechnicians.Unassigned);
-    if (const FactorySalonRegion* region = ShownRegion())
+    if (const FactorySalonRegion* region = ShownFactoryRegion())
         value = Within(value, region->HasFactory != 0 ? kTechniciansPerFactory : 0);
 }
 
 void SalonSalesmen(i32& value, i32) {
     value = Within(value, PlayerSalesmans.Unassigned);
-    if (const FactorySalonRegion* region = ShownRegion())
+    if (const FactorySalonRegion* region = ShownFactoryRegion())
         value = Within(value, i64{kSalesmenPerSalon} * region->Salons);
 }
 

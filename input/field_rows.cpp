@@ -3,6 +3,7 @@
 #include "input/field_limits.h"
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
+#include "screens/shown_region.h"
 
 namespace {
 
@@ -23,9 +24,9 @@ char* ResearchBuffer() { return PlayerResearch.InputBuffer; }
 // the shown region; a price belongs to the model, so every line building it
 // shows the new price. An empty line has nothing to price.
 template <i32 line> i32* ModelPriceOnLine() {
-    const i32 region = PlayerFactorySalon.ShownRegion;
-    if (region < 1 || region > kRegionCount) return nullptr;
-    const i32 model = PlayerFactorySalon.Region[region - 1].ProductionLineModel[line - 1];
+    const FactorySalonRegion* region = ShownFactoryRegion();
+    if (region == nullptr) return nullptr;
+    const i32 model = region->ProductionLineModel[line - 1];
     if (model < 1 || model > kModelSlots) return nullptr;
     return &PlayerModel(model).Price;
 }

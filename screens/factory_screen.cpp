@@ -4,12 +4,13 @@
 
 #include "presentation/layout.h"
 #include "presentation/paint.h"
+#include "screens/shown_region.h"
 
 void Paint::DrawFactory(platform::Canvas& canvas) {
-    const i32 shown = PlayerFactorySalon.ShownRegion;
-    if (shown < 1 || shown > kRegionCount) return;
-    DrawWord(canvas, TextAt(TEXT_FACTORY_TITLE), FactoryRegionWord(shown));
-    const FactorySalonRegion& region = PlayerFactorySalon.Region[shown - 1];
+    const FactorySalonRegion* shown = ShownFactoryRegion();
+    if (shown == nullptr) return;
+    DrawWord(canvas, TextAt(TEXT_FACTORY_TITLE), FactoryRegionWord(PlayerFactorySalon.ShownRegion));
+    const FactorySalonRegion& region = *shown;
     for (i32 line = 0; line < kProductionLines; ++line) {
         const i32 model = region.ProductionLineModel[line];
         if (model >= 1 && model <= kModelSlots)

@@ -2,6 +2,7 @@
 // typed for assigning, the shown region's staff and each line's price.
 
 #include "presentation/paint.h"
+#include "screens/shown_region.h"
 #include "screens/slot_text_blocks.h"
 
 namespace {
@@ -22,9 +23,9 @@ const Figure kStaffFigures[] = {
 
 void screens::DrawFactoryFigures(platform::Canvas& canvas) {
     for (const Figure& figure : kStaffFigures) Paint::DrawInteger(canvas, TextAt(figure.Text), *figure.Value);
-    const i32 shown = PlayerFactorySalon.ShownRegion;
-    if (shown < 1 || shown > kRegionCount) return;
-    const FactorySalonRegion& region = PlayerFactorySalon.Region[shown - 1];
+    const FactorySalonRegion* shown = ShownFactoryRegion();
+    if (shown == nullptr) return;
+    const FactorySalonRegion& region = *shown;
     Paint::DrawInteger(canvas, TextAt(TEXT_REGION_TECHNICIANS), region.Technicians);
     Paint::DrawInteger(canvas, TextAt(TEXT_REGION_SALESMEN), region.Salesmen);
     for (i32 line = 0; line < kProductionLines; ++line) {
