@@ -7,6 +7,7 @@
 
 #include "input/click_rules.h"
 #include "model/player.h"
+#include "screens/part_names.h"
 
 namespace clicks {
 namespace {
@@ -145,12 +146,11 @@ static_assert(CTRL_DESIGN_REAR_FORWARD == CTRL_DESIGN_FRONT_BACK + 5);
 
 // ---- The part lists
 
-// What each list fits: the category whose research level opens its rows,
-// and for brakes, suspension and engine the design's part and variant, the
-// variant being chosen and that choice's default and top value.
+// What each list fits: for brakes, suspension and engine the design's part
+// and variant, the variant being chosen and that choice's default and top
+// value; for luxury and safety the design's items.
 struct PartList {
     i32 Popup;
-    i32 Category;
     i32 Car::*Part;
     i32 Car::*Variant;
     i32 Research::*Choice;
@@ -159,21 +159,19 @@ struct PartList {
 };
 
 constexpr PartList kPartLists[] = {
-    {POPUP_BRAKES_PARTS, PART_BRAKES, &Car::Brakes, &Car::BrakesVariant, &Research::BrakesVariantChoice, 2, 3},
-    {POPUP_SUSPENSION_PARTS, PART_SUSPENSION, &Car::Suspension, &Car::SuspensionVariant,
-     &Research::SuspensionVariantChoice, 2, 3},
-    {POPUP_ENGINE_PARTS, PART_ENGINE, &Car::Engine, &Car::EngineVariant, &Research::EngineVariantChoice, 3, 5},
+    {POPUP_BRAKES_PARTS, &Car::Brakes, &Car::BrakesVariant, &Research::BrakesVariantChoice, 2, 3},
+    {POPUP_SUSPENSION_PARTS, &Car::Suspension, &Car::SuspensionVariant, &Research::SuspensionVariantChoice, 2, 3},
+    {POPUP_ENGINE_PARTS, &Car::Engine, &Car::EngineVariant, &Research::EngineVariantChoice, 3, 5},
 };
 
 struct ItemList {
     i32 Popup;
-    i32 Category;
     i32 (Car::*Items)[kModelArray];
 };
 
 constexpr ItemList kItemLists[] = {
-    {POPUP_LUXURY_PARTS, PART_LUXURY, &Car::LuxuryItems},
-    {POPUP_SAFETY_PARTS, PART_SAFETY, &Car::SafetyItems},
+    {POPUP_LUXURY_PARTS, &Car::LuxuryItems},
+    {POPUP_SAFETY_PARTS, &Car::SafetyItems},
 };
 
 // The open list of either kind, or null.
@@ -189,15 +187,12 @@ const ItemList* OpenItemList() {
     return nullptr;
 }
 
-i32 OpenCategory() {
-    if (const PartList* list = OpenPartList()) return list->Category;
-    if (const ItemList* list = OpenItemList()) return list->Category;
-    return -1;
-}
+// The part a chosen row stands for.
+i32 ChosenPart() { return MainObj.Focus - FOCUS_PART_ROW_1 + 1; }
 
 // Row n stands for part n; it is chosen once research has reached it.
 bool PartRow(Window*, i32 n) {
-    const i32 category = OpenCategory();
+    const i32 category = PartListCategory(MainObj.Popup);
     if (category < 0 || PlayerResearch.ResearchLevel[category] < n + 1) return true;
     MainObj.Focus = FOCUS_PART_ROW_1 + n;
     if (const PartList* list = OpenPartList()) PlayerResearch.*list->Choice = list->DefaultChoice;
@@ -229,7 +224,7 @@ bool BackToChooser(Window*, i32) {
 bool InstallPart(Window* window, i32 n) {
     const PartList* list = OpenPartList();
     if (list != nullptr && IsPartRow(MainObj.Focus)) {
-        PlayerCar.*list->Part = MainObj.Focus - FOCUS_MODEL_NAME;
+        PlayerCar.*list->Part = ChosenPart();
         PlayerCar.*list->Variant = PlayerResearch.*list->Choice;
     }
     return BackToChooser(window, n);
@@ -240,9 +235,10 @@ bool InstallPart(Window* window, i32 n) {
 bool InstallItem(Window* window, i32 n) {
     const ItemList* list = OpenItemList();
     if (list != nullptr && IsPartRow(MainObj.Focus)) {
-        const i32 item = MainObj.Focus - FOCUS_MODEL_NAME;
+        const i32 item = ChosenPart();
         i32(&items)[kModelArray] = PlayerCar.*list->Items;
-        const i32 open = std::clamp(PlayerResearch.ResearchLevel[list->Category], 0, kPartsPerCategory);
+        const i32 level = PlayerResearch.ResearchLevel[PartListCategory(list->Popup)];
+        const i32 open = std::clamp(level, 0, kPartsPerCategory);
         i32 free = 0;
         bool fitted = false;
         for (i32 i = 1; i <= open; ++i) {
