@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "input/click_rules.h"
+#include "input/field_rows.h"
 #include "model/player.h"
 #include "screens/part_names.h"
 
@@ -15,7 +16,6 @@ namespace {
 using platform::Window;
 
 constexpr i32 kPieceVariants = 3;
-constexpr i32 kNameTyped = 14;
 
 bool IsPartRow(i32 focus) { return focus >= FOCUS_PART_ROW_1 && focus <= FOCUS_PART_ROW_10; }
 

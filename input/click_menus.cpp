@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "input/click_rules.h"
+#include "input/field_rows.h"
 #include "model/opponent.h"
 #include "model/player.h"
 #include "saves/save_load.h"
@@ -21,8 +22,7 @@ bool IsGameScreen(i32 screen) { return screen >= SCREEN_GAME_MAIN && screen <= S
 
 bool NewGame(Window*, i32) {
     MainObj.Screen = SCREEN_MENU_NEW;
-    // The last two cells are not part of the typed name.
-    std::memset(PlayerObj.Name, ' ', 14);
+    std::memset(PlayerObj.Name, ' ', kNameTyped);
     return true;
 }
 

@@ -58,7 +58,7 @@ constexpr unsigned kNumber = kDigitKeys | kBackspaceKey;
 // there, and a click empties them instead.
 constexpr unsigned kAppendOnly = kDigitKeys;
 
-constexpr i32 kNameLast = 13;
+constexpr i32 kNameLast = kNameTyped - 1;
 constexpr i32 kHireLast = 2, kFireLast = 4, kWageLast = 4;
 constexpr i32 kDepositLast = 10, kLoanLast = 6;
 constexpr i32 kAdvertLast = 5, kResearchLast = 6;
