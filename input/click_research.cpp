@@ -7,15 +7,12 @@
 
 #include "input/click_rules.h"
 #include "screens/body_type_offer.h"
+#include "screens/lab_expansion.h"
 
 namespace clicks {
 namespace {
 
 using platform::Window;
-
-constexpr i32 kLabStep = 100;
-constexpr i32 kMostLabCapacity = 900;
-constexpr double kLabStepPrice = 50000.0;
 
 constexpr Rule kResearch[] = {
     {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
@@ -73,7 +70,7 @@ constexpr Rule kBodyTypes[] = {
 // looked at: an expansion may leave it below zero.
 bool ExpandLab(Window*, i32) {
     Research& lab = PlayerResearch;
-    if (lab.LabCapacity >= kMostLabCapacity) return false;
+    if (!LabExpandable(lab.LabCapacity)) return false;
     lab.LabCapacity += kLabStep;
     PlayerObj.Cash -= kLabStepPrice;
     return true;

@@ -3,6 +3,7 @@
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
 #include "presentation/paint.h"
+#include "screens/lab_expansion.h"
 #include "screens/part_names.h"
 #include "screens/slot_text_blocks.h"
 
@@ -37,13 +38,10 @@ void screens::DrawBodyTypePriceText(Canvas& canvas, i32) {
 }
 
 void screens::DrawExpandResearchTexts(Canvas& canvas, i32) {
-    // The last capacity at which one more expansion is sold.
-    constexpr i32 kLastExpandable = 899;
-    constexpr i32 kExpansion = 100;
     const i32 capacity = PlayerResearch.LabCapacity;
     Paint::DrawInteger(canvas, TextAt(TEXT_LAB_CAPACITY), capacity);
-    if (capacity <= kLastExpandable)
-        Paint::DrawInteger(canvas, TextAt(TEXT_LAB_OFFER), capacity + kExpansion);
+    if (LabExpandable(capacity))
+        Paint::DrawInteger(canvas, TextAt(TEXT_LAB_OFFER), capacity + kLabStep);
     else
         Paint::Drawing(canvas, p_GAME_research_expand_clean, kExpandCleanAt.X, kExpandCleanAt.Y);
 }
