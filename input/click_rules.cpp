@@ -42,7 +42,7 @@ constexpr HoverTarget kHoverTargets[] = {
     {HOT_EXPAND_RESEARCH, -1, POPUP_EXPAND_RESEARCH},
 };
 
-void GoTo(const HoverTarget& target) {
+void Follow(const HoverTarget& target) {
     if (target.Screen >= 0) MainObj.Screen = target.Screen;
     if (target.Popup >= 0) MainObj.Popup = target.Popup;
     // The design screen opens on model slot 1, loaded into the design.
@@ -52,9 +52,9 @@ void GoTo(const HoverTarget& target) {
     }
 }
 
-}  // namespace
-
 bool IsUnderPointer(const Rect& box) { return box.Contains(MouseXY.X, MouseXY.Y); }
+
+}  // namespace
 
 void Run(platform::Window* window, std::span<const Rule> rules) {
     for (const Rule& rule : rules) {
@@ -71,7 +71,7 @@ void RunHoverAreas(platform::Window* window, i32 screen) {
         const HoverArea& area = areas.First[i];
         if (!IsUnderPointer(area.Box)) continue;
         for (const HoverTarget& target : kHoverTargets)
-            if (target.HotItem == area.HotItem) GoTo(target);
+            if (target.HotItem == area.HotItem) Follow(target);
         platform::RequestRepaint(window);
     }
 }

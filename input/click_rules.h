@@ -41,8 +41,6 @@ struct Rule {
     Action action;
 };
 
-bool IsUnderPointer(const Rect& box);
-
 // Tests the rules in order, each family row by row.
 void Run(platform::Window* window, std::span<const Rule> rules);
 
