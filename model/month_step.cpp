@@ -1,5 +1,6 @@
 // One turn: the month that ends with the player's click on next month.
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -7,14 +8,15 @@
 #include "model/opponent.h"
 #include "model/player.h"
 #include "model/records.h"
+#include "model/research_thresholds.h"
 #include "platform/random.h"
 #include "presentation/interface_state.h"
 
 namespace {
 
 constexpr i32 kBaseProgress = 83;      // research moves on even without scientists
-constexpr i32 kLevelThreshold[kPartCategories] = {9999, 9999, 9999, 19999, 9999, 9999};
-constexpr i32 kTopLevel[kPartCategories] = {10, 10, 10, ERA_1983, 10, 10};
+constexpr i32 kTopLevel[kPartCategories] = {kPartsPerCategory, kPartsPerCategory, kPartsPerCategory, ERA_1983,
+                                            kPartsPerCategory, kPartsPerCategory};
 
 // From the year after each of these on, one more body type is offered.
 struct BodyTypeOffer {
@@ -59,9 +61,8 @@ void PayDepositInterest() {
     if (bank.DepositYear == PlayerObj.Year || bank.DepositMonth != PlayerObj.Month) return;
     const std::int64_t balance =
         static_cast<std::int64_t>(bank.Deposit) + static_cast<std::int64_t>(bank.Deposit / 100) * 4;
-    constexpr std::int64_t kTop = std::numeric_limits<i32>::max();
-    constexpr std::int64_t kBottom = std::numeric_limits<i32>::min();
-    bank.Deposit = static_cast<i32>(balance > kTop ? kTop : balance < kBottom ? kBottom : balance);
+    bank.Deposit = static_cast<i32>(
+        std::clamp<std::int64_t>(balance, std::numeric_limits<i32>::min(), std::numeric_limits<i32>::max()));
 }
 
 void AdvanceResearch() {

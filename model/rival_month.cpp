@@ -3,6 +3,7 @@
 // player's, and their costs and income follow the player's dearest model.
 
 #include "model/opponent.h"
+#include "model/research_thresholds.h"
 #include "model/rival_records.h"
 #include "platform/random.h"
 
@@ -13,9 +14,6 @@ constexpr i32 kScientistYears[] = {1920, 1930, 1940, 1950, 1960, 1970, 1980, 199
 
 constexpr i32 kMonthlyProgress = 120;
 constexpr i32 kBodyLevelTop = 9;
-
-// Progress above which a level rises, by PartCategory.
-constexpr i32 kLevelThreshold[kPartCategories] = {9999, 9999, 9999, 19999, 9999, 9999};
 
 bool IsScientistYear(i32 year) {
     for (i32 listed : kScientistYears)

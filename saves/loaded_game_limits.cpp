@@ -12,7 +12,6 @@ constexpr i32 kMonthsPerYear = 12;
 constexpr i32 kMostStaff = 9999;          // the hire field stops there
 constexpr i32 kMostSalons = 9;
 constexpr i32 kMostLabCapacity = 900;     // expansions end there
-constexpr i32 kTopPartLevel = kPartsPerCategory;
 constexpr i32 kBrakesVariants = 3;
 constexpr i32 kSuspensionVariants = 3;
 constexpr i32 kEngineVariants = 5;
@@ -86,7 +85,7 @@ void KeepResearch() {
         if (category == PART_BODY)
             KeepCount(lab.ResearchLevel[category], ERA_1908, kEraCount);
         else
-            KeepCount(lab.ResearchLevel[category], 0, kTopPartLevel);
+            KeepCount(lab.ResearchLevel[category], 0, kPartsPerCategory);
     }
     KeepCount(lab.LabCapacity, 0, kMostLabCapacity);
     // Scientists beyond the laboratory's room go back to the free pool.
