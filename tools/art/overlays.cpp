@@ -39,7 +39,7 @@ constexpr FrameSides kFrames[] = {
 
 Canvas DrawMenuButton(int picture) {
     Canvas c = Blank(picture, kPaper);
-    const Box box{0, 0, c.Width() - 1, c.Height() - 1};
+    const Box box = c.Bounds();
     switch (picture) {
     case p_MENU_button_new: Button(c, box, ControlAt(CTRL_MENU_NEW).Label, ButtonKind::Action); break;
     case p_MENU_button_save_off: Button(c, box, ControlAt(CTRL_MENU_SAVE).Label, ButtonKind::Off); break;
@@ -56,7 +56,7 @@ Canvas DrawFrame(int picture) {
     Canvas c = Blank(picture, kPaper);
     for (const FrameSides& f : kFrames) {
         if (f.Picture != picture) continue;
-        ChosenField(c, {0, 0, c.Width() - 1, c.Height() - 1}, f.Left, f.Top, f.Right, f.Bottom);
+        ChosenField(c, c.Bounds(), f.Left, f.Top, f.Right, f.Bottom);
     }
     if (picture == p_GAME_design_chosen_part) {
         // The chosen part row also carries a tick at its free right end.
@@ -70,7 +70,7 @@ Canvas DrawFrame(int picture) {
 
 Canvas DrawRemoveButton() {
     Canvas c = Blank(p_GAME_factory_remove_model, kPaper);
-    Button(c, {0, 0, c.Width() - 1, c.Height() - 1}, "remove", ButtonKind::Quiet);
+    Button(c, c.Bounds(), "remove", ButtonKind::Quiet);
     return c;
 }
 
@@ -92,7 +92,7 @@ Canvas DrawReportBar(int company) {
 
 Canvas DrawExpandDone() {
     Canvas c = Blank(p_GAME_research_expand_clean, kPaper);
-    const Box box{0, 0, c.Width() - 1, c.Height() - 1};
+    const Box box = c.Bounds();
     c.Frame({8, 10, box.Right - 8, box.Bottom - 10}, 1, kPaperLine);
     // A little finished building with a flag.
     c.Fill({26, 40, 70, 78}, kStone);

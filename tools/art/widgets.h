@@ -6,6 +6,7 @@
 #include <string>
 
 #include "draw/canvas.h"
+#include "art/palette.h"
 #include "draw/type.h"
 #include "presentation/layout.h"
 
@@ -43,10 +44,10 @@ void Card(Canvas& canvas, Box box, const std::string& title, int band = 26);
 // Words printed on a surface.
 enum class Align { Left, Centre, Right };
 void Words(Canvas& canvas, const std::string& text, double x, int baseline, int size,
-           Align align = Align::Left, Rgb colour = {112, 96, 76}, Face face = Face::Sans);
+           Align align = Align::Left, Rgb colour = kMutedInk, Face face = Face::Sans);
 // A section heading in the serif face.
 void Heading(Canvas& canvas, const std::string& text, double x, int baseline, int size,
-             Align align = Align::Left, Rgb colour = {40, 34, 28});
+             Align align = Align::Left, Rgb colour = kInk);
 
 // A sign on a building or a wall: a small plate with a word.
 void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink);

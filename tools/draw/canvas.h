@@ -48,6 +48,7 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
+    Box Bounds() const { return {0, 0, width_ - 1, height_ - 1}; }
     Rgb At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
     const std::vector<Rgb>& Pixels() const { return pixels_; }
 

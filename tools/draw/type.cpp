@@ -83,7 +83,6 @@ int TextWidth(const TextStyle& style, const std::string& text) {
 }
 
 int CapHeight(const TextStyle& style) { return Height(style, 'H'); }
-int XHeight(const TextStyle& style) { return Height(style, 'x'); }
 
 void DrawText(Canvas& canvas, const TextStyle& style, double x, int baseline, const std::string& text) {
     FT_Face face = Select(style);

@@ -33,9 +33,8 @@ void CloseFaces();
 
 // Width in pixels of a text's advances.
 int TextWidth(const TextStyle& style, const std::string& text);
-// Height above the baseline of a capital letter and of a small x.
+// Height above the baseline of a capital letter.
 int CapHeight(const TextStyle& style);
-int XHeight(const TextStyle& style);
 
 // Draws text with its pen starting at x on the given baseline.
 void DrawText(Canvas& canvas, const TextStyle& style, double x, int baseline, const std::string& text);
