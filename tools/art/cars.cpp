@@ -10,11 +10,11 @@
 #include <numbers>
 
 #include "art/palette.h"
+#include "art/popup_frame.h"
 #include "art/scenes.h"
 #include "art/showroom.h"
 #include "presentation/layout.h"
 #include "presentation/picture_catalogue.h"
-#include "presentation/picture_sizes.h"
 
 namespace art {
 namespace {
@@ -527,9 +527,7 @@ Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear) {
 Canvas DrawCarPiece(int bodyType, int era, int piece, int variant) {
     const int v[3] = {piece == CAR_FRONT ? variant : 1, piece == CAR_MIDDLE ? variant : 1, piece == CAR_REAR ? variant : 1};
     const Canvas screen = DrawOnShowroom(MakeCar(bodyType, era, v[0], v[1], v[2]));
-    const Point at = kCarPieceAt[piece];
-    const PictureSize size = SizeOfPicture(CarPiecePicture(bodyType, era, piece, variant));
-    return screen.Cut({at.X, at.Y, at.X + size.Width - 1, at.Y + size.Height - 1});
+    return CutPicture(screen, kCarPieceAt[piece], CarPiecePicture(bodyType, era, piece, variant));
 }
 
 }  // namespace art

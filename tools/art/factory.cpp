@@ -6,7 +6,6 @@
 #include "art/popup_frame.h"
 #include "art/scenes.h"
 #include "art/widgets.h"
-#include "presentation/fonts.h"
 #include "presentation/layout.h"
 #include "presentation/text_layout.h"
 
@@ -23,11 +22,8 @@ void BrickWall(Canvas& c) {
 
 void ValueBox(Canvas& c, int text, const char* caption) {
     const TextAnchor& a = TextAt(text);
-    const GlyphCell cell = FontCell(a.Font);
-    const int first = a.Align == ALIGN_LEFT ? a.X : a.X - a.Step * (a.Cells - 1);
-    const int last = (a.Align == ALIGN_LEFT ? a.X + a.Step * (a.Cells - 1) : a.X) + cell.Width - 1;
-    Field(c, {first - 4, a.Y - 4, last + 4, a.Y + cell.Height + 3});
-    Words(c, caption, first - 10, a.Y + 12, 12, Align::Right, kMutedInk);
+    const Box box = FigureBox(c, text, a.Cells, 4);
+    Words(c, caption, box.Left - 6, a.Y + 12, 12, Align::Right, kMutedInk);
 }
 
 }  // namespace

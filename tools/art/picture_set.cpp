@@ -1,21 +1,13 @@
 #include "art/picture_set.h"
 
 #include "art/glyphs.h"
+#include "art/popup_frame.h"
 #include "art/scenes.h"
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
 #include "presentation/picture_catalogue.h"
-#include "presentation/picture_sizes.h"
 
 namespace art {
-namespace {
-
-Canvas CutAt(const Canvas& screen, Point at, int picture) {
-    const PictureSize s = SizeOfPicture(picture);
-    return screen.Cut({at.X, at.Y, at.X + s.Width - 1, at.Y + s.Height - 1});
-}
-
-}  // namespace
 
 std::vector<Canvas> DrawAllPictures() {
     std::vector<Canvas> p(static_cast<std::size_t>(kPictureCount));
@@ -47,11 +39,11 @@ std::vector<Canvas> DrawAllPictures() {
 
     // Clean patches are cut from the pictures they are drawn over.
     const Canvas& main = p[p_GAME_MAIN];
-    put(p_GAME_description_clean, CutAt(main, kDescriptionCleanAt, p_GAME_description_clean));
-    put(p_GAME_money_clean, CutAt(p[p_GAME_OFFICE], kMoneyCleanAt, p_GAME_money_clean));
-    put(p_GAME_design_clean_carnr, CutAt(p[p_GAME_DESIGN], kCarNumberCleanAt, p_GAME_design_clean_carnr));
-    put(p_GAME_factory_price_clean, CutAt(p[p_GAME_FACTORY], kPriceFieldAt[0], p_GAME_factory_price_clean));
-    put(p_GAME_factory_workers_clean, CutAt(p[p_GAME_FACTORY], kWorkersFieldAt[0], p_GAME_factory_workers_clean));
+    put(p_GAME_description_clean, CutPicture(main, kDescriptionCleanAt, p_GAME_description_clean));
+    put(p_GAME_money_clean, CutPicture(p[p_GAME_OFFICE], kMoneyCleanAt, p_GAME_money_clean));
+    put(p_GAME_design_clean_carnr, CutPicture(p[p_GAME_DESIGN], kCarNumberCleanAt, p_GAME_design_clean_carnr));
+    put(p_GAME_factory_price_clean, CutPicture(p[p_GAME_FACTORY], kPriceFieldAt[0], p_GAME_factory_price_clean));
+    put(p_GAME_factory_workers_clean, CutPicture(p[p_GAME_FACTORY], kWorkersFieldAt[0], p_GAME_factory_workers_clean));
     put(p_GAME_research_expand_clean, DrawExpandDone());
     put(p_GAME_research_loading, DrawResearchSegment());
     put(p_GAME_factory_remove_model, DrawRemoveButton());

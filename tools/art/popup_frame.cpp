@@ -9,11 +9,21 @@
 
 namespace art {
 
+namespace {
+
 Box PopupBox(int popup) {
     const Placement at = PopupPlacement(popup);
-    const PictureSize s = SizeOfPicture(at.Picture);
+    return PictureBox({at.X, at.Y}, at.Picture);
+}
+
+}  // namespace
+
+Box PictureBox(Point at, int picture) {
+    const PictureSize s = SizeOfPicture(picture);
     return {at.X, at.Y, at.X + s.Width - 1, at.Y + s.Height - 1};
 }
+
+Canvas CutPicture(const Canvas& screen, Point at, int picture) { return screen.Cut(PictureBox(at, picture)); }
 
 Canvas PopupCanvas(int popup, const std::string& title, int band) {
     Canvas c(800, 600, kPaper);
@@ -23,12 +33,14 @@ Canvas PopupCanvas(int popup, const std::string& title, int band) {
 
 Canvas CutPopup(const Canvas& screen, int popup) { return screen.Cut(PopupBox(popup)); }
 
-void FigureBox(Canvas& c, int text, int cells, int pad) {
+Box FigureBox(Canvas& c, int text, int cells, int pad) {
     const TextAnchor& a = TextAt(text);
     const GlyphCell cell = FontCell(a.Font);
     const int first = a.Align == ALIGN_LEFT ? a.X : a.X - a.Step * (cells - 1);
     const int last = (a.Align == ALIGN_LEFT ? a.X + a.Step * (cells - 1) : a.X) + cell.Width - 1;
-    Field(c, {first - pad, a.Y - pad, last + pad, a.Y + cell.Height - 1 + pad});
+    const Box box{first - pad, a.Y - pad, last + pad, a.Y + cell.Height - 1 + pad};
+    Field(c, box);
+    return box;
 }
 
 void CaptionLeftOf(Canvas& c, const std::string& caption, int right, int textTop, int textHeight, int size) {

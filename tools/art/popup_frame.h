@@ -1,9 +1,11 @@
 #pragma once
-// Helpers for drawing a popup in screen coordinates and cutting it out.
+// Helpers for drawing pictures in screen coordinates and cutting them out:
+// popups, car pieces and clean patches, and the boxes figures are typed in.
 
 #include <string>
 
 #include "draw/canvas.h"
+#include "presentation/layout.h"
 
 namespace art {
 
@@ -11,12 +13,14 @@ namespace art {
 Canvas PopupCanvas(int popup, const std::string& title, int band = 26);
 // The popup's own picture cut from that canvas.
 Canvas CutPopup(const Canvas& screen, int popup);
-// The popup's box on the screen.
-Box PopupBox(int popup);
+// The box a picture (PictureId) covers with its top-left at `at`, and the
+// part of a screen-sized canvas inside it.
+Box PictureBox(Point at, int picture);
+Canvas CutPicture(const Canvas& screen, Point at, int picture);
 
 // A readout box for a figure of `cells` glyphs of a text anchor (TextId),
-// `pad` pixels around the cells.
-void FigureBox(Canvas& c, int text, int cells, int pad = 3);
+// `pad` pixels around the cells. Returns the box drawn.
+Box FigureBox(Canvas& c, int text, int cells, int pad = 3);
 // A caption right-aligned a little left of a box, on its text's middle line.
 void CaptionLeftOf(Canvas& c, const std::string& caption, int right, int textTop, int textHeight,
                    int size = 12);

@@ -7,7 +7,6 @@
 #include "art/popup_frame.h"
 #include "art/scenes.h"
 #include "art/widgets.h"
-#include "presentation/fonts.h"
 #include "presentation/layout.h"
 #include "presentation/text_layout.h"
 
@@ -27,9 +26,7 @@ void ReportSheet(Canvas& c, const char* title, int back) {
 // Places of one figure: a ruled box of 10 report cells with a caption.
 void Figure(Canvas& c, int text, const char* caption, bool total) {
     const TextAnchor& a = TextAt(text);
-    const GlyphCell cell = FontCell(a.Font);
-    const Box box{a.X - 4, a.Y - 4, a.X + a.Step * 9 + cell.Width + 3, a.Y + cell.Height + 3};
-    Field(c, box);
+    const Box box = FigureBox(c, text, 10, 4);
     if (total) c.Fill({box.Left, box.Top - 4, box.Right, box.Top - 3}, kCardEdge);
     Words(c, caption, a.X - 10, a.Y + 12, 13, Align::Right, total ? kInk : kMutedInk,
           total ? Face::SansBold : Face::Sans);
