@@ -25,6 +25,7 @@
 #include "presentation/picture_catalogue.h"
 #include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
+#include "screens/part_names.h"
 
 namespace {
 
@@ -91,15 +92,6 @@ void Save(const Screen& screen, const char* name) {
     platform::WriteCanvasPng(screen, (gOut + "/" + name + ".png").c_str());
 }
 void Save(const Canvas& c, const char* name) { art::WritePng(c, gOut + "/" + name + ".png"); }
-
-const char* kBrakes[] = {"external drum brakes", "internal drum brakes", "hydraulic drum brakes",
-                         "vacuum operated brakes", "four wheel drum brakes", "front wheel disc brakes",
-                         "four wheel disc brakes", "caliper brakes", "electrical brakes",
-                         "electrical brakes with abs"};
-const char* kEngines[] = {"2cyl gas engine", "4cyl oppossed gas engine", "4cyl inline gas engine",
-                          "6cyl inline gas engine", "6cyl v6 gas engine", "rotary gas engine"};
-const char* kLuxury[] = {"spare tire", "windshield wiper", "electrical starter", "heater"};
-const char* kSafety[] = {"windshield", "rear view mirror", "headlights"};
 
 void Menus() {
     Save(Begin(p_INTRO), "00_intro");
@@ -271,7 +263,7 @@ void AdvertisingAndResearch() {
         Draw(area, p_GAME_research_loading, at.X, at.Y);
     }
     Write(area, TEXT_AREA_SCIENTISTS, "140");
-    for (i32 n = 0; n < 6; ++n) Write(area, TEXT_AREA_PART_1 + n, kEngines[n]);
+    for (i32 n = 0; n < 6; ++n) Write(area, TEXT_AREA_PART_1 + n, PartName(PART_ENGINE, n + 1));
     Footer(area, true);
     Save(area, "09_research_area");
 
@@ -302,8 +294,8 @@ void DesignScreen(Screen& d) {
     Write(d, TEXT_DESIGN_SLOT, "10");
     Write(d, TEXT_DESIGN_RATING, "42");
     Write(d, TEXT_DESIGN_COST, "123456");
-    Write(d, TEXT_DESIGN_ENGINE, kEngines[3]);
-    Write(d, TEXT_DESIGN_BRAKES, kBrakes[9]);
+    Write(d, TEXT_DESIGN_ENGINE, PartName(PART_ENGINE, 4));
+    Write(d, TEXT_DESIGN_BRAKES, PartName(PART_BRAKES, 10));
     Write(d, TEXT_DESIGN_SUSPENSION, "hydraulic shock absorbers");
     const PlacedWord body = BodyTypeName(BODY_PICK_UP_TRUCK);
     Write(d, TEXT_DESIGN_BODY, body.Text, body.X);
@@ -314,8 +306,8 @@ void DesignScreen(Screen& d) {
 
 // The luxury and safety lists are drawn one under the other.
 void ItemLists(Screen& d) {
-    for (i32 j = 0; j < 4; ++j) WriteRow(d, TEXT_DESIGN_LUXURY, j, kDesignItemPitch, kLuxury[j]);
-    for (i32 j = 0; j < 3; ++j) WriteRow(d, TEXT_DESIGN_SAFETY, j, kDesignItemPitch, kSafety[j]);
+    for (i32 j = 0; j < 4; ++j) WriteRow(d, TEXT_DESIGN_LUXURY, j, kDesignItemPitch, PartName(PART_LUXURY, j + 1));
+    for (i32 j = 0; j < 3; ++j) WriteRow(d, TEXT_DESIGN_SAFETY, j, kDesignItemPitch, PartName(PART_SAFETY, j + 1));
 }
 
 void Design() {
@@ -337,14 +329,14 @@ void Design() {
         DesignScreen(l);
         Popup(l, list);
         Frame(l, FOCUS_PART_ROW_3);
-        const i32 category = list == POPUP_BRAKES_PARTS ? PART_BRAKES : list == POPUP_ENGINE_PARTS ? PART_ENGINE : PART_LUXURY;
+        const i32 category = PartListCategory(list);
         const i32 level = list == POPUP_BRAKES_PARTS ? 10 : list == POPUP_ENGINE_PARTS ? 6 : 4;
         for (i32 n = 1; n <= level; ++n) {
             const Point at = PartIconAt(n);
             Draw(l, PartIconPicture(category, n), at.X, at.Y);
         }
         for (i32 n = 0; n < level; ++n)
-            Write(l, TEXT_PART_NAME_1 + n, list == POPUP_BRAKES_PARTS ? kBrakes[n] : list == POPUP_ENGINE_PARTS ? kEngines[n] : kLuxury[n]);
+            Write(l, TEXT_PART_NAME_1 + n, PartName(category, n + 1));
         if (list == POPUP_BRAKES_PARTS) Write(l, TEXT_VARIANT, BrakesVariantWord(2).Text, BrakesVariantWord(2).X);
         if (list == POPUP_ENGINE_PARTS) Write(l, TEXT_VARIANT, "*", EngineMarkerX(4));
         Write(l, TEXT_MODEL_NAME, "roadster");
