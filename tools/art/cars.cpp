@@ -72,8 +72,6 @@ const BodyShape kShapes[kBodyTypeCount] = {
      {200, 40, 40}, 40, 208},
 };
 
-constexpr int kFirstEra[kBodyTypeCount] = {1, 1, 2, 2, 3, 3, 4, 4, 5};
-
 enum class Top { Closed, Canopy, Open };
 
 struct Car {
@@ -90,7 +88,7 @@ struct Car {
 
 Car MakeCar(int body, int era, int front, int middle, int rear) {
     const BodyShape& s = kShapes[body - 1];
-    const int first = kFirstEra[body - 1];
+    const int first = FirstPictureEra(body);
     const double t = first >= kEraCount ? 1.0 : static_cast<double>(era - first) / (kEraCount - first);
     Car car{};
     car.Body = body;

@@ -24,7 +24,7 @@ void Panel(Canvas& c, Box box, const char* title) {
     Card(c, box, title, 22);
 }
 
-// A paper box for a line of text of a text anchor, `cells` long.
+// A paper box for a line of text of a text anchor, reaching to `right`.
 void TextBox(Canvas& c, int text, int right) {
     const TextAnchor& a = TextAt(text);
     const GlyphCell cell = FontCell(a.Font);

@@ -111,7 +111,7 @@ void Design(Canvas& c) {
         c.Fill({x, 190, x + 24, 262}, {70, 110, 112});
         c.FillVertical({x + 2, 192, x + 22, 260}, {170, 214, 214}, {110, 160, 164});
     }
-    Sign(c, {340, 262, 414, 278}, "design", {46, 104, 88}, {240, 248, 240});
+    Sign(c, {340, 262, 414, 278}, "design", kAction, {240, 248, 240});
     // The plaza and its pond (the pond itself is no doorway).
     c.Fill({276, 281, 477, 336}, {214, 206, 188});
     for (int x = 276; x < 477; x += 16) c.Fill({x, 281, x, 336}, {196, 186, 166});
@@ -197,7 +197,7 @@ Canvas DrawMainView() {
     for (int i = 0; i < 6; ++i) Tree(c, 30 + i * 90, 452 + (i % 2) * 30, 44);
     c.Fill({250, 430, 253, 470}, kWood);
     c.Fill({386, 430, 389, 470}, kWood);
-    Sign(c, {236, 410, 404, 440}, "company grounds", {46, 104, 88}, {250, 244, 228});
+    Sign(c, {236, 410, 404, 440}, "company grounds", kAction, kButtonText);
     DrawFooter(c, FooterButton::NextMonth);
     return c;
 }

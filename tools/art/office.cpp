@@ -37,7 +37,7 @@ void ExitDoor(Canvas& c) {
     c.Frame({110, 150, 173, 240}, 2, {100, 66, 42});
     c.Frame({110, 252, 173, 350}, 2, {100, 66, 42});
     c.Ellipse(170, 260, 4, 4, {220, 180, 80});
-    Sign(c, {112, 112, 171, 128}, "exit", {46, 104, 88}, {250, 244, 228});
+    Sign(c, {112, 112, 171, 128}, "exit", kAction, kButtonText);
 }
 
 void WallMap(Canvas& c) {

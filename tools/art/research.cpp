@@ -40,7 +40,7 @@ void Bench(Canvas& c, Box area, const char* name, double plateAt = 0.5) {
     c.Fill({area.Left + 14, top + 8, area.Right - 14, std::min(area.Bottom - 2, top + 22)}, {150, 158, 166});
     const int plateWidth = std::min(area.Width() - 30, 90);
     const int cx = static_cast<int>(area.Left + area.Width() * plateAt);
-    Sign(c, {cx - plateWidth / 2, top + 9, cx + plateWidth / 2, top + 21}, name, {46, 104, 88}, kButtonText);
+    Sign(c, {cx - plateWidth / 2, top + 9, cx + plateWidth / 2, top + 21}, name, kAction, kButtonText);
 }
 
 void BrakeDisc(Canvas& c, double x, double y, double r) {
