@@ -46,7 +46,7 @@ inline std::vector<std::pair<void*, std::size_t>> EveryRecord() {
     for (Expenses* r : {&ExpensesObj, &Opponent1ExpensesObj, &Opponent2ExpensesObj}) add(*r);
     for (Income* r : {&IncomeObj, &Opponent1IncomeObj, &Opponent2IncomeObj}) add(*r);
     add(MainObj);
-    for (i32 slot = 1; slot <= 4; ++slot) add(SlotDirectoryEntry(slot));
+    for (i32 slot = 1; slot <= kSaveSlots; ++slot) add(SlotDirectoryEntry(slot));
     add(SlotMainObj);
     return records;
 }
