@@ -5,13 +5,13 @@
 #include <cstdint>
 
 #include "model/records.h"
+#include "screens/lab_expansion.h"
 
 namespace {
 
 constexpr i32 kMonthsPerYear = 12;
 constexpr i32 kMostStaff = 9999;          // the hire field stops there
 constexpr i32 kMostSalons = 9;
-constexpr i32 kMostLabCapacity = 900;     // expansions end there
 constexpr i32 kBrakesVariants = 3;
 constexpr i32 kSuspensionVariants = 3;
 constexpr i32 kEngineVariants = 5;
