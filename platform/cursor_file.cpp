@@ -2,10 +2,10 @@
 
 #include <FreeImage.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
+
+#include "platform/files.h"
 
 namespace platform {
 
@@ -169,12 +169,10 @@ bool DecodeCursorFile(const std::uint8_t* data, std::size_t length, std::int32_t
 }
 
 bool ReadCursorFile(const char* path, std::int32_t size, CursorImage& image) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return false;
     std::vector<std::uint8_t> bytes(kLargestFile);
-    const std::size_t length = std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    return DecodeCursorFile(bytes.data(), length, size, image);
+    const long length = ReadFilePrefix(path, reinterpret_cast<char*>(bytes.data()), bytes.size());
+    if (length < 0) return false;
+    return DecodeCursorFile(bytes.data(), static_cast<std::size_t>(length), size, image);
 }
 
 }  // namespace platform
