@@ -21,4 +21,13 @@ PointerShape LoadPointerShape(const char* path, std::int32_t size) {
     return shape;
 }
 
+void SetPointerShape(const PointerShape& shape) {
+    Window* window = OpenedWindow();
+    if (window == nullptr || shape.id == 0) return;
+    window->pointerShown = shape.id;
+    if (window->backend != nullptr && window->backend->showPointer != nullptr) {
+        window->backend->showPointer(*window, shape.native);
+    }
+}
+
 }  // namespace platform

@@ -1,7 +1,5 @@
 #include "platform/window.h"
 
-#include "platform/pointer_shape.h"
-
 namespace platform {
 
 namespace {
@@ -125,15 +123,6 @@ Pump DispatchNextMessage(Window* window) {
     --window->queueCount;
     SendWindowMessage(window, message.id, message.wparam, message.lparam);
     return Pump::Handled;
-}
-
-void SetPointerShape(const PointerShape& shape) {
-    Window* window = OpenedWindow();
-    if (window == nullptr || shape.id == 0) return;
-    window->pointerShown = shape.id;
-    if (window->backend != nullptr && window->backend->showPointer != nullptr) {
-        window->backend->showPointer(*window, shape.native);
-    }
 }
 
 }  // namespace platform
