@@ -35,9 +35,8 @@ namespace {
 // A painter's number buffer: spaces, then the number's text from the first
 // character with a NUL after it. It is wide enough for every money text,
 // so no amount overflows it.
-constexpr std::size_t kNumberBuffer = 14;
-constexpr std::size_t kBufferRoom = platform::kMoneyTextMax + 1 > kNumberBuffer ? platform::kMoneyTextMax + 1
-                                                                                 : kNumberBuffer;
+constexpr std::size_t kBufferRoom = platform::kMoneyTextMax + 1;
+static_assert(platform::kIntegerTextMax < kBufferRoom);
 struct NumberBuffer {
     char text[kBufferRoom];
     i32 length;

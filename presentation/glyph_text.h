@@ -31,9 +31,3 @@ struct TextSpan {
     template <std::size_t N>
     constexpr TextSpan(char (&text)[N]) : data(text), size(static_cast<i32>(N)) {}
 };
-
-// Length of a word literal without its NUL, for "as many cells as letters".
-template <std::size_t N>
-constexpr i32 WordCells(const char (&)[N]) {
-    return static_cast<i32>(N) - 1;
-}
