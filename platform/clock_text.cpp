@@ -1,6 +1,5 @@
 #include "platform/clock_text.h"
 
-
 namespace platform {
 namespace {
 

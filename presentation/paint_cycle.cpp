@@ -34,7 +34,8 @@ bool BackgroundWanted(i32 screen) {
     return true;
 }
 
-// The month and year of the footer, drawn with a guarded background.
+// A game screen's background with the footer's month and year, drawn only
+// when the screen changed.
 void DrawGuardedBackground(Canvas& canvas, i32 screen, i32 background) {
     if (!BackgroundWanted(screen)) return;
     Paint::Drawing(canvas, background, 0, 0);

@@ -38,12 +38,14 @@ struct Catalogue {
     std::array<Entry, kPictureCount> Entries{};
     i32 Count = 0;
 
-    // A picture of `folder` named `handle` whose file is `file` + ".jpg".
+    // The next picture, its path started in `folder`; the caller completes
+    // the path and gives the name.
     constexpr Entry& Add(const char* folder) {
         Entry& e = Entries[static_cast<std::size_t>(Count++)];
         e.Path << "Data/Img/" << folder;
         return e;
     }
+    // A picture of `folder` named `handle` whose file is `file` + ".jpg".
     constexpr void Named(const char* folder, const char* handle, const char* file) {
         Entry& e = Add(folder);
         e.Path << file << ".jpg";
