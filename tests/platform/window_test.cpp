@@ -10,17 +10,16 @@ using namespace platform;
 
 namespace {
 
-// What the recording procedure saw: the message and the paints done before it.
+// What the recording procedure saw.
 struct Seen {
     std::uint32_t message;
-    std::int32_t paintsBefore;
     std::int32_t lparam;
 };
 std::vector<Seen> Log;
 bool RepaintOnInput = true;
 
 std::int32_t Recorder(Window* window, std::uint32_t message, std::uint32_t wparam, std::int32_t lparam) {
-    Log.push_back({message, window->paints - (message == MESSAGE_PAINT ? 1 : 0), lparam});
+    Log.push_back({message, lparam});
     switch (message) {
         case MESSAGE_DESTROY:
             PostQuit(window, 0);
