@@ -4,35 +4,21 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
 
 namespace {
 
-struct Size {
-    int width;
-    int height;
-};
-
-// Sizes like the generated art: full screens, large popups, small overlays,
-// car pieces, glyph cells.
-Size StandInSize(i32 picture) {
-    if (picture < p_PopUp_AutoShow) return {800, 600};
-    if (picture < p_MENU_button_new) return picture >= p_PopUp_Office_statistics_month_report ? Size{800, 540} : Size{420, 330};
-    if (picture < kFirstCarPiecePicture) return {120, 40};
-    if (picture < kFirstGlyphPicture) return {91, 146};
-    return {11, 16};
-}
-
-bool WriteStandIn(const char* path, Size size, unsigned seed) {
-    FIBITMAP* image = FreeImage_Allocate(size.width, size.height, 24);
+// A stand-in at the size of the game's own picture.
+bool WriteStandIn(const char* path, PictureSize size, unsigned seed) {
+    FIBITMAP* image = FreeImage_Allocate(size.Width, size.Height, 24);
     if (image == nullptr) return false;
-    for (int y = 0; y < size.height; ++y) {
+    for (int y = 0; y < size.Height; ++y) {
         BYTE* row = FreeImage_GetScanLine(image, y);
-        for (int x = 0; x < size.width; ++x) {
+        for (int x = 0; x < size.Width; ++x) {
             // Flat panels with some edges, like drawn art.
             const unsigned tone = ((x / 37) ^ (y / 23) ^ seed) & 7;
             row[3 * x + 0] = static_cast<BYTE>(40 + 25 * tone);
@@ -69,7 +55,7 @@ bool PrepareCatalogueFiles() {
     if (chdir(scratch.c_str()) != 0) return false;
     for (i32 picture = 0; picture < kPictureCount; ++picture) {
         const char* path = PicturePath(picture);
-        if (!std::filesystem::exists(path) && !WriteStandIn(path, StandInSize(picture), static_cast<unsigned>(picture)))
+        if (!std::filesystem::exists(path) && !WriteStandIn(path, SizeOfPicture(picture), static_cast<unsigned>(picture)))
             return false;
     }
     std::fprintf(stderr, "catalogue: stand-in pictures in %s\n", scratch.c_str());

@@ -1,6 +1,6 @@
 #pragma once
 // The catalogue's picture files for the benchmarks: the game's own under
-// Data/Img when they are there, else stand-ins of typical sizes written once
+// Data/Img when they are there, else stand-ins of the same sizes written once
 // into a scratch folder that becomes the working directory.
 
 // Makes sure every catalogue path can be read from the working directory.
