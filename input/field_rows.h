@@ -44,10 +44,6 @@ struct FieldRow {
 // current together, so a key reaches at most one row.
 std::span<const FieldRow> TypedFields();
 
-// The cells a typed company or model name uses; the record's last two
-// cells are not part of it.
-inline constexpr i32 kNameTyped = 14;
-
 // Limits shared by the rows and named for the tests.
 inline constexpr i32 kMostHiredAtOnce = 90;
 inline constexpr i32 kMostStaffOfAKind = 9999;

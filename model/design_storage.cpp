@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr i32 kNameTyped = 14;  // name characters that belong to the model
 constexpr i32 kTopPart = kPartsPerCategory;  // the best part of a category
 
 // What suits each body type: the engine that earns a part bonus and the

@@ -107,7 +107,7 @@ void EmptyModelSlots() {
     PlayerCar.BodyIndex = 0;
     for (i32 slot = 1; slot <= kModelSlots; ++slot) {
         Car& model = PlayerModel(slot);
-        std::memset(model.Name, ' ', 14);
+        std::memset(model.Name, ' ', kNameTyped);
         model.Brakes = model.BrakesVariant = 0;
         model.Suspension = model.SuspensionVariant = 0;
         model.Engine = model.EngineVariant = 0;

@@ -76,6 +76,7 @@ inline constexpr i32 kMedia = 5;
 inline constexpr i32 kProductionLines = 5;
 inline constexpr i32 kBufferSize = 14;      // every typing buffer
 inline constexpr i32 kNameSize = 16;        // company and model names
+inline constexpr i32 kNameTyped = 14;       // the cells of a name the player types
 
 // ---- Company records ------------------------------------------------------
 
