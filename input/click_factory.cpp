@@ -7,7 +7,7 @@
 
 #include "input/click_rules.h"
 #include "input/field_rows.h"
-#include "screens/shown_region.h"
+#include "model/shown_region.h"
 
 namespace clicks {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "input/click_rules.h"
 #include "input/field_limits.h"
-#include "screens/bank_installment.h"
-#include "screens/shown_region.h"
+#include "model/bank_installment.h"
+#include "model/shown_region.h"
 
 namespace clicks {
 namespace {

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "input/click_rules.h"
-#include "screens/body_type_offer.h"
-#include "screens/lab_expansion.h"
+#include "model/body_type_offer.h"
+#include "model/lab_expansion.h"
 
 namespace clicks {
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "input/field_rows.h"
-#include "screens/shown_region.h"
+#include "model/shown_region.h"
 
 namespace field_limits {
 namespace {

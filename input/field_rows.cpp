@@ -1,9 +1,9 @@
 #include "input/field_rows.h"
 
 #include "input/field_limits.h"
+#include "model/shown_region.h"
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
-#include "screens/shown_region.h"
 
 namespace {
 

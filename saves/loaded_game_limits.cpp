@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "model/lab_expansion.h"
 #include "model/records.h"
-#include "screens/lab_expansion.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // bought and dark once owned, and the price it is offered at, stored for
 // the popup's text and its buy button.
 
+#include "model/body_type_offer.h"
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
 #include "presentation/paint.h"
-#include "screens/body_type_offer.h"
 
 void Paint::DrawBodyTypes(platform::Canvas& canvas) {
     if (MainObj.Popup != POPUP_BODY_TYPES) return;

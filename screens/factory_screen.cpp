@@ -2,9 +2,9 @@
 // each of its five production lines the model built there, the two regions
 // its cars go to and the button that empties the line.
 
+#include "model/shown_region.h"
 #include "presentation/layout.h"
 #include "presentation/paint.h"
-#include "screens/shown_region.h"
 
 void Paint::DrawFactory(platform::Canvas& canvas) {
     const FactorySalonRegion* shown = ShownFactoryRegion();

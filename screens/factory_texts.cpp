@@ -1,8 +1,8 @@
 // The figures of the factory screen: staff not yet assigned, the counts
 // typed for assigning, the shown region's staff and each line's price.
 
+#include "model/shown_region.h"
 #include "presentation/paint.h"
-#include "screens/shown_region.h"
 #include "screens/slot_text_blocks.h"
 
 namespace {

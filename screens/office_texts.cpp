@@ -1,7 +1,7 @@
 // The figures of the office popups: the map, the bank and the personnel.
 
+#include "model/bank_installment.h"
 #include "presentation/paint.h"
-#include "screens/bank_installment.h"
 #include "screens/slot_text_blocks.h"
 
 namespace {

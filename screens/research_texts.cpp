@@ -1,9 +1,9 @@
 // The texts of the advertising and research popups.
 
+#include "model/lab_expansion.h"
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
 #include "presentation/paint.h"
-#include "screens/lab_expansion.h"
 #include "screens/part_names.h"
 #include "screens/slot_text_blocks.h"
 

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "screens/bank_installment.h"
+#include "model/bank_installment.h"
 #include "screens/screen_test.h"
 
 namespace {

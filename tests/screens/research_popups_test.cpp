@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "screens/body_type_offer.h"
+#include "model/body_type_offer.h"
 #include "screens/screen_test.h"
 
 namespace {

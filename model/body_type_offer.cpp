@@ -1,4 +1,4 @@
-#include "screens/body_type_offer.h"
+#include "model/body_type_offer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "screens/shown_region.h"
+#include "model/shown_region.h"
 
 FactorySalonRegion* ShownFactoryRegion() {
     const i32 region = PlayerFactorySalon.ShownRegion;
