@@ -1,8 +1,6 @@
 // The advertising screen: one popup per medium, each with six campaign rows
 // of months (minus and plus) and a typed monthly amount.
 
-#include <algorithm>
-
 #include "input/click_rules.h"
 
 namespace clicks {
@@ -31,13 +29,21 @@ AdCampaign* RowCampaign(i32 row) {
     return &PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[kMedia - medium];
 }
 
+// One month less or more, held at 0 going down and at 48 going up; a count
+// from a damaged record beyond the far end just steps by one.
 bool FewerMonths(Window*, i32 row) {
-    if (AdCampaign* campaign = RowCampaign(row)) campaign->Months = std::clamp(campaign->Months - 1, 0, kMostMonths);
+    if (AdCampaign* campaign = RowCampaign(row)) {
+        campaign->Months -= 1;
+        if (campaign->Months < 0) campaign->Months = 0;
+    }
     return true;
 }
 
 bool MoreMonths(Window*, i32 row) {
-    if (AdCampaign* campaign = RowCampaign(row)) campaign->Months = std::clamp(campaign->Months + 1, 0, kMostMonths);
+    if (AdCampaign* campaign = RowCampaign(row)) {
+        campaign->Months += 1;
+        if (campaign->Months > kMostMonths) campaign->Months = kMostMonths;
+    }
     return true;
 }
 

@@ -80,26 +80,25 @@ bool SlotForward(Window*, i32) {
 }
 
 // The body cycles over the owned types; a new body takes the era research
-// has reached now and starts from the first piece of each kind.
-i32 OwnedBodyTypes() { return std::min(PlayerResearch.BodyTypesOwned, kModelSlots); }
-
+// has reached now and starts from the first piece of each kind. An index
+// from a damaged model beyond the list's entries names no body type.
 void ShowBody() {
     Car& car = PlayerCar;
-    if (car.BodyIndex < 1 || car.BodyIndex > OwnedBodyTypes()) return;
-    car.BodyType = PlayerResearch.OwnedBodyTypes[car.BodyIndex];
+    const i32 entry = car.BodyIndex;
+    car.BodyType = entry >= 0 && entry < kModelArray ? PlayerResearch.OwnedBodyTypes[entry] : 0;
     car.Era = PlayerResearch.ResearchLevel[PART_BODY];
     car.FrontPiece = car.MiddlePiece = car.RearPiece = 1;
     MainObj.LastDrawnScreen = 0;
 }
 
 bool BodyBack(Window*, i32) {
-    StepBack(PlayerCar.BodyIndex, 1, OwnedBodyTypes());
+    StepBack(PlayerCar.BodyIndex, 1, PlayerResearch.BodyTypesOwned);
     ShowBody();
     return true;
 }
 
 bool BodyForward(Window*, i32) {
-    StepForward(PlayerCar.BodyIndex, 1, OwnedBodyTypes());
+    StepForward(PlayerCar.BodyIndex, 1, PlayerResearch.BodyTypesOwned);
     ShowBody();
     return true;
 }
@@ -222,10 +221,9 @@ bool BackToChooser(Window*, i32) {
 // The chosen part with the chosen variant; with no row chosen the design
 // stays as it was.
 bool InstallPart(Window* window, i32 n) {
-    const PartList* list = OpenPartList();
-    if (list != nullptr && IsPartRow(MainObj.Focus)) {
-        PlayerCar.*list->Part = ChosenPart();
-        PlayerCar.*list->Variant = PlayerResearch.*list->Choice;
+    if (const PartList* list = OpenPartList()) {
+        if (IsPartRow(MainObj.Focus)) PlayerCar.*list->Part = ChosenPart();
+        if (MainObj.Focus != FOCUS_NONE) PlayerCar.*list->Variant = PlayerResearch.*list->Choice;
     }
     return BackToChooser(window, n);
 }

@@ -15,14 +15,6 @@ namespace {
 using platform::Window;
 using i64 = std::int64_t;
 
-// Production shares the technicians among the lines that hold a model, so
-// the count follows the lines exactly.
-void CountLines(FactorySalonRegion& region) {
-    region.ProductionLinesUsed = static_cast<i32>(
-        std::count_if(std::begin(region.ProductionLineModel), std::end(region.ProductionLineModel),
-                      [](i32 model) { return model != 0; }));
-}
-
 // ---- The screen
 
 // Numbers typed for one region are not carried to the next. The focus
@@ -136,11 +128,16 @@ bool ShipToArrow(Window*, i32 n) {
     return true;
 }
 
+// Production shares the technicians among the lines in use: taking a model
+// off a line and putting one on an empty line count them down and up.
 bool RemoveModel(Window*, i32 line) {
     FactorySalonRegion* region = ShownFactoryRegion();
     if (region == nullptr) return true;
-    region->ProductionLineModel[line] = 0;
-    CountLines(*region);
+    i32& model = region->ProductionLineModel[line];
+    if (model != 0) {
+        model = 0;
+        region->ProductionLinesUsed -= 1;
+    }
     MainObj.LastDrawnScreen = 0;
     return true;
 }
@@ -177,9 +174,9 @@ bool AddModel(Window* window, i32 n) {
         for (i32& model : region->ProductionLineModel) {
             if (model != 0) continue;
             model = focus - FOCUS_BROWSE_MODEL_1 + 1;
+            region->ProductionLinesUsed += 1;
             break;
         }
-        CountLines(*region);
     }
     return CloseDroppingFocus(window, n);
 }

@@ -58,8 +58,7 @@ bool HomeRegionForward(Window*, i32) {
 // A game needs a company name and a home region. The new game sets the
 // screen, focus and popup itself; the rivals start after the player.
 bool Start(Window*, i32) {
-    const i32 home = PlayerObj.HomeRegion;
-    if (PlayerObj.Name[0] == ' ' || home < REGION_AUSTRALIA || home > kRegionCount) return false;
+    if (PlayerObj.Name[0] == ' ' || PlayerObj.HomeRegion == REGION_NONE) return false;
     Player::SetStartValues();
     Opponent::SetStartValues();
     return true;
@@ -110,13 +109,12 @@ bool LoadBack(Window*, i32) {
     return true;
 }
 
-// The slot is looked at again (its file may have gone since the last paint),
-// and a game that cannot be read leaves everything as it was, on this screen.
+// The rows offer only slots that held a game at the last paint. Should the
+// file have gone or been cut short since, the load reads nothing, and the
+// game in hand stays as it was, on this screen.
 bool Load(Window*, i32) {
     const i32 slot = MainObj.Focus;
-    if (!IsSlotFocus(slot)) return true;
-    SaveLoad::Check();
-    if (MainObj.SlotEmpty[slot - FOCUS_SLOT_1] == 1 || !SaveLoad::Load(slot)) return true;
+    if (!IsSlotFocus(slot) || !SaveLoad::Load(slot)) return true;
     MainObj.Screen = SCREEN_GAME_MAIN;
     MainObj.LastDrawnScreen = 0;
     MainObj.GameInProgress = 1;

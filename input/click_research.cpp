@@ -20,19 +20,18 @@ constexpr Rule kResearch[] = {
 
 // ---- Body types
 
-// The types on offer are 1..BodyTypesOffered, at most the nine there are.
-i32 OfferedTypes() { return std::min(PlayerResearch.BodyTypesOffered, kBodyTypeCount); }
-
 // The list of owned types has ten entries; a count beyond them reads ten.
 i32 OwnedEntries() { return std::clamp(PlayerResearch.BodyTypesOffered, 0, kModelSlots); }
 
+// The types on offer are 1..BodyTypesOffered; the price and the picture of
+// the browsed one are looked up only while it is one of the nine there are.
 bool PreviousBodyType(Window*, i32) {
-    StepBack(PlayerResearch.BrowsedBodyType, BODY_FAMILY_WAGON, OfferedTypes());
+    StepBack(PlayerResearch.BrowsedBodyType, BODY_FAMILY_WAGON, PlayerResearch.BodyTypesOffered);
     return true;
 }
 
 bool NextBodyType(Window*, i32) {
-    StepForward(PlayerResearch.BrowsedBodyType, BODY_FAMILY_WAGON, OfferedTypes());
+    StepForward(PlayerResearch.BrowsedBodyType, BODY_FAMILY_WAGON, PlayerResearch.BodyTypesOffered);
     return true;
 }
 

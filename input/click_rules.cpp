@@ -83,14 +83,15 @@ void ClosePopup() {
 
 void Blank(char (&buffer)[kBufferSize]) { std::memset(buffer, ' ', sizeof buffer); }
 
+// The step itself wraps at the ends of i32 like all game arithmetic.
 void StepForward(i32& value, i32 lo, i32 hi) {
-    if (hi < lo) return;
-    value = value < lo || value >= hi ? lo : value + 1;
+    value += 1;
+    if (value > hi) value = lo;
 }
 
 void StepBack(i32& value, i32 lo, i32 hi) {
-    if (hi < lo) return;
-    value = value <= lo || value > hi ? hi : value - 1;
+    value -= 1;
+    if (value < lo) value = hi;
 }
 
 }  // namespace clicks

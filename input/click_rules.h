@@ -67,9 +67,10 @@ inline bool CloseDroppingFocus(platform::Window*, i32) {
 // A typing buffer back to spaces: the next key starts a new number.
 void Blank(char (&buffer)[kBufferSize]);
 
-// A selection stepped by one with wrap-around in lo..hi. A value outside
-// lo..hi (never chosen, or from a damaged record) steps forward to lo and
-// back to hi. Nothing happens while hi < lo.
+// A selection stepped by one: a step past hi comes round to lo, a step
+// below lo comes round to hi. A value outside lo..hi (never chosen, or from
+// a damaged record) steps like any other and may stay outside, so whatever
+// indexes with the result checks it first.
 void StepForward(i32& value, i32 lo, i32 hi);
 void StepBack(i32& value, i32 lo, i32 hi);
 

@@ -39,8 +39,8 @@ constexpr ModelRule kModelRules[] = {
     {&Car::Suspension, kPartsPerCategory}, {&Car::SuspensionVariant, kSuspensionVariants},
     {&Car::Engine, kPartsPerCategory},   {&Car::EngineVariant, kEngineVariants},
     {&Car::Era, kEraCount},              {&Car::BodyType, kBodyTypeCount},
-    {&Car::BodyIndex, kModelSlots},      {&Car::FrontPiece, kPieceVariants},
-    {&Car::MiddlePiece, kPieceVariants}, {&Car::RearPiece, kPieceVariants},
+    {&Car::FrontPiece, kPieceVariants},  {&Car::MiddlePiece, kPieceVariants},
+    {&Car::RearPiece, kPieceVariants},
 };
 
 void KeepModel(Car& model) {
@@ -51,11 +51,11 @@ void KeepModel(Car& model) {
     KeepCount(model.UnitCost, 0, INT_MAX);
 }
 
+// The free pools are shown and bound what may be typed; nothing indexes or
+// divides by them, so they stay as read, even beyond the people employed.
 void KeepStaff() {
-    for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) {
+    for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians})
         KeepCount(kind->Count, 0, kMostStaff);
-        KeepCount(kind->Unassigned, 0, kind->Count);
-    }
 }
 
 void KeepFactories() {
@@ -63,7 +63,6 @@ void KeepFactories() {
     if (factories.ShownRegion < REGION_AUSTRALIA || factories.ShownRegion > kRegionCount)
         factories.ShownRegion = REGION_AUSTRALIA;
     for (FactorySalonRegion& region : factories.Region) {
-        KeepCount(region.HasFactory, 0, 1);
         KeepCount(region.Salons, 0, kMostSalons);
         KeepCount(region.Technicians, 0, kMostStaff);
         KeepCount(region.Salesmen, 0, kMostStaff);
@@ -99,8 +98,7 @@ void KeepResearch() {
         }
         room -= working;
     }
-    PlayerScientists.Unassigned =
-        static_cast<i32>(std::clamp<std::int64_t>(pool, 0, PlayerScientists.Count));
+    PlayerScientists.Unassigned = static_cast<i32>(std::clamp<std::int64_t>(pool, INT_MIN, INT_MAX));
 
     KeepCount(lab.BodyTypesOffered, BODY_FAMILY_WAGON, kBodyTypeCount);
     for (i32 entry = 1; entry < kModelArray; ++entry) KeepName(lab.OwnedBodyTypes[entry], kBodyTypeCount);

@@ -41,9 +41,11 @@ void DrawCarPicture(Canvas& canvas) {
     }
 }
 
+// The slot's mark says whether it holds a stored model; a slot number
+// beyond the marks has none.
 bool SlotHoldsStoredModel() {
     const i32 slot = PlayerCar.Slot;
-    return slot >= 1 && slot <= kModelSlots && PlayerCar.SlotUsed[slot] != 0;
+    return slot >= 0 && slot < kModelArray && PlayerCar.SlotUsed[slot] != 0;
 }
 
 }  // namespace

@@ -80,12 +80,14 @@ TEST_F(MouseDesign, SlotsBodiesPiecesAndTheModelButtons) {
     rows.push_back({"no free slot", POPUP_NONE, full, {On(CTRL_DESIGN_NEW_MODEL)},
                     {{PlayerCar.Slot, 3}, {PlayerCar.Engine, 4}}});
 
-    // Body arrows cycle over the owned types from any index, even one beyond
-    // them (an unbought type is never picked), and reset era and pieces.
+    // Body arrows cycle over the owned types and reset era and pieces. An
+    // index beyond the count steps by one and takes the entry it reaches;
+    // one beyond the list's entries names no body.
     const struct { i32 from, arrow, index, body; } steps[] = {
         {2, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {1, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
         {0, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {0, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
-        {4, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {4, CTRL_DESIGN_BODY_BACK, 2, BODY_TRUCK},
+        {4, CTRL_DESIGN_BODY_FORWARD, 1, BODY_FAMILY_WAGON}, {4, CTRL_DESIGN_BODY_BACK, 3, BODY_RACE_CAR},
+        {40, CTRL_DESIGN_BODY_BACK, 39, 0},                  {-3, CTRL_DESIGN_BODY_FORWARD, -2, 0},
     };
     for (const auto& step : steps)
         rows.push_back({"body arrow from index " + std::to_string(step.from), POPUP_NONE,
@@ -132,6 +134,9 @@ TEST_F(MouseDesign, TheChooserAndThePartLists) {
          {{PlayerCar.Brakes, 0}, {MainObj.Popup, POPUP_ADD_PARTS}}},
         {"nothing chosen: nothing fitted", POPUP_SUSPENSION_PARTS, {}, {On(CTRL_PARTS_INSTALL)},
          {{PlayerCar.Suspension, 0}, {PlayerCar.SuspensionVariant, 0}, {MainObj.Popup, POPUP_ADD_PARTS}}},
+        {"a focus that is no row fits the variant alone", POPUP_SUSPENSION_PARTS,
+         {{MainObj.Focus, FOCUS_MODEL_NAME}, {PlayerResearch.SuspensionVariantChoice, 3}}, {On(CTRL_PARTS_INSTALL)},
+         {{PlayerCar.Suspension, 0}, {PlayerCar.SuspensionVariant, 3}, {MainObj.Popup, POPUP_ADD_PARTS}}},
 
         // Items fill the entries their research opened, once each.
         {"install and back overlap: install, then back", POPUP_LUXURY_PARTS, {},

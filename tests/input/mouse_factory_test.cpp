@@ -125,6 +125,8 @@ TEST_F(MouseFactory, ModelsGoOnTheFirstFreeLineAndComeOff) {
         for (const Target& click : AddModel(slot)) firstThree.push_back(click);
     std::vector<Target> sevenTwice = AddModel(7);
     for (const Target& click : AddModel(7)) sevenTwice.push_back(click);
+    std::vector<Target> offAndOn = {On(CTRL_REMOVE_1, 0)};
+    for (const Target& click : AddModel(7)) offAndOn.push_back(click);
     RunRows(SCREEN_GAME_FACTORY, EuropeShown(), {
         {"the first free lines", POPUP_NONE, stored, firstThree,
          {{line[0], 1}, {line[1], 2}, {line[2], 3}, {Europe().ProductionLinesUsed, 3}, {MainObj.Popup, POPUP_NONE},
@@ -139,6 +141,10 @@ TEST_F(MouseFactory, ModelsGoOnTheFirstFreeLineAndComeOff) {
          {{Europe().ProductionLinesUsed, 4}}},
         {"a free line among busy ones", POPUP_NONE, Lines({1, 2, 3, 0, 7}), AddModel(2),
          {{line[3], 2}, {Europe().ProductionLinesUsed, 5}}},
+        {"a count out of step is stepped, not recounted", POPUP_NONE,
+         Join({stored, Lines({1, 2, 3}), {{Europe().ProductionLinesUsed, 1}}}),
+         offAndOn,
+         {{line[0], 7}, {Europe().ProductionLinesUsed, 1}}},
 
         // The browser chooses only stored models.
         {"row 1 starts two pixels higher than the others", POPUP_BROWSE_MODELS, stored, {Spot(317, 176)},

@@ -67,6 +67,8 @@ TEST_F(MouseMenusTest, ANewGameNeedsANameAndAHomeRegion) {
          {{MainObj.Screen, SCREEN_MENU_NEW}}},
         {"back keeps the name and leaves the field", POPUP_NONE, Join({acme, {{MainObj.Focus, FOCUS_PLAYER_NAME}}}),
          {On(CTRL_NEW_BACK)}, Join({acme, {{MainObj.Screen, SCREEN_MENU}, {MainObj.Focus, FOCUS_NONE}}})},
+        {"region back from beyond the six", POPUP_NONE, {{PlayerObj.HomeRegion, 9}}, {On(CTRL_NEW_REGION_BACK)},
+         {{PlayerObj.HomeRegion, 8}}},
         {"start", POPUP_NONE, Join({acme, {{PlayerObj.HomeRegion, REGION_ASIA}, {MainObj.GameInProgress, 0}}}),
          {Spot(476, 404)},
          {{MainObj.Screen, SCREEN_GAME_MAIN}, {MainObj.GameInProgress, 1}, {PlayerObj.Cash, 100000.0},
@@ -169,6 +171,24 @@ TEST_F(MouseMenusTest, ALoadWhoseFileHasGoneLeavesTheGameAsItWas) {
     ClickOn(CTRL_LOAD_OK);
     EXPECT_EQ(MainObj.Screen, SCREEN_MENU_LOAD);
     EXPECT_EQ(PlayerObj.Cash, 7.0);
+}
+
+// The marks are those of the last paint: the load button reads the file
+// itself and does not look at its stamp again.
+TEST_F(MouseMenusTest, TheLoadButtonTakesTheGameWhateverItsStampSaysNow) {
+    GameInHand(4321.0);
+    SaveInSlot(2);
+    ShowLoadScreen();
+    ClickOn(CTRL_LOAD_SLOT_1, 1);
+    std::FILE* file = std::fopen("Data/Saves/slot2.sav", "r+b");
+    ASSERT_NE(file, nullptr);
+    std::fwrite("0", 1, 2, file);   // the stamp's month, 0 and its end
+    std::fclose(file);
+    PlayerObj.Cash = 7.0;
+    ClickOn(CTRL_LOAD_OK);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    EXPECT_EQ(PlayerObj.Cash, 4321.0);
+    EXPECT_EQ(MainObj.SlotEmpty[1], 0);
 }
 
 TEST_F(MouseMenusTest, ALostGameCanBeShownAgainButNotSaved) {

@@ -87,7 +87,9 @@ TEST_F(MouseOffice, MapBuysWhileMoneyIsLeftOver) {
          {{PlayerObj.Cash, 1e9}, {PlayerFactorySalon.FactoryPrice, 500000}, {PlayerFactorySalon.SalonPrice, 200000},
           {PlayerFactorySalon.ShownRegion, 9}}},
         {"region 9 back", POPUP_MAP, {{PlayerFactorySalon.ShownRegion, 9}}, {On(CTRL_MAP_REGION_BACK)},
-         {{PlayerFactorySalon.ShownRegion, REGION_AFRICA}}},
+         {{PlayerFactorySalon.ShownRegion, 8}}},
+        {"region 9 forward", POPUP_MAP, {{PlayerFactorySalon.ShownRegion, 9}}, {On(CTRL_MAP_REGION_FORWARD)},
+         {{PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA}}},
         {"region 0 forward", POPUP_MAP, {{PlayerFactorySalon.ShownRegion, 0}}, {On(CTRL_MAP_REGION_FORWARD)},
          {{PlayerFactorySalon.ShownRegion, REGION_AUSTRALIA}}},
     });

@@ -31,6 +31,12 @@ TEST_F(MouseResearch, MediaPopups) {
           {Campaign(0, MEDIUM_RADIO).Months, 0}, {Campaign(4, MEDIUM_BILLBOARD).Months, 0},
           {Campaign(5, MEDIUM_TELEVISION).Months, 6}},
          Asks::Background},
+        // Only the end a button moves toward holds the count: one from a
+        // damaged save beyond the other end steps by one.
+        {"minus from beyond 48", POPUP_RADIO, {{Campaign(3, MEDIUM_RADIO).Months, 60}}, {On(CTRL_ADVERT_MINUS_1)},
+         {{Campaign(3, MEDIUM_RADIO).Months, 59}}},
+        {"plus from below 0", POPUP_RADIO, {{Campaign(3, MEDIUM_RADIO).Months, -5}}, {On(CTRL_ADVERT_PLUS_1)},
+         {{Campaign(3, MEDIUM_RADIO).Months, -4}}},
     };
     // Each row steps the months of its block in the open medium, within 0 to 48.
     for (i32 medium = MEDIUM_AUTO_SHOW; medium <= MEDIUM_BILLBOARD; ++medium)
@@ -72,6 +78,12 @@ TEST_F(MouseResearch, AreasBodyTypesAndTheLaboratory) {
          {{r.BrowsedBodyType, 4}}},
         {"next body type wraps", POPUP_BODY_TYPES, Join({bodyTypes(4), {{r.BrowsedBodyType, 4}}}),
          {On(CTRL_BODY_TYPES_NEXT)}, {{r.BrowsedBodyType, 1}}},
+        // A type from a damaged save beyond the nine steps by one, is shown
+        // as nothing and cannot be bought.
+        {"previous from beyond the types", POPUP_BODY_TYPES,
+         Join({bodyTypes(4), {{r.BrowsedBodyType, 12}, {PlayerObj.Cash, 1e7}}}),
+         {On(CTRL_BODY_TYPES_PREVIOUS), On(CTRL_BODY_TYPES_BUY)},
+         {{r.BrowsedBodyType, 11}, {r.BodyTypesOwned, 2}, {PlayerObj.Cash, 1e7}}, Asks::Nothing},
         {"an owned type is not bought again, and the refusal paints nothing", POPUP_BODY_TYPES,
          Join({bodyTypes(4), {{PlayerObj.Cash, 1e7}, {r.BodyTypePrice, 0}}}), {On(CTRL_BODY_TYPES_BUY)},
          {{r.BodyTypesOwned, 2}, {PlayerObj.Cash, 1e7}}, Asks::Nothing},

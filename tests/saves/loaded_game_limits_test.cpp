@@ -15,7 +15,10 @@ namespace {
 
 // A saved game as a damaged or hand-made file might hold it: every value
 // that indexes an array or divides, out of its range, with what it must be
-// once loaded. The rivals' values pass through untouched.
+// once loaded. Values that only show or compare (the free pools, even
+// beyond the people employed, a factory mark, a model's body index) and
+// the rivals' values pass through untouched, and the game goes on safely
+// with them.
 struct Damage {
     i32* field;
     i32 saved, loaded;
@@ -27,13 +30,13 @@ const std::vector<Damage>& DamagedValues() {
     Car& model = PlayerCar3;
     static const std::vector<Damage> damage = {
         {&PlayerObj.Month, 13, 12}, {&PlayerObj.HomeRegion, 9, REGION_NONE},
-        {&PlayerSalesmans.Count, 12000, 9999}, {&PlayerSalesmans.Unassigned, 13000, 9999},
-        {&PlayerTechnicians.Count, -4, 0}, {&PlayerTechnicians.Unassigned, 12, 0},
+        {&PlayerSalesmans.Count, 12000, 9999}, {&PlayerSalesmans.Unassigned, 13000, 13000},
+        {&PlayerTechnicians.Count, -4, 0}, {&PlayerTechnicians.Unassigned, 12, 12},
         // The 50 scientists without room in the laboratory go back to the pool.
-        {&PlayerScientists.Count, 300, 300}, {&PlayerScientists.Unassigned, -5, 50},
+        {&PlayerScientists.Count, 300, 300}, {&PlayerScientists.Unassigned, -5, 45},
         {&PlayerFactorySalon.ShownRegion, 7, REGION_AUSTRALIA},
         {&PlayerBank.LoanLeft, -7, 0}, {&PlayerBank.Installment, -116000, 0}, {&PlayerBank.MonthsLeft, -1, 0},
-        {&europe.HasFactory, 2, 1}, {&europe.Salons, 12, 9}, {&europe.Technicians, 99999, 9999},
+        {&europe.HasFactory, 2, 2}, {&europe.Salons, 12, 9}, {&europe.Technicians, 99999, 9999},
         {&europe.Salesmen, -1, 0},
         // Lines used agree with the lines that hold a model.
         {&europe.ProductionLinesUsed, 0, 2}, {&europe.ProductionLineModel[0], 3, 3},
@@ -51,7 +54,7 @@ const std::vector<Damage>& DamagedValues() {
         {&model.Brakes, 11, 0}, {&model.Suspension, -2, 0}, {&model.Engine, 10, 10},
         {&model.BrakesVariant, 4, 0}, {&model.EngineVariant, 6, 0}, {&model.LuxuryItems[0], 12, 0},
         {&model.SafetyItems[10], -1, 0}, {&model.Era, 7, 0}, {&model.BodyType, 10, 0},
-        {&model.BodyIndex, 11, 0}, {&model.FrontPiece, 4, 0}, {&model.UnitCost, -100, 0},
+        {&model.BodyIndex, 11, 11}, {&model.FrontPiece, 4, 0}, {&model.UnitCost, -100, 0},
         {&model.Price, 500, 500},
         {&Opponent1Research.ResearchLevel[PART_BRAKES], 50, 50}, {&Opponent1FactorySalon.ShownRegion, 99, 99},
     };

@@ -69,6 +69,13 @@ TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
     // Five cells of cost: a tenth of it.
     ExpectCells({{379, 62, 7, ES, " 7"}, {24, 346, 11, E, "12345"}, {24, 285, 11, E, "42   "}});
 
+    // Slot 0 reads its own mark, which only a hand-made save sets.
+    platform::FillCanvas(canvas(), kUntouched);
+    PlayerCar.Slot = 0;
+    PlayerCar.SlotUsed[0] = 1;
+    Paint::DrawDesing(canvas());
+    ExpectCells({{24, 285, 11, E, "42   "}});
+
     // A slot number outside the record draws no cost and reads nothing outside it.
     platform::FillCanvas(canvas(), kUntouched);
     PlayerCar.Slot = 400;
