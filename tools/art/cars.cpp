@@ -94,12 +94,12 @@ const BodyShape kShapes[kBodyTypeCount] = {
 enum class Top { Closed, Canopy, Open };
 
 // What a middle variant does to the roof.
-enum class Roof { Plain, Raised, Lowered, Rack, Sleeper, Hoop, Airbox };
+enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox };
 constexpr Roof kRoofs[kBodyTypeCount][3] = {
     {Roof::Plain, Roof::Raised, Roof::Rack},      // family wagon
-    {Roof::Plain, Roof::Sleeper, Roof::Rack},     // truck
-    {Roof::Plain, Roof::Raised, Roof::Lowered},   // sport
-    {Roof::Plain, Roof::Raised, Roof::Lowered},   // luxury
+    {Roof::Plain, Roof::Sleeper, Roof::Spare},    // truck
+    {Roof::Plain, Roof::Upright, Roof::Raked},    // sport
+    {Roof::Plain, Roof::Upright, Roof::Raked},    // luxury
     {Roof::Plain, Roof::Raised, Roof::Rack},      // family sedan
     {Roof::Plain, Roof::Raised, Roof::Rack},      // van
     {Roof::Plain, Roof::Raised, Roof::Rack},      // pick-up
@@ -196,8 +196,13 @@ bool RoofIsFlat(const Car& car) {
 }
 
 Roof RoofOf(const Car& car) {
+    // A raised roof or a rack needs a flat roof; over a windscreen the
+    // windscreen's rake changes instead.
     const Roof r = kRoofs[car.Body - 1][car.Middle - 1];
-    if (r == Roof::Rack && car.Roof != Top::Open && !RoofIsFlat(car)) return Roof::Lowered;
+    if (car.Roof == Top::Open && (r == Roof::Upright || r == Roof::Raked)) return r == Roof::Upright ? Roof::Raised : Roof::Lowered;
+    if (car.Roof == Top::Open || RoofIsFlat(car)) return r;
+    if (r == Roof::Raised) return Roof::Upright;
+    if (r == Roof::Rack) return Roof::Raked;
     return r;
 }
 
@@ -224,6 +229,9 @@ void Reshape(Car& car) {
             const double k = Greenhouse(car, v.Y);
             if (roof == Roof::Raised) v.Y += 6 * k;
             if (roof == Roof::Lowered) v.Y -= 5 * k;
+            if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked))
+                v.X = std::clamp(v.X + (roof == Roof::Upright ? -12.0 : 12.0), kMiddleFrom + 3, kMiddleTo - 3);
+            if (n.Is == Kind::Inner) n.Round = 8.0 / std::max(1.0, car.Corner);
         }
         if (v.X > kRearFrom && n.Index >= 5 && car.Body != BODY_TRUCK) {
             if (n.Index == 5) v.X = std::max(kRearFrom + 3, v.X + tail.RoofPull);
@@ -662,6 +670,15 @@ void MiddleDetails(Canvas& c, const Car& car) {
         if (car.Body == BODY_TRUCK)
             for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
                 if (x > kMiddleFrom - 10 && x < rackFrom) c.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60});
+    }
+    if (roof == Roof::Spare) {
+        // The spare wheel slung under the load box.
+        const double r = car.WheelRadius * 0.8, floor = car.WheelRadius * 2 + 6;
+        const Vec w = At(131, floor - r - 1);
+        c.Line(At(124, floor - 1), At(138, floor - 1), 2.0, {40, 40, 44});
+        c.Ellipse(w.X, w.Y, r, r, {28, 28, 30});
+        c.Ellipse(w.X, w.Y, r * 0.55, r * 0.55, car.Era <= 2 ? Rgb{196, 160, 110} : Rgb{178, 184, 190});
+        c.Ellipse(w.X, w.Y, r * 0.18, r * 0.18, {60, 60, 64});
     }
     if (roof == Roof::Sleeper) {
         // A sleeping box behind the cab, on the frame.
