@@ -3,7 +3,11 @@
 // copy and glyph text writer at the places the painters use, written as PNG
 // files for looking at.
 //
-//   velmara_contact_sheet <build folder> <output folder>
+//   velmara_contact_sheet <build folder> <output folder> [cars]
+//
+// With "cars", it writes instead one sheet per body type and era holding
+// every choice of front, middle and rear on the design screen's background:
+// a row for each front and middle, a column for each rear.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -449,11 +453,38 @@ void Sheets() {
     Save(pointers, "24_icon_and_pointers");
 }
 
+// Every choice of pieces of one body type and era, each composed over the
+// design screen around the car box as the design painter places them.
+void CarChoices() {
+    const Canvas& studio = gPictures[p_GAME_DESIGN];
+    const art::Box around{kCarPieceAt[0].X - 8, kCarPieceAt[0].Y - 6, 531, kCarPieceAt[0].Y + 151};
+    const i32 cellW = around.Width() + 6;
+    const i32 cellH = around.Height() + 6;
+    const char* folders[kBodyTypeCount] = {"wagon", "truck", "sport", "luxury", "sedan", "van", "pickup", "compact", "race"};
+    for (i32 body = 1; body <= kBodyTypeCount; ++body)
+        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era) {
+            Canvas sheet(3 * cellW, 9 * cellH, {255, 255, 255});
+            for (i32 f = 1; f <= 3; ++f)
+                for (i32 m = 1; m <= 3; ++m)
+                    for (i32 r = 1; r <= 3; ++r) {
+                        Canvas cell = studio.Cut(around);
+                        const i32 v[3] = {f, m, r};
+                        for (i32 piece = 0; piece < kCarPieces; ++piece)
+                            cell.Paste(gPictures[static_cast<std::size_t>(CarPiecePicture(body, era, piece, v[piece]))],
+                                       kCarPieceAt[piece].X - around.Left, kCarPieceAt[piece].Y - around.Top);
+                        sheet.Paste(cell, (r - 1) * cellW, ((f - 1) * 3 + m - 1) * cellH);
+                    }
+            const std::string name = std::string("cars_") + folders[body - 1] + "_" + std::to_string(EraYear(era));
+            Save(sheet, name.c_str());
+        }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <build folder> <output folder>\n", argv[0]);
+    const bool cars = argc == 4 && std::strcmp(argv[3], "cars") == 0;
+    if (argc != 3 && !cars) {
+        std::fprintf(stderr, "usage: %s <build folder> <output folder> [cars]\n", argv[0]);
         return 2;
     }
     FreeImage_Initialise(FALSE);
@@ -466,6 +497,12 @@ int main(int argc, char** argv) {
     for (i32 id = 0; id < kPictureCount; ++id) {
         gPictures.push_back(art::ReadPicture(PicturePath(id)));
         if (gPictures.back().Width() == 0) std::fprintf(stderr, "missing %s\n", PicturePath(id));
+    }
+    if (cars) {
+        CarChoices();
+        Paint::DeletePhoto();
+        FreeImage_DeInitialise();
+        return 0;
     }
     Menus();
     MainAndOffice();

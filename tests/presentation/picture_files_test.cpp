@@ -273,4 +273,76 @@ TEST_F(PictureFiles, EveryTextStandsOnItsFontsSurface) {
     }
 }
 
+// Every choice of front, middle and rear makes one car on the design screen:
+// composed over the screen's background as the design painter places them,
+// the car leaves the outer columns bare and crosses each join on the same
+// rows. A car pixel differs from the background beneath by more than JPEG
+// noise; a row may move by a pixel or two across a join where a line slopes.
+TEST_F(PictureFiles, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
+    constexpr int kCarDifference = 28;   // JPEG noise on the showroom stays far below
+    constexpr i32 kBareColumns = 4;
+    constexpr i32 kRowSlack = 2;
+    const Picture& screen = Get(p_GAME_DESIGN);
+    const i32 top = kCarPieceAt[0].Y;
+    const i32 height = SizeOfPicture(CarPiecePicture(BODY_FAMILY_WAGON, ERA_1908, CAR_FRONT, 1)).Height;
+    const i32 left = kCarPieceAt[0].X;
+    const i32 right = kCarPieceAt[2].X + SizeOfPicture(CarPiecePicture(BODY_FAMILY_WAGON, ERA_1908, CAR_REAR, 1)).Width - 1;
+    // The car rows of one screen column of a piece.
+    const auto carRows = [&](i32 picture, i32 piece, i32 x) {
+        const Picture& p = Get(picture);
+        std::vector<bool> rows(static_cast<std::size_t>(height), false);
+        for (i32 y = 0; y < height; ++y) {
+            const unsigned char* a = p.At(x - kCarPieceAt[piece].X, y);
+            const unsigned char* b = screen.At(x, top + y);
+            int d = 0;
+            for (int ch = 0; ch < 3; ++ch) d = std::max(d, std::abs(a[ch] - b[ch]));
+            rows[static_cast<std::size_t>(y)] = d > kCarDifference;
+        }
+        return rows;
+    };
+    // Rows that are car on one side with no car within the slack on the other.
+    const auto unmatched = [&](const std::vector<bool>& a, const std::vector<bool>& b) {
+        i32 count = 0;
+        for (i32 y = 0; y < height; ++y) {
+            if (!a[static_cast<std::size_t>(y)]) continue;
+            bool near = false;
+            for (i32 d = -kRowSlack; d <= kRowSlack; ++d)
+                near = near || (y + d >= 0 && y + d < height && b[static_cast<std::size_t>(y + d)]);
+            count += near ? 0 : 1;
+        }
+        return count;
+    };
+    i32 combinations = 0;
+    for (i32 body = 1; body <= kBodyTypeCount; ++body)
+        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
+            for (i32 v = 1; v <= kPieceVariants; ++v) {
+                const i32 front = CarPiecePicture(body, era, CAR_FRONT, v);
+                const i32 rear = CarPiecePicture(body, era, CAR_REAR, v);
+                ASSERT_EQ(kCarPieceAt[0].X + Get(front).Width + Get(CarPiecePicture(body, era, CAR_MIDDLE, 1)).Width +
+                              Get(rear).Width - 1, right);
+                const auto count = [](const std::vector<bool>& rows) { return std::count(rows.begin(), rows.end(), true); };
+                for (i32 k = 0; k < kBareColumns; ++k) {
+                    EXPECT_EQ(count(carRows(front, CAR_FRONT, left + k)), 0) << PictureName(front) << " column " << k;
+                    EXPECT_EQ(count(carRows(rear, CAR_REAR, right - k)), 0) << PictureName(rear) << " column " << k;
+                }
+            }
+    for (i32 body = 1; body <= kBodyTypeCount; ++body)
+        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
+            for (i32 f = 1; f <= kPieceVariants; ++f)
+                for (i32 m = 1; m <= kPieceVariants; ++m)
+                    for (i32 r = 1; r <= kPieceVariants; ++r) {
+                        const i32 pieces[3] = {CarPiecePicture(body, era, CAR_FRONT, f), CarPiecePicture(body, era, CAR_MIDDLE, m),
+                                               CarPiecePicture(body, era, CAR_REAR, r)};
+                        for (i32 join = 1; join < kCarPieces; ++join) {
+                            const i32 x = kCarPieceAt[join].X;
+                            const std::vector<bool> before = carRows(pieces[join - 1], join - 1, x - 1);
+                            const std::vector<bool> after = carRows(pieces[join], join, x);
+                            EXPECT_EQ(unmatched(before, after) + unmatched(after, before), 0)
+                                << PictureName(pieces[join - 1]) << " joins " << PictureName(pieces[join]);
+                        }
+                        ++combinations;
+                    }
+    EXPECT_EQ(combinations, kCarPiecePictures / kCarPieces / kPieceVariants * 27);
+}
+
 }  // namespace

@@ -259,4 +259,14 @@ std::vector<Vec> ArcPoints(double cx, double cy, double rx, double ry, double fr
     return p;
 }
 
+// The grading runs over the rows given, not over the shape's own extent, so
+// shapes that differ in height share one grading where they overlap.
+void PolygonGraded(Canvas& canvas, const std::vector<Vec>& points, double topY, Rgb top, double bottomY, Rgb bottom) {
+    if (points.empty()) return;
+    const Vec at = points.front();
+    const std::vector<Vec> first(3, Vec{at.X, topY});
+    const std::vector<Vec> last(3, Vec{at.X, bottomY});
+    FillContours(canvas, {points, first, last}, top, 1.0, bottom, true);
+}
+
 }  // namespace art

@@ -92,4 +92,8 @@ std::vector<Vec> EllipsePoints(double cx, double cy, double rx, double ry, int s
 std::vector<Vec> ArcPoints(double cx, double cy, double rx, double ry, double from, double to,
                            int segments = 24);
 
+// A polygon graded from `top` at row topY to `bottom` at row bottomY; the
+// rows may lie beyond the polygon (they are not clipped to it).
+void PolygonGraded(Canvas& canvas, const std::vector<Vec>& points, double topY, Rgb top, double bottomY, Rgb bottom);
+
 }  // namespace art
