@@ -1,5 +1,5 @@
-// The advertising department: a poster of the auto show, a radio, a
-// television, the newspaper and, through the window, the billboard.
+// The advertising department: a poster of the auto show, a wireless set, a
+// television cabinet, the newspaper and, through the window, the billboard.
 #include "art/other_popups.h"
 #include "art/palette.h"
 #include "art/popup_frame.h"
@@ -15,11 +15,16 @@ namespace {
 constexpr int kFloorLine = 372;
 
 void Room(Canvas& c) {
-    c.FillVertical({0, 0, 799, kFloorLine}, {196, 210, 214}, {176, 192, 198});
-    c.Fill({0, kFloorLine - 14, 799, kFloorLine}, {120, 136, 144});
-    c.FillVertical({0, kFloorLine + 1, 799, 540}, {120, 104, 96}, {96, 82, 74});
-    for (int y = kFloorLine + 16; y < 540; y += 22) c.Fill({0, y, 799, y}, {106, 92, 84});
-    for (int x = 40; x < 800; x += 70) c.Polygon({{x + 0.0, kFloorLine + 1.0}, {x + 2.0, kFloorLine + 1.0}, {x * 1.4 - 120 + 2, 540}, {x * 1.4 - 120, 540}}, {106, 92, 84});
+    // A papered wall above a wooden skirting, and a boarded floor.
+    c.FillVertical({0, 0, 799, kFloorLine}, {214, 204, 170}, {196, 184, 150});
+    for (int x = 0; x < 800; x += 30) c.Fill({x, 0, x + 2, kFloorLine}, {204, 192, 158});
+    for (int x = 15; x < 800; x += 30)
+        for (int y = 20; y < kFloorLine - 20; y += 40) c.Ellipse(x, y, 2.5, 3.5, {186, 170, 134});
+    c.Fill({0, kFloorLine - 14, 799, kFloorLine}, {110, 76, 50});
+    c.Fill({0, kFloorLine - 16, 799, kFloorLine - 14}, {84, 58, 38});
+    c.FillVertical({0, kFloorLine + 1, 799, 540}, {150, 108, 70}, {120, 84, 54});
+    for (int y = kFloorLine + 16; y < 540; y += 22) c.Fill({0, y, 799, y}, {110, 78, 50});
+    for (int x = 40; x < 800; x += 70) c.Polygon({{x + 0.0, kFloorLine + 1.0}, {x + 2.0, kFloorLine + 1.0}, {x * 1.4 - 120 + 2, 540}, {x * 1.4 - 120, 540}}, {110, 78, 50});
 }
 
 void Doorway(Canvas& c) {
@@ -44,31 +49,43 @@ void AutoShowPoster(Canvas& c) {
 }
 
 void Radio(Canvas& c) {
-    // x 205..261, y 233..271, on a side table.
+    // x 205..261, y 233..271, on a side table: a wireless set in a wooden
+    // box with brass dials and a horn loudspeaker.
     c.Fill({198, 272, 268, 278}, kWood);
     c.Fill({204, 279, 208, 340}, Darker(kWood, 0.2));
     c.Fill({258, 279, 262, 340}, Darker(kWood, 0.2));
-    c.RoundRectVertical(205, 233, 262, 272, 10, kWoodLight, kWood);
-    c.RoundRect(211, 240, 240, 266, 5, {200, 180, 130});
-    for (int y = 244; y < 264; y += 4) c.Fill({213, y, 238, y + 1}, {150, 120, 80});
-    c.Ellipse(250, 246, 5, 5, {60, 40, 30});
-    c.Ellipse(250, 261, 5, 5, {60, 40, 30});
+    c.RoundRectVertical(205, 248, 262, 272, 3, kWoodLight, kWood);
+    c.Fill({209, 252, 258, 268}, {40, 34, 30});
+    for (int x : {218, 234, 250}) {
+        c.Ellipse(x, 260, 5, 5, {200, 160, 70});
+        c.Ellipse(x, 260, 2, 2, {60, 40, 30});
+    }
+    c.Line({214, 248}, {222, 238}, 2.5, {60, 50, 44});               // the horn's neck
+    c.Polygon({{220, 240}, {232, 233}, {246, 228}, {250, 238}, {236, 242}, {224, 244}}, {70, 60, 56});
+    c.Ellipse(248, 233, 4, 7, {40, 34, 30});
 }
 
 void Television(Canvas& c) {
-    // x 273..396, y 333..461: a set on its cabinet.
+    // x 273..396, y 333..461: a receiving set in a tall walnut cabinet, its
+    // small round screen framed in brass, its doors and tuning knobs below.
     c.Ellipse(335, 461, 66, 6, {0, 0, 0}, 0.25);
-    c.Fill({280, 420, 390, 461}, Darker(kWood, 0.1));
-    c.Fill({286, 428, 332, 454}, kWood);
-    c.Fill({338, 428, 384, 454}, kWood);
-    c.RoundRectVertical(273, 333, 397, 420, 8, {80, 70, 64}, {50, 44, 40});
-    c.RoundRect(281, 340, 367, 412, 10, {30, 34, 40});
-    c.RoundRectVertical(284, 343, 364, 409, 9, {120, 170, 200}, {70, 110, 140});
-    SmallCar(c, 298, 398, 52, {220, 200, 90}, true);
-    c.Ellipse(381, 356, 6, 6, {150, 140, 130});
-    c.Ellipse(381, 376, 6, 6, {150, 140, 130});
-    c.Line({318, 333}, {300, 306}, 2, {60, 60, 60});   // aerial
-    c.Line({330, 333}, {352, 304}, 2, {60, 60, 60});
+    c.RoundRectVertical(277, 333, 393, 460, 6, Lighter(kWood, 0.08), Darker(kWood, 0.2));
+    c.Fill({273, 333, 397, 340}, Darker(kWood, 0.3));               // the top moulding
+    c.Fill({281, 450, 289, 461}, Darker(kWood, 0.35));              // feet
+    c.Fill({381, 450, 389, 461}, Darker(kWood, 0.35));
+    c.Ellipse(317, 376, 28, 28, {200, 160, 70});                    // brass bezel
+    c.Ellipse(317, 376, 24, 24, {40, 44, 40});
+    c.Ellipse(317, 376, 21, 21, {150, 170, 140});
+    c.Ellipse(310, 369, 8, 5, {200, 214, 190}, 0.6);
+    SmallCar(c, 302, 386, 30, {60, 60, 56}, true);
+    for (int y : {358, 378, 398}) {                                 // tuning knobs
+        c.Ellipse(372, y, 7, 7, {60, 40, 30});
+        c.Ellipse(372, y, 3, 3, {200, 160, 70});
+    }
+    c.Fill({285, 414, 333, 446}, Darker(kWood, 0.1));               // cabinet doors with a fret
+    c.Fill({337, 414, 385, 446}, Darker(kWood, 0.1));
+    for (int x = 291; x < 330; x += 6) c.Fill({x, 420, x + 2, 440}, Darker(kWood, 0.4));
+    for (int x = 343; x < 382; x += 6) c.Fill({x, 420, x + 2, 440}, Darker(kWood, 0.4));
 }
 
 void Newspaper(Canvas& c) {
@@ -78,7 +95,7 @@ void Newspaper(Canvas& c) {
     c.Fill({550, 493, 556, 520}, Darker(kWood, 0.2));
     c.Polygon({{462, 454}, {548, 450}, {552, 486}, {458, 490}}, {236, 232, 220});
     c.Polygon({{504, 452}, {508, 452}, {510, 488}, {506, 488}}, {210, 206, 196});
-    Words(c, "DAILY", 484, 466, 10, Align::Centre, {30, 30, 30}, Face::SerifBold);
+    Words(c, "DAILY", 484, 467, 11, Align::Centre, {30, 30, 30}, Face::SerifBold);
     for (int y = 470; y < 484; y += 3) c.Fill({466, y, 500, y}, {140, 140, 140});
     for (int y = 458; y < 484; y += 3) c.Fill({512, y, 544, y}, {140, 140, 140});
 }
@@ -95,7 +112,7 @@ void Window(Canvas& c, bool advert) {
         c.FillVertical({509, 70, 609, 149}, {250, 210, 90}, {240, 150, 60});
         SmallCar(c, 522, 140, 56, {46, 104, 88}, true);
         Words(c, "velmara", 559, 92, 15, Align::Centre, {120, 30, 30}, Face::SerifBold);
-        Words(c, "drive the best", 559, 108, 10, Align::Centre, {90, 30, 30}, Face::SansBold);
+        Words(c, "drive the best", 559, 109, 11, Align::Centre, {90, 30, 30}, Face::Sans);
     } else {
         c.Fill({509, 70, 609, 149}, {236, 236, 230});
         Words(c, "your advert", 559, 104, 11, Align::Centre, {150, 150, 146}, Face::SansBold);

@@ -15,9 +15,16 @@ namespace art {
 namespace {
 
 void Studio(Canvas& c) {
-    c.FillVertical({0, 0, 799, 539}, {70, 84, 98}, {46, 56, 66});
-    for (int x = 0; x < 800; x += 40) c.Fill({x, 0, x, 539}, {78, 92, 106});
-    for (int y = 0; y < 540; y += 40) c.Fill({0, y, 799, y}, {78, 92, 106});
+    // A drawing office panelled in dark oak: tall panels in moulded frames
+    // under a picture rail.
+    c.FillVertical({0, 0, 799, 539}, {84, 58, 40}, {60, 40, 28});
+    for (int x = 0; x < 800; x += 80) {
+        c.Frame({x + 6, 54, x + 73, 300}, 2, {100, 70, 48});
+        c.Frame({x + 6, 314, x + 73, 530}, 2, {100, 70, 48});
+        c.Fill({x, 0, x + 1, 539}, {50, 34, 24});
+    }
+    c.Fill({0, 46, 799, 49}, {110, 80, 54});
+    c.Fill({0, 305, 799, 308}, {110, 80, 54});
 }
 
 void Panel(Canvas& c, Box box, const char* title) {

@@ -18,6 +18,16 @@ void BrickWall(Canvas& c) {
         c.Fill({0, y, 799, y}, Darker(kBrick, 0.35));
         for (int x = (y / 12) % 2 ? 0 : 16; x < 800; x += 32) c.Fill({x, y, x, y + 11}, Darker(kBrick, 0.35));
     }
+    // The line shaft along the top of the wall: hangers, pulleys and the
+    // belts running down to the machines.
+    const Rgb iron{46, 46, 50};
+    c.Fill({0, 8, 799, 11}, iron);
+    for (int x = 60; x < 800; x += 120) {
+        c.Fill({x - 2, 0, x + 2, 10}, iron);
+        c.Ellipse(x + 40, 9.5, 4, 8, {70, 70, 74});
+        c.Line({x + 37.0, 14}, {x + 30.0, 539}, 2.5, {70, 52, 36});
+        c.Line({x + 43.0, 14}, {x + 50.0, 539}, 2.5, {70, 52, 36});
+    }
 }
 
 void ValueBox(Canvas& c, int text, const char* caption) {

@@ -22,27 +22,41 @@ void Backdrop(Canvas& c, double dim) {
     for (int x = 0; x <= 800; x += 20) far.push_back({static_cast<double>(x), 296 - 18 * std::sin(x / 90.0) - 8 * std::sin(x / 31.0)});
     far.push_back({800, 600});
     c.Polygon(far, Mix({110, 112, 130}, {40, 40, 56}, dim));
-    // Town skyline on the far hills.
-    for (int i = 0; i < 14; ++i) {
-        const double x = 90 + i * 19 + (i % 3) * 4;
-        const double h = 14 + (i * 37 % 23);
-        c.Fill({static_cast<int>(x), static_cast<int>(292 - h), static_cast<int>(x + 14), 300},
-               Mix({92, 88, 104}, {34, 34, 46}, dim));
+    // A market town on the far hills: gabled roofs, a church spire and a
+    // mill chimney.
+    const Rgb town = Mix({92, 88, 104}, {34, 34, 46}, dim);
+    for (int i = 0; i < 12; ++i) {
+        const double x = 96 + i * 20 + (i % 3) * 3;
+        const double eaves = 290 - (i * 37 % 9);
+        const double w = 16 + (i % 2) * 4;
+        c.Polygon({{x, 302}, {x, eaves}, {x + w / 2, eaves - 8 - (i % 3) * 2}, {x + w, eaves}, {x + w, 302}}, town);
+        if (i % 3 == 1) c.Fill({static_cast<int>(x + 3), static_cast<int>(eaves - 10), static_cast<int>(x + 5), static_cast<int>(eaves - 4)}, town);
     }
-    c.Fill({170, 250, 174, 292}, Mix({92, 88, 104}, {34, 34, 46}, dim));   // a factory chimney
+    c.Fill({226, 262, 238, 300}, town);                                  // the church tower
+    c.Polygon({{224, 263}, {232, 232}, {240, 263}}, town);               // and its spire
+    c.Fill({170, 250, 174, 292}, town);                                  // a mill chimney
     // Near hills.
     std::vector<Vec> near{{0, 600}};
     for (int x = 0; x <= 800; x += 20) near.push_back({static_cast<double>(x), 330 - 22 * std::sin(x / 140.0 + 1.0)});
     near.push_back({800, 600});
     c.PolygonVertical(near, Mix({122, 150, 84}, {40, 52, 34}, dim), Mix({70, 100, 52}, {24, 32, 22}, dim));
-    // The road, wide at the bottom, narrowing to the horizon.
-    c.Polygon({{470, 318}, {488, 318}, {800, 600}, {250, 600}}, Mix({120, 112, 104}, {44, 42, 44}, dim));
-    c.Polygon({{478, 330}, {481, 330}, {560, 600}, {530, 600}}, Mix({230, 214, 170}, {90, 84, 70}, dim), 0.8);
-    // Poplars along the road.
+    // A country lane running into the distance, its wheel tracks worn pale,
+    // and the high road crossing it side-on in the foreground.
+    const Rgb lane = Mix({150, 132, 108}, {52, 48, 46}, dim);
+    const Rgb tracks = Mix({184, 166, 134}, {70, 64, 56}, dim);
+    c.Polygon({{470, 318}, {488, 318}, {800, 600}, {250, 600}}, lane);
+    c.Polygon({{474, 322}, {476, 322}, {400, 600}, {376, 600}}, tracks, 0.7);
+    c.Polygon({{482, 322}, {484, 322}, {664, 600}, {640, 600}}, tracks, 0.7);
+    c.FillVertical({0, 486, 799, 542}, Mix({158, 140, 114}, {54, 50, 48}, dim), Mix({140, 124, 100}, {48, 44, 42}, dim));
+    c.Fill({0, 486, 799, 487}, Mix({110, 96, 76}, {40, 36, 34}, dim));
+    c.Fill({0, 541, 799, 542}, Mix({110, 96, 76}, {40, 36, 34}, dim));
+    c.Polygon({{0, 500}, {800, 500}, {800, 502}, {0, 502}}, tracks, 0.45);
+    c.Polygon({{0, 526}, {800, 526}, {800, 528}, {0, 528}}, tracks, 0.45);
+    // Poplars along the lane.
     for (int i = 0; i < 7; ++i) {
-        const double t = i / 6.0;
+        const double t = i / 6.0 * 0.85;
         const double x = 430 - t * t * 360;
-        const double base = 326 + t * t * 250;
+        const double base = 326 + t * t * 210;
         const double h = 26 + t * t * 150;
         c.Ellipse(x, base - h * 0.55, h * 0.16, h * 0.5, Mix({56, 86, 50}, {20, 30, 20}, dim));
         c.Fill({static_cast<int>(x - 1 - t * 2), static_cast<int>(base - h * 0.1), static_cast<int>(x + 1 + t * 2),

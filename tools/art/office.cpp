@@ -44,7 +44,7 @@ void WallMap(Canvas& c) {
     // x 281..434, y 122..223.
     c.Fill({281, 122, 434, 223}, {96, 64, 40});
     c.Fill({285, 126, 430, 219}, {240, 230, 200});
-    WorldMap(c, {288, 129, 427, 216}, 0.29, {251, 92});
+    WorldMap(c, {288, 129, 427, 216});
     Words(c, "map", 358, 119, 11, Align::Centre, {90, 64, 44}, Face::SansBold);
 }
 
@@ -102,7 +102,7 @@ void Folder(Canvas& c) {
     c.Polygon({{404, 350}, {452, 348}, {455, 372}, {402, 374}}, {70, 60, 50}, 0.4);
     c.Polygon({{404, 349}, {452, 347}, {454, 371}, {402, 373}}, {212, 170, 90});
     c.Polygon({{408, 350}, {448, 349}, {450, 369}, {406, 370}}, {236, 200, 120});
-    Words(c, "staff", 428, 364, 10, Align::Centre, {90, 60, 30}, Face::SansBold);
+    Words(c, "staff", 428, 365, 11, Align::Centre, {90, 60, 30}, Face::SansBold);
 }
 
 void Chart(Canvas& c) {

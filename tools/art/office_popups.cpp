@@ -25,7 +25,7 @@ void SmallShop(Canvas& c, double x, double y, Rgb ink) {
 
 Canvas DrawMapPopup() {
     Canvas c = PopupCanvas(POPUP_MAP, "", 0);
-    WorldMap(c, {108, 128, 691, 445}, 1.0, {0, 0});
+    WorldMap(c, {108, 128, 691, 445});
     c.Frame({108, 128, 691, 445}, 1, kCardEdge);
     Sign(c, {116, 414, 210, 438}, "world map", {104, 80, 60}, kButtonText);
     // A count box on every region: factories on top, salons below.

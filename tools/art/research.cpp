@@ -18,14 +18,22 @@ namespace {
 constexpr int kFloorLine = 226;
 
 void Hall(Canvas& c) {
-    c.FillVertical({0, 0, 799, kFloorLine}, {226, 232, 234}, {206, 214, 218});
-    for (int x = 0; x < 800; x += 100) c.Fill({x, 0, x + 6, kFloorLine}, {196, 204, 208});
-    c.Fill({0, kFloorLine - 6, 799, kFloorLine}, {150, 160, 168});
-    c.FillVertical({0, kFloorLine + 1, 799, 540}, {200, 204, 200}, {170, 176, 172});
-    for (int y = kFloorLine + 20; y < 540; y += 26 + (y - kFloorLine) / 10) c.Fill({0, y, 799, y}, {180, 186, 182});
+    // Whitewashed brick under tall iron-framed windows, a dado of glazed
+    // brick and a floor of boards.
+    c.FillVertical({0, 0, 799, kFloorLine}, {232, 226, 210}, {218, 210, 190});
+    for (int y = 6; y < kFloorLine; y += 6) c.Fill({0, y, 799, y}, {222, 214, 196});
+    for (int x = 0; x < 800; x += 100) {
+        c.Fill({x, 0, x + 8, kFloorLine}, {196, 186, 166});   // pilasters
+        c.Fill({x + 8, 0, x + 9, kFloorLine}, {176, 166, 146});
+    }
+    c.Fill({0, kFloorLine - 34, 799, kFloorLine}, {120, 90, 66});
+    for (int y = kFloorLine - 28; y < kFloorLine; y += 7) c.Fill({0, y, 799, y}, {104, 78, 56});
+    c.Fill({0, kFloorLine - 36, 799, kFloorLine - 34}, {84, 64, 46});
+    c.FillVertical({0, kFloorLine + 1, 799, 540}, {176, 134, 92}, {140, 100, 66});
+    for (int y = kFloorLine + 10; y < 540; y += 12 + (y - kFloorLine) / 12) c.Fill({0, y, 799, y}, {124, 88, 58});
     for (int i = -8; i <= 16; ++i) {
         const double x = 400 + i * 60;
-        c.Line({x, kFloorLine + 1.0}, {400 + i * 110.0, 540}, 1.0, {180, 186, 182});
+        c.Line({x, kFloorLine + 1.0}, {400 + i * 110.0, 540}, 1.0, {150, 110, 74});
     }
 }
 
@@ -33,21 +41,29 @@ void Hall(Canvas& c) {
 void Bench(Canvas& c, Box area, const char* name, double plateAt = 0.5) {
     const int top = area.Top + area.Height() * 45 / 100;
     c.Ellipse(area.CentreX(), area.Bottom - 1, area.Width() * 0.5, 4, {0, 0, 0}, 0.15);
-    c.Fill({area.Left + 4, top, area.Right - 4, top + 7}, {120, 130, 140});
-    c.Fill({area.Left + 4, top, area.Right - 4, top + 1}, {170, 178, 186});
-    c.Fill({area.Left + 8, top + 8, area.Left + 13, area.Bottom - 2}, {90, 98, 106});
-    c.Fill({area.Right - 13, top + 8, area.Right - 8, area.Bottom - 2}, {90, 98, 106});
-    c.Fill({area.Left + 14, top + 8, area.Right - 14, std::min(area.Bottom - 2, top + 22)}, {150, 158, 166});
+    // A joiner's bench: a thick oak top on square legs, an apron below.
+    c.Fill({area.Left + 4, top, area.Right - 4, top + 7}, {112, 76, 46});
+    c.Fill({area.Left + 4, top, area.Right - 4, top + 1}, {170, 126, 84});
+    c.Fill({area.Left + 8, top + 8, area.Left + 13, area.Bottom - 2}, {92, 62, 38});
+    c.Fill({area.Right - 13, top + 8, area.Right - 8, area.Bottom - 2}, {92, 62, 38});
+    c.Fill({area.Left + 14, top + 8, area.Right - 14, std::min(area.Bottom - 2, top + 22)}, {140, 100, 64});
     const int plateWidth = std::min(area.Width() - 30, 90);
     const int cx = static_cast<int>(area.Left + area.Width() * plateAt);
-    Sign(c, {cx - plateWidth / 2, top + 9, cx + plateWidth / 2, top + 21}, name, kAction, kButtonText);
+    Sign(c, {cx - plateWidth / 2, top + 6, cx + plateWidth / 2, top + 22}, name, kAction, kButtonText);
 }
 
-void BrakeDisc(Canvas& c, double x, double y, double r) {
-    c.Ellipse(x, y, r, r, {120, 124, 130});
-    c.Ring(x, y, r * 0.8, r * 0.1, {90, 94, 100});
-    c.Ellipse(x, y, r * 0.35, r * 0.35, {70, 74, 80});
-    c.Polygon({{x + r * 0.5, y - r * 0.9}, {x + r * 1.1, y - r * 0.5}, {x + r * 1.1, y + r * 0.2}, {x + r * 0.6, y - r * 0.2}}, {190, 60, 50});
+// A brake drum seen from the side with its two shoes and the lever.
+void BrakeDrum(Canvas& c, double x, double y, double r) {
+    c.Ellipse(x, y, r, r, {90, 92, 96});
+    c.Ellipse(x, y, r * 0.82, r * 0.82, {150, 150, 146});
+    c.Polygon({{x - r * 0.7, y - r * 0.1}, {x - r * 0.45, y - r * 0.6}, {x - r * 0.15, y - r * 0.7}, {x - r * 0.15, y - r * 0.5},
+               {x - r * 0.5, y - r * 0.05}},
+              {120, 86, 56});
+    c.Polygon({{x + r * 0.7, y + r * 0.1}, {x + r * 0.45, y + r * 0.6}, {x + r * 0.15, y + r * 0.7}, {x + r * 0.15, y + r * 0.5},
+               {x + r * 0.5, y + r * 0.05}},
+              {120, 86, 56});
+    c.Ellipse(x, y, r * 0.18, r * 0.18, {60, 60, 64});
+    c.Line({x, y}, {x + r * 1.1, y - r * 0.9}, 2, {60, 60, 64});
 }
 
 void Spring(Canvas& c, double x, double bottom, double top, double r) {
@@ -68,19 +84,23 @@ void EngineBlock(Canvas& c, double x, double y, double w, double h) {
     c.Fill({static_cast<int>(x + w * 0.72), static_cast<int>(y + h), static_cast<int>(x + w * 0.8), static_cast<int>(y + h + 16)}, {60, 60, 60});
 }
 
-void Dummy(Canvas& c, double x, double top, double bottom) {
-    // A crash-test dummy standing behind the safety bench.
-    const Rgb body{236, 200, 60};
-    const double h = bottom - top;
-    c.Ellipse(x, top + h * 0.1, h * 0.09, h * 0.1, body);
-    c.Ellipse(x - h * 0.03, top + h * 0.1, h * 0.025, h * 0.025, {30, 30, 30});
-    c.RoundRect(x - h * 0.13, top + h * 0.2, x + h * 0.13, top + h * 0.55, 6, body);
-    c.Line({x - h * 0.13, top + h * 0.25}, {x - h * 0.22, top + h * 0.55}, 6, body);
-    c.Line({x + h * 0.13, top + h * 0.25}, {x + h * 0.22, top + h * 0.55}, 6, body);
-    c.Line({x - h * 0.06, top + h * 0.55}, {x - h * 0.08, bottom}, 7, body);
-    c.Line({x + h * 0.06, top + h * 0.55}, {x + h * 0.08, bottom}, 7, body);
-    c.Ellipse(x + h * 0.02, top + h * 0.36, 5, 5, {30, 30, 30});
-    c.Ellipse(x + h * 0.02, top + h * 0.36, 2.5, 2.5, body);
+// An acetylene head lamp of brass on its bracket.
+void HeadLamp(Canvas& c, double x, double y, double r) {
+    const Rgb brass{200, 160, 70};
+    c.Fill({static_cast<int>(x - 2), static_cast<int>(y + r), static_cast<int>(x + 2), static_cast<int>(y + r * 1.6)}, Darker(brass, 0.3));
+    c.RoundRect(x - r * 1.1, y - r, x + r * 0.6, y + r, r * 0.3, brass);
+    c.Ellipse(x + r * 0.6, y, r * 0.35, r, Darker(brass, 0.2));
+    c.Ellipse(x + r * 0.62, y, r * 0.25, r * 0.8, {250, 240, 200});
+    c.Polygon({{x - r * 0.6, y - r}, {x - r * 0.3, y - r * 1.5}, {x, y - r * 1.5}, {x + r * 0.3, y - r}}, Darker(brass, 0.15));
+}
+
+// A bulb horn: a rubber bulb and a coiled brass trumpet.
+void BulbHorn(Canvas& c, double x, double y, double s) {
+    const Rgb brass{204, 164, 72};
+    c.Ellipse(x, y, s * 0.22, s * 0.18, {60, 40, 34});
+    c.Polyline({{x + s * 0.2, y}, {x + s * 0.6, y}, {x + s * 0.8, y - s * 0.2}, {x + s * 0.6, y - s * 0.4}, {x + s * 0.4, y - s * 0.3}},
+               s * 0.07, brass);
+    c.Polygon({{x + s * 0.4, y - s * 0.3}, {x + s * 0.1, y - s * 0.5}, {x + s * 0.1, y - s * 0.1}}, brass);
 }
 
 void Seat(Canvas& c, double x, double y, double s) {
@@ -90,27 +110,40 @@ void Seat(Canvas& c, double x, double y, double s) {
 
 void BackWall(Canvas& c) {
     // The door out, x 352..442, y 91..224.
-    Door(c, {356, 95, 438, 224}, {110, 130, 150});
-    c.Ellipse(430, 164, 3, 3, {220, 200, 120});
-    Sign(c, {370, 76, 424, 90}, "exit", kAction, kButtonText);
+    Door(c, {356, 95, 438, 224}, {112, 76, 48});
+    for (int y : {108, 168}) {
+        c.Frame({364, y, 392, y + 44}, 1, {88, 58, 36});
+        c.Frame({402, y, 430, y + 44}, 1, {88, 58, 36});
+    }
+    c.Ellipse(392, 164, 3, 3, {220, 200, 120});
+    Sign(c, {368, 74, 426, 91}, "exit", kAction, kButtonText);
     // Body types: a drawing board, x 234..336, y 95..196.
     c.Fill({234, 95, 336, 196}, {70, 80, 96});
     c.Fill({238, 99, 332, 192}, {48, 86, 146});
     for (int x = 244; x < 330; x += 10) c.Fill({x, 99, x, 192}, {70, 106, 160});
     for (int y = 104; y < 190; y += 10) c.Fill({238, y, 332, y}, {70, 106, 160});
-    c.Polyline({{248, 160}, {256, 146}, {276, 142}, {292, 128}, {312, 128}, {322, 146}, {324, 160}, {248, 160}}, 1.6, {230, 240, 250});
-    c.Ring(264, 162, 8, 1.6, {230, 240, 250});
-    c.Ring(310, 162, 8, 1.6, {230, 240, 250});
+    // The side elevation of an open tourer: bonnet, high body, hood, tall wheels.
+    const Rgb chalk{230, 240, 250};
+    c.Polyline({{246, 156}, {246, 140}, {270, 139}, {272, 132}, {296, 132}, {298, 124}, {318, 124}, {324, 134}, {324, 156}, {246, 156}},
+               1.4, chalk);
+    c.Polyline({{270, 139}, {268, 120}}, 1.2, chalk);
+    c.Polyline({{300, 124}, {304, 112}, {322, 112}, {326, 124}}, 1.2, chalk);
+    c.Ring(262, 160, 10, 1.4, chalk);
+    c.Ring(310, 160, 10, 1.4, chalk);
+    c.Line({262, 152}, {262, 168}, 0.8, chalk);
+    c.Line({254, 160}, {270, 160}, 0.8, chalk);
+    c.Line({310, 152}, {310, 168}, 0.8, chalk);
+    c.Line({302, 160}, {318, 160}, 0.8, chalk);
     Words(c, "body types", 285, 187, 11, Align::Centre, {230, 240, 250}, Face::SansBold);
     // Expansion plans, x 465..557, y 106..173.
     c.Fill({465, 106, 557, 173}, {150, 120, 80});
     c.Fill({469, 110, 553, 169}, {246, 240, 222});
-    c.Frame({478, 122, 522, 158}, 1, {60, 80, 120});
-    c.Frame({522, 132, 544, 158}, 1, {200, 60, 50});
-    c.Line({533, 138}, {533, 152}, 2, {200, 60, 50});
-    c.Line({526, 145}, {540, 145}, 2, {200, 60, 50});
-    Words(c, "expand", 511, 120, 10, Align::Centre, {60, 60, 60}, Face::SansBold);
-    Words(c, "the lab", 500, 144, 9, Align::Centre, {60, 80, 120});
+    c.Frame({478, 140, 522, 164}, 1, {60, 80, 120});
+    c.Frame({522, 146, 544, 164}, 1, {200, 60, 50});
+    c.Line({533, 149}, {533, 161}, 2, {200, 60, 50});
+    c.Line({527, 155}, {539, 155}, 2, {200, 60, 50});
+    Words(c, "expand", 511, 122, 11, Align::Centre, {60, 60, 60}, Face::SansBold);
+    Words(c, "the lab", 511, 135, 11, Align::Centre, {60, 80, 120});
     // Shelves and a clock.
     c.Fill({40, 90, 200, 94}, kWood);
     for (int i = 0; i < 7; ++i) c.Fill({46 + i * 22, 66, 58 + i * 22, 89}, i % 2 ? Rgb{70, 110, 150} : Rgb{170, 80, 60});
@@ -127,12 +160,16 @@ Canvas DrawResearch() {
     BackWall(c);
     // Back row: brakes and body.
     Bench(c, {167, 232, 354, 286}, "brakes");
-    BrakeDisc(c, 220, 240, 14);
-    BrakeDisc(c, 270, 244, 10);
-    c.RoundRect(296, 236, 340, 254, 4, {120, 124, 130});
+    BrakeDrum(c, 220, 242, 13);
+    BrakeDrum(c, 266, 246, 9);
+    c.RoundRect(294, 244, 340, 254, 3, {120, 96, 70});   // a spare lining
+    c.RoundRect(298, 240, 336, 246, 2, {90, 70, 52});
     Bench(c, {443, 232, 633, 285}, "body");
-    c.Polygon({{470, 256}, {480, 240}, {520, 232}, {560, 232}, {590, 244}, {606, 256}}, {200, 204, 210});
-    c.Polygon({{522, 236}, {556, 236}, {570, 246}, {514, 246}}, kGlass);
+    // A coachbuilder's body shell of ash frame and panels.
+    c.Polygon({{478, 256}, {478, 240}, {520, 240}, {524, 232}, {590, 230}, {600, 242}, {598, 256}}, {120, 40, 36});
+    c.Polygon({{524, 232}, {590, 230}, {592, 234}, {526, 236}}, {90, 30, 28});
+    for (double x : {500.0, 540.0, 570.0}) c.Line({x, 240}, {x, 255}, 1.0, kWoodLight);
+    c.Line({480, 246}, {596, 246}, 1.0, {200, 160, 70});
     // Middle row: suspension and luxury.
     Bench(c, {100, 315, 345, 387}, "suspension");
     for (int i = 0; i < 4; ++i) Spring(c, 140 + i * 50, 346, 312, 7);
@@ -141,13 +178,12 @@ Canvas DrawResearch() {
     c.RoundRect(560, 326, 604, 346, 4, kWoodLight);
     c.Ellipse(594, 336, 4, 4, {60, 40, 30});
     c.Ring(650, 330, 12, 3, {60, 60, 66});
-    // Front row: engine and safety, with the dummy behind the safety bench.
+    // Front row: engine and safety.
     Bench(c, {5, 431, 330, 530}, "engine");
     EngineBlock(c, 90, 440, 110, 30);
-    Dummy(c, 566, 368, 470);
     Bench(c, {470, 431, 794, 531}, "safety");
-    c.Ellipse(700, 460, 20, 12, {240, 240, 236});
-    c.RoundRect(520, 452, 560, 474, 4, {60, 60, 64});
+    HeadLamp(c, 536, 456, 11);
+    BulbHorn(c, 680, 466, 44);
     DrawFooter(c, FooterButton::None);
     return c;
 }

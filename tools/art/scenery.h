@@ -1,6 +1,6 @@
 #pragma once
 // Small pieces of scenery shared by the places: walls with windows, roofs,
-// trees, clouds, people-free streets.
+// trees, clouds, lamps and motor cars of the company's first years.
 
 #include "draw/canvas.h"
 
@@ -16,7 +16,15 @@ void Tree(Canvas& c, double x, double base, double size);
 void Cloud(Canvas& c, double x, double y, double size);
 // A door with a frame.
 void Door(Canvas& c, Box door, Rgb colour);
-// A parked car seen from the side, simple (scenery only).
+// A motor car of the company's first years seen from the side, simple
+// (scenery only).
 void SmallCar(Canvas& c, double x, double ground, double length, Rgb colour, bool facingLeft);
+void GasLamp(Canvas& c, double x, double base, double height);
+// A pitched slate roof over a wall from `left` to `right`, eaves at `eaves`.
+void PitchedRoof(Canvas& c, double left, double right, double eaves, double ridge, Rgb slate);
+// Rows of white-framed sash windows under stone lintels, filling `wall`.
+void SashWindows(Canvas& c, Box wall, int columns, int rows, Rgb lintel);
+// A brick chimney stack from `top` to `bottom` with a drift of smoke.
+void Chimney(Canvas& c, double x, double top, double bottom, double width, Rgb brick);
 
 }  // namespace art

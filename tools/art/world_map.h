@@ -1,13 +1,15 @@
 #pragma once
-// A small stylised world map: six land masses placed around the spots where
-// the map popup writes each region's factory and salon counts.
+// The world map: the six continents in their own outlines, each moved a
+// little so that the map popup's factory and salon counts sit on it, and
+// named in an old atlas's lettering.
 
 #include "draw/canvas.h"
 
 namespace art {
 
-// Draws the sea in `sea` and the land masses; `scale` shrinks the map about
-// the box's top-left for the office wall map (1 = the popup's own map).
-void WorldMap(Canvas& c, Box sea, double scale, Vec offset);
+// Draws the map to fill `sea`. At the popup's own size (the box of the map
+// popup) the continents carry their names; smaller, for the office wall, the
+// same map is shrunk evenly and the spare rows are left to the sea.
+void WorldMap(Canvas& c, Box sea);
 
 }  // namespace art
