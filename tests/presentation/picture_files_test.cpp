@@ -346,3 +346,109 @@ TEST_F(PictureFiles, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether a decoded pixel differs plainly from a reference colour.
+bool Differs(const unsigned char* a, const unsigned char* b) {
+    return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 60;
+}
+
+struct Extent {
+    i32 Left = 1 << 20, Top = 1 << 20, Right = -1, Bottom = -1;
+    i32 Width() const { return Right - Left + 1; }
+    i32 Height() const { return Bottom - Top + 1; }
+};
+
+// Pixels of a picture inside a box (picture coordinates) that differ from
+// the box's top-left corner, as one bounding box.
+Extent InkWithin(const Picture& p, i32 left, i32 top, i32 right, i32 bottom, const unsigned char* paper) {
+    Extent e;
+    for (i32 y = top; y <= bottom; ++y)
+        for (i32 x = left; x <= right; ++x)
+            if (Differs(p.At(x, y), paper)) {
+                e.Left = std::min(e.Left, x);
+                e.Right = std::max(e.Right, x);
+                e.Top = std::min(e.Top, y);
+                e.Bottom = std::max(e.Bottom, y);
+            }
+    return e;
+}
+
+}  // namespace
+
+// The menu's four buttons are drawn one height, evenly spaced and inside
+// their click areas, although their pictures and areas are of two heights.
+TEST_F(PictureFiles, MenuButtonsShareOneHeightAndEvenGaps) {
+    for (const i32 screen : {SCREEN_MENU, SCREEN_MENU_GAME}) {
+        const i32 controls[2][4] = {{CTRL_MENU_NEW, CTRL_MENU_SAVE, CTRL_MENU_LOAD, CTRL_MENU_QUIT},
+                                    {CTRL_MENU_CONTINUE, CTRL_MENU_SAVE, CTRL_MENU_LOAD_IN_GAME, CTRL_MENU_MAIN_MENU}};
+        std::vector<Extent> drawn;
+        for (i32 slot = 0; slot < 4; ++slot) {
+            const Placement at = MenuButton(screen, slot);
+            const Picture& p = Get(at.Picture);
+            Extent e = InkWithin(p, 0, 0, p.Width - 1, p.Height - 1, p.At(0, 0));
+            ASSERT_GT(e.Height(), 0) << PictureName(at.Picture);
+            e.Top += at.Y;
+            e.Bottom += at.Y;
+            const Rect area = ControlAt(controls[screen == SCREEN_MENU ? 0 : 1][slot]).Box;
+            EXPECT_GE(e.Top, area.Top) << PictureName(at.Picture);
+            EXPECT_LE(e.Bottom, area.Bottom) << PictureName(at.Picture);
+            drawn.push_back(e);
+        }
+        for (i32 slot = 1; slot < 4; ++slot) {
+            EXPECT_EQ(drawn[slot].Height(), drawn[0].Height()) << slot;
+            EXPECT_EQ(drawn[slot].Top - drawn[slot - 1].Top, drawn[1].Top - drawn[0].Top) << slot;
+        }
+    }
+}
+
+// Close and back of every report are one size; the footer's month, year and
+// money boxes stand on one line and its action button stays on the screen.
+TEST_F(PictureFiles, ReportButtonsAndFooterBoxesLineUp) {
+    const i32 reports[4][2] = {{p_PopUp_Office_statistics_month_report, CTRL_MONTH_REPORT_BACK},
+                               {p_PopUp_Office_statistics_profit_report, CTRL_PROFIT_REPORT_BACK},
+                               {p_PopUp_Office_statistics_model_report, CTRL_MODEL_REPORT_BACK},
+                               {p_PopUp_Office_statistics_research_report, CTRL_RESEARCH_REPORT_BACK}};
+    for (const auto& r : reports) {
+        const Picture& p = Get(r[0]);
+        const Rect close = ControlAt(CTRL_OFFICE_CLOSE).Box;
+        const Rect back = ControlAt(r[1]).Box;
+        const Extent c = InkWithin(p, close.Left, close.Top, close.Right, close.Bottom, p.At(close.Left, close.Top - 4));
+        const Extent b = InkWithin(p, back.Left, back.Top, back.Right, back.Bottom, p.At(back.Right, back.Bottom));
+        EXPECT_EQ(c.Width(), b.Width()) << PictureName(r[0]);
+        EXPECT_EQ(c.Height(), b.Height()) << PictureName(r[0]);
+    }
+    const Picture& main = Get(p_GAME_MAIN);
+    const auto boxTop = [&main](i32 x) {
+        for (i32 y = 543; y < 560; ++y)
+            if (main.At(x, y)[0] < 40 && main.At(x, y)[1] < 40) return y;
+        return -1;
+    };
+    const i32 month = boxTop(TextAt(TEXT_MONTH).X + 10);
+    EXPECT_GT(month, 0);
+    EXPECT_EQ(boxTop(TextAt(TEXT_YEAR).X + 10), month);
+    EXPECT_EQ(boxTop(kMoneyCleanAt.X + 50), month);
+    const Rect next = ControlAt(CTRL_NEXT_MONTH).Box;
+    const i32 x = (next.Left + next.Right) / 2;
+    EXPECT_FALSE(Differs(main.At(x, 599), main.At(next.Left - 4, 599))) << "the next month button runs off the screen";
+}
+
+// The small figures font fills its cell: short letters six rows, tall ones
+// and figures eight, at least five columns wide; its top row stays paper so
+// a list written at the cell's height keeps its lines apart.
+TEST_F(PictureFiles, SmallFiguresFillTheirCells) {
+    const auto ink = [](char c) {
+        const Picture& g = Get(GlyphPicture(FONT_DSCHAR, c));
+        return InkWithin(g, 0, 0, g.Width - 1, g.Height - 1, g.At(0, 0));
+    };
+    for (const char c : {'a', 'c', 'e', 'n', 'o', 'r', 's', 'u', 'x', 'z'}) {
+        EXPECT_GE(ink(c).Height(), 6) << c;
+        EXPECT_GE(ink(c).Width(), 5) << c;
+    }
+    for (const char c : {'b', 'd', 'h', 'k', '0', '4', '8'}) {
+        EXPECT_GE(ink(c).Height(), 8) << c;
+        EXPECT_GE(ink(c).Width(), 5) << c;
+    }
+    for (char c = 'a'; c <= 'z'; ++c) EXPECT_GE(ink(c).Top, 1) << c;
+}

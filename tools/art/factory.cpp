@@ -6,7 +6,10 @@
 #include "art/popup_frame.h"
 #include "art/scenes.h"
 #include "art/widgets.h"
+#include "presentation/fonts.h"
 #include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
 
 namespace art {
@@ -30,10 +33,29 @@ void BrickWall(Canvas& c) {
     }
 }
 
-void ValueBox(Canvas& c, int text, const char* caption) {
+constexpr int kStaffLeft = 588;
+constexpr int kStaffRight = 778;
+
+// A figure the player only reads: its caption at the card's left and a
+// dotted leader up to where the figure is written, on a ruled line. The
+// figures of the staff card start at different places, so they are ledger
+// lines rather than boxes; only the field that is typed into has a box.
+void StaffLine(Canvas& c, int text, const char* caption) {
     const TextAnchor& a = TextAt(text);
-    const Box box = FigureBox(c, text, a.Cells, 4);
-    Words(c, caption, box.Left - 6, a.Y + 12, 12, Align::Right, kMutedInk);
+    const int baseline = a.Y + 12;
+    const TextStyle style{Face::Sans, 12, kMutedInk};
+    Words(c, caption, kStaffLeft, baseline, style.Size, Align::Left, style.Colour);
+    for (int x = kStaffLeft + TextWidth(style, caption) + 5; x <= a.X - 5; x += 4)
+        c.Fill({x, baseline, x, baseline}, kPaperLine);
+    const int rule = a.Y + FontCell(a.Font).Height + 3;
+    c.Fill({kStaffLeft, rule, kStaffRight, rule}, kPaperShade);
+}
+
+// The field where the number to post is typed, under its caption.
+void PostField(Canvas& c, Point at) {
+    const PictureSize size = SizeOfPicture(p_GAME_factory_workers_chosen);
+    Words(c, "post here", kStaffLeft, at.Y + size.Height / 2 + 4, 12, Align::Left, kMutedInk);
+    Field(c, {at.X, at.Y, at.X + size.Width - 1, at.Y + size.Height - 1});
 }
 
 }  // namespace
@@ -57,7 +79,8 @@ Canvas DrawFactory() {
     const int head = 214;
     Words(c, "model", 65, head, 11, Align::Left, kMutedInk, Face::SansBold);
     Words(c, "price", 198, head, 11, Align::Centre, kMutedInk, Face::SansBold);
-    Words(c, "ships to", 287, head, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "ships to", 287, head - 14, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "half to each", 287, head, 11, Align::Centre, kMutedInk);
     c.Fill({20, head + 6, 558, head + 6}, kPaperLine);
     for (int k = 0; k < kProductionLines; ++k) {
         const Point price = kPriceFieldAt[k];
@@ -78,18 +101,16 @@ Canvas DrawFactory() {
 
     // Staff of the region.
     Card(c, {576, 38, 788, 472}, "staff", 24);
-    Heading(c, "technicians", 586, 94, 15);
-    ValueBox(c, TEXT_FREE_TECHNICIANS, "not posted");
-    Words(c, "post here", 652, 167, 12, Align::Right, kMutedInk);
-    Field(c, {kWorkersFieldAt[0].X, kWorkersFieldAt[0].Y, kWorkersFieldAt[0].X + 76, kWorkersFieldAt[0].Y + 24});
-    ValueBox(c, TEXT_REGION_TECHNICIANS, "in this region");
+    Heading(c, "technicians", kStaffLeft, 94, 15);
+    StaffLine(c, TEXT_FREE_TECHNICIANS, "not posted");
+    PostField(c, kWorkersFieldAt[0]);
+    StaffLine(c, TEXT_REGION_TECHNICIANS, "in this region");
     DrawControl(c, CTRL_ASSIGN_TECHNICIANS);
     c.Fill({586, 272, 778, 272}, kPaperLine);
-    Heading(c, "salesmen", 586, 292, 15);
-    ValueBox(c, TEXT_FREE_SALESMEN, "not posted");
-    Words(c, "post here", 652, 354, 12, Align::Right, kMutedInk);
-    Field(c, {kWorkersFieldAt[1].X, kWorkersFieldAt[1].Y, kWorkersFieldAt[1].X + 76, kWorkersFieldAt[1].Y + 24});
-    ValueBox(c, TEXT_REGION_SALESMEN, "in this region");
+    Heading(c, "salesmen", kStaffLeft, 292, 15);
+    StaffLine(c, TEXT_FREE_SALESMEN, "not posted");
+    PostField(c, kWorkersFieldAt[1]);
+    StaffLine(c, TEXT_REGION_SALESMEN, "in this region");
     DrawControl(c, CTRL_ASSIGN_SALESMEN);
 
     DrawFooter(c, FooterButton::None);

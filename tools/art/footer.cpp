@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "art/palette.h"
 #include "art/scenes.h"
 #include "art/widgets.h"
@@ -17,6 +19,16 @@ void DisplayBox(Canvas& c, Box box) {
     c.Fill(box.Grown(-1), kDisplay);
 }
 
+// The footer's action button, level with the menu button on the left and
+// inside both its click area and the screen.
+void FooterAction(Canvas& c, i32 control) {
+    const Box menu = ToBox(ControlAt(CTRL_BACK).Box);
+    Box box = ToBox(ControlAt(control).Box);
+    box.Top = std::max(box.Top, menu.Top);
+    box.Bottom = std::min(box.Bottom, menu.Bottom);
+    Button(c, box, ControlAt(control).Label, ButtonKind::Action);
+}
+
 }  // namespace
 
 void DrawFooter(Canvas& c, FooterButton button) {
@@ -27,12 +39,15 @@ void DrawFooter(Canvas& c, FooterButton button) {
 
     DrawControl(c, CTRL_BACK, ButtonKind::Quiet);
 
-    // Month and year: the footer font is amber on the display face. The
-    // month's longest name ("september") takes nine cells from x 125.
+    // Month, year and money boxes stand on one line: the money box's patch
+    // (kMoneyCleanAt) is taller than the box, so the box keeps to its rows.
+    // The month's longest name ("september") takes nine cells from x 125.
     const TextAnchor& month = TextAt(TEXT_MONTH);
     const TextAnchor& year = TextAt(TEXT_YEAR);
-    DisplayBox(c, {month.X - 6, month.Y - 5, month.X + 7 * 9 + 5, month.Y + 18});
-    DisplayBox(c, {year.X - 5, year.Y - 5, year.X + 7 * 4 + 4, year.Y + 18});
+    const int boxTop = month.Y - 5;
+    const int boxBottom = month.Y + FontCell(FONT_LCHAR).Height + 4;
+    DisplayBox(c, {month.X - 6, boxTop, month.X + 7 * 9 + 5, boxBottom});
+    DisplayBox(c, {year.X - 5, boxTop, year.X + 7 * 4 + 4, boxBottom});
 
     // The caption strip: paper, as the dialogue font that writes on it.
     const Box strip{kDescriptionCleanAt.X, kDescriptionCleanAt.Y, kDescriptionCleanAt.X + 267,
@@ -41,28 +56,37 @@ void DrawFooter(Canvas& c, FooterButton button) {
     c.Fill(strip, kPaper);
     c.Fill({strip.Left, strip.Top, strip.Right, strip.Top}, kPaperShade);
 
-    // Money: the clean patch covers exactly this box.
-    const Box money{kMoneyCleanAt.X, kMoneyCleanAt.Y, kMoneyCleanAt.X + 99, kMoneyCleanAt.Y + 24};
+    const Box money{kMoneyCleanAt.X, boxTop, kMoneyCleanAt.X + 99, boxBottom};
     DisplayBox(c, money);
-    // A coin beside the money, with its caption, in the gap between the
-    // caption strip and the money box: the strip's clean patch must not
-    // cut into them.
+    // A coin beside the money, in the gap between the caption strip and the
+    // money box (the strip's clean patch must not cut into it), and the
+    // word under the box.
     const double coinX = (strip.Right + 2 + kMoneyCleanAt.X - 1) / 2.0;
-    c.Ellipse(coinX, 554, 8, 8, Darker(kRival2Bar, 0.3));
-    c.Ellipse(coinX, 553.5, 7, 7, kRival2Bar);
-    c.Ring(coinX, 553.5, 4.8, 1.1, Darker(kRival2Bar, 0.35));
-    Words(c, "cash", coinX, 577, 8, Align::Centre, Lighter(kFooterEdge, 0.3));
+    const double coinY = (boxTop + boxBottom + 1) / 2.0;
+    c.Ellipse(coinX, coinY + 0.5, 8, 8, Darker(kRival2Bar, 0.3));
+    c.Ellipse(coinX, coinY, 7, 7, kRival2Bar);
+    c.Ring(coinX, coinY, 4.8, 1.1, Darker(kRival2Bar, 0.35));
+    Words(c, "cash", money.Left + 2, boxBottom + 14, 11, Align::Left, Lighter(kFooterEdge, 0.3));
 
-    const Box right = ToBox(ControlAt(CTRL_NEXT_MONTH).Box);
     switch (button) {
-    case FooterButton::NextMonth: DrawControl(c, CTRL_NEXT_MONTH, ButtonKind::Action); break;
-    case FooterButton::Continue: DrawControl(c, CTRL_MONTH_END_CONTINUE, ButtonKind::Action); break;
-    case FooterButton::None:
-        // An engraved plate: the month can be ended only from the main view.
-        c.RoundRect(right.Left, right.Top + 2, right.Right + 1, 598, 5, Darker(kFooter, 0.25));
-        c.RoundRect(right.Left + 1, right.Top + 3, right.Right, 597, 4, Lighter(kFooter, 0.05));
-        Words(c, "velmara", right.CentreX(), 578, 11, Align::Centre, Lighter(kFooter, 0.3), Face::SerifBold);
+    case FooterButton::NextMonth: FooterAction(c, CTRL_NEXT_MONTH); break;
+    case FooterButton::Continue: FooterAction(c, CTRL_MONTH_END_CONTINUE); break;
+    case FooterButton::None: {
+        // Inside the buildings the month cannot be ended: the place of the
+        // button carries the maker's name engraved in the band, between two
+        // rules, so that nothing there looks like something to press.
+        const Box right = ToBox(ControlAt(CTRL_NEXT_MONTH).Box);
+        const Rgb cut = Darker(kFooter, 0.35);
+        const Rgb lit = Lighter(kFooter, 0.18);
+        const double cx = right.CentreX();
+        const int base = 578;
+        c.Fill({right.Left + 4, base - 17, right.Right - 4, base - 17}, cut);
+        c.Fill({right.Left + 4, base + 6, right.Right - 4, base + 6}, cut);
+        c.Fill({right.Left + 4, base + 7, right.Right - 4, base + 7}, lit);
+        Words(c, "velmara", cx, base - 1, 13, Align::Centre, cut, Face::Serif);
+        Words(c, "velmara", cx, base, 13, Align::Centre, Lighter(kFooter, 0.35), Face::Serif);
         break;
+    }
     }
 }
 

@@ -7,6 +7,8 @@
 #include "art/widgets.h"
 #include "art/world_map.h"
 #include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
 
 namespace art {
@@ -116,10 +118,17 @@ Canvas DrawPersonnelPopup() {
             Field(c, {frame.X, frame.Y, frame.X + 43, frame.Y + 17});
             DrawControl(c, CTRL_STAFF_BUTTON_1 + 2 * k + f);
         }
+        // Wage, headcount and cost share the wage field's width and the
+        // buttons' right edge; the rows' boxes stand level across the
+        // columns, each holding its figure wherever the column writes it.
         const Placement wage = FocusFrame(FOCUS_SALESMEN_WAGE + k);
-        Field(c, {wage.X, wage.Y, wage.X + 48, wage.Y + 17});
-        FigureBox(c, TEXT_STAFF_COUNT_1 + k, 4, 3);
-        FigureBox(c, TEXT_STAFF_WAGE_BILL_1 + k, 6, 3);
+        const int width = SizeOfPicture(p_GAME_office_personnel_chosen2).Width;
+        const int height = SizeOfPicture(p_GAME_office_personnel_chosen2).Height;
+        Field(c, {wage.X, wage.Y, wage.X + width - 1, wage.Y + height - 1});
+        for (const int text : {TEXT_STAFF_COUNT_1, TEXT_STAFF_WAGE_BILL_1}) {
+            const int top = TextAt(text).Y - 3;
+            Field(c, {wage.X, top, wage.X + width - 1, top + height - 1});
+        }
     }
     const char* rows[5] = {"hire", "fire", "wage", "employed", "cost"};
     const int rowTop[5] = {223, 249, 283, 310, 344};

@@ -38,17 +38,33 @@ constexpr FrameSides kFrames[] = {
 }  // namespace
 
 Canvas DrawMenuButton(int picture) {
+    struct Slot {
+        int Picture;
+        int Index;
+        i32 Control;
+        ButtonKind Kind;
+    };
+    constexpr Slot kSlots[] = {
+        {p_MENU_button_new, 0, CTRL_MENU_NEW, ButtonKind::Action},
+        {p_MENU_button_continue, 0, CTRL_MENU_CONTINUE, ButtonKind::Action},
+        {p_MENU_button_save_off, 1, CTRL_MENU_SAVE, ButtonKind::Off},
+        {p_MENU_button_save_on, 1, CTRL_MENU_SAVE, ButtonKind::Action},
+        {p_MENU_button_load, 2, CTRL_MENU_LOAD, ButtonKind::Action},
+        {p_MENU_button_quit, 3, CTRL_MENU_QUIT, ButtonKind::Quiet},
+        {p_MENU_button_mainmenu, 3, CTRL_MENU_MAIN_MENU, ButtonKind::Quiet},
+    };
     Canvas c = Blank(picture, kPaper);
-    const Box box = c.Bounds();
-    switch (picture) {
-    case p_MENU_button_new: Button(c, box, ControlAt(CTRL_MENU_NEW).Label, ButtonKind::Action); break;
-    case p_MENU_button_save_off: Button(c, box, ControlAt(CTRL_MENU_SAVE).Label, ButtonKind::Off); break;
-    case p_MENU_button_save_on: Button(c, box, ControlAt(CTRL_MENU_SAVE).Label, ButtonKind::Action); break;
-    case p_MENU_button_load: Button(c, box, ControlAt(CTRL_MENU_LOAD).Label, ButtonKind::Action); break;
-    case p_MENU_button_quit: Button(c, box, ControlAt(CTRL_MENU_QUIT).Label, ButtonKind::Quiet); break;
-    case p_MENU_button_continue: Button(c, box, ControlAt(CTRL_MENU_CONTINUE).Label, ButtonKind::Action); break;
-    default: Button(c, box, ControlAt(CTRL_MENU_MAIN_MENU).Label, ButtonKind::Quiet); break;
-    }
+    Slot slot = kSlots[0];
+    for (const Slot& s : kSlots)
+        if (s.Picture == picture) slot = s;
+    // The slots' pictures and click areas are of two heights and stand at
+    // uneven distances; every button takes the lower height, and the upper
+    // two move down inside their pictures so that all four are spaced
+    // evenly from the last one.
+    const int height = SizeOfPicture(p_MENU_button_quit).Height;
+    const int pitch = kMenuButtonY[3] - kMenuButtonY[2];
+    const int top = kMenuButtonY[3] - (3 - slot.Index) * pitch - kMenuButtonY[slot.Index];
+    Button(c, {0, top, c.Width() - 1, top + height - 1}, ControlAt(slot.Control).Label, slot.Kind);
     return c;
 }
 

@@ -25,9 +25,9 @@ Box PictureBox(Point at, int picture) {
 
 Canvas CutPicture(const Canvas& screen, Point at, int picture) { return screen.Cut(PictureBox(at, picture)); }
 
-Canvas PopupCanvas(int popup, const std::string& title, int band) {
+Canvas PopupCanvas(int popup, const std::string& title, int band, int edge) {
     Canvas c(800, 600, kPaper);
-    Card(c, PopupBox(popup), title, band);
+    Card(c, PopupBox(popup), title, band, edge);
     return c;
 }
 

@@ -10,7 +10,7 @@
 namespace art {
 
 // An 800 x 600 canvas with the popup's card drawn at its place and size.
-Canvas PopupCanvas(int popup, const std::string& title, int band = 26);
+Canvas PopupCanvas(int popup, const std::string& title, int band = 26, int edge = 2);
 // The popup's own picture cut from that canvas.
 Canvas CutPopup(const Canvas& screen, int popup);
 // The box a picture (PictureId) covers with its top-left at `at`, and the

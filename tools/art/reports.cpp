@@ -7,6 +7,7 @@
 #include "art/popup_frame.h"
 #include "art/scenes.h"
 #include "art/widgets.h"
+#include "presentation/fonts.h"
 #include "presentation/layout.h"
 #include "presentation/text_layout.h"
 
@@ -15,21 +16,41 @@ namespace {
 
 constexpr int kBaseline = 417;   // report bars stand on this line
 
+// Close and back share one size: the close button's, which is the smaller
+// click area; back stands level with it at the left of its own area.
+void ReportButtons(Canvas& c, int back) {
+    const Box close = ToBox(ControlAt(CTRL_OFFICE_CLOSE).Box);
+    const Rect area = ControlAt(back).Box;
+    Button(c, close, ControlAt(CTRL_OFFICE_CLOSE).Label, ButtonKind::Quiet);
+    Button(c, {area.Left, close.Top, area.Left + close.Width() - 1, close.Bottom}, ControlAt(back).Label,
+           ButtonKind::Quiet);
+}
+
 void ReportSheet(Canvas& c, const char* title, int back) {
     Card(c, {0, 0, 799, 539}, "", 0);
     c.Frame({6, 6, 793, 533}, 1, kPaperLine);
     Heading(c, title, 24, 44, 24);
-    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
-    DrawControl(c, back, ButtonKind::Quiet);
+    ReportButtons(c, back);
 }
 
-// Places of one figure: a ruled box of 10 report cells with a caption.
-void Figure(Canvas& c, int text, const char* caption, bool total) {
+// One line of an account: the caption at the column's left, a dotted leader
+// up to the figure and a rule under the line across the column. The figures
+// stand where the game writes them, which differs from line to line, so the
+// account is a ruled ledger rather than a stack of boxes.
+void LedgerLine(Canvas& c, int text, const char* caption, int left, int right, bool total) {
     const TextAnchor& a = TextAt(text);
-    const Box box = FigureBox(c, text, 10, 4);
-    if (total) c.Fill({box.Left, box.Top - 4, box.Right, box.Top - 3}, kCardEdge);
-    Words(c, caption, a.X - 10, a.Y + 12, 13, Align::Right, total ? kInk : kMutedInk,
-          total ? Face::SansBold : Face::Sans);
+    const int baseline = a.Y + 12;
+    const TextStyle style{total ? Face::SansBold : Face::Sans, 13, total ? kInk : kMutedInk};
+    Words(c, caption, left, baseline, style.Size, Align::Left, style.Colour, style.Typeface);
+    for (int x = left + TextWidth(style, caption) + 6; x <= a.X - 6; x += 4) c.Fill({x, baseline, x, baseline}, kPaperLine);
+    const int rule = a.Y + FontCell(a.Font).Height + 3;
+    if (total) {
+        c.Fill({left, a.Y - 7, right, a.Y - 6}, kCardEdge);
+        c.Fill({left, rule, right, rule}, kCardEdge);
+        c.Fill({left, rule + 2, right, rule + 2}, kCardEdge);
+    } else {
+        c.Fill({left, rule, right, rule}, kPaperShade);
+    }
 }
 
 // The three companies' names with a swatch of each one's bar colour.
@@ -50,7 +71,7 @@ void ChartGrid(Canvas& c, int left, int right, bool numbers) {
     for (int i = 1; i <= 10; ++i) {
         const int y = ReportBarY(i) - 2;
         c.Fill({left, y, right, y}, kPaperShade);
-        if (numbers) Words(c, std::to_string(i), left - 6, ReportBarY(i) + 22, 10, Align::Right, kMutedInk);
+        if (numbers) Words(c, std::to_string(i), left - 6, ReportBarY(i) + 22, 11, Align::Right, kMutedInk);
     }
     c.Fill({left, kBaseline, right, kBaseline + 1}, kCardEdge);
     c.Fill({left, ReportBarY(10) - 4, left, kBaseline}, kCardEdge);
@@ -60,19 +81,22 @@ void ChartGrid(Canvas& c, int left, int right, bool numbers) {
 
 void DrawMonthSheet(Canvas& c, Box sheet) {
     Card(c, sheet, "", 0);
-    Heading(c, "expenses", 24, 142, 19);
-    Heading(c, "income", 430, 142, 19);
-    c.Fill({24, 150, 380, 150}, kPaperLine);
-    c.Fill({430, 150, 776, 150}, kPaperLine);
-    Figure(c, TEXT_REPORT_WAGES, "wages", false);
-    Figure(c, TEXT_REPORT_PRODUCTION, "production", false);
-    Figure(c, TEXT_REPORT_TRANSPORT, "transport", false);
-    Figure(c, TEXT_REPORT_ADVERTISING, "advertising", false);
-    Figure(c, TEXT_REPORT_INSTALLMENT, "loan", false);
-    Figure(c, TEXT_REPORT_EXPENSES, "total", true);
+    constexpr int kExpenses[2] = {24, 380};
+    constexpr int kIncome[2] = {430, 776};
+    Heading(c, "expenses", kExpenses[0], 142, 19);
+    Heading(c, "income", kIncome[0], 142, 19);
+    c.Fill({kExpenses[0], 150, kExpenses[1], 150}, kPaperLine);
+    c.Fill({kIncome[0], 150, kIncome[1], 150}, kPaperLine);
+    const struct { int Text; const char* Caption; } expenses[] = {
+        {TEXT_REPORT_WAGES, "wages"},           {TEXT_REPORT_PRODUCTION, "production"},
+        {TEXT_REPORT_TRANSPORT, "transport"},   {TEXT_REPORT_ADVERTISING, "advertising"},
+        {TEXT_REPORT_INSTALLMENT, "loan"},
+    };
+    for (const auto& e : expenses) LedgerLine(c, e.Text, e.Caption, kExpenses[0], kExpenses[1], false);
+    LedgerLine(c, TEXT_REPORT_EXPENSES, "total", kExpenses[0], kExpenses[1], true);
     const char* regions[kRegionCount] = {"australia", "south america", "north america", "europe", "asia", "africa"};
-    for (int r = 0; r < kRegionCount; ++r) Figure(c, TEXT_REPORT_INCOME_1 + r, regions[r], false);
-    Figure(c, TEXT_REPORT_INCOME_TOTAL, "total", true);
+    for (int r = 0; r < kRegionCount; ++r) LedgerLine(c, TEXT_REPORT_INCOME_1 + r, regions[r], kIncome[0], kIncome[1], false);
+    LedgerLine(c, TEXT_REPORT_INCOME_TOTAL, "total", kIncome[0], kIncome[1], true);
 }
 
 Canvas DrawMonthReport() {
@@ -94,10 +118,9 @@ Canvas DrawProfitReport() {
     Words(c, "a company whose profit is far smaller", 420, 164, 13, Align::Left, kMutedInk);
     Words(c, "than the best one gets no block", 420, 182, 13, Align::Left, kMutedInk);
     ChartGrid(c, 236, 352, true);
-    Words(c, "unit", 143, 50, 10, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "unit", 143, 50, 11, Align::Centre, kMutedInk, Face::SansBold);
     CompanyLegend(c);
-    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
-    DrawControl(c, CTRL_PROFIT_REPORT_BACK, ButtonKind::Quiet);
+    ReportButtons(c, CTRL_PROFIT_REPORT_BACK);
     return c.Cut({0, 0, 799, 539});
 }
 
@@ -131,8 +154,7 @@ Canvas DrawResearchReport() {
         Words(c, names[g], centre, 436, 12, Align::Centre, kInk, Face::SansBold);
     }
     CompanyLegend(c);
-    DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
-    DrawControl(c, CTRL_RESEARCH_REPORT_BACK, ButtonKind::Quiet);
+    ReportButtons(c, CTRL_RESEARCH_REPORT_BACK);
     return c.Cut({0, 0, 799, 539});
 }
 

@@ -16,6 +16,9 @@ namespace art {
 namespace {
 
 constexpr int kFloorLine = 226;
+// The laboratory's popups write their part list three pixels from their
+// left edge: a hairline outline leaves that list room to breathe.
+constexpr int kLabPopupEdge = 1;
 
 void Hall(Canvas& c) {
     // Whitewashed brick under tall iron-framed windows, a dado of glazed
@@ -190,7 +193,7 @@ Canvas DrawResearch() {
 
 Canvas DrawResearchAreaPopup(int popup) {
     const char* titles[6] = {"brakes", "suspension", "engine", "body", "luxury", "safety"};
-    Canvas c = PopupCanvas(popup, std::string(titles[popup - POPUP_RESEARCH_BRAKES]) + " research");
+    Canvas c = PopupCanvas(popup, std::string(titles[popup - POPUP_RESEARCH_BRAKES]) + " research", 26, kLabPopupEdge);
     Words(c, "scientists working here", 466, 232, 12, Align::Right, kMutedInk);
     DrawControl(c, CTRL_AREA_SCIENTISTS);
     const Point bar = ResearchBarSegmentAt(popup, 0);
@@ -204,7 +207,7 @@ Canvas DrawResearchAreaPopup(int popup) {
         Words(c, "new body types are bought", 407, 340, 12, Align::Centre, kMutedInk);
         Words(c, "at the drawing board", 407, 356, 12, Align::Centre, kMutedInk);
     } else {
-        Words(c, "parts found so far", 279, 280, 10, Align::Left, kMutedInk, Face::SansBold);
+        Words(c, "parts found so far", 279, 279, 11, Align::Left, kMutedInk, Face::SansBold);
     }
     DrawControl(c, CTRL_AREA_CLOSE, ButtonKind::Quiet);
     DrawControl(c, CTRL_AREA_OK);
@@ -212,20 +215,20 @@ Canvas DrawResearchAreaPopup(int popup) {
 }
 
 Canvas DrawBodyTypesPopup() {
-    Canvas c = PopupCanvas(POPUP_BODY_TYPES, "body types");
+    Canvas c = PopupCanvas(POPUP_BODY_TYPES, "body types", 26, kLabPopupEdge);
     DrawControl(c, CTRL_BODY_TYPES_PREVIOUS);
     DrawControl(c, CTRL_BODY_TYPES_NEXT);
     c.Frame({331, 221, 482, 323}, 1, kPaperLine);
     Words(c, "price", 355, 358, 12, Align::Right, kMutedInk);
     FigureBox(c, TEXT_BODY_TYPE_PRICE, 7, 3);
-    Words(c, "an owned body type costs nothing", 407, 388, 10, Align::Centre, kMutedInk);
+    Words(c, "an owned body type costs nothing", 407, 388, 11, Align::Centre, kMutedInk);
     DrawControl(c, CTRL_BODY_TYPES_CLOSE, ButtonKind::Quiet);
     DrawControl(c, CTRL_BODY_TYPES_BUY);
     return CutPopup(c, POPUP_BODY_TYPES);
 }
 
 Canvas DrawExpandPopup() {
-    Canvas c = PopupCanvas(POPUP_EXPAND_RESEARCH, "expand research");
+    Canvas c = PopupCanvas(POPUP_EXPAND_RESEARCH, "expand research", 26, kLabPopupEdge);
     Words(c, "the laboratory has room for", 407, 240, 13, Align::Centre, kMutedInk);
     FigureBox(c, TEXT_LAB_CAPACITY, 3, 3);
     Words(c, "scientists", 362, 269, 13, Align::Left, kMutedInk);

@@ -27,10 +27,24 @@ void ButtonBase(Canvas& canvas, Box box, ButtonKind kind) {
     if (box.Height() > 12) canvas.Line({l + radius, t + 1.6}, {r - radius, t + 1.6}, 1.0, Lighter(base, 0.32), 0.7);
 }
 
+// The smallest word size a player reads at the game's own resolution.
+constexpr int kLegibleSize = 11;
+
 int FittingSize(const std::string& label, Box box, Face face) {
-    int size = std::clamp(box.Height() * 11 / 20, 9, 16);
+    int size = std::clamp(box.Height() * 11 / 20, kLegibleSize, 16);
     while (size > 8 && TextWidth({face, size, kButtonText}, label) > box.Width() - 8) --size;
     return size;
+}
+
+// The word with a faint shadow under it that lifts it from the button.
+void ButtonWord(Canvas& canvas, Box box, const std::string& word, int size, ButtonKind kind) {
+    const Face face = Face::SansBold;
+    const Rgb ink = kind == ButtonKind::Off ? Lighter(kOff, 0.45) : kButtonText;
+    Box shadow = box;
+    shadow.Top += 1;
+    shadow.Bottom += 1;
+    DrawTextCentred(canvas, {face, size, Darker(KindColour(kind), 0.5)}, shadow, word);
+    DrawTextCentred(canvas, {face, size, ink}, box, word);
 }
 
 }  // namespace
@@ -40,21 +54,32 @@ Box ToBox(const Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 void Button(Canvas& canvas, Box box, const std::string& label, ButtonKind kind) {
     ButtonBase(canvas, box, kind);
     const Face face = Face::SansBold;
-    const int size = FittingSize(label, box, face);
-    const Rgb ink = kind == ButtonKind::Off ? Lighter(kOff, 0.45) : kButtonText;
-    // A faint shadow under the word lifts it from the button.
-    Box shadow = box;
-    shadow.Top += 1;
-    shadow.Bottom += 1;
-    DrawTextCentred(canvas, {face, size, Darker(KindColour(kind), 0.5)}, shadow, label);
-    DrawTextCentred(canvas, {face, size, ink}, box, label);
+    int size = FittingSize(label, box, face);
+    const std::size_t space = label.find(' ');
+    // A label too long for a narrow button goes on two lines where the
+    // button is tall enough, rather than shrinking below a legible size.
+    if (size < kLegibleSize && space != std::string::npos && box.Height() >= 4 * kLegibleSize) {
+        const std::string first = label.substr(0, space);
+        const std::string second = label.substr(space + 1);
+        size = std::min(FittingSize(first, box, face), FittingSize(second, box, face));
+        size = std::min(size, box.Height() * 3 / 10);
+        const int middle = (box.Top + box.Bottom) / 2;
+        const int gap = size / 6;
+        ButtonWord(canvas, {box.Left, box.Top + gap, box.Right, middle}, first, size, kind);
+        ButtonWord(canvas, {box.Left, middle + 1, box.Right, box.Bottom - gap}, second, size, kind);
+        return;
+    }
+    ButtonWord(canvas, box, label, size, kind);
 }
 
 void ArrowButton(Canvas& canvas, Box box, Arrow arrow, ButtonKind kind) {
     ButtonBase(canvas, box, kind);
     const double cx = box.CentreX();
     const double cy = box.CentreY();
-    const double s = std::max(2.5, std::min(box.Width(), box.Height()) * 0.3);
+    // Small arrow buttons (the factory's destinations) take a larger share
+    // of their face, so that the head reads at a glance.
+    const int side = std::min(box.Width(), box.Height());
+    const double s = std::max(2.5, side * (side < 14 ? 0.4 : 0.3));
     std::vector<Vec> head;
     switch (arrow) {
     case Arrow::Left: head = {{cx - s * 0.8, cy}, {cx + s * 0.6, cy - s}, {cx + s * 0.6, cy + s}}; break;
@@ -96,11 +121,11 @@ void ChosenField(Canvas& canvas, Box box, int left, int top, int right, int bott
     canvas.Fill({box.Left + left, box.Top + top, box.Right - right, box.Bottom - bottom}, kPaper);
 }
 
-void Card(Canvas& canvas, Box box, const std::string& title, int band) {
+void Card(Canvas& canvas, Box box, const std::string& title, int band, int edge) {
     canvas.Fill(box, kCardEdge);
-    canvas.Fill(box.Grown(-2), kPaper);
+    canvas.Fill(box.Grown(-edge), kPaper);
     if (band <= 0) return;
-    const Box head{box.Left + 2, box.Top + 2, box.Right - 2, box.Top + 1 + band};
+    const Box head{box.Left + edge, box.Top + edge, box.Right - edge, box.Top + edge - 1 + band};
     canvas.FillVertical(head, {104, 80, 60}, {80, 60, 44});
     canvas.Fill({head.Left, head.Bottom + 1, head.Right, head.Bottom + 1}, kFooterEdge);
     const int size = std::min(18, band - 8);
@@ -124,7 +149,7 @@ void Heading(Canvas& canvas, const std::string& text, double x, int baseline, in
 void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink) {
     canvas.RoundRect(box.Left, box.Top, box.Right + 1.0, box.Bottom + 1.0, 2.0, Darker(plate, 0.4));
     canvas.RoundRect(box.Left + 1.0, box.Top + 1.0, box.Right, box.Bottom, 1.5, plate);
-    int size = std::clamp(box.Height() - 6, 8, 18);
+    int size = std::clamp(box.Height() - 6, kLegibleSize, 18);
     while (size > 7 && TextWidth({Face::SansBold, size, ink}, text) > box.Width() - 6) --size;
     DrawTextCentred(canvas, {Face::SansBold, size, ink}, box, text);
 }

@@ -38,8 +38,9 @@ void Field(Canvas& canvas, Box box);
 // (the sides where text runs close to the edge take a thinner border).
 void ChosenField(Canvas& canvas, Box box, int left, int top, int right, int bottom);
 
-// A popup card: paper with a dark outline and a title band `band` pixels tall.
-void Card(Canvas& canvas, Box box, const std::string& title, int band = 26);
+// A popup card: paper with a dark outline `edge` pixels thick and a title
+// band `band` pixels tall.
+void Card(Canvas& canvas, Box box, const std::string& title, int band = 26, int edge = 2);
 
 // Words printed on a surface.
 enum class Align { Left, Centre, Right };
