@@ -138,8 +138,18 @@ Canvas DrawPersonnelPopup() {
     FigureBox(c, TEXT_STAFF_TOTAL_WAGES, 8, 3);
     CaptionLeftOf(c, "employees", 346, 428, 10, 13);
     FigureBox(c, TEXT_STAFF_TOTAL_COUNT, 8, 3);
-    Words(c, "new people join the free pool;", 440, 402, 11, Align::Left, kMutedInk);
-    Words(c, "only free people can be fired", 440, 416, 11, Align::Left, kMutedInk);
+    // What each kind of staff is for: a newcomer hires here and only learns
+    // at the factory or the laboratory that people must be posted to work.
+    const char* help[] = {"technicians build about a car a month,",
+                          "salesmen sell up to two: post both at",
+                          "the factory; scientists go to the lab.",
+                          "new people join the free pool;",
+                          "only free people can be fired"};
+    int baseline = 393;
+    for (const char* line : help) {
+        Words(c, line, 440, baseline, 11, Align::Left, kMutedInk);
+        baseline += 14;
+    }
     DrawControl(c, CTRL_OFFICE_CLOSE, ButtonKind::Quiet);
     return CutPopup(c, POPUP_PERSONNEL);
 }
