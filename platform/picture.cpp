@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace platform {
 
@@ -12,16 +13,20 @@ namespace {
 // Pixels of the loaded pictures. The catalogue is loaded once and freed
 // all at once, so its pictures are taken one after another from one block
 // in static storage, which is reused once every picture in it has been
-// freed; a picture that does not fit takes memory of its own.
-constexpr std::size_t kStorePixels = std::size_t{24} << 20;   // 96 MB, the catalogue needs about 75
+// freed; a picture that does not fit takes memory of its own. Pictures are
+// decoded on several threads at once, so the store's books are kept under a
+// lock.
+constexpr std::size_t kStorePixels = std::size_t{24} << 20;   // 96 MB, the catalogue needs about 65
 Pixel Store[kStorePixels];
 std::size_t StoreUsed = 0;
 std::size_t StorePictures = 0;
+std::mutex StoreLock;
 
 bool InStore(const Pixel* pixels) { return pixels >= Store && pixels < Store + kStorePixels; }
 
 Pixel* TakePixels(std::int32_t width, std::int32_t height) {
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const std::lock_guard<std::mutex> lock(StoreLock);
     if (count <= kStorePixels - StoreUsed) {
         Pixel* pixels = Store + StoreUsed;
         StoreUsed += count;
@@ -37,6 +42,7 @@ void GivePixelsBack(Pixel* pixels) {
         std::free(pixels);
         return;
     }
+    const std::lock_guard<std::mutex> lock(StoreLock);
     if (--StorePictures == 0) StoreUsed = 0;
 }
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "platform/cursor_file.h"
-#include "platform/keys.h"
+#include "platform/sdl_keys.h"
 
 namespace platform {
 
@@ -80,32 +80,6 @@ void Present(Window& window) {
     SDL_RenderPresent(Sdl.renderer);
 }
 
-// Key numbers of the keys that are not letters or digits.
-struct KeyName {
-    SDL_Keycode sdl;
-    std::uint32_t key;
-};
-constexpr KeyName kOtherKeys[] = {
-    {SDLK_BACKSPACE, KEY_BACKSPACE}, {SDLK_TAB, KEY_TAB},     {SDLK_RETURN, KEY_RETURN},
-    {SDLK_KP_ENTER, KEY_RETURN},     {SDLK_ESCAPE, KEY_ESCAPE}, {SDLK_SPACE, KEY_SPACE},
-    {SDLK_LEFT, KEY_LEFT},           {SDLK_UP, KEY_UP},       {SDLK_RIGHT, KEY_RIGHT},
-    {SDLK_DOWN, KEY_DOWN},           {SDLK_DELETE, KEY_DELETE},
-    {SDLK_KP_0, KEY_PAD_0},          {SDLK_KP_1, KEY_PAD_0 + 1}, {SDLK_KP_2, KEY_PAD_0 + 2},
-    {SDLK_KP_3, KEY_PAD_0 + 3},      {SDLK_KP_4, KEY_PAD_0 + 4}, {SDLK_KP_5, KEY_PAD_0 + 5},
-    {SDLK_KP_6, KEY_PAD_0 + 6},      {SDLK_KP_7, KEY_PAD_0 + 7}, {SDLK_KP_8, KEY_PAD_0 + 8},
-    {SDLK_KP_9, KEY_PAD_0 + 9},
-};
-
-// 0 for a key the game has no number for.
-std::uint32_t KeyNumber(SDL_Keycode code) {
-    if (code >= SDLK_a && code <= SDLK_z) return KEY_A + static_cast<std::uint32_t>(code - SDLK_a);
-    if (code >= SDLK_0 && code <= SDLK_9) return KEY_0 + static_cast<std::uint32_t>(code - SDLK_0);
-    for (const KeyName& name : kOtherKeys) {
-        if (name.sdl == code) return name.key;
-    }
-    return 0;
-}
-
 void PostPointerMove(Window* window, std::int32_t x, std::int32_t y) {
     Sdl.pointerKnown = true;
     Sdl.pointerX = x;
@@ -119,9 +93,7 @@ void Translate(Window* window, const SDL_Event& event) {
             PostWindowMessage(window, MESSAGE_CLOSE, 0, 0);
             break;
         case SDL_KEYDOWN: {
-            // Keys held with Alt are the system's, not the game's.
-            if ((event.key.keysym.mod & KMOD_ALT) != 0) break;
-            const std::uint32_t key = KeyNumber(event.key.keysym.sym);
+            const std::uint32_t key = GameKeyOf(event.key.keysym.sym, event.key.keysym.mod);
             if (key != 0) PostWindowMessage(window, MESSAGE_KEY_DOWN, key, 0);
             break;
         }
@@ -153,6 +125,8 @@ void Translate(Window* window, const SDL_Event& event) {
     }
 }
 
+// SDL keeps one icon per window; the desktop scales it down wherever it
+// shows a small one, so the larger image of the file is the one to give.
 void LoadWindowIcon() {
     CursorImage icon;
     if (!ReadCursorFile("icon.ico", 32, icon)) return;
@@ -191,14 +165,15 @@ Window* OpenSdlWindow(WindowProcedureFn procedure) {
     AcceptStopSignals();
     Sdl = SdlState{};
     // The window covers the desktop at its own size even where no window
-    // manager grants the full-screen request.
+    // manager grants the full-screen request, and stays above other windows.
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0 || desktop.w <= 0 || desktop.h <= 0) {
         desktop.w = kCanvasWidth;
         desktop.h = kCanvasHeight;
     }
     Sdl.window = SDL_CreateWindow("Velmara", 0, 0, desktop.w, desktop.h,
-                                  SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
+                                  SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP |
+                                      SDL_WINDOW_ALWAYS_ON_TOP);
     if (Sdl.window == nullptr) {
         Complain("cannot open the game window");
         SDL_Quit();

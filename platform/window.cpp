@@ -31,8 +31,7 @@ Window* OpenWindow(WindowProcedureFn procedure, const WindowBackend* backend) {
     FillCanvas(window.canvas, 0);
     window.procedure = procedure;
     window.backend = backend;
-    window.queueHead = 0;
-    window.queueCount = 0;
+    window.queue.clear();
     window.repaintPending = false;
     window.destroyed = false;
     window.quitPosted = false;
@@ -47,10 +46,12 @@ Window* OpenWindow(WindowProcedureFn procedure, const WindowBackend* backend) {
 Window* OpenedWindow() { return WindowIsOpen && !TheWindow.destroyed ? &TheWindow : nullptr; }
 
 void PostWindowMessage(Window* window, std::uint32_t message, std::uint32_t wparam, std::int32_t lparam) {
-    if (!Usable(window) || window->queueCount == kMessageQueueSize) return;
-    const std::int32_t slot = (window->queueHead + window->queueCount) % kMessageQueueSize;
-    window->queue[slot] = Message{message, wparam, lparam};
-    ++window->queueCount;
+    if (!Usable(window)) return;
+    if (message == MESSAGE_MOUSE_MOVE && !window->queue.empty() && window->queue.back().id == MESSAGE_MOUSE_MOVE) {
+        window->queue.back() = Message{message, wparam, lparam};
+        return;
+    }
+    window->queue.push_back(Message{message, wparam, lparam});
 }
 
 std::int32_t SendWindowMessage(Window* window, std::uint32_t message, std::uint32_t wparam,
@@ -92,7 +93,7 @@ void DestroyGameWindow(Window* window) {
     if (!Usable(window)) return;
     SendWindowMessage(window, MESSAGE_DESTROY, 0, 0);
     window->destroyed = true;
-    window->queueCount = 0;
+    window->queue.clear();
     window->repaintPending = false;
 }
 
@@ -117,10 +118,9 @@ Pump DispatchNextMessage(Window* window) {
         SendWindowMessage(window, MESSAGE_PAINT, 0, 0);
         return Pump::Handled;
     }
-    if (window->queueCount == 0) return Pump::Idle;
-    const Message message = window->queue[window->queueHead];
-    window->queueHead = (window->queueHead + 1) % kMessageQueueSize;
-    --window->queueCount;
+    if (window->queue.empty()) return Pump::Idle;
+    const Message message = window->queue.front();
+    window->queue.pop_front();
     SendWindowMessage(window, message.id, message.wparam, message.lparam);
     return Pump::Handled;
 }

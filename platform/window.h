@@ -5,6 +5,7 @@
 // game does happens inside the handling of one of them, on one thread.
 
 #include <cstdint>
+#include <deque>
 
 #include "platform/canvas.h"
 
@@ -42,15 +43,11 @@ struct WindowBackend {
     void (*showPointer)(Window& window, void* native);  // null: the window's own
 };
 
-inline constexpr std::int32_t kMessageQueueSize = 256;
-
 struct Window {
     Canvas canvas;
     WindowProcedureFn procedure;
     const WindowBackend* backend;
-    Message queue[kMessageQueueSize];
-    std::int32_t queueHead;
-    std::int32_t queueCount;
+    std::deque<Message> queue;   // grows as far as a burst needs
     bool repaintPending;
     bool destroyed;
     bool quitPosted;
@@ -72,8 +69,10 @@ Window* OpenWindow(WindowProcedureFn procedure, const WindowBackend* backend);
 // The window that is open, or null.
 Window* OpenedWindow();
 
-// Queues a message; it is handled by a later DispatchNextMessage. A full
-// queue drops it.
+// Queues a message; it is handled by a later DispatchNextMessage. Nothing
+// is ever dropped, but a pointer move right behind another one replaces it:
+// only where the pointer is now matters, and a long drag then costs one
+// move instead of one per step.
 void PostWindowMessage(Window* window, std::uint32_t message, std::uint32_t wparam, std::int32_t lparam);
 
 // Handles a message at once and returns the procedure's result.

@@ -28,7 +28,8 @@ struct Paint {
 
     // ---- Picture catalogue
 
-    // Loads all 665 pictures in catalogue order, then the hover pointer.
+    // Loads all 665 pictures, decoding them on all cores, then the hover
+    // pointer. A picture that fails stays empty; the others load all the same.
     static void LoadPhoto();
     // Loads one JPEG into `handle`; a file that fails leaves it empty.
     static void LoadJpg(platform::Picture& handle, const char* path);

@@ -1,6 +1,7 @@
 // The catalogue's pictures in memory: loaded together by the first paint,
 // kept unchanged for the whole run, freed when the window goes away.
 
+#include "platform/cores.h"
 #include "presentation/paint.h"
 
 namespace {
@@ -32,8 +33,12 @@ void Paint::LoadJpg(platform::Picture& handle, const char* path) {
     platform::LoadJpegPicture(path, handle);
 }
 
+// The files are decoded on every core: each picture goes into its own
+// handle, so the result is the same as loading them one after another, a
+// file that fails leaving its handle empty and the others loading on.
 void Paint::LoadPhoto() {
-    for (i32 picture = 0; picture < kPictureCount; ++picture) LoadJpg(Photos[picture], PicturePath(picture));
+    platform::ForEachOnCores(kPictureCount, platform::UsableCores(),
+                             [](i32 picture) { LoadJpg(Photos[picture], PicturePath(picture)); });
     cursoron = platform::LoadPointerShape("cursoron.cur", 32);
 }
 

@@ -13,13 +13,14 @@ namespace {
 // What the recording procedure saw.
 struct Seen {
     std::uint32_t message;
+    std::uint32_t wparam;
     std::int32_t lparam;
 };
 std::vector<Seen> Log;
 bool RepaintOnInput = true;
 
 std::int32_t Recorder(Window* window, std::uint32_t message, std::uint32_t wparam, std::int32_t lparam) {
-    Log.push_back({message, lparam});
+    Log.push_back({message, wparam, lparam});
     switch (message) {
         case MESSAGE_DESTROY:
             PostQuit(window, 0);
@@ -115,12 +116,30 @@ TEST_F(WindowTest, APositionKeepsItsSignInBothHalves) {
     EXPECT_EQ(PositionX(PackPosition(65536 + 3, 0)), 3);
 }
 
-TEST_F(WindowTest, AFullQueueDropsNewMessages) {
+TEST_F(WindowTest, ABurstKeepsEveryKeyAndClickAndOnlyTheLastOfEachRunOfMoves) {
     RunMessages(window);
     RepaintOnInput = false;
     Log.clear();
-    for (std::int32_t i = 0; i < kMessageQueueSize + 10; ++i) PostMouseMove(window, i, 0);
-    RunMessages(window);
-    ASSERT_EQ(Log.size(), static_cast<std::size_t>(kMessageQueueSize));
-    EXPECT_EQ(PositionX(Log.back().lparam), kMessageQueueSize - 1);
+    // Far more than a fixed queue of a few hundred would hold: runs of moves
+    // (a drag) between keys and clicks.
+    constexpr std::int32_t kRounds = 1500;
+    for (std::int32_t i = 0; i < kRounds; ++i) {
+        for (std::int32_t step = 0; step < 4; ++step) PostMouseMove(window, i, step);
+        PostKeyDown(window, KEY_A + static_cast<std::uint32_t>(i % 26));
+        PostLeftButtonDown(window, i, 100);
+    }
+    PostMouseMove(window, 1, 1);
+    EXPECT_TRUE(RunMessages(window));
+
+    ASSERT_EQ(Log.size(), static_cast<std::size_t>(3 * kRounds + 1));
+    for (std::int32_t i = 0; i < kRounds; ++i) {
+        const Seen* round = &Log[static_cast<std::size_t>(3 * i)];
+        ASSERT_EQ(round[0].message, MESSAGE_MOUSE_MOVE) << i;
+        EXPECT_EQ(round[0].lparam, PackPosition(i, 3)) << i;   // the latest of the run
+        ASSERT_EQ(round[1].message, MESSAGE_KEY_DOWN) << i;
+        EXPECT_EQ(round[1].wparam, KEY_A + static_cast<std::uint32_t>(i % 26));
+        ASSERT_EQ(round[2].message, MESSAGE_LEFT_BUTTON_DOWN) << i;
+        EXPECT_EQ(PositionX(round[2].lparam), i);
+    }
+    EXPECT_EQ(Log.back().lparam, PackPosition(1, 1));
 }
