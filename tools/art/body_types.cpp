@@ -14,10 +14,10 @@ Canvas DrawBodyTypeCard(int bodyType, bool owned) {
     const Canvas car = DrawCar(bodyType, FirstPictureEra(bodyType), 1, 1, 1).Cut({0, 14, 252, 145});
     c.Paste(car.Scaled(128, 66), 11, 16);
     c.Frame({10, 15, 139, 82}, 1, kPaperLine);
-    Words(c, "from " + std::to_string(EraYear(FirstPictureEra(bodyType))), 11, 12, 10, Align::Left, kMutedInk);
+    Words(c, "from " + std::to_string(EraYear(FirstPictureEra(bodyType))), 11, 12, 11, Align::Left, kMutedInk);
     if (owned) {
-        c.RoundRect(96, 1, 140, 14, 3, kAction);
-        DrawTextCentred(c, {Face::SansBold, 10, kButtonText}, {96, 1, 139, 13}, "owned");
+        c.RoundRect(92, 0, 140, 14, 3, kAction);
+        DrawTextCentred(c, {Face::SansBold, 11, kButtonText}, {92, 0, 139, 14}, "owned");
     }
     DrawTextCentred(c, {Face::SansBold, 13, kInk}, {0, 83, 149, 100}, BodyTypeName(bodyType).Text);
     return c;

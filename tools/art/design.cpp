@@ -55,8 +55,8 @@ Canvas DrawDesign() {
     TextBox(c, TEXT_DESIGN_RATING, 84);
     Words(c, "unit cost", 23, 337, 12, Align::Left, kMutedInk, Face::SansBold);
     TextBox(c, TEXT_DESIGN_COST, 84);
-    Words(c, "shown once the", 96, 292, 10, Align::Left, kMutedInk);
-    Words(c, "model is saved", 96, 305, 10, Align::Left, kMutedInk);
+    Words(c, "shown once the", 96, 292, 11, Align::Left, kMutedInk);
+    Words(c, "model is saved", 96, 306, 11, Align::Left, kMutedInk);
     DrawControl(c, CTRL_DESIGN_SAVE_MODEL);
     DrawControl(c, CTRL_DESIGN_DELETE_MODEL);
 
@@ -132,14 +132,14 @@ Canvas DrawPartListPopup(int popup) {
         }
         DrawControl(c, CTRL_PARTS_INSTALL);
         DrawControl(c, CTRL_PARTS_BACK, ButtonKind::Quiet);
-        Words(c, "choose a part, then install", 508, 486, 10, Align::Centre, kMutedInk);
+        Words(c, "choose a part, then install", 508, 486, 11, Align::Centre, kMutedInk);
     } else {
         // Install reaches as far as its click area; back starts where install ends.
         const Rect install = ControlAt(CTRL_ITEMS_INSTALL).Box;
         const Rect back = ControlAt(CTRL_ITEMS_BACK).Box;
         Button(c, {install.Left, install.Top, install.Right, install.Bottom}, "install", ButtonKind::Action);
         Button(c, {install.Right + 1, back.Top, back.Right, back.Bottom}, "back", ButtonKind::Quiet);
-        Words(c, "choose an item, then install it", 398, 488, 10, Align::Centre, kMutedInk);
+        Words(c, "choose an item, then install it", 398, 488, 11, Align::Centre, kMutedInk);
     }
     return CutPopup(c, popup);
 }
