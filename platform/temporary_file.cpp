@@ -73,8 +73,17 @@ void RemoveStaleTemporaryFiles(const char* target) {
         std::memcpy(folderPath, target, length);
         folderPath[length] = '\0';
     }
-    DIR* folder = ::opendir(folderPath);
-    if (folder == nullptr) return;
+    // Read without touching the folder's access time: a folder left with a
+    // changed inode would be written again by the flush of the new file.
+    constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    int fd = ::open(folderPath, kFlags | O_NOATIME);
+    if (fd < 0 && errno == EPERM) fd = ::open(folderPath, kFlags);  // someone else's folder
+    if (fd < 0) return;
+    DIR* folder = ::fdopendir(fd);
+    if (folder == nullptr) {
+        ::close(fd);
+        return;
+    }
     const std::size_t baseLength = std::strlen(base);
     const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(folder)) {
