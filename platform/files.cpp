@@ -74,10 +74,9 @@ bool WriteFileAt(const char* path, long offset, const char* data, std::size_t si
 }
 
 bool OverwriteFile(const char* path, const char* data, std::size_t size) {
-    // Opened without O_TRUNC, and cut only when it was longer: some file
-    // systems flush a file emptied and written again at its close, and tie
-    // a cut file's last block to the next flush of any file, which would
-    // cost what this write means to save.
+    // Opened without O_TRUNC and cut only when it was longer: some file
+    // systems start writing a file that was emptied and written again out
+    // to disk at its close, the very cost this write is meant to spare.
     constexpr int kFlags = O_WRONLY | O_CREAT | O_CLOEXEC;
     int fd = ::open(path, kFlags, 0644);
     if (fd < 0 && errno == ENOENT) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,32 +53,6 @@ TEST(ReplaceFile, ClearsTheLeftoversOfKilledReplacesOfItsTarget) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Entries("Saves"), expected);
     EXPECT_EQ(ReadFile("Saves/slot1.sav"), "new");
-}
-
-// A replace that fails takes its temporary file with it; one refused for a
-// read-only target never touches the disk.
-TEST(ReplaceFile, LeavesNothingBehindWhenItFails) {
-    GameFolder folder(GameFolder::Empty);
-    fs::create_directories("Saves/slot1.sav");  // a folder where the file should go
-    EXPECT_FALSE(platform::ReplaceFile("Saves/slot1.sav", "new", 3));
-    WriteFile("Saves/slot2.sav", "old");
-    fs::permissions("Saves/slot2.sav", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_FALSE(platform::ReplaceFile("Saves/slot2.sav", "new", 3));
-    EXPECT_EQ(ReadFile("Saves/slot2.sav"), "old");
-    EXPECT_EQ(Entries("Saves"), (std::vector<std::string>{"slot1.sav", "slot2.sav"}));
-}
-
-// A plain overwrite makes the file's folder, and cuts a longer file to the
-// new bytes.
-TEST(OverwriteFile, WritesTheWholeFileInPlace) {
-    GameFolder folder(GameFolder::Empty);
-    ASSERT_TRUE(platform::OverwriteFile("Data/Saves/scratch", "0123456789", 10));
-    ASSERT_TRUE(platform::OverwriteFile("Data/Saves/scratch", "abc", 3));
-    EXPECT_EQ(ReadFile("Data/Saves/scratch"), "abc");
-    EXPECT_EQ(Entries("Data/Saves"), std::vector<std::string>{"scratch"});
-    fs::remove_all("Data");
-    WriteFile("Data", "a file where the folder should be");
-    EXPECT_FALSE(platform::OverwriteFile("Data/Saves/scratch", "abc", 3));
 }
 
 }  // namespace
