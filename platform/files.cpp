@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/temporary_file.h"
+
 namespace platform {
 namespace {
 
@@ -24,22 +26,28 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// Creates every missing folder on the way to `path`'s parent. `path` is a
-// writable copy; each slash is cut to a NUL for the mkdir and put back.
-void MakeParentFolders(char* path) {
-    for (char* slash = std::strchr(path + 1, '/'); slash != nullptr;
-         slash = std::strchr(slash + 1, '/')) {
+// Creates every missing folder on the way to `path`'s parent, on a copy of
+// the path whose slashes are cut to a NUL one at a time for the mkdir.
+void MakeParentFolders(const char* path) {
+    char copy[kTemporaryPathMax];
+    const std::size_t length = std::strlen(path);
+    if (length == 0 || length >= sizeof copy) return;
+    std::memcpy(copy, path, length + 1);
+    for (char* slash = std::strchr(copy + 1, '/'); slash != nullptr; slash = std::strchr(slash + 1, '/')) {
         *slash = '\0';
-        ::mkdir(path, 0755);
+        ::mkdir(copy, 0755);
         *slash = '/';
     }
 }
 
-// Longest path ReplaceFile handles, temporary suffix and NUL included. The
-// game's own paths are a few dozen bytes; the bound keeps a save free of
-// allocation.
-constexpr std::size_t kPathMax = 512;
-constexpr char kTemporarySuffix[] = ".tmp";
+// Whether the file at `path` exists and may not be written: its owner has no
+// write permission (which binds even a user whom the system would let
+// write, such as the superuser), or this user has none.
+bool IsReadOnly(const char* path) {
+    struct stat status {};
+    if (::stat(path, &status) != 0) return false;
+    return (status.st_mode & S_IWUSR) == 0 || ::access(path, W_OK) != 0;
+}
 
 }  // namespace
 
@@ -65,14 +73,33 @@ bool WriteFileAt(const char* path, long offset, const char* data, std::size_t si
     return ok;
 }
 
+bool OverwriteFile(const char* path, const char* data, std::size_t size) {
+    // Opened without O_TRUNC and cut only when it was longer: some file
+    // systems start writing a file that was emptied and written again out
+    // to disk at its close, the very cost this write is meant to spare.
+    constexpr int kFlags = O_WRONLY | O_CREAT | O_CLOEXEC;
+    int fd = ::open(path, kFlags, 0644);
+    if (fd < 0 && errno == ENOENT) {
+        MakeParentFolders(path);
+        fd = ::open(path, kFlags, 0644);
+    }
+    if (fd < 0) return false;
+    struct stat status {};
+    bool ok = ::fstat(fd, &status) == 0 && WriteAll(fd, data, size);
+    if (ok && status.st_size > static_cast<off_t>(size)) ok = ::ftruncate(fd, static_cast<off_t>(size)) == 0;
+    ok = (::close(fd) == 0) && ok;
+    return ok;
+}
+
 bool ReplaceFile(const char* path, const char* data, std::size_t size) {
-    const std::size_t length = std::strlen(path);
-    if (length + sizeof kTemporarySuffix > kPathMax) return false;
-    char temporary[kPathMax];
-    std::memcpy(temporary, path, length);
-    std::memcpy(temporary + length, kTemporarySuffix, sizeof kTemporarySuffix);
-    MakeParentFolders(temporary);
-    const int fd = ::open(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (IsReadOnly(path)) return false;
+    RemoveStaleTemporaryFiles(path);
+    char temporary[kTemporaryPathMax];
+    int fd = CreateTemporaryFile(path, temporary);
+    if (fd < 0 && errno == ENOENT) {
+        MakeParentFolders(path);
+        fd = CreateTemporaryFile(path, temporary);
+    }
     if (fd < 0) return false;
     bool ok = WriteAll(fd, data, size) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;

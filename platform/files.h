@@ -14,10 +14,20 @@ long ReadFilePrefix(const char* path, char* out, std::size_t capacity);
 // never truncating it. Returns false when any step fails.
 bool WriteFileAt(const char* path, long offset, const char* data, std::size_t size);
 
+// Writes the whole file anew in place: created when missing (its folder
+// too), emptied when present. Nothing is flushed to disk and a failure can
+// leave the file short, so it serves only files nothing depends on.
+// Returns false when any step fails.
+bool OverwriteFile(const char* path, const char* data, std::size_t size);
+
 // Replaces the whole file with `data` so that a failure at any point leaves
-// the previous file as it was: the bytes go to a temporary file in the same
-// folder (created when missing), are flushed to disk, and then renamed over
-// the target. Returns false, with the old file intact, when any step fails.
+// the previous file as it was: the bytes go to a temporary file of this
+// replace's own in the same folder (created when missing), are flushed to
+// disk, and then renamed over the target. Two programs replacing one file
+// at once each leave it whole, the later rename winning. A target that may
+// not be written (no write permission for its owner, or none for this user)
+// is refused and kept. Temporary files left by replaces that were killed
+// are removed. Returns false, with the old file intact, when any step fails.
 bool ReplaceFile(const char* path, const char* data, std::size_t size);
 
 }  // namespace platform

@@ -16,7 +16,9 @@ struct SaveLoad {
 
     // Writes the running game into slot 1..4. The new file replaces the old
     // one only once it is complete on disk, so a failed save leaves the
-    // previous save as it was; the folder is created when missing. Clears
+    // previous save as it was, and two games saving into one folder at once
+    // leave each slot holding one whole game; the folder is created when
+    // missing. A read-only slot file is kept and the save fails. Clears
     // MainObj.Focus after a save that succeeded. Returns whether it did.
     static bool Save(i32 slot);
 

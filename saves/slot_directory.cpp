@@ -37,9 +37,10 @@ void SaveLoad::SlotTimeAt(const std::tm& when) {
     for (i32 i = 0; i < kStampFields; ++i)
         *fields[i] = platform::ParseInteger(texts + kStampTextOffsets[i], kStampTextWidth);
 
-    // Nothing in the game reads the scratch file; a failure to write it
-    // costs nothing.
-    (void)platform::ReplaceFile(kStampScratchPath, texts, sizeof texts);
+    // Nothing in the game reads the scratch file, so it is written in place
+    // without a flush to disk: a save pays for one flush, its slot file's,
+    // and a failure to write the texts costs nothing.
+    (void)platform::OverwriteFile(kStampScratchPath, texts, sizeof texts);
 }
 
 void SaveLoad::Check() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstddef>
@@ -238,13 +239,21 @@ TEST_F(SaveAndLoad, AFailedSaveKeepsThePreviousSaveAndSaysSo) {
     const std::string previous = ReadFile(SlotPath(1));
     FillValidGame(10);
 
-    // The new file cannot even be created.
-    std::filesystem::create_directory(SlotPath(1) + ".tmp");
+    // The new file cannot even be created: no file descriptor is left.
+    rlimit files{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &files), 0);
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit none = files;
+    none.rlim_cur = static_cast<rlim_t>(lowestFree);
     MainObj.Focus = FOCUS_SLOT_1;
-    EXPECT_FALSE(SaveLoad::Save(1));
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    const bool created = SaveLoad::Save(1);
+    ::setrlimit(RLIMIT_NOFILE, &files);
+    EXPECT_FALSE(created);
     EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_1);  // still chosen, to try again
     EXPECT_EQ(ReadFile(SlotPath(1)), previous);
-    std::filesystem::remove(SlotPath(1) + ".tmp");
 
     // The disk fills up halfway through the new file.
     rlimit original{};
@@ -258,7 +267,9 @@ TEST_F(SaveAndLoad, AFailedSaveKeepsThePreviousSaveAndSaysSo) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadFile(SlotPath(1)), previous);
-    EXPECT_FALSE(std::filesystem::exists(SlotPath(1) + ".tmp"));
+    // The half-written temporary file is gone.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("Data/Saves"),
+                            std::filesystem::directory_iterator()), 2);
 
     // With room again the save goes through.
     EXPECT_TRUE(SaveLoad::Save(1));
