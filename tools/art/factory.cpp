@@ -88,12 +88,17 @@ Canvas DrawFactory() {
         Field(c, {57, price.Y, 168, price.Y + 20});
         Field(c, {price.X, price.Y, price.X + 56, price.Y + 20});
         for (int j = 1; j <= 2; ++j) {
-            // The word starts right after the back arrow: the arrow is the
-            // box's left edge, so the box is drawn first and the arrows over it.
+            // The word starts on the column after the back arrow's click
+            // area, so both arrows are drawn two columns narrower than their
+            // click areas, on the outer side, and the word keeps a margin.
+            // The box is drawn first, the arrows over its ends.
             const Rect back = ControlAt(DestinationArrow(k + 1, j, false)).Box;
-            Field(c, {back.Right, back.Top, 328, back.Bottom});
-            DrawControl(c, DestinationArrow(k + 1, j, false));
-            DrawControl(c, DestinationArrow(k + 1, j, true));
+            const Rect forward = ControlAt(DestinationArrow(k + 1, j, true)).Box;
+            const Box backArrow{back.Left, back.Top, back.Right - 2, back.Bottom};
+            const Box forwardArrow{forward.Left + 2, forward.Top, forward.Right, forward.Bottom};
+            Field(c, {backArrow.Right, back.Top, forwardArrow.Left, back.Bottom});
+            ArrowButton(c, backArrow, Arrow::Left, ButtonKind::Action);
+            ArrowButton(c, forwardArrow, Arrow::Right, ButtonKind::Action);
         }
         if (k < kProductionLines - 1) c.Fill({20, price.Y + 36, 558, price.Y + 36}, kPaperShade);
     }

@@ -79,7 +79,7 @@ void ArrowButton(Canvas& canvas, Box box, Arrow arrow, ButtonKind kind) {
     // Small arrow buttons (the factory's destinations) take a larger share
     // of their face, so that the head reads at a glance.
     const int side = std::min(box.Width(), box.Height());
-    const double s = std::max(2.5, side * (side < 14 ? 0.4 : 0.3));
+    const double s = std::max(2.5, side * (side < 10 ? 0.48 : side < 14 ? 0.4 : 0.3));
     std::vector<Vec> head;
     switch (arrow) {
     case Arrow::Left: head = {{cx - s * 0.8, cy}, {cx + s * 0.6, cy - s}, {cx + s * 0.6, cy + s}}; break;
