@@ -74,7 +74,7 @@ const BodyShape kShapes[kBodyTypeCount] = {
      {{{2, 14}, {0, 32}, {8, 38}, {86, 44}, {116, 68}, {184, 68}, {208, 50}, {246, 48}, {252, 38}, {250, 14}}},
      {50, 90, 150}, 50, 204},
     // Van: a bonneted box that becomes one box.
-    {{{{4, 18}, {4, 50}, {10, 58}, {50, 60}, {64, 112}, {244, 114}, {248, 112}, {250, 108}, {250, 30}, {250, 18}}},
+    {{{{4, 18}, {4, 50}, {8, 56}, {62, 62}, {76, 112}, {244, 114}, {248, 112}, {250, 108}, {250, 30}, {250, 18}}},
      {{{0, 14}, {0, 44}, {6, 56}, {26, 72}, {56, 116}, {244, 116}, {250, 112}, {252, 106}, {252, 30}, {250, 14}}},
      {66, 84, 110}, 44, 206},
     // Pick-up: cab and open bed.
@@ -94,7 +94,7 @@ const BodyShape kShapes[kBodyTypeCount] = {
 enum class Top { Closed, Canopy, Open };
 
 // What a middle variant does to the roof.
-enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox };
+enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox, Panel };
 constexpr Roof kRoofs[kBodyTypeCount][3] = {
     {Roof::Plain, Roof::Raised, Roof::Rack},      // family wagon
     {Roof::Plain, Roof::Sleeper, Roof::Spare},    // truck
@@ -167,12 +167,15 @@ std::vector<Node> Split(const Outline& o) {
         nodes.push_back({a, i, Kind::Own, 1.0});
         if (i < 1 || i > 7) continue;
         const Vec b = o[static_cast<std::size_t>(i + 1)];
-        for (const double x : cuts)
+        for (const double x : cuts) {
+            const bool inner = x == kMiddleInner[0] || x == kMiddleInner[1];
+            // An inner cut that close to a corner would only pinch its rounding.
+            if (inner && (x < a.X + 3 || x > b.X - 3)) continue;
             if (a.X < x && x < b.X) {
                 const double t = (x - a.X) / (b.X - a.X);
-                const bool inner = x == kMiddleInner[0] || x == kMiddleInner[1];
                 nodes.push_back({{x, a.Y + (b.Y - a.Y) * t}, i, inner ? Kind::Inner : Kind::Cut, 1.0});
             }
+        }
     }
     const Vec a = o[9], b = o[0];
     for (const double x : {kRearFrom, kFrontTo})
@@ -200,6 +203,9 @@ Roof RoofOf(const Car& car) {
     // windscreen's rake changes instead.
     const Roof r = kRoofs[car.Body - 1][car.Middle - 1];
     if (car.Roof == Top::Open && (r == Roof::Upright || r == Roof::Raked)) return r == Roof::Upright ? Roof::Raised : Roof::Lowered;
+    // A roof that starts ahead of the middle cannot rise there without a hump:
+    // the raised choice blinds the rear side windows instead.
+    if (r == Roof::Raised && car.Roof == Top::Closed && P(car, 4).X < kMiddleFrom) return Roof::Panel;
     if (car.Roof == Top::Open || RoofIsFlat(car)) return r;
     if (r == Roof::Raised) return Roof::Upright;
     if (r == Roof::Rack) return Roof::Raked;
@@ -227,8 +233,22 @@ void Reshape(Car& car) {
         }
         if (v.X > kMiddleFrom && v.X < kMiddleTo && v.Y > car.Belt + 8) {
             const double k = Greenhouse(car, v.Y);
-            if (roof == Roof::Raised) v.Y += 6 * k;
-            if (roof == Roof::Lowered) v.Y -= 5 * k;
+            if (roof == Roof::Raised) {
+                // A taller roof over the front seats, the windscreen carried
+                // up on its own rake; where the roof runs on past the middle
+                // it slopes evenly back to the shared height before the rear
+                // join. An open car's screen stands taller and more upright.
+                double ease = 1;
+                if (car.Roof != Top::Open && P(car, 5).X > kMiddleTo)
+                    ease = std::clamp((kMiddleTo - v.X) / (kMiddleTo - kMiddleInner[0]), 0.0, 1.0);
+                const double rise = 6 * k * ease;
+                v.Y += rise;
+                if (n.Index == 4 && n.Is == Kind::Own) {
+                    const Vec cowl = P(car, 3), screenTop = P(car, 4);
+                    v.X = car.Roof == Top::Open ? std::max(kMiddleFrom + 3, v.X - 4)
+                                                : v.X + rise * (screenTop.X - cowl.X) / std::max(1.0, screenTop.Y - cowl.Y);
+                }
+            }
             if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked))
                 v.X = std::clamp(v.X + (roof == Roof::Upright ? -12.0 : 12.0), kMiddleFrom + 3, kMiddleTo - 3);
             if (n.Is == Kind::Inner) n.Round = 8.0 / std::max(1.0, car.Corner);
@@ -335,6 +355,20 @@ double TopAt(const std::vector<Vec>& shape, double x) {
     return top;
 }
 
+// The furthest point of the outline toward the tail at height h.
+double EndAt(const std::vector<Vec>& shape, double h) {
+    double end = 0;
+    const std::size_t n = shape.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec a = shape[i], b = shape[(i + 1) % n];
+        if ((a.Y <= h && h <= b.Y) || (b.Y <= h && h <= a.Y)) {
+            const double t = a.Y == b.Y ? 1.0 : (h - a.Y) / (b.Y - a.Y);
+            end = std::max(end, a.X + (b.X - a.X) * t);
+        }
+    }
+    return end;
+}
+
 // The body's outline as drawn: open and canopied bodies end at the waist.
 std::vector<Vec> Painted(const Car& car) {
     if (car.Roof == Top::Closed) return car.Shape;
@@ -439,11 +473,29 @@ std::vector<Vec> LoadBox(const Car& car) {
     return box;
 }
 
+// Draws trims that belong on the paint: whatever `draw` puts down outside
+// the painted body (a line running past a sloping tail, a louvre over a
+// mudguard) is dropped, so no trim ever hangs in the air.
+template <class Draw>
+void OnPaint(Canvas& c, const Car& car, Draw draw) {
+    Canvas layer = c;
+    draw(layer);
+    Canvas mask(c.Width(), c.Height(), {0, 0, 0});
+    mask.Polygon(Screen(Painted(car)), {255, 255, 255});
+    for (int y = kCarBox.Top; y <= kCarBox.Bottom; ++y)
+        for (int x = kCarBox.Left; x <= kCarBox.Right; ++x) {
+            const double cover = mask.At(x, y).R / 255.0;
+            if (cover > 0) c.Blend(x, y, layer.At(x, y), cover);
+        }
+}
+
 void Body(Canvas& c, const Car& car) {
     Paint(c, Painted(car), car.Colour);
     // A shoulder line along the side, from the cowl to the tail.
     const double end = car.Body == BODY_TRUCK ? P(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
-    c.Line(At(P(car, 3).X, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+    OnPaint(c, car, [&](Canvas& on) {
+        on.Line(At(P(car, 3).X, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+    });
     if (car.Body == BODY_TRUCK) {
         const std::vector<Vec> box = LoadBox(car);
         // The chassis under it, over the wheels' tops.
@@ -531,41 +583,51 @@ void Cockpit(Canvas& c, const Car& car) {
     const Roof roof = RoofOf(car);
     const Rgb hood{48, 44, 42};
     if (roof == Roof::Lowered) {
-        // The hood raised from the windscreen to behind the seat.
-        const std::vector<Vec> up{{top.X + 2, top.Y}, {top.X + 10, top.Y + 2}, {136, top.Y + 1}, {153, car.Belt}, {top.X + 4, car.Belt}};
-        c.Polygon(Screen(Rounded(up, 4.0)), hood);
-        c.RoundRect(At(124, 0).X, At(0, top.Y - 4).Y, At(140, 0).X, At(0, car.Belt + 6).Y, 3, {150, 180, 196});
+        // The hood up: fabric from the windscreen's top to behind the seat,
+        // a small rear window in it and the hood iron on its quarter.
+        const double crown = top.Y + 4;
+        const std::vector<Vec> up{{top.X + 1, top.Y + 1}, {top.X + 6, crown}, {140, crown}, {152, crown - 6}, {156, car.Belt},
+                                  {top.X + 2, car.Belt}};
+        c.Polygon(Screen(Rounded(up, 5.0)), hood);
+        c.Line(At(top.X + 6, crown - 1), At(140, crown - 1), 1.0, {90, 84, 78});
+        c.RoundRect(At(128, 0).X, At(0, crown - 5).Y, At(140, 0).X, At(0, car.Belt + 8).Y, 3, {150, 180, 196});
+        c.Line(At(143, crown - 6), At(149, car.Belt + 4), 1.6, {200, 204, 208});
         return;
     }
     c.RoundRect(At(top.X + 8, 0).X, At(0, car.Belt + 16).Y, At(top.X + 24, 0).X, At(0, car.Belt - 1).Y, 3, {110, 60, 40});
     if (roof == Roof::Raised) {
         // The hood folded down behind the seat.
-        c.RoundRect(At(134, 0).X, At(0, car.Belt + 9).Y, At(153, 0).X, At(0, car.Belt - 2).Y, 4, hood);
-        c.Line(At(137, car.Belt + 5), At(150, car.Belt + 5), 1.0, {90, 84, 78});
+        c.RoundRect(At(133, 0).X, At(0, car.Belt + 12).Y, At(155, 0).X, At(0, car.Belt - 2).Y, 5, hood);
+        for (const double x : {139.0, 149.0}) c.Line(At(x, car.Belt - 1), At(x, car.Belt + 11), 1.4, {150, 110, 70});
     }
 }
 
 // The race car's cockpit: the driver's helmet sits in it.
 void RaceCockpit(Canvas& c, const Car& car) {
     const double rim = car.Belt;
-    const Vec helmet = At(137, rim + 5);
     const Roof roof = RoofOf(car);
     if (roof == Roof::Airbox) {
         // An air intake over the driver's head, on the engine cover.
-        c.Polygon(Screen(Rounded(std::vector<Vec>{{144, rim - 2}, {146, rim + 18}, {152, rim + 18}, {156, rim - 2}}, 2.0)),
+        c.Polygon(Screen(Rounded(std::vector<Vec>{{145, rim - 2}, {147, rim + 24}, {154, rim + 24}, {158, rim - 2}}, 2.0)),
                   Darker(car.Colour, 0.15));
-        c.Fill({static_cast<int>(At(145, 0).X), static_cast<int>(At(0, rim + 16).Y), static_cast<int>(At(148, 0).X),
-                static_cast<int>(At(0, rim + 9).Y)}, {30, 30, 32});
+        c.Fill({static_cast<int>(At(146, 0).X), static_cast<int>(At(0, rim + 22).Y), static_cast<int>(At(149, 0).X),
+                static_cast<int>(At(0, rim + 13).Y)}, {30, 30, 32});
     }
-    c.Ellipse(helmet.X, helmet.Y, 7.5, 7.5, {240, 240, 236});
-    c.Polygon({{helmet.X - 7.5, helmet.Y - 1}, {helmet.X - 1, helmet.Y - 1}, {helmet.X - 1, helmet.Y + 3}, {helmet.X - 7, helmet.Y + 3}}, {40, 40, 50});
     if (roof == Roof::Hoop) {
-        // A roll hoop behind the driver, standing on the body.
-        c.Polyline(Screen({{146, rim - 1}, {147, rim + 17}, {153, rim + 17}, {154, rim - 1}}), 2.6, {60, 60, 64});
+        // A roll hoop behind the driver's head, standing on the body.
+        c.Polyline(Screen({{146, rim - 1}, {147, rim + 24}, {154, rim + 24}, {155, rim - 1}}), 2.6, {60, 60, 64});
     }
-    // The cockpit's rim in front of the driver.
-    c.Line(At(124, rim - 1), At(152, rim - 1), 3.0, Darker(car.Colour, 0.35));
-    c.Line(At(120, rim), At(126, rim + 6), 2.0, {150, 180, 196});   // a small screen
+    // The driver: shoulders in overalls, the helmet with its visor and a
+    // stripe in the car's colour.
+    c.RoundRect(At(127, 0).X, At(0, rim + 9).Y, At(146, 0).X, At(0, rim - 1).Y, 4, {46, 56, 96});
+    const Vec head = At(136, rim + 14);
+    c.Ellipse(head.X, head.Y + 5, 3.5, 4, {46, 56, 96});   // the neck
+    c.Ellipse(head.X, head.Y, 9.5, 9.5, {240, 240, 236});
+    c.Line({head.X - 2, head.Y - 9}, {head.X + 8, head.Y - 3}, 2.5, car.Colour);
+    c.Polygon({{head.X - 9.5, head.Y - 2}, {head.X - 1, head.Y - 2}, {head.X, head.Y + 3}, {head.X - 8.5, head.Y + 4}}, {40, 40, 50});
+    // The cockpit's rim in front of and around the driver.
+    c.Line(At(122, rim - 1), At(152, rim - 1), 3.0, Darker(car.Colour, 0.35));
+    c.Line(At(118, rim), At(125, rim + 10), 2.0, {150, 180, 196});   // a small screen
 }
 
 // ---- Variant details. Each stays inside its own piece.
@@ -628,14 +690,16 @@ void FrontDetails(Canvas& c, const Car& car) {
     const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
     const double low = std::max(FenderTop(car) + 4, car.Belt - 22);
     if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low >= 6) {
-        for (int i = 0; i < 6; ++i) {
-            const double x = x0 + (x1 - x0) * (0.35 + 0.1 * i);
-            c.Line(At(x, hood - 6), At(x + 2, std::max(low, hood - 16)), 1.6, Darker(car.Colour, 0.45));
-        }
+        OnPaint(c, car, [&](Canvas& on) {
+            for (int i = 0; i < 6; ++i) {
+                const double x = x0 + (x1 - x0) * (0.35 + 0.1 * i);
+                on.Line(At(x, hood - 6), At(x + 2, std::max(low, hood - 16)), 1.6, Darker(car.Colour, 0.45));
+            }
+        });
     }
     if (car.Front == 3) {
         const Vec b = NodeOf(car, 2);
-        c.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55));
+        OnPaint(c, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
         const Vec m = At(b.X + 2, b.Y);
         c.Polygon({{m.X - 2, m.Y + 0.5}, {m.X + 4, m.Y + 0.5}, {m.X + 1, m.Y - 6}}, chrome);
     }
@@ -652,9 +716,22 @@ void MiddleDetails(Canvas& c, const Car& car) {
         if (car.Middle == 3) Pillar(c, car, 140);
     }
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
-        c.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8);
+        OnPaint(c, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
         c.Fill({static_cast<int>(At(door - 12, 0).X), static_cast<int>(At(0, car.Belt - 8).Y), static_cast<int>(At(door - 6, 0).X),
                 static_cast<int>(At(0, car.Belt - 9).Y)}, {220, 224, 228});
+    }
+    if (roof == Roof::Panel) {
+        // Blind panels where the rear side windows were, up to a pillar.
+        std::vector<Vec> panel;
+        for (double x = door; x <= 150; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
+        panel.push_back({150, car.Belt - 1});
+        panel.push_back({door, car.Belt - 1});
+        Paint(c, panel, car.Colour);
+        Pillar(c, car, door);
+        Pillar(c, car, 150);
+        OnPaint(c, car, [&](Canvas& on) {
+            on.Line(At(door + 3, car.Belt + 4), At(148, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+        });
     }
     const double rackFrom = 108, rackTo = 142;
     if (roof == Roof::Rack) {
@@ -714,13 +791,16 @@ void RearDetails(Canvas& c, const Car& car) {
         for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
         if (end - 30 > kRearFrom + 6) Pillar(c, car, end - 30);
     }
-    // Tail lamps at the end.
-    const Vec lamp = At(tail - 2, tailH - 4);
+    // Tail lamps at the end, on the paint.
+    const double lampH = tailH - 4;
+    const Vec lamp = At((car.Body == BODY_TRUCK ? tail : EndAt(Painted(car), lampH)) - 2, lampH);
     if (car.Rear == 3) c.Fill({static_cast<int>(lamp.X - 2), static_cast<int>(lamp.Y - 6), static_cast<int>(lamp.X + 1), static_cast<int>(lamp.Y + 4)}, red);
     else c.Ellipse(lamp.X, lamp.Y, 2, 3, red);
     if (car.Rear == 2 && car.Era <= 3 && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         // The spare wheel on the tail.
-        const Vec w = At(tail - 1, bottom + car.WheelRadius + 2);
+        const double h = bottom + car.WheelRadius + 2;
+        const Vec w = At(EndAt(Painted(car), h) + 1, h);
+        c.Line({w.X - 4, w.Y}, {w.X, w.Y}, 3.0, {60, 60, 64});
         c.Ellipse(w.X, w.Y, 4, car.WheelRadius * 0.85, {28, 28, 30});
         c.Ellipse(w.X + 0.5, w.Y, 2, car.WheelRadius * 0.45, {170, 170, 170});
     }
