@@ -199,15 +199,14 @@ bool RoofIsFlat(const Car& car) {
 }
 
 Roof RoofOf(const Car& car) {
-    // A raised roof or a rack needs a flat roof; over a windscreen the
-    // windscreen's rake changes instead.
+    // A rack needs a flat roof; over a windscreen the windscreen's rake
+    // changes instead.
     const Roof r = kRoofs[car.Body - 1][car.Middle - 1];
     if (car.Roof == Top::Open && (r == Roof::Upright || r == Roof::Raked)) return r == Roof::Upright ? Roof::Raised : Roof::Lowered;
     // A roof that starts ahead of the middle cannot rise there without a hump:
     // the raised choice blinds the rear side windows instead.
-    if (r == Roof::Raised && car.Roof == Top::Closed && P(car, 4).X < kMiddleFrom) return Roof::Panel;
+    if (r == Roof::Raised && car.Roof != Top::Open && P(car, 4).X < kMiddleFrom) return Roof::Panel;
     if (car.Roof == Top::Open || RoofIsFlat(car)) return r;
-    if (r == Roof::Raised) return Roof::Upright;
     if (r == Roof::Rack) return Roof::Raked;
     return r;
 }
@@ -688,7 +687,8 @@ void FrontDetails(Canvas& c, const Car& car) {
     // The bonnet: louvres (2) or a stripe and mascot (3), over the wheel's mudguard.
     const double x0 = NodeOf(car, 2).X + 12;
     const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
-    const double low = std::max(FenderTop(car) + 4, car.Belt - 22);
+    // Louvres stay clear of the mudguard or the wheel's arch.
+    const double low = std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6});
     if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low >= 6) {
         OnPaint(c, car, [&](Canvas& on) {
             for (int i = 0; i < 6; ++i) {
@@ -726,6 +726,13 @@ void MiddleDetails(Canvas& c, const Car& car) {
         for (double x = door; x <= 150; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
         panel.push_back({150, car.Belt - 1});
         panel.push_back({door, car.Belt - 1});
+        if (car.Roof == Top::Canopy) {
+            // Side curtains buttoned down under the canopy, a small pane in each.
+            c.Polygon(Screen(panel), {58, 54, 50});
+            for (const double x : {door + 4, 134.0})
+                c.RoundRect(At(x, 0).X, At(0, car.Belt + 22).Y, At(x + 10, 0).X, At(0, car.Belt + 12).Y, 2, {150, 180, 196});
+            return;
+        }
         Paint(c, panel, car.Colour);
         Pillar(c, car, door);
         Pillar(c, car, 150);
@@ -841,10 +848,11 @@ Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}
         for (const double x : Wheels(car)) Wheel(c, car, x);
         if (car.Fenders) {
             for (const double x : Wheels(car)) Fender(c, car, x);
-            // Running boards between the mudguards.
+            // Running boards between the mudguards; a truck's ends at its cab.
             const double y = car.WheelRadius + 2;
+            const double boardEnd = car.Body == BODY_TRUCK ? P(car, 8).X : car.RearWheel - car.WheelRadius - 1;
             c.Fill({static_cast<int>(At(car.FrontWheel + car.WheelRadius + 1, 0).X), static_cast<int>(At(0, y + 3).Y),
-                    static_cast<int>(At(car.RearWheel - car.WheelRadius - 1, 0).X), static_cast<int>(At(0, y).Y)},
+                    static_cast<int>(At(boardEnd, 0).X), static_cast<int>(At(0, y).Y)},
                    car.Era <= 2 ? Rgb{40, 36, 34} : Darker(car.Colour, 0.3));
         }
     } else {
