@@ -621,7 +621,7 @@ void RaceCockpit(Canvas& c, const Car& car) {
     c.RoundRect(At(127, 0).X, At(0, rim + 9).Y, At(146, 0).X, At(0, rim - 1).Y, 4, {46, 56, 96});
     const Vec head = At(136, rim + 14);
     c.Ellipse(head.X, head.Y + 5, 3.5, 4, {46, 56, 96});   // the neck
-    c.Ellipse(head.X, head.Y, 9.5, 9.5, {240, 240, 236});
+    c.Ellipse(head.X, head.Y, 9.5, 9.5, {246, 204, 60});
     c.Line({head.X - 2, head.Y - 9}, {head.X + 8, head.Y - 3}, 2.5, car.Colour);
     c.Polygon({{head.X - 9.5, head.Y - 2}, {head.X - 1, head.Y - 2}, {head.X, head.Y + 3}, {head.X - 8.5, head.Y + 4}}, {40, 40, 50});
     // The cockpit's rim in front of and around the driver.
@@ -779,7 +779,7 @@ void RearDetails(Canvas& c, const Car& car) {
         // The rear wing on its post.
         const double tail = NodeOf(car, 8).X;
         const double h = car.Rear == 2 ? 54 : car.Rear == 3 ? 40 : 46;
-        c.Line(At(tail - 20, 30), At(tail - 18, h - 2), 2.5, {50, 50, 54});
+        c.Line(At(tail - 20, 30), At(tail - 18, h + 1), 2.5, {50, 50, 54});
         const double deep = car.Rear == 2 ? 8.0 : 5.0;
         c.Polygon(Screen({{tail - 34, h}, {tail - 2, h}, {tail - 2, h + deep}, {tail - 30, h + deep}}),
                   car.Rear == 3 ? Rgb{240, 240, 236} : Darker(car.Colour, 0.25));
