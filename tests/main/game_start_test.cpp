@@ -125,3 +125,27 @@ TEST(GameStart, KeysArriveAsKeyDownMessages) {
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0) << errors;
 }
+
+namespace {
+
+// The game's window covers the desktop without a frame and asks to stay
+// above every other window.
+int CheckWindowKind() {
+    platform::Window* window = platform::OpenSdlWindow(WindowProcedure);
+    if (window == nullptr) return 2;
+    Uint32 flags = 0;
+    for (Uint32 id = 1; id < 16 && flags == 0; ++id)
+        if (SDL_Window* shown = SDL_GetWindowFromID(id)) flags = SDL_GetWindowFlags(shown);
+    platform::CloseSdlWindow();
+    constexpr Uint32 kWanted = SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return (flags & kWanted) == kWanted ? 0 : 5;
+}
+
+}  // namespace
+
+TEST(GameStart, TheWindowIsFramelessFullScreenAndOnTop) {
+    std::string errors;
+    const int status = RunChild("dummy", false, &errors, CheckWindowKind);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << errors;
+}
