@@ -71,14 +71,18 @@ int RunChild(const char* driver, bool stop, std::string* errorOutput, int (*play
     return status;
 }
 
-}  // namespace
-
-TEST(GameStart, SigtermClosesTheWindowLikeTheQuitButton) {
+// Runs `play` in a child on SDL's dummy driver and expects it to end with
+// exit code 0.
+void ExpectCleanExit(int (*play)(), bool stop = false) {
     std::string errors;
-    const int status = RunChild("dummy", true, &errors);
+    const int status = RunChild("dummy", stop, &errors, play);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0) << errors;
 }
+
+}  // namespace
+
+TEST(GameStart, SigtermClosesTheWindowLikeTheQuitButton) { ExpectCleanExit(PlayTheGame, true); }
 
 TEST(GameStart, WithoutAnyDisplayItSaysSoOnceAndFails) {
     std::string errors;
@@ -119,12 +123,7 @@ int PressKeysThroughSdl() {
 
 }  // namespace
 
-TEST(GameStart, KeysArriveAsKeyDownMessages) {
-    std::string errors;
-    const int status = RunChild("dummy", false, &errors, PressKeysThroughSdl);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0) << errors;
-}
+TEST(GameStart, KeysArriveAsKeyDownMessages) { ExpectCleanExit(PressKeysThroughSdl); }
 
 namespace {
 
@@ -143,9 +142,4 @@ int CheckWindowKind() {
 
 }  // namespace
 
-TEST(GameStart, TheWindowIsFramelessFullScreenAndOnTop) {
-    std::string errors;
-    const int status = RunChild("dummy", false, &errors, CheckWindowKind);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0) << errors;
-}
+TEST(GameStart, TheWindowIsFramelessFullScreenAndOnTop) { ExpectCleanExit(CheckWindowKind); }
