@@ -340,33 +340,26 @@ std::vector<Vec> Screen(const std::vector<Vec>& carPoints) {
     return s;
 }
 
-// The highest point of the outline above x (0 where the car is not).
-double TopAt(const std::vector<Vec>& shape, double x) {
-    double top = 0;
+// Where the outline reaches furthest along `across` on the line where
+// `along` equals `at` (0 where the car is not there).
+double Furthest(const std::vector<Vec>& shape, double Vec::*along, double Vec::*across, double at) {
+    double furthest = 0;
     const std::size_t n = shape.size();
     for (std::size_t i = 0; i < n; ++i) {
         const Vec a = shape[i], b = shape[(i + 1) % n];
-        if ((a.X <= x && x <= b.X) || (b.X <= x && x <= a.X)) {
-            const double t = a.X == b.X ? 1.0 : (x - a.X) / (b.X - a.X);
-            top = std::max(top, a.Y + (b.Y - a.Y) * t);
+        if ((a.*along <= at && at <= b.*along) || (b.*along <= at && at <= a.*along)) {
+            const double t = a.*along == b.*along ? 1.0 : (at - a.*along) / (b.*along - a.*along);
+            furthest = std::max(furthest, a.*across + (b.*across - a.*across) * t);
         }
     }
-    return top;
+    return furthest;
 }
 
+// The highest point of the outline above x.
+double TopAt(const std::vector<Vec>& shape, double x) { return Furthest(shape, &Vec::X, &Vec::Y, x); }
+
 // The furthest point of the outline toward the tail at height h.
-double EndAt(const std::vector<Vec>& shape, double h) {
-    double end = 0;
-    const std::size_t n = shape.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const Vec a = shape[i], b = shape[(i + 1) % n];
-        if ((a.Y <= h && h <= b.Y) || (b.Y <= h && h <= a.Y)) {
-            const double t = a.Y == b.Y ? 1.0 : (h - a.Y) / (b.Y - a.Y);
-            end = std::max(end, a.X + (b.X - a.X) * t);
-        }
-    }
-    return end;
-}
+double EndAt(const std::vector<Vec>& shape, double h) { return Furthest(shape, &Vec::Y, &Vec::X, h); }
 
 // The body's outline as drawn: open and canopied bodies end at the waist.
 std::vector<Vec> Painted(const Car& car) {
