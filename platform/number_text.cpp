@@ -28,6 +28,13 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::size_t FormatInteger(std::int32_t value, char* out, std::size_t capacity) {
+    // Straight into a buffer that holds any number and its NUL: saved games
+    // write some three thousand numbers at a time.
+    if (capacity > kIntegerTextMax) {
+        char* const end = std::to_chars(out, out + capacity, value).ptr;
+        *end = '\0';
+        return static_cast<std::size_t>(end - out);
+    }
     char text[kIntegerTextMax + 1];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return Emit(text, static_cast<std::size_t>(result.ptr - text), out, capacity);

@@ -1,6 +1,5 @@
 #include "saves/slot_fields.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,11 +31,8 @@ std::size_t WholeMantissaText(double value, int digits, char* out, std::size_t c
 }  // namespace
 
 void EncodeIntegerField(i32 value, char* field) {
-    // Straight into the field, which always has room for the longest text
-    // and its NUL: a save writes some three thousand of these.
-    static_assert(platform::kIntegerTextMax < kFieldSize);
     std::memset(field, 0, kFieldSize);
-    std::to_chars(field, field + kFieldSize, value);
+    platform::FormatInteger(value, field, kFieldSize);
 }
 
 void EncodeMoneyField(double value, char* field) {
