@@ -29,7 +29,7 @@ art::Canvas CarInStudio(const Output& out, i32 body, i32 era, const i32 (&varian
     PlayerCar.FrontPiece = variants[0];
     PlayerCar.MiddlePiece = variants[1];
     PlayerCar.RearPiece = variants[2];
-    out.Paint();
+    out.Repaint();
     return Cut(out.Game->canvas, kAround);
 }
 

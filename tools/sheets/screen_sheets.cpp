@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/headless_window.h"
+#include "platform/window.h"
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
 #include "presentation/paint.h"
@@ -109,7 +109,7 @@ const platform::Canvas& Show(const Output& out, const ScreenSheet& sheet, i32 po
     MainObj.Focus = focus;
     platform::FillCanvas(out.Game->canvas, hbrush);
     if (sheet.Hover != HOT_NONE) PointAt(out.Game, sheet.Screen, sheet.Hover);
-    out.Paint();
+    out.Repaint();
     return out.Game->canvas;
 }
 

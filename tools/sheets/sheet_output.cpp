@@ -22,7 +22,7 @@ bool Written(bool ok, const std::string& path) {
 
 }  // namespace
 
-void Output::Paint() const {
+void Output::Repaint() const {
     platform::RequestRepaint(Game);
     platform::RunMessages(Game);
 }

@@ -13,8 +13,8 @@ struct Output {
     platform::Window* Game;   // the game's window, catalogue loaded
     std::string Folder;       // absolute
 
-    // The paint the game makes when asked to redraw its window.
-    void Paint() const;
+    // The paint the game makes when its window is to be drawn again.
+    void Repaint() const;
     // Writes `<Folder>/<name>.png`; false (and a message) when it fails.
     bool Write(const platform::Canvas& canvas, const std::string& name) const;
     bool Write(const art::Canvas& sheet, const std::string& name) const;
