@@ -2,7 +2,7 @@
 
 #include "model/bank_installment.h"
 #include "presentation/paint.h"
-#include "screens/slot_text_blocks.h"
+#include "screens/popup_text_blocks.h"
 
 namespace {
 
