@@ -32,7 +32,7 @@ constexpr i32 kYearsBetweenRises = 3;
 
 void AdvanceCalendar() {
     PlayerObj.Month += 1;
-    if (PlayerObj.Month > 12) {
+    if (PlayerObj.Month > kMonthsPerYear) {
         PlayerObj.Month = 1;
         PlayerObj.Year += 1;
     }

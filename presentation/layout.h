@@ -78,10 +78,10 @@ enum ControlId : i32 {
     // Six fields in focus order: salesmen hire, salesmen fire, scientists
     // hire, scientists fire, technicians hire, technicians fire.
     CTRL_STAFF_FIELD_1,
-    CTRL_STAFF_FIELD_LAST = CTRL_STAFF_FIELD_1 + 5,
+    CTRL_STAFF_FIELD_LAST = CTRL_STAFF_FIELD_1 + 2 * kStaffKindCount - 1,
     // Their six buttons, in the same order.
     CTRL_STAFF_BUTTON_1,
-    CTRL_STAFF_BUTTON_LAST = CTRL_STAFF_BUTTON_1 + 5,
+    CTRL_STAFF_BUTTON_LAST = CTRL_STAFF_BUTTON_1 + 2 * kStaffKindCount - 1,
     CTRL_STATISTICS_CLOSE,
     CTRL_STATISTICS_MONTH_REPORT,
     CTRL_STATISTICS_PROFIT_REPORT,

@@ -9,14 +9,6 @@
 
 namespace {
 
-constexpr i32 kMonthsPerYear = 12;
-constexpr i32 kMostStaff = 9999;          // the hire field stops there
-constexpr i32 kMostSalons = 9;
-constexpr i32 kBrakesVariants = 3;
-constexpr i32 kSuspensionVariants = 3;
-constexpr i32 kEngineVariants = 5;
-constexpr i32 kPieceVariants = 3;
-
 // A value that names something (a region, a model slot, a part): outside
 // its range it names nothing.
 void KeepName(i32& value, i32 highest) {
@@ -55,7 +47,7 @@ void KeepModel(Car& model) {
 // divides by them, so they stay as read, even beyond the people employed.
 void KeepStaff() {
     for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians})
-        KeepCount(kind->Count, 0, kMostStaff);
+        KeepCount(kind->Count, 0, kMostStaffOfAKind);
 }
 
 void KeepFactories() {
@@ -64,8 +56,8 @@ void KeepFactories() {
         factories.ShownRegion = REGION_AUSTRALIA;
     for (FactorySalonRegion& region : factories.Region) {
         KeepCount(region.Salons, 0, kMostSalons);
-        KeepCount(region.Technicians, 0, kMostStaff);
-        KeepCount(region.Salesmen, 0, kMostStaff);
+        KeepCount(region.Technicians, 0, kMostStaffOfAKind);
+        KeepCount(region.Salesmen, 0, kMostStaffOfAKind);
         // Production shares the technicians among the lines that hold a
         // model, dividing by this count; it must match them.
         region.ProductionLinesUsed = 0;
