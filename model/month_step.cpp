@@ -15,8 +15,6 @@
 namespace {
 
 constexpr i32 kBaseProgress = 83;      // research moves on even without scientists
-constexpr i32 kTopLevel[kPartCategories] = {kPartsPerCategory, kPartsPerCategory, kPartsPerCategory, ERA_1983,
-                                            kPartsPerCategory, kPartsPerCategory};
 
 // From the year after each of these on, one more body type is offered.
 struct BodyTypeOffer {
@@ -71,8 +69,8 @@ void AdvanceResearch() {
         research.ResearchProgress[category] += research.Scientists[category] + kBaseProgress;
         if (research.ResearchProgress[category] > kLevelThreshold[category]) {
             research.ResearchLevel[category] += 1;
-            if (research.ResearchLevel[category] > kTopLevel[category])
-                research.ResearchLevel[category] = kTopLevel[category];
+            if (research.ResearchLevel[category] > kTopResearchLevel[category])
+                research.ResearchLevel[category] = kTopResearchLevel[category];
             research.ResearchProgress[category] = 0;
         }
     }

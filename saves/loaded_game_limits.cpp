@@ -6,6 +6,7 @@
 
 #include "model/lab_expansion.h"
 #include "model/records.h"
+#include "model/research_thresholds.h"
 
 namespace {
 
@@ -73,10 +74,8 @@ void KeepFactories() {
 void KeepResearch() {
     Research& lab = PlayerResearch;
     for (i32 category = 0; category < kPartCategories; ++category) {
-        if (category == PART_BODY)
-            KeepCount(lab.ResearchLevel[category], ERA_1908, kEraCount);
-        else
-            KeepCount(lab.ResearchLevel[category], 0, kPartsPerCategory);
+        const i32 lowest = category == PART_BODY ? ERA_1908 : 0;
+        KeepCount(lab.ResearchLevel[category], lowest, kTopResearchLevel[category]);
     }
     KeepCount(lab.LabCapacity, 0, kMostLabCapacity);
     // Scientists beyond the laboratory's room go back to the free pool.
