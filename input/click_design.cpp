@@ -102,7 +102,7 @@ bool BodyForward(Window*, i32) {
 
 // Front, middle and rear piece arrows, back then forward for each. The new
 // piece covers the old one in place, so the background stays.
-i32* const kPieces[3] = {&PlayerCar.FrontPiece, &PlayerCar.MiddlePiece, &PlayerCar.RearPiece};
+i32* const kPieces[] = {&PlayerCar.FrontPiece, &PlayerCar.MiddlePiece, &PlayerCar.RearPiece};
 
 bool PieceArrow(Window*, i32 n) {
     i32& piece = *kPieces[n / 2];
