@@ -45,8 +45,8 @@ struct FieldRow {
 std::span<const FieldRow> TypedFields();
 
 // Limits of the typed fields alone, named for the tests. What a record may
-// hold at all (staff of a kind, a region's salons and people) is in
-// model/records.h, for the fields and the loaded-game checks both.
+// hold at all (staff of a kind, a region's salons and people) is defined
+// beside the record in model/records.h.
 inline constexpr i32 kMostHiredAtOnce = 90;
 inline constexpr i32 kHighestWage = 9999;
 inline constexpr i32 kHighestDeposit = 1000000000;
