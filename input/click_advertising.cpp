@@ -8,8 +8,6 @@ namespace {
 
 using platform::Window;
 
-constexpr i32 kMostMonths = 48;
-
 constexpr Rule kAdvertising[] = {
     {CTRL_BACK, 1, GoTo<SCREEN_MENU_GAME>},
 };
@@ -29,8 +27,9 @@ AdCampaign* RowCampaign(i32 row) {
     return &PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[kMedia - medium];
 }
 
-// One month less or more, held at 0 going down and at 48 going up; a count
-// from a damaged record beyond the far end just steps by one.
+// One month less or more, held at 0 going down and at the longest campaign
+// going up; a count from a damaged record beyond the far end just steps by
+// one.
 bool FewerMonths(Window*, i32 row) {
     if (AdCampaign* campaign = RowCampaign(row)) {
         campaign->Months -= 1;
@@ -42,7 +41,7 @@ bool FewerMonths(Window*, i32 row) {
 bool MoreMonths(Window*, i32 row) {
     if (AdCampaign* campaign = RowCampaign(row)) {
         campaign->Months += 1;
-        if (campaign->Months > kMostMonths) campaign->Months = kMostMonths;
+        if (campaign->Months > kMostAdvertMonths) campaign->Months = kMostAdvertMonths;
     }
     return true;
 }

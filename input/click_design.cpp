@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "input/click_rules.h"
-#include "input/field_rows.h"
 #include "model/player.h"
 #include "screens/part_names.h"
 
@@ -14,8 +13,6 @@ namespace clicks {
 namespace {
 
 using platform::Window;
-
-constexpr i32 kPieceVariants = 3;
 
 bool IsPartRow(i32 focus) { return focus >= FOCUS_PART_ROW_1 && focus <= FOCUS_PART_ROW_10; }
 
@@ -105,7 +102,7 @@ bool BodyForward(Window*, i32) {
 
 // Front, middle and rear piece arrows, back then forward for each. The new
 // piece covers the old one in place, so the background stays.
-i32* const kPieces[3] = {&PlayerCar.FrontPiece, &PlayerCar.MiddlePiece, &PlayerCar.RearPiece};
+i32* const kPieces[] = {&PlayerCar.FrontPiece, &PlayerCar.MiddlePiece, &PlayerCar.RearPiece};
 
 bool PieceArrow(Window*, i32 n) {
     i32& piece = *kPieces[n / 2];
@@ -158,9 +155,10 @@ struct PartList {
 };
 
 constexpr PartList kPartLists[] = {
-    {POPUP_BRAKES_PARTS, &Car::Brakes, &Car::BrakesVariant, &Research::BrakesVariantChoice, 2, 3},
-    {POPUP_SUSPENSION_PARTS, &Car::Suspension, &Car::SuspensionVariant, &Research::SuspensionVariantChoice, 2, 3},
-    {POPUP_ENGINE_PARTS, &Car::Engine, &Car::EngineVariant, &Research::EngineVariantChoice, 3, 5},
+    {POPUP_BRAKES_PARTS, &Car::Brakes, &Car::BrakesVariant, &Research::BrakesVariantChoice, 2, kBrakesVariants},
+    {POPUP_SUSPENSION_PARTS, &Car::Suspension, &Car::SuspensionVariant, &Research::SuspensionVariantChoice, 2,
+     kSuspensionVariants},
+    {POPUP_ENGINE_PARTS, &Car::Engine, &Car::EngineVariant, &Research::EngineVariantChoice, 3, kEngineVariants},
 };
 
 struct ItemList {

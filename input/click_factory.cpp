@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "input/click_rules.h"
-#include "input/field_rows.h"
 #include "model/shown_region.h"
 
 namespace clicks {

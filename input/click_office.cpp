@@ -17,7 +17,6 @@ namespace {
 using platform::Window;
 using i64 = std::int64_t;
 
-constexpr i32 kMostSalons = 9;
 constexpr i32 kFactoryPriceRise = 1000000;
 constexpr i32 kSalonPriceRise = 100000;
 
@@ -213,7 +212,7 @@ struct StaffColumn {
     void (*fireLimit)(i32& value, i32 before);
 };
 
-constexpr StaffColumn kStaffColumns[3] = {
+constexpr StaffColumn kStaffColumns[kStaffKindCount] = {
     {&PlayerSalesmans, field_limits::Hire<PlayerSalesmans>, field_limits::Fire<PlayerSalesmans>},
     {&PlayerScientists, field_limits::Hire<PlayerScientists>, field_limits::Fire<PlayerScientists>},
     {&PlayerTechnicians, field_limits::Hire<PlayerTechnicians>, field_limits::Fire<PlayerTechnicians>},
@@ -243,8 +242,8 @@ bool StaffButton(Window*, i32 n) {
 }
 
 constexpr Rule kPersonnel[] = {
-    {CTRL_STAFF_FIELD_1, 6, StaffField},
-    {CTRL_STAFF_BUTTON_1, 6, StaffButton},
+    {CTRL_STAFF_FIELD_1, 2 * kStaffKindCount, StaffField},
+    {CTRL_STAFF_BUTTON_1, 2 * kStaffKindCount, StaffButton},
 };
 
 // ---- Statistics and reports

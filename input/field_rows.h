@@ -44,11 +44,10 @@ struct FieldRow {
 // current together, so a key reaches at most one row.
 std::span<const FieldRow> TypedFields();
 
-// Limits shared by the rows and named for the tests.
+// Limits of the typed fields alone, named for the tests. What a record may
+// hold at all (staff of a kind, a region's salons and people) is defined
+// beside the record in model/records.h.
 inline constexpr i32 kMostHiredAtOnce = 90;
-inline constexpr i32 kMostStaffOfAKind = 9999;
 inline constexpr i32 kHighestWage = 9999;
 inline constexpr i32 kHighestDeposit = 1000000000;
 inline constexpr i32 kHighestLoan = 100000;
-inline constexpr i32 kTechniciansPerFactory = 220;
-inline constexpr i32 kSalesmenPerSalon = 10;

@@ -15,8 +15,6 @@
 namespace {
 
 constexpr i32 kBaseProgress = 83;      // research moves on even without scientists
-constexpr i32 kTopLevel[kPartCategories] = {kPartsPerCategory, kPartsPerCategory, kPartsPerCategory, ERA_1983,
-                                            kPartsPerCategory, kPartsPerCategory};
 
 // From the year after each of these on, one more body type is offered.
 struct BodyTypeOffer {
@@ -32,7 +30,7 @@ constexpr i32 kYearsBetweenRises = 3;
 
 void AdvanceCalendar() {
     PlayerObj.Month += 1;
-    if (PlayerObj.Month > 12) {
+    if (PlayerObj.Month > kMonthsPerYear) {
         PlayerObj.Month = 1;
         PlayerObj.Year += 1;
     }
@@ -71,8 +69,8 @@ void AdvanceResearch() {
         research.ResearchProgress[category] += research.Scientists[category] + kBaseProgress;
         if (research.ResearchProgress[category] > kLevelThreshold[category]) {
             research.ResearchLevel[category] += 1;
-            if (research.ResearchLevel[category] > kTopLevel[category])
-                research.ResearchLevel[category] = kTopLevel[category];
+            if (research.ResearchLevel[category] > kTopResearchLevel[category])
+                research.ResearchLevel[category] = kTopResearchLevel[category];
             research.ResearchProgress[category] = 0;
         }
     }

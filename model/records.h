@@ -63,6 +63,7 @@ enum StaffKind : i32 {
     STAFF_SCIENTISTS = 1,
     STAFF_TECHNICIANS = 2,
 };
+inline constexpr i32 kStaffKindCount = 3;
 
 inline constexpr i32 kRegionCount = 6;      // regions 1..6, stored at index r - 1
 inline constexpr i32 kModelSlots = 10;      // models 1..10, index 0 unused
@@ -85,8 +86,11 @@ struct Company {
     double Cash;
     i32 HomeRegion;        // RegionId
     i32 Year;              // player only
-    i32 Month;             // 1..12, player only
+    i32 Month;             // 1..kMonthsPerYear, player only
 };
+
+inline constexpr i32 kMonthsPerYear = 12;
+inline constexpr i32 kCompanyCount = 3;     // the player and the two rivals
 
 struct Staff {
     i32 Count;
@@ -98,6 +102,9 @@ struct Staff {
     i32 RaiseMonth;
     char InputBuffer[kBufferSize];
 };
+
+// Hiring stops when a company employs this many people of one kind.
+inline constexpr i32 kMostStaffOfAKind = 9999;
 
 struct Bank {
     i32 LoanLeft;          // still owed, interest included
@@ -113,6 +120,12 @@ struct Bank {
     char InputBuffer[kBufferSize];
 };
 
+// The variants of a fitted part, each from 1 up to its count; a design's
+// variant and the part list's choice of it share the range.
+inline constexpr i32 kBrakesVariants = 3;
+inline constexpr i32 kSuspensionVariants = 3;
+inline constexpr i32 kEngineVariants = 5;
+
 struct Research {
     i32 Scientists[kPartCategories];      // by PartCategory
     i32 LabCapacity;
@@ -121,9 +134,9 @@ struct Research {
     i32 BodyTypesOffered;
     i32 BodyTypesOwned;
     i32 ResearchProgress[kPartCategories];
-    i32 BrakesVariantChoice;              // 1..3, 0 = none chosen
-    i32 SuspensionVariantChoice;          // 1..3
-    i32 EngineVariantChoice;              // 1..5
+    i32 BrakesVariantChoice;              // 1..kBrakesVariants, 0 = none chosen
+    i32 SuspensionVariantChoice;
+    i32 EngineVariantChoice;
     i32 BrowsedBodyType;
     i32 BodyTypePrice;                    // stored by the body types painter
     char InputBuffer[kBufferSize];
@@ -131,8 +144,10 @@ struct Research {
 
 struct AdCampaign {
     i32 Amount;            // charged every month
-    i32 Months;            // 0..48, shown only
+    i32 Months;            // 0..kMostAdvertMonths, shown only
 };
+
+inline constexpr i32 kMostAdvertMonths = 48;
 
 // One campaign per medium, at index 5 - MediumId.
 struct AdvertisingBlock {
@@ -146,13 +161,19 @@ struct Advertising {
 
 struct FactorySalonRegion {
     i32 HasFactory;
-    i32 Salons;                                   // 0..9
+    i32 Salons;                                   // 0..kMostSalons
     i32 Technicians;
     i32 Salesmen;
     i32 ProductionLinesUsed;
     i32 ProductionLineModel[kProductionLines];    // model slot, 0 = empty line
     i32 ProductionLineShipTo[kProductionLines][2];// RegionId, 0 = output lost
 };
+
+// What one region holds: its salons, the technicians its factory (if it has
+// one) puts to work and the salesmen each salon takes.
+inline constexpr i32 kMostSalons = 9;
+inline constexpr i32 kTechniciansPerFactory = 220;
+inline constexpr i32 kSalesmenPerSalon = 10;
 
 struct FactorySalon {
     i32 TechniciansToAssign;
@@ -175,11 +196,11 @@ struct Car {
     i32 Slot;                          // design only
     i32 SlotUsed[kModelArray];         // design only: N while slot N is used
     i32 Brakes;                        // PartId
-    i32 BrakesVariant;                 // 1..3
+    i32 BrakesVariant;                 // 1..kBrakesVariants
     i32 Suspension;
-    i32 SuspensionVariant;             // 1..3
+    i32 SuspensionVariant;             // 1..kSuspensionVariants
     i32 Engine;                        // nonzero marks a used model slot
-    i32 EngineVariant;                 // 1..5
+    i32 EngineVariant;                 // 1..kEngineVariants
     i32 LuxuryItems[kModelArray];      // PartIds in entries 1..10
     i32 SafetyItems[kModelArray];
     i32 Era;                           // EraId
@@ -188,11 +209,14 @@ struct Car {
     i32 Price;
     i32 BodyType;                      // BodyTypeId
     i32 BodyIndex;                     // entry of OwnedBodyTypes
-    i32 FrontPiece;                    // 1..3
+    i32 FrontPiece;                    // 1..kPieceVariants
     i32 MiddlePiece;
     i32 RearPiece;
     char PriceText[kBufferSize];       // design only
 };
+
+// Each of a car's front, middle and rear pieces comes in this many shapes.
+inline constexpr i32 kPieceVariants = 3;
 
 // ---- Part tables ----------------------------------------------------------
 

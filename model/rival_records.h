@@ -19,7 +19,7 @@ struct RivalRecords {
     i32 incomeMargin;     // added to the unit cost for the income per technician
 };
 
-inline constexpr int kRivalCount = 2;
+inline constexpr int kRivalCount = kCompanyCount - 1;
 
 // Rival 1, then rival 2: the order of every rival update.
 extern const RivalRecords kRivals[kRivalCount];

@@ -82,9 +82,9 @@ constexpr ControlTable BuildControls() {
     b.Popup(CTRL_BANK_REPAY, office, bank, bank, {523, 356, 608, 376}, "repay");
 
     const i32 staff = POPUP_PERSONNEL;
-    constexpr i32 kStaffFieldX[3] = {177, 364, 556};
-    constexpr i32 kStaffButtonX[3] = {226, 413, 605};
-    for (i32 kind = 0; kind < 3; ++kind) {
+    constexpr i32 kStaffFieldX[kStaffKindCount] = {177, 364, 556};
+    constexpr i32 kStaffButtonX[kStaffKindCount] = {226, 413, 605};
+    for (i32 kind = 0; kind < kStaffKindCount; ++kind) {
         const i32 dy = kind == STAFF_TECHNICIANS ? 1 : 0;   // the technicians' column sits 1 px lower
         const i32 fx = kStaffFieldX[kind];
         const i32 bx = kStaffButtonX[kind];

@@ -78,10 +78,10 @@ enum ControlId : i32 {
     // Six fields in focus order: salesmen hire, salesmen fire, scientists
     // hire, scientists fire, technicians hire, technicians fire.
     CTRL_STAFF_FIELD_1,
-    CTRL_STAFF_FIELD_LAST = CTRL_STAFF_FIELD_1 + 5,
+    CTRL_STAFF_FIELD_LAST = CTRL_STAFF_FIELD_1 + 2 * kStaffKindCount - 1,
     // Their six buttons, in the same order.
     CTRL_STAFF_BUTTON_1,
-    CTRL_STAFF_BUTTON_LAST = CTRL_STAFF_BUTTON_1 + 5,
+    CTRL_STAFF_BUTTON_LAST = CTRL_STAFF_BUTTON_1 + 2 * kStaffKindCount - 1,
     CTRL_STATISTICS_CLOSE,
     CTRL_STATISTICS_MONTH_REPORT,
     CTRL_STATISTICS_PROFIT_REPORT,
@@ -280,10 +280,10 @@ inline constexpr i32 kResearchBarSegments = 100;   // at most, i = 0..99
 
 // Report bars: tile i (1..) of a column stands at y ReportBarY(i).
 inline constexpr i32 ReportBarY(i32 tile) { return 382 - 36 * (tile - 1); }
-inline constexpr i32 kProfitBarX[3] = {249, 288, 327};           // player, rival 1, rival 2
+inline constexpr i32 kProfitBarX[kCompanyCount] = {249, 288, 327};   // player, rival 1, rival 2
 // Research report columns, in the report's own category order.
 inline constexpr i32 kResearchReportCategories[kPartCategories] = {
     PART_ENGINE, PART_BRAKES, PART_SUSPENSION, PART_BODY, PART_LUXURY, PART_SAFETY};
-inline constexpr i32 kResearchBarX[kPartCategories][3] = {
+inline constexpr i32 kResearchBarX[kPartCategories][kCompanyCount] = {
     {237, 251, 265}, {312, 326, 340}, {386, 400, 414},
     {462, 476, 490}, {538, 552, 566}, {614, 628, 642}};

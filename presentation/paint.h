@@ -86,7 +86,7 @@ struct Paint {
     static void DrawBodyTypes(platform::Canvas& canvas);
     static void DrawNextMonth(platform::Canvas& canvas);
     static void DrawStatistics(platform::Canvas& canvas);
-    static void DrawSlotTexts(platform::Canvas& canvas);
+    static void DrawPopupTexts(platform::Canvas& canvas);
     static void DrawDesing(platform::Canvas& canvas);
     static void DrawFactory(platform::Canvas& canvas);
 };

@@ -141,7 +141,6 @@ enum CarPiece : i32 {
     CAR_REAR = 2,
 };
 inline constexpr i32 kCarPieces = 3;
-inline constexpr i32 kPieceVariants = 3;   // variants 1..3
 
 // Year of a styling era (ERA_1908 -> 1908 ... ERA_1983 -> 1983); 0 outside 1..6.
 constexpr i32 EraYear(i32 era) { return era >= 1 && era <= kEraCount ? 1908 + 15 * (era - 1) : 0; }

@@ -32,7 +32,7 @@ constexpr TextTable BuildTexts() {
     set(TEXT_HOME_REGION, Word(0, 343, d, 11));
     set(TEXT_MODEL_NAME, Left(22, 172, e, 11, 15));
     set(TEXT_CAPTION, Word(0, 567, d, 11));
-    for (i32 k = 0; k < 4; ++k) set(TEXT_SLOT_ROW_1 + k, Left(322, 247 + 32 * k, d, 11, 14));
+    for (i32 k = 0; k < kSaveSlots; ++k) set(TEXT_SLOT_ROW_1 + k, Left(322, 247 + 32 * k, d, 11, 14));
 
     set(TEXT_REPORT_WAGES, Left(176, 171, e, 11, 10));
     set(TEXT_REPORT_PRODUCTION, Left(174, 210, e, 11, 10));
@@ -46,7 +46,8 @@ constexpr TextTable BuildTexts() {
         set(TEXT_REPORT_INCOME_1 + r, Left(kIncome[r][0], kIncome[r][1], e, 11, 10));
     set(TEXT_REPORT_INCOME_TOTAL, Left(554, 416, e, 11, 10));
     set(TEXT_PROFIT_UNIT, {138, 59, e, 18, 0, ALIGN_LEFT, 'y'});
-    for (i32 k = 0; k < 3; ++k) set(TEXT_REPORT_COMPANY_1 + k, Left(163, k == 0 ? 462 : k == 1 ? 482 : 503, e, 11, 15));
+    for (i32 k = 0; k < kCompanyCount; ++k)
+        set(TEXT_REPORT_COMPANY_1 + k, Left(163, k == 0 ? 462 : k == 1 ? 482 : 503, e, 11, 15));
     for (i32 k = 0; k < kModelSlots; ++k) {
         const i32 y = 101 + 34 * k;
         set(TEXT_MODEL_REPORT_NAME_1 + k, Left(101, y, e, 11, 15));
@@ -72,8 +73,8 @@ constexpr TextTable BuildTexts() {
     set(TEXT_BANK_LOAN_LEFT, Right(358, 383, s, 7, 10));
     set(TEXT_BANK_INSTALLMENT, Right(358, 407, s, 7, 10));
     set(TEXT_BANK_MONTHS_LEFT, Right(358, 429, s, 7, 10));
-    constexpr i32 kStaffX[3][2] = {{212, 263}, {398, 450}, {590, 642}};   // hire/fire x, the rest
-    for (i32 k = 0; k < 3; ++k) {
+    constexpr i32 kStaffX[kStaffKindCount][2] = {{212, 263}, {398, 450}, {590, 642}};   // hire/fire x, the rest
+    for (i32 k = 0; k < kStaffKindCount; ++k) {
         const i32 dy = k == STAFF_TECHNICIANS ? 1 : 0;
         set(TEXT_STAFF_HIRE_1 + k, Right(kStaffX[k][0], 223 + dy, s, 7, 2));
         set(TEXT_STAFF_FIRE_1 + k, Right(kStaffX[k][0], 249 + 2 * dy, s, 7, 4));
@@ -158,9 +159,9 @@ constexpr PlacedWord kBodyTypeNames[kBodyTypeCount] = {
     {"family wagon", 341}, {"truck", 368},         {"sport", 368},
     {"luxury", 363},       {"family sedan", 341},  {"van", 378},
     {"pick up truck", 336}, {"compact", 358},      {"race car", 373}};
-constexpr PlacedWord kBrakesVariants[3] = {{"254mm", 256}, {"304mm", 256}, {"378mm", 256}};
-constexpr PlacedWord kSuspensionVariants[3] = {{"soft", 267}, {"medium", 256}, {"hard", 267}};
-constexpr const char* kMonthNames[12] = {"january", "february", "march",     "april",
+constexpr PlacedWord kBrakesVariantWords[kBrakesVariants] = {{"254mm", 256}, {"304mm", 256}, {"378mm", 256}};
+constexpr PlacedWord kSuspensionVariantWords[kSuspensionVariants] = {{"soft", 267}, {"medium", 256}, {"hard", 267}};
+constexpr const char* kMonthNames[kMonthsPerYear] = {"january", "february", "march",     "april",
                                          "may",     "june",     "july",      "august",
                                          "september", "october", "november", "december"};
 
@@ -180,10 +181,10 @@ PlacedWord MapRegionWord(i32 region) { return Pick(kMapRegionWords, kRegionCount
 PlacedWord FactoryRegionWord(i32 region) { return Pick(kFactoryRegionWords, kRegionCount, region); }
 PlacedWord Caption(i32 hotItem) { return Pick(kCaptions, HOT_STATISTICS, hotItem); }
 PlacedWord BodyTypeName(i32 bodyType) { return Pick(kBodyTypeNames, kBodyTypeCount, bodyType); }
-PlacedWord BrakesVariantWord(i32 choice) { return Pick(kBrakesVariants, 3, choice); }
-PlacedWord SuspensionVariantWord(i32 choice) { return Pick(kSuspensionVariants, 3, choice); }
+PlacedWord BrakesVariantWord(i32 choice) { return Pick(kBrakesVariantWords, kBrakesVariants, choice); }
+PlacedWord SuspensionVariantWord(i32 choice) { return Pick(kSuspensionVariantWords, kSuspensionVariants, choice); }
 
-const char* MonthName(i32 month) { return month >= 1 && month <= 12 ? kMonthNames[month - 1] : ""; }
+const char* MonthName(i32 month) { return month >= 1 && month <= kMonthsPerYear ? kMonthNames[month - 1] : ""; }
 
 const char* ProfitUnitLabel(i32 unit) {
     switch (unit) {

@@ -10,6 +10,7 @@
 
 #include "model/records.h"
 #include "presentation/fonts.h"
+#include "presentation/interface_state.h"
 
 enum TextAlign : i32 {
     ALIGN_LEFT = 0,    // DIR_FORWARD from the first character
@@ -36,7 +37,7 @@ enum TextId : i32 {
     TEXT_MODEL_NAME,
     TEXT_CAPTION,                // word at Caption(item).X
     TEXT_SLOT_ROW_1,
-    TEXT_SLOT_ROW_LAST = TEXT_SLOT_ROW_1 + 3,
+    TEXT_SLOT_ROW_LAST = TEXT_SLOT_ROW_1 + kSaveSlots - 1,
 
     // Month-end screen and month report: expenses, then income by region
     TEXT_REPORT_WAGES,
@@ -51,7 +52,7 @@ enum TextId : i32 {
     // Profit and research reports
     TEXT_PROFIT_UNIT,            // word, vertical
     TEXT_REPORT_COMPANY_1,       // player, rival 1, rival 2
-    TEXT_REPORT_COMPANY_LAST = TEXT_REPORT_COMPANY_1 + 2,
+    TEXT_REPORT_COMPANY_LAST = TEXT_REPORT_COMPANY_1 + kCompanyCount - 1,
     // Model report, rows 1..10
     TEXT_MODEL_REPORT_NAME_1,
     TEXT_MODEL_REPORT_NAME_LAST = TEXT_MODEL_REPORT_NAME_1 + kModelSlots - 1,
@@ -81,11 +82,11 @@ enum TextId : i32 {
     TEXT_BANK_MONTHS_LEFT,
     // Personnel popup, each by StaffKind (salesmen, scientists, technicians)
     TEXT_STAFF_HIRE_1,
-    TEXT_STAFF_FIRE_1 = TEXT_STAFF_HIRE_1 + 3,
-    TEXT_STAFF_COUNT_1 = TEXT_STAFF_FIRE_1 + 3,
-    TEXT_STAFF_WAGE_1 = TEXT_STAFF_COUNT_1 + 3,
-    TEXT_STAFF_WAGE_BILL_1 = TEXT_STAFF_WAGE_1 + 3,
-    TEXT_STAFF_TOTAL_WAGES = TEXT_STAFF_WAGE_BILL_1 + 3,
+    TEXT_STAFF_FIRE_1 = TEXT_STAFF_HIRE_1 + kStaffKindCount,
+    TEXT_STAFF_COUNT_1 = TEXT_STAFF_FIRE_1 + kStaffKindCount,
+    TEXT_STAFF_WAGE_1 = TEXT_STAFF_COUNT_1 + kStaffKindCount,
+    TEXT_STAFF_WAGE_BILL_1 = TEXT_STAFF_WAGE_1 + kStaffKindCount,
+    TEXT_STAFF_TOTAL_WAGES = TEXT_STAFF_WAGE_BILL_1 + kStaffKindCount,
     TEXT_STAFF_TOTAL_COUNT,
 
     // Advertising popups, rows 1..6
@@ -156,8 +157,10 @@ PlacedWord Caption(i32 hotItem);           // description strip, y 567
 PlacedWord BodyTypeName(i32 bodyType);     // design screen, y 228
 PlacedWord BrakesVariantWord(i32 choice);  // part list, y 500
 PlacedWord SuspensionVariantWord(i32 choice);
-const char* MonthName(i32 month);          // "" outside 1..12
-// The engine variant marker ('*'), variant 1..5; 0 outside.
-constexpr i32 EngineMarkerX(i32 variant) { return variant >= 1 && variant <= 5 ? 230 + 26 * (variant - 1) : 0; }
+const char* MonthName(i32 month);          // "" outside 1..kMonthsPerYear
+// The engine variant marker ('*'), variant 1..kEngineVariants; 0 outside.
+constexpr i32 EngineMarkerX(i32 variant) {
+    return variant >= 1 && variant <= kEngineVariants ? 230 + 26 * (variant - 1) : 0;
+}
 // Unit label of the profit report for a unit of 1000, 10000, 100000 or 1000000.
 const char* ProfitUnitLabel(i32 unit);

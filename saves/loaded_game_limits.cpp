@@ -6,16 +6,9 @@
 
 #include "model/lab_expansion.h"
 #include "model/records.h"
+#include "model/research_thresholds.h"
 
 namespace {
-
-constexpr i32 kMonthsPerYear = 12;
-constexpr i32 kMostStaff = 9999;          // the hire field stops there
-constexpr i32 kMostSalons = 9;
-constexpr i32 kBrakesVariants = 3;
-constexpr i32 kSuspensionVariants = 3;
-constexpr i32 kEngineVariants = 5;
-constexpr i32 kPieceVariants = 3;
 
 // A value that names something (a region, a model slot, a part): outside
 // its range it names nothing.
@@ -55,7 +48,7 @@ void KeepModel(Car& model) {
 // divides by them, so they stay as read, even beyond the people employed.
 void KeepStaff() {
     for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians})
-        KeepCount(kind->Count, 0, kMostStaff);
+        KeepCount(kind->Count, 0, kMostStaffOfAKind);
 }
 
 void KeepFactories() {
@@ -64,8 +57,8 @@ void KeepFactories() {
         factories.ShownRegion = REGION_AUSTRALIA;
     for (FactorySalonRegion& region : factories.Region) {
         KeepCount(region.Salons, 0, kMostSalons);
-        KeepCount(region.Technicians, 0, kMostStaff);
-        KeepCount(region.Salesmen, 0, kMostStaff);
+        KeepCount(region.Technicians, 0, kMostStaffOfAKind);
+        KeepCount(region.Salesmen, 0, kMostStaffOfAKind);
         // Production shares the technicians among the lines that hold a
         // model, dividing by this count; it must match them.
         region.ProductionLinesUsed = 0;
@@ -81,10 +74,8 @@ void KeepFactories() {
 void KeepResearch() {
     Research& lab = PlayerResearch;
     for (i32 category = 0; category < kPartCategories; ++category) {
-        if (category == PART_BODY)
-            KeepCount(lab.ResearchLevel[category], ERA_1908, kEraCount);
-        else
-            KeepCount(lab.ResearchLevel[category], 0, kPartsPerCategory);
+        const i32 lowest = category == PART_BODY ? ERA_1908 : 0;
+        KeepCount(lab.ResearchLevel[category], lowest, kTopResearchLevel[category]);
     }
     KeepCount(lab.LabCapacity, 0, kMostLabCapacity);
     // Scientists beyond the laboratory's room go back to the free pool.

@@ -27,7 +27,7 @@ inline constexpr std::size_t kSlotFileSize = kSlotFieldCount * kFieldSize;  // 4
 struct CompanyBlock {
     bool Player;
     Company* Firm;
-    Staff* People[3];          // in StaffKind order
+    Staff* People[kStaffKindCount];  // in StaffKind order
     Bank* Loans;
     FactorySalon* Factories;
     Advertising* Adverts;

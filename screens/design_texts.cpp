@@ -3,7 +3,7 @@
 #include "presentation/interface_state.h"
 #include "presentation/paint.h"
 #include "screens/part_names.h"
-#include "screens/slot_text_blocks.h"
+#include "screens/popup_text_blocks.h"
 
 namespace {
 

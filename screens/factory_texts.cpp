@@ -3,7 +3,7 @@
 
 #include "model/shown_region.h"
 #include "presentation/paint.h"
-#include "screens/slot_text_blocks.h"
+#include "screens/popup_text_blocks.h"
 
 namespace {
 

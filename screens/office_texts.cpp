@@ -2,7 +2,7 @@
 
 #include "model/bank_installment.h"
 #include "presentation/paint.h"
-#include "screens/slot_text_blocks.h"
+#include "screens/popup_text_blocks.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ const Figure kBankFigures[] = {
 };
 
 // The personnel popup's columns, in StaffKind order.
-Staff* const kStaffKinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
+Staff* const kStaffKinds[kStaffKindCount] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
 
 i32 StaffCount(const Staff& staff) { return staff.Count; }
 i32 StaffWage(const Staff& staff) { return staff.Wage; }
@@ -70,12 +70,12 @@ void screens::DrawBankTexts(Canvas& canvas, i32) {
 void screens::DrawPersonnelTexts(Canvas& canvas, i32) {
     // Row by row, each from salesmen to technicians; hiring and firing are
     // one row pair per kind.
-    for (i32 kind = 0; kind < 3; ++kind) {
+    for (i32 kind = 0; kind < kStaffKindCount; ++kind) {
         Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_HIRE_1 + kind), kStaffKinds[kind]->HireCount);
         Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_FIRE_1 + kind), kStaffKinds[kind]->FireCount);
     }
     for (const StaffRow& row : kStaffRows)
-        for (i32 kind = 0; kind < 3; ++kind)
+        for (i32 kind = 0; kind < kStaffKindCount; ++kind)
             Paint::DrawInteger(canvas, TextAt(row.Text + kind), row.Value(*kStaffKinds[kind]));
     i32 wageBill = 0;
     i32 employees = 0;

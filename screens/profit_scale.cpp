@@ -14,13 +14,13 @@ ProfitBars ProfitScale(i32 profit) {
     return result;
 }
 
-ProfitChart ChartProfits(const i32 (&profits)[kReportCompanies]) {
-    ProfitBars each[kReportCompanies];
+ProfitChart ChartProfits(const i32 (&profits)[kCompanyCount]) {
+    ProfitBars each[kCompanyCount];
     ProfitChart chart{0, {0, 0, 0}};
-    for (i32 c = 0; c < kReportCompanies; ++c) {
+    for (i32 c = 0; c < kCompanyCount; ++c) {
         each[c] = ProfitScale(profits[c]);
         if (each[c].Scale > chart.Unit) chart.Unit = each[c].Scale;
     }
-    for (i32 c = 0; c < kReportCompanies; ++c) chart.Bars[c] = each[c].Scale == chart.Unit ? each[c].Bars : 0;
+    for (i32 c = 0; c < kCompanyCount; ++c) chart.Bars[c] = each[c].Scale == chart.Unit ? each[c].Bars : 0;
     return chart;
 }

@@ -16,12 +16,10 @@ struct ProfitBars {
 // 1000 and no bar, one above 10 x 1000000 no scale and no bar.
 ProfitBars ProfitScale(i32 profit);
 
-inline constexpr i32 kReportCompanies = 3;   // player, rival 1, rival 2
-
 // The three companies on the report's common unit: their bars, and the
 // unit (0 when no company has a scale).
 struct ProfitChart {
     i32 Unit;
-    i32 Bars[kReportCompanies];
+    i32 Bars[kCompanyCount];
 };
-ProfitChart ChartProfits(const i32 (&profits)[kReportCompanies]);
+ProfitChart ChartProfits(const i32 (&profits)[kCompanyCount]);

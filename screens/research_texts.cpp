@@ -5,7 +5,7 @@
 #include "presentation/layout.h"
 #include "presentation/paint.h"
 #include "screens/part_names.h"
-#include "screens/slot_text_blocks.h"
+#include "screens/popup_text_blocks.h"
 
 using platform::Canvas;
 

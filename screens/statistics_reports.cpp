@@ -13,12 +13,12 @@ namespace {
 using platform::Canvas;
 
 // Bar tile of the player, rival 1 and rival 2.
-constexpr i32 kCompanyBar[kReportCompanies] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
+constexpr i32 kCompanyBar[kCompanyCount] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
 
-const Company* const kCompanies[kReportCompanies] = {&PlayerObj, &Opponent1Obj, &Opponent2Obj};
+const Company* const kCompanies[kCompanyCount] = {&PlayerObj, &Opponent1Obj, &Opponent2Obj};
 
 void DrawCompanyNames(Canvas& canvas) {
-    for (i32 c = 0; c < kReportCompanies; ++c)
+    for (i32 c = 0; c < kCompanyCount; ++c)
         Paint::DrawText(canvas, TextAt(TEXT_REPORT_COMPANY_1 + c), kCompanies[c]->Name);
 }
 
@@ -34,10 +34,10 @@ void DrawBar(Canvas& canvas, i32 picture, i32 x, i32 count) {
 }
 
 void DrawProfitReport(Canvas& canvas) {
-    const i32 profits[kReportCompanies] = {PlayerProfitLoss.Profit, Opponent1ProfitLoss.Profit,
+    const i32 profits[kCompanyCount] = {PlayerProfitLoss.Profit, Opponent1ProfitLoss.Profit,
                                            Opponent2ProfitLoss.Profit};
     const ProfitChart chart = ChartProfits(profits);
-    for (i32 c = 0; c < kReportCompanies; ++c) DrawBar(canvas, kCompanyBar[c], kProfitBarX[c], chart.Bars[c]);
+    for (i32 c = 0; c < kCompanyCount; ++c) DrawBar(canvas, kCompanyBar[c], kProfitBarX[c], chart.Bars[c]);
     Paint::DrawWord(canvas, TextAt(TEXT_PROFIT_UNIT), ProfitUnitLabel(chart.Unit));
     DrawCompanyNames(canvas);
 }
@@ -65,10 +65,10 @@ void DrawModelReport(Canvas& canvas) {
 }
 
 void DrawResearchReport(Canvas& canvas) {
-    const Research* const research[kReportCompanies] = {&PlayerResearch, &Opponent1Research, &Opponent2Research};
+    const Research* const research[kCompanyCount] = {&PlayerResearch, &Opponent1Research, &Opponent2Research};
     for (i32 column = 0; column < kPartCategories; ++column) {
         const i32 category = kResearchReportCategories[column];
-        for (i32 c = 0; c < kReportCompanies; ++c)
+        for (i32 c = 0; c < kCompanyCount; ++c)
             DrawBar(canvas, kCompanyBar[c], kResearchBarX[column][c], research[c]->ResearchLevel[category]);
     }
     DrawCompanyNames(canvas);

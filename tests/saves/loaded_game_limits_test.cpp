@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "input/input_fixture.h"
 #include "model/headless_player.h"
 #include "model/player.h"
 #include "saves/saved_game_support.h"
@@ -110,4 +111,99 @@ TEST_F(LoadedGamePaint, EveryScreenPaintsADamagedGameOnceLoaded) {
             Show(screen, popup);
         }
     EXPECT_EQ(MainObj.SlotEmpty[1], 0);  // the save and load screens read the directory
+}
+
+// ---- The controls stop where a saved game's limits stand
+
+// The highest value the player's clicks and keys give a field is one a saved
+// game may hold, so it loads back as it was; one past it comes only from a
+// damaged file, and loading brings it back in.
+struct ReachedLimit {
+    const char* name;
+    i32* field;
+    i32 reached;     // where the controls stop
+    i32 pastLoads;   // what one past that loads as
+};
+
+struct ControlLimits : InputTest {
+    GameFolder folder;
+
+    // Clicks `arrow` until `value` reads 1, then once more: stepping back
+    // from the first choice wraps to the last.
+    void StepBackToTheLast(i32 arrow, const i32& value) {
+        for (int guard = 0; guard < 10 && value != 1; ++guard) ClickOn(arrow);
+        ClickOn(arrow);
+    }
+
+    // The first part of a list, fitted with the list's last variant.
+    void FitLastVariant(i32 chooser, const i32& choice) {
+        ClickOn(chooser);
+        ClickOn(CTRL_PART_ROW_1);
+        StepBackToTheLast(CTRL_VARIANT_BACK, choice);
+        ClickOn(CTRL_PARTS_INSTALL);
+    }
+
+    // A new game in which the player hires, buys salons, grows the
+    // laboratory and stores a model, each as far as the controls allow.
+    void ReachEveryLimit() {
+        PlayerObj.HomeRegion = REGION_EUROPE;
+        Player::SetStartValues();
+        PlayerObj.Cash = 1e9;
+        PlayerSalesmans.Count = 9990;
+
+        Show(SCREEN_GAME_OFFICE, POPUP_PERSONNEL);
+        ClickOn(CTRL_STAFF_FIELD_1);   // salesmen to hire
+        Type("90");
+        ClickOn(CTRL_STAFF_BUTTON_1);
+        Show(SCREEN_GAME_OFFICE, POPUP_MAP);
+        for (int click = 0; click < 12; ++click) ClickOn(CTRL_MAP_BUY_SALON);
+        Show(SCREEN_GAME_RESEARCH, POPUP_EXPAND_RESEARCH);
+        for (int click = 0; click < 12; ++click) ClickOn(CTRL_EXPAND_BUY);
+
+        Car& design = PlayerCar;
+        Research& lab = PlayerResearch;
+        Show(SCREEN_GAME_DESIGN);
+        ClickOn(CTRL_DESIGN_NEW_MODEL);
+        ClickOn(CTRL_DESIGN_NAME);
+        Type("RACER");
+        StepBackToTheLast(CTRL_DESIGN_FRONT_BACK, design.FrontPiece);
+        StepBackToTheLast(CTRL_DESIGN_MIDDLE_BACK, design.MiddlePiece);
+        StepBackToTheLast(CTRL_DESIGN_REAR_BACK, design.RearPiece);
+        ClickOn(CTRL_DESIGN_ADD_PARTS);
+        FitLastVariant(CTRL_ADD_BRAKES, lab.BrakesVariantChoice);
+        FitLastVariant(CTRL_ADD_SUSPENSION, lab.SuspensionVariantChoice);
+        FitLastVariant(CTRL_ADD_ENGINE, lab.EngineVariantChoice);
+        ClickOn(CTRL_ADD_CLOSE);
+        ClickOn(CTRL_DESIGN_SAVE_MODEL);
+    }
+};
+
+TEST_F(ControlLimits, TheHighestValueTheControlsGiveLoadsBackAndOnePastIsRefused) {
+    Research& lab = PlayerResearch;
+    Car& model = PlayerModel(1);
+    const std::vector<ReachedLimit> limits = {
+        {"salesmen employed", &PlayerSalesmans.Count, 9999, 9999},
+        {"salons in a region", &PlayerFactorySalon.Region[REGION_AUSTRALIA - 1].Salons, 9, 9},  // the map opens there
+        {"laboratory places", &lab.LabCapacity, 900, 900},
+        {"front piece", &model.FrontPiece, 3, 0},
+        {"middle piece", &model.MiddlePiece, 3, 0},
+        {"rear piece", &model.RearPiece, 3, 0},
+        {"brakes variant", &model.BrakesVariant, 3, 0},
+        {"suspension variant", &model.SuspensionVariant, 3, 0},
+        {"engine variant", &model.EngineVariant, 5, 0},
+        {"brakes variant chosen", &lab.BrakesVariantChoice, 3, 0},
+        {"suspension variant chosen", &lab.SuspensionVariantChoice, 3, 0},
+        {"engine variant chosen", &lab.EngineVariantChoice, 5, 0},
+    };
+    ReachEveryLimit();
+    for (const ReachedLimit& limit : limits) EXPECT_EQ(*limit.field, limit.reached) << limit.name;
+
+    ASSERT_TRUE(SaveLoad::Save(1));
+    ASSERT_TRUE(SaveLoad::Load(1));
+    for (const ReachedLimit& limit : limits) EXPECT_EQ(*limit.field, limit.reached) << limit.name << ", loaded";
+
+    for (const ReachedLimit& limit : limits) *limit.field = limit.reached + 1;
+    ASSERT_TRUE(SaveLoad::Save(2));
+    ASSERT_TRUE(SaveLoad::Load(2));
+    for (const ReachedLimit& limit : limits) EXPECT_EQ(*limit.field, limit.pastLoads) << limit.name << ", one past";
 }

@@ -4,7 +4,7 @@
 
 #include "presentation/interface_state.h"
 #include "presentation/paint.h"
-#include "screens/slot_text_blocks.h"
+#include "screens/popup_text_blocks.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ void DrawBlocks(platform::Canvas& canvas, const PopupBlock (&blocks)[N], i32 pop
 
 }  // namespace
 
-void Paint::DrawSlotTexts(platform::Canvas& canvas) {
+void Paint::DrawPopupTexts(platform::Canvas& canvas) {
     DrawBlocks(canvas, kBeforeFactory, MainObj.Popup);
     if (MainObj.Screen == SCREEN_GAME_FACTORY) screens::DrawFactoryFigures(canvas);
     DrawBlocks(canvas, kAfterFactory, MainObj.Popup);
