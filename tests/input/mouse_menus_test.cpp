@@ -77,63 +77,6 @@ TEST_F(MouseMenusTest, ANewGameNeedsANameAndAHomeRegion) {
     EXPECT_NE(Opponent1Obj.Name[0], '\0');
 }
 
-TEST_F(MouseMenusTest, AGamePlayedWithMouseAndKeysBuildsACar) {
-    Click(400, 300);
-    ClickOn(CTRL_MENU_NEW);
-    ClickOn(CTRL_NEW_NAME);
-    Type("ACME");
-    ClickOn(CTRL_NEW_REGION_FORWARD);
-    ClickOn(CTRL_NEW_START);
-    ASSERT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
-
-    Click(600, 300);                  // office
-    Click(420, 350);                  // personnel
-    ClickOn(CTRL_STAFF_FIELD_1, 4);   // technicians to hire
-    Type("50");
-    ClickOn(CTRL_STAFF_BUTTON_1, 4);
-    ClickOn(CTRL_OFFICE_CLOSE);
-    EXPECT_EQ(PlayerTechnicians.Unassigned, 50);
-    Click(100, 200);                  // back to the main view
-
-    Click(300, 150);                  // design
-    ClickOn(CTRL_DESIGN_NEW_MODEL);
-    ClickOn(CTRL_DESIGN_NAME);
-    Type("ROADSTER");
-    for (i32 chooserRow : {CTRL_ADD_ENGINE, CTRL_ADD_SUSPENSION, CTRL_ADD_BRAKES}) {
-        ClickOn(CTRL_DESIGN_ADD_PARTS);
-        ClickOn(chooserRow);
-        ClickOn(CTRL_PART_ROW_1);
-        ClickOn(CTRL_PARTS_INSTALL);
-        ClickOn(CTRL_ADD_CLOSE);
-    }
-    ClickOn(CTRL_DESIGN_SAVE_MODEL);
-    ASSERT_EQ(PlayerCar.SlotUsed[1], 1);
-    EXPECT_EQ(std::memcmp(PlayerModel(1).Name, "roadster", 8), 0);
-    ClickOn(CTRL_DESIGN_EXIT);
-
-    Click(700, 200);                  // factory, showing the home region
-    ClickOn(CTRL_FACTORY_BROWSE);
-    ClickOn(CTRL_BROWSE_ROW_1);
-    ClickOn(CTRL_BROWSE_ADD);
-    ClickOn(CTRL_PRICE_1);
-    Type("900");
-    ClickOn(CTRL_FACTORY_TECHNICIANS);
-    Type("40");
-    ClickOn(CTRL_ASSIGN_TECHNICIANS);
-    ClickOn(DestinationArrow(1, 1, true));
-    ClickOn(DestinationArrow(1, 2, true));
-    const FactorySalonRegion& home = PlayerFactorySalon.Region[REGION_AUSTRALIA - 1];
-    EXPECT_EQ(home.ProductionLineModel[0], 1);
-    EXPECT_EQ(home.Technicians, 40);
-    EXPECT_EQ(PlayerModel(1).Price, 900);
-    ClickOn(CTRL_FACTORY_EXIT);
-
-    ClickOn(CTRL_NEXT_MONTH);
-    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
-    EXPECT_EQ(ProductionObj.ModelTotal[1], 40);
-    EXPECT_EQ(PlayerObj.Month, 2);
-}
-
 TEST_F(MouseMenusTest, SaveWritesTheChosenSlotAndLoadRestoresItButRefusesEmptyOnes) {
     GameInHand(4321.0);
     MainObj.Screen = SCREEN_MENU_SAVE;
