@@ -81,6 +81,7 @@ TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
 // earn every bonus the level allows.
 struct BestCar {
     i32 Level;
+    i32 Era;
     i32 BodyType;
     i32 EngineVariant, BrakesVariant, SuspensionVariant;
     i32 UnitCost, Rating;
@@ -95,30 +96,29 @@ struct BestCar {
 // third up to 1560. Levels 8, 9 and 10 add a part bonus of 20 for the
 // engine that suits the body, level 10 two more for brakes and suspension.
 constexpr BestCar kBestCars[] = {
-    {1, BODY_FAMILY_WAGON, 1, 2, 2, 525, 133, 986, 1273, 1560},
-    {2, BODY_FAMILY_WAGON, 1, 2, 2, 780, 179, 1437, 1835, 2233},
-    {3, BODY_FAMILY_WAGON, 1, 2, 2, 1200, 236, 2153, 2707, 3261},
-    {4, BODY_FAMILY_WAGON, 1, 2, 2, 1483, 280, 2643, 3310, 3977},
-    {5, BODY_FAMILY_WAGON, 1, 2, 2, 1855, 327, 3272, 4071, 4870},
-    {6, BODY_FAMILY_WAGON, 1, 2, 2, 2169, 375, 3815, 4739, 5663},
-    {7, BODY_FAMILY_WAGON, 1, 2, 2, 2580, 426, 4508, 5577, 6646},
-    {8, BODY_LUXURY, 3, 2, 2, 2918, 498, 5123, 6356, 7589},
-    {9, BODY_FAMILY_WAGON, 1, 2, 2, 3369, 553, 5882, 7273, 8664},
-    {10, BODY_RACE_CAR, 4, 3, 2, 3732, 649, 6570, 8165, 9760},
+    {1, 1, BODY_FAMILY_WAGON, 1, 2, 2, 525, 133, 986, 1273, 1560},
+    {2, 1, BODY_FAMILY_WAGON, 1, 2, 2, 780, 179, 1437, 1835, 2233},
+    {3, 2, BODY_FAMILY_WAGON, 1, 2, 2, 1200, 236, 2153, 2707, 3261},
+    {4, 2, BODY_FAMILY_WAGON, 1, 2, 2, 1483, 280, 2643, 3310, 3977},
+    {5, 3, BODY_FAMILY_WAGON, 1, 2, 2, 1855, 327, 3272, 4071, 4870},
+    {6, 3, BODY_FAMILY_WAGON, 1, 2, 2, 2169, 375, 3815, 4739, 5663},
+    {7, 4, BODY_FAMILY_WAGON, 1, 2, 2, 2580, 426, 4508, 5577, 6646},
+    {8, 4, BODY_LUXURY, 3, 2, 2, 2918, 498, 5123, 6356, 7589},
+    {9, 5, BODY_FAMILY_WAGON, 1, 2, 2, 3369, 553, 5882, 7273, 8664},
+    {10, 5, BODY_RACE_CAR, 4, 3, 2, 3732, 649, 6570, 8165, 9760},
 };
 
 // Stores the best car of `best.Level` in slot 1.
 void StoreBestCar(const BestCar& best) {
-    const i32 era = std::min(6, 1 + (best.Level - 1) / 2);
     for (i32 c : {PART_BRAKES, PART_SUSPENSION, PART_ENGINE, PART_LUXURY, PART_SAFETY})
         PlayerResearch.ResearchLevel[c] = best.Level;
-    PlayerResearch.ResearchLevel[PART_BODY] = era;
+    PlayerResearch.ResearchLevel[PART_BODY] = best.Era;
     PlayerCar.Slot = 1;
     Player::DeleteModel();
     Car& design = PlayerCar;
     std::memcpy(design.Name, "best", 4);
     design.BodyType = best.BodyType;
-    design.Era = era;
+    design.Era = best.Era;
     design.Brakes = design.Suspension = design.Engine = best.Level;
     design.EngineVariant = best.EngineVariant;
     design.BrakesVariant = best.BrakesVariant;
