@@ -56,6 +56,34 @@ void Design(i32 slot) {
     Player::SaveModel();
 }
 
+// The cars of `slot` the home region would sell this month at `price`, as
+// the game's own sales step reckons them. The month step works the sales
+// out again afterwards.
+i32 SoldAt(i32 slot, i32 price) {
+    PlayerModel(slot).Price = price;
+    Player::SellModels();
+    return ModelSaleObj.Sold[PlayerObj.HomeRegion - 1][slot];
+}
+
+// The player tries prices, as on the factory screen, and keeps the highest
+// one (four digits at most) that still sells as many cars as the lowest.
+// While it tries, the other model is off sale (price 0) and leaves it all
+// the salesmen.
+void SetPrice(i32 slot) {
+    Car& other = PlayerModel(3 - slot);
+    const i32 otherPrice = other.Price;
+    other.Price = 0;
+    const i32 most = SoldAt(slot, 1);
+    i32 low = 1, high = 9999;
+    while (low < high) {
+        const i32 price = (low + high + 1) / 2;
+        if (SoldAt(slot, price) >= most) low = price;
+        else high = price - 1;
+    }
+    PlayerModel(slot).Price = low;
+    other.Price = otherPrice;
+}
+
 void Grow() {
     FactorySalonRegion& home = Home();
     if (home.Salons < 9 && PlayerObj.Cash >= PlayerFactorySalon.SalonPrice + 100000.0) {
@@ -64,8 +92,8 @@ void Grow() {
         home.Salons += 1;
         Employ(PlayerSalesmans, home.Salesmen, 10);
     }
-    // Enough technicians to keep three months of sales in stock, so that
-    // the price can sit in the one-third band.
+    // Enough technicians to keep three months of sales in stock: a third of
+    // that sells at a dearer price than a smaller stock.
     const i32 capacity = 2 * home.Salesmen;
     const i32 deficit = std::max(0, 3 * capacity + 3 - HomeStock(currentSlot));
     Employ(PlayerTechnicians, home.Technicians, std::min(220, capacity + std::min(capacity, deficit)) - home.Technicians);
@@ -93,28 +121,6 @@ void StartGame(i32 homeRegion) {
     home.ProductionLineShipTo[0][0] = home.ProductionLineShipTo[0][1] = homeRegion;
 }
 
-i32 EffectiveRating(const Car& model) {
-    if (model.Brakes == 10 || model.Suspension == 10 || model.Engine == 10) return model.Rating;
-    for (const Research* rival : {&Opponent1Research, &Opponent2Research}) {
-        const i32* level = rival->ResearchLevel;
-        if (level[PART_BRAKES] > model.Brakes || level[PART_ENGINE] > model.Engine ||
-            level[PART_SUSPENSION] > model.Suspension)
-            return 0;
-    }
-    return model.Rating;
-}
-
-i32 WholeStockPrice(const Car& model) {
-    const i32 value = 2 * (3 * EffectiveRating(model) + model.UnitCost);
-    return std::min(value / 4 + model.UnitCost - 1, 9999);
-}
-
-i32 OneThirdPrice(const Car& model) {
-    const i32 value = 2 * (3 * EffectiveRating(model) + model.UnitCost);
-    const i32 threshold = value / 4 + model.UnitCost;
-    return std::min(threshold + ((value - threshold) / 3) * 2 - 1, 9999);
-}
-
 void PlayMonth() {
     if (ModelIsBehind(PlayerModel(currentSlot))) {
         if (PlayerModel(currentSlot).Engine != 0) currentSlot = 3 - currentSlot;
@@ -127,11 +133,8 @@ void PlayMonth() {
         Player::DeleteModel();
     }
     Grow();
-    for (i32 slot : {1, 2}) {
-        Car& model = PlayerModel(slot);
-        const bool deepStock = HomeStock(slot) >= 6 * Home().Salesmen;
-        if (model.Engine != 0) model.Price = deepStock ? OneThirdPrice(model) : WholeStockPrice(model);
-    }
+    for (i32 slot : {1, 2})
+        if (PlayerModel(slot).Engine != 0) SetPrice(slot);
     Player::NextMonth();
 }
 

@@ -36,7 +36,7 @@ TEST_F(MonthStep, CalendarTurnsAfterTheRivalsSawTheOldYear) {
     Player::NextMonth();
     EXPECT_EQ(PlayerObj.Month, 1);
     EXPECT_EQ(PlayerObj.Year, 1921);
-    EXPECT_GE(Opponent1Scientists.Count, 232);  // hired in a step that started in 1920
+    EXPECT_EQ(Opponent1Scientists.Count, 243);  // hired in 1920: 222 + the first draw 41 % 30 + 10
 }
 
 // A row: values given, months stepped, values expected.
@@ -108,7 +108,9 @@ TEST_F(MonthStep, LoansDepositsResearchOffersAndExpenses) {
 }
 
 // Rivals first, then one transport draw per shipment (models outer, regions
-// inner), then 60 income draws; nothing else draws.
+// inner), then 60 income draws; nothing else draws. The sequence starts 41,
+// 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464, 5705, 28145,
+// 23281, 16827, and its 65th value is 288.
 TEST_F(MonthStep, RandomDrawOrderOfOneStep) {
     Car& model = PlayerCar1;
     model.UnitCost = 10;
@@ -123,21 +125,23 @@ TEST_F(MonthStep, RandomDrawOrderOfOneStep) {
     PlayerFactorySalon.Region[REGION_ASIA - 1].Salesmen = 100;
     Player::NextMonth();
 
-    platform::ResetRandom();
-    for (int rivalDraw = 0; rivalDraw < 2; ++rivalDraw) platform::Rand();  // their transport only
-    const i32 asia = (platform::Rand() % 24) * 4 + 10;  // model 1 before model 2
-    const i32 europe = (platform::Rand() % 24) * 8 + 10;
-    EXPECT_EQ(ExpensesObj.TransportCost, asia + europe);
-    i32 income = 0;
-    for (i32 m = 1; m <= 10; ++m)
-        for (i32 r = 0; r < 6; ++r) {
-            const i32 each = 10 - platform::Rand() % 20;
-            const i32 sold = m == 1 && r == REGION_ASIA - 1 ? 4 : m == 2 && r == REGION_EUROPE - 1 ? 8 : 0;
-            EXPECT_EQ(IncomeObj.ModelIncome[r][m], sold * each);
-            income += sold * each;
-        }
-    EXPECT_EQ(IncomeObj.Total, income);
-    EXPECT_EQ(IncomeObj.RegionIncome[REGION_EUROPE - 1], IncomeObj.ModelIncome[REGION_EUROPE - 1][2]);
+    // Without player staff or a model over 999 the rivals draw only their
+    // transport: 41 and 18467. Then model 1 to asia draws 6334: 22 x 4 + 10;
+    // model 2 to europe 26500: 4 x 8 + 10.
+    EXPECT_EQ(ExpensesObj.TransportCost, 98 + 42);
+    // The income draws run from the fifth value on, six per model: asia's
+    // of model 1 is the ninth, 26962 (10 - 2 each), europe's of model 2 the
+    // fourteenth, 16827 (10 - 7 each).
+    i32 income[kRegionCount][kModelSlots + 1] = {};  // nothing sold elsewhere
+    income[REGION_ASIA - 1][1] = 4 * 8;
+    income[REGION_EUROPE - 1][2] = 8 * 3;
+    for (i32 r = 0; r < kRegionCount; ++r)
+        for (i32 m = 1; m <= kModelSlots; ++m)
+            EXPECT_EQ(IncomeObj.ModelIncome[r][m], income[r][m]) << "region " << r + 1 << " model " << m;
+    EXPECT_EQ(IncomeObj.RegionIncome[REGION_EUROPE - 1], 24);
+    EXPECT_EQ(IncomeObj.RegionIncome[REGION_ASIA - 1], 32);
+    EXPECT_EQ(IncomeObj.Total, 56);
+    EXPECT_EQ(platform::Rand(), 288);  // 2 + 2 + 60 draws taken
     EXPECT_EQ(ProductionObj.ModelTotal[2], 8);
     EXPECT_EQ(ProductionObj.Shipped[REGION_EUROPE - 1][2], 0);  // all sold
     EXPECT_EQ(ExpensesObj.ProductionTotal, 120);

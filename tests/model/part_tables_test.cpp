@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "model/part_tables.h"
+#include "model/player.h"
 #include "support/game_folder.h"
 
 namespace {
@@ -72,31 +75,91 @@ TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
     EXPECT_EQ(RateObj.VariantBonus, 0);
 }
 
+// The best car of a research level, as the design screen would store it:
+// every part at the level, every item up to it, the body of the era that
+// research reaches alongside, and the body type whose engine and variants
+// earn every bonus the level allows.
+struct BestCar {
+    i32 Level;
+    i32 Era;
+    i32 BodyType;
+    i32 EngineVariant, BrakesVariant, SuspensionVariant;
+    i32 UnitCost, Rating;
+    // The top prices at which stock 30 sells 30, 20 and 10 cars.
+    i32 WholeStockTop, TwoThirdsTop, OneThirdTop;
+};
+
+// Worked out once from the shipped tables. Level 1: cost 180 + 70 + 60 + 40
+// + 35 + body 140 = 525; rating 40 + 16 + 15 + 6 + 7 + body 25 + three
+// variant bonuses of 8 = 133; V = 2 x (3 x 133 + 525) = 1848, A = 987,
+// E = 861, E / 3 = 287: the whole stock up to 986, two thirds up to 1273, a
+// third up to 1560. Levels 8, 9 and 10 add a part bonus of 20 for the
+// engine that suits the body, level 10 two more for brakes and suspension.
+constexpr BestCar kBestCars[] = {
+    {1, 1, BODY_FAMILY_WAGON, 1, 2, 2, 525, 133, 986, 1273, 1560},
+    {2, 1, BODY_FAMILY_WAGON, 1, 2, 2, 780, 179, 1437, 1835, 2233},
+    {3, 2, BODY_FAMILY_WAGON, 1, 2, 2, 1200, 236, 2153, 2707, 3261},
+    {4, 2, BODY_FAMILY_WAGON, 1, 2, 2, 1483, 280, 2643, 3310, 3977},
+    {5, 3, BODY_FAMILY_WAGON, 1, 2, 2, 1855, 327, 3272, 4071, 4870},
+    {6, 3, BODY_FAMILY_WAGON, 1, 2, 2, 2169, 375, 3815, 4739, 5663},
+    {7, 4, BODY_FAMILY_WAGON, 1, 2, 2, 2580, 426, 4508, 5577, 6646},
+    {8, 4, BODY_LUXURY, 3, 2, 2, 2918, 498, 5123, 6356, 7589},
+    {9, 5, BODY_FAMILY_WAGON, 1, 2, 2, 3369, 553, 5882, 7273, 8664},
+    {10, 5, BODY_RACE_CAR, 4, 3, 2, 3732, 649, 6570, 8165, 9760},
+};
+
+// Stores the best car of `best.Level` in slot 1.
+void StoreBestCar(const BestCar& best) {
+    for (i32 c : {PART_BRAKES, PART_SUSPENSION, PART_ENGINE, PART_LUXURY, PART_SAFETY})
+        PlayerResearch.ResearchLevel[c] = best.Level;
+    PlayerResearch.ResearchLevel[PART_BODY] = best.Era;
+    PlayerCar.Slot = 1;
+    Player::DeleteModel();
+    Car& design = PlayerCar;
+    std::memcpy(design.Name, "best", 4);
+    design.BodyType = best.BodyType;
+    design.Era = best.Era;
+    design.Brakes = design.Suspension = design.Engine = best.Level;
+    design.EngineVariant = best.EngineVariant;
+    design.BrakesVariant = best.BrakesVariant;
+    design.SuspensionVariant = best.SuspensionVariant;
+    for (i32 item = 1; item <= best.Level; ++item) design.LuxuryItems[item] = design.SafetyItems[item] = item;
+    design.FrontPiece = design.MiddlePiece = design.RearPiece = 1;
+    Player::SaveModel();
+}
+
+// Cars of slot 1 sold out of a stock of 30 at `price`.
+i32 SoldAt(i32 price) {
+    ModelSaleObj.Stock[0][1] = 30;
+    PlayerFactorySalon.Region[0].Salesmen = 100;
+    PlayerCar1.Price = price;
+    Player::SellModels();
+    return ModelSaleObj.Sold[0][1];
+}
+
 // The price is typed with four digits. The best car of every research level
-// (every part at the level, every item up to it, the body of the era that
-// research reaches alongside, every bonus) must leave the demand's price
-// bands within reach, or the best cars would all sell at 9999 and research
-// past some level would lower the margin instead of raising it.
+// must leave the demand's price bands within reach, or the best cars would
+// all sell at 9999 and research past some level would lower the margin
+// instead of raising it.
 TEST_F(PartTables, TheBestCarOfEveryLevelCanBePricedInEveryBand) {
     LoadPartCosts();
     LoadPartRates();
     i32 lastTop = 0;
-    for (i32 level = 1; level <= 10; ++level) {
-        i32 cost = CostsObj.Engine[level] + CostsObj.Suspension[level] + CostsObj.Brakes[level] +
-                   CostsObj.Body[std::min(6, 1 + (level - 1) / 2)];
-        i32 rating = RateObj.Engine[level] + RateObj.Suspension[level] + RateObj.Brakes[level] + RateObj.Body +
-                     3 * RateObj.VariantBonus + (level >= 9 ? RateObj.PartBonus : 0) +
-                     (level == 10 ? 2 * RateObj.PartBonus : 0);
-        for (i32 item = 1; item <= level; ++item) {
-            cost += CostsObj.Luxury[item] + CostsObj.Safety[item];
-            rating += RateObj.Luxury[item] + RateObj.Safety[item];
-        }
-        const i32 value = 2 * (3 * rating + cost);
-        const i32 threshold = value / 4 + cost;
-        const i32 oneThirdTop = threshold + ((value - threshold) / 3) * 2 - 1;
-        EXPECT_LE(oneThirdTop, 9999) << "level " << level;
-        EXPECT_GT(oneThirdTop, lastTop) << "level " << level;
-        lastTop = oneThirdTop;
+    for (const BestCar& best : kBestCars) {
+        SCOPED_TRACE("level " + std::to_string(best.Level));
+        StoreBestCar(best);
+        ASSERT_EQ(PlayerCar.SlotUsed[1], 1);
+        EXPECT_EQ(PlayerCar1.UnitCost, best.UnitCost);
+        EXPECT_EQ(PlayerCar1.Rating, best.Rating);
+        EXPECT_EQ(SoldAt(best.WholeStockTop), 30);
+        EXPECT_EQ(SoldAt(best.WholeStockTop + 1), 20);
+        EXPECT_EQ(SoldAt(best.TwoThirdsTop), 20);
+        EXPECT_EQ(SoldAt(best.TwoThirdsTop + 1), 10);
+        EXPECT_EQ(SoldAt(best.OneThirdTop), 10);
+        EXPECT_EQ(SoldAt(best.OneThirdTop + 1), 0);
+        EXPECT_LE(best.OneThirdTop, 9999);
+        EXPECT_GT(best.OneThirdTop, lastTop);
+        lastTop = best.OneThirdTop;
     }
 }
 

@@ -68,15 +68,17 @@ TEST_F(Rivals, BadCounterOrMissingFileKeepsTheNames) {
     EXPECT_EQ(ReadFile("Data/oppn.dat"), std::string("1\0             ", 15));
 }
 
+// The random sequence starts 41, 18467, 6334, 26500, 19169, 15724, 11478,
+// 29358, 26962; the figures below are worked out from those draws.
+
 TEST_F(Rivals, StartDrawsHomeRegionsAndClearsAnEarlierGame) {
     GameFolder folder;
     Opponent1ProfitLoss.Profit = 777;
     Opponent2Research.ResearchProgress[PART_ENGINE] = 5000;
     Opponent1Bank.LoanLeft = 40000;
     Opponent::SetStartValues();
-    platform::ResetRandom();
-    EXPECT_EQ(Opponent1Obj.HomeRegion, platform::Rand() % 5 + 1);
-    EXPECT_EQ(Opponent2Obj.HomeRegion, platform::Rand() % 5 + 1);
+    EXPECT_EQ(Opponent1Obj.HomeRegion, 2);                  // 41 % 5 + 1
+    EXPECT_EQ(Opponent2Obj.HomeRegion, 3);                  // 18467 % 5 + 1
     EXPECT_EQ(Opponent1Obj.Cash, 100000.0);
     EXPECT_EQ(Opponent1Scientists.Count, 222);
     EXPECT_EQ(Opponent2Scientists.Count, 250);
@@ -88,7 +90,8 @@ TEST_F(Rivals, StartDrawsHomeRegionsAndClearsAnEarlierGame) {
     EXPECT_EQ(Opponent1Bank.LoanLeft, 0);
 }
 
-// Rival 1's figures of one month, drawn in the documented order.
+// One month of 1920 with 7 technicians, no salesmen and a dearest model of
+// 1200: rival 1 takes all its draws before rival 2 takes any.
 TEST_F(Rivals, MonthlyUpdateDrawsInOrder) {
     PlayerObj.Year = 1920;
     PlayerTechnicians.Count = 7;
@@ -96,22 +99,28 @@ TEST_F(Rivals, MonthlyUpdateDrawsInOrder) {
     PlayerCar4.UnitCost = 1200;
     Opponent1Scientists = Staff{100, 0, 10, 0, 0, 0, 0, {}};
     Opponent::NextMonth();
-    platform::ResetRandom();
-    const i32 scientists = 100 + platform::Rand() % 30 + 10;
-    const i32 technicians = platform::Rand() % 7 + 10;
-    const i32 production = technicians * (platform::Rand() % 50 + 1200 + 10);
-    const i32 transport = (platform::Rand() % 24) * technicians + 10;
-    const i32 wages = scientists * 10 + technicians * 80 + 10 * 100;
-    EXPECT_EQ(Opponent1Scientists.Count, scientists);
-    EXPECT_EQ(Opponent1Technicians.Count, technicians);
-    EXPECT_EQ(Opponent1Salesmans.Count, 10);
-    EXPECT_EQ(Opponent1ExpensesObj.ProductionTotal, production);
-    EXPECT_EQ(Opponent1ExpensesObj.TransportCost, transport);
-    EXPECT_EQ(Opponent1ExpensesObj.Total, production + transport + wages);
-    EXPECT_EQ(Opponent1IncomeObj.Total, (1200 + 500) * technicians);
-    EXPECT_EQ(Opponent1ProfitLoss.Profit, (1200 + 500) * technicians - (production + transport + wages));
-    EXPECT_EQ(Opponent1ProfitLoss.Loss, -Opponent1ProfitLoss.Profit);
-    EXPECT_EQ(Opponent1Bank.MonthsLeft, -1);  // runs on below 0 without a loan
+    // Rival 1 draws 41, 18467, 6334, 26500.
+    EXPECT_EQ(Opponent1Scientists.Count, 121);              // 100 + 41 % 30 + 10
+    EXPECT_EQ(Opponent1Technicians.Count, 11);              // 18467 % 7 + 10
+    EXPECT_EQ(Opponent1Salesmans.Count, 10);                // no draw without player salesmen
+    EXPECT_EQ(Opponent1ExpensesObj.ProductionTotal, 13684);  // 11 x (6334 % 50 + 1200 + 10)
+    EXPECT_EQ(Opponent1ExpensesObj.TransportCost, 54);      // (26500 % 24) x 11 + 10
+    EXPECT_EQ(Opponent1ExpensesObj.Wages, 3090);            // 121 x 10 + 11 x 80 + 10 x 100
+    EXPECT_EQ(Opponent1ExpensesObj.Total, 16828);
+    EXPECT_EQ(Opponent1IncomeObj.Total, 18700);             // (1200 + 500) x 11
+    EXPECT_EQ(Opponent1ProfitLoss.Profit, 1872);
+    EXPECT_EQ(Opponent1ProfitLoss.Loss, -1872);
+    EXPECT_EQ(Opponent1Obj.Cash, 1872.0);
+    EXPECT_EQ(Opponent1Bank.MonthsLeft, -1);                // runs on below 0 without a loan
+    // Rival 2 (no scientists, no wage) draws 19169, 15724, 11478, 29358.
+    EXPECT_EQ(Opponent2Scientists.Count, 39);               // 19169 % 30 + 10
+    EXPECT_EQ(Opponent2Technicians.Count, 12);              // 15724 % 7 + 10
+    EXPECT_EQ(Opponent2ExpensesObj.ProductionTotal, 14856);  // 12 x (11478 % 50 + 1200 + 10)
+    EXPECT_EQ(Opponent2ExpensesObj.TransportCost, 84);      // (29358 % 24) x 12 + 12
+    EXPECT_EQ(Opponent2ExpensesObj.Total, 16900);           // wages 12 x 80 + 10 x 100
+    EXPECT_EQ(Opponent2IncomeObj.Total, 21600);             // (1200 + 600) x 12
+    EXPECT_EQ(Opponent2ProfitLoss.Profit, 4700);
+    EXPECT_EQ(platform::Rand(), 26962);  // eight draws in all: this is the ninth
 }
 
 TEST_F(Rivals, CheapModelsGiveFixedCostsPerTechnician) {
