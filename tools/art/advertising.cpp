@@ -7,12 +7,15 @@
 #include "art/scenes.h"
 #include "art/widgets.h"
 #include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
 
 namespace art {
 namespace {
 
 constexpr int kFloorLine = 372;
+constexpr int kAdvertCardEdge = 2;
 
 void Room(Canvas& c) {
     // A papered wall above a wooden skirting, and a boarded floor.
@@ -182,7 +185,7 @@ Canvas DrawAdvertising(bool billboardAdvert) {
 
 Canvas DrawMediumPopup(int popup) {
     const char* titles[5] = {"auto show", "radio", "television", "newspaper", "billboard"};
-    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW]);
+    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW], 26, kAdvertCardEdge);
     Words(c, "months", 411, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     Words(c, "amount", 508, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     for (int r = 0; r < kAdBlocks; ++r) {
@@ -191,7 +194,11 @@ Canvas DrawMediumPopup(int popup) {
         DrawControl(c, CTRL_ADVERT_MINUS_1 + r);
         DrawControl(c, CTRL_ADVERT_PLUS_1 + r);
         Field(c, {385, frame.Y, 437, frame.Y + 25});
-        Field(c, {frame.X, frame.Y, frame.X + 91, frame.Y + 25});
+        // The amount's last figure ends a pixel short of its frame, so the
+        // box runs on to the card's edge, which closes it on the right.
+        const int inner = PopupPlacement(popup).X + SizeOfPicture(PopupPicture(popup)).Width - 1 - kAdvertCardEdge;
+        c.Fill({frame.X, frame.Y, inner, frame.Y + 25}, kPaperLine);
+        c.Fill({frame.X + 1, frame.Y + 1, inner, frame.Y + 24}, kPaper);
     }
     DrawControl(c, CTRL_ADVERT_CLOSE_LEFT, ButtonKind::Quiet);
     DrawControl(c, CTRL_ADVERT_CLOSE_RIGHT);
