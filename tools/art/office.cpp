@@ -69,7 +69,8 @@ void WallMap(Canvas& c) {
     c.Fill({281, 122, 434, 223}, {96, 64, 40});
     c.Fill({285, 126, 430, 219}, {240, 230, 200});
     WorldMap(c, {288, 129, 427, 216});
-    Words(c, "map", 358, 119, 11, Align::Centre, {90, 64, 44}, Face::SansBold);
+    // A brass title plate on the frame's foot, inside the area that opens the map.
+    Sign(c, {338, 209, 378, 223}, "map", {184, 148, 72}, {48, 34, 20});
 }
 
 void Window(Canvas& c) {
