@@ -3,8 +3,6 @@
 // others (clean patches, glyph backgrounds) match what lies beneath them.
 #include <gtest/gtest.h>
 
-#include <FreeImage.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
@@ -14,50 +12,15 @@
 #include "presentation/picture_catalogue.h"
 #include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
+#include "support/decoded_pictures.h"
 
 namespace {
-
-struct Picture {
-    i32 Width = 0;
-    i32 Height = 0;
-    std::vector<unsigned char> Rgb;   // top row first
-
-    const unsigned char* At(i32 x, i32 y) const {
-        return &Rgb[static_cast<std::size_t>((y * Width + x) * 3)];
-    }
-};
-
-// Decodes with the accurate decoder, so what is compared is the file and
-// not the rounding of the fast one.
-Picture Decode(i32 id) {
-    Picture p;
-    const char* path = PicturePath(id);
-    if (FreeImage_GetFileType(path, 0) != FIF_JPEG) return p;
-    FIBITMAP* loaded = FreeImage_Load(FIF_JPEG, path, JPEG_ACCURATE);
-    if (loaded == nullptr) return p;
-    FIBITMAP* rgb = FreeImage_ConvertTo24Bits(loaded);
-    FreeImage_Unload(loaded);
-    p.Width = static_cast<i32>(FreeImage_GetWidth(rgb));
-    p.Height = static_cast<i32>(FreeImage_GetHeight(rgb));
-    p.Rgb.resize(static_cast<std::size_t>(p.Width * p.Height * 3));
-    for (i32 y = 0; y < p.Height; ++y) {
-        const BYTE* line = FreeImage_GetScanLine(rgb, p.Height - 1 - y);
-        for (i32 x = 0; x < p.Width; ++x) {
-            unsigned char* out = &p.Rgb[static_cast<std::size_t>((y * p.Width + x) * 3)];
-            out[0] = line[x * 3 + FI_RGBA_RED];
-            out[1] = line[x * 3 + FI_RGBA_GREEN];
-            out[2] = line[x * 3 + FI_RGBA_BLUE];
-        }
-    }
-    FreeImage_Unload(rgb);
-    return p;
-}
 
 class PictureFiles : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         pictures_ = new std::vector<Picture>();
-        for (i32 id = 0; id < kPictureCount; ++id) pictures_->push_back(Decode(id));
+        for (i32 id = 0; id < kPictureCount; ++id) pictures_->push_back(DecodePicture(id));
     }
     static void TearDownTestSuite() {
         delete pictures_;
@@ -380,36 +343,6 @@ TEST_F(PictureFiles, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
                         ++combinations;
                     }
     EXPECT_EQ(combinations, kCarPiecePictures / kCarPieces / kPieceVariants * 27);
-}
-
-}  // namespace
-
-namespace {
-
-// Whether a decoded pixel differs plainly from a reference colour.
-bool Differs(const unsigned char* a, const unsigned char* b) {
-    return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 60;
-}
-
-struct Extent {
-    i32 Left = 1 << 20, Top = 1 << 20, Right = -1, Bottom = -1;
-    i32 Width() const { return Right - Left + 1; }
-    i32 Height() const { return Bottom - Top + 1; }
-};
-
-// Pixels of a picture inside a box (picture coordinates) that differ from
-// the box's top-left corner, as one bounding box.
-Extent InkWithin(const Picture& p, i32 left, i32 top, i32 right, i32 bottom, const unsigned char* paper) {
-    Extent e;
-    for (i32 y = top; y <= bottom; ++y)
-        for (i32 x = left; x <= right; ++x)
-            if (Differs(p.At(x, y), paper)) {
-                e.Left = std::min(e.Left, x);
-                e.Right = std::max(e.Right, x);
-                e.Top = std::min(e.Top, y);
-                e.Bottom = std::max(e.Bottom, y);
-            }
-    return e;
 }
 
 }  // namespace

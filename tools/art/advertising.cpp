@@ -7,12 +7,15 @@
 #include "art/scenes.h"
 #include "art/widgets.h"
 #include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
 
 namespace art {
 namespace {
 
 constexpr int kFloorLine = 372;
+constexpr int kAdvertCardEdge = 2;
 
 void Room(Canvas& c) {
     // A papered wall above a wooden skirting, and a boarded floor.
@@ -27,12 +30,42 @@ void Room(Canvas& c) {
     for (int x = 40; x < 800; x += 70) c.Polygon({{x + 0.0, kFloorLine + 1.0}, {x + 2.0, kFloorLine + 1.0}, {x * 1.4 - 120 + 2, 540}, {x * 1.4 - 120, 540}}, {110, 78, 50});
 }
 
+// The left wall turns towards the viewer at x 56; the way out is a doorway
+// in it, seen at a slant, with its plate hung square to the room on a
+// bracket: all inside x 0..53, y 22..429, the area that leaves the room.
+constexpr double kCornerX = 56;
+// Where the side wall meets the floor: from the corner down to the left edge.
+double SideFloorY(double x) { return kFloorLine + (kCornerX - x) * 0.964; }
+// Heights on the side wall run towards the room's vanishing point.
+double SideLineY(double x, double atCorner) { return atCorner + (kCornerX - x) * (atCorner - 196) / (238 - kCornerX); }
+
 void Doorway(Canvas& c) {
-    // x 0..53, y 22..429: the way out at the left edge.
-    c.Fill({0, 22, 53, 429}, {80, 70, 66});
-    c.FillVertical({0, 30, 45, 429}, {250, 244, 220}, {220, 206, 170});
-    c.Polygon({{0, 429}, {45, 429}, {80, 470}, {0, 470}}, {230, 220, 190}, 0.6);
-    Sign(c, {4, 34, 42, 50}, "exit", kAction, kButtonText);
+    const Rgb wall{186, 174, 140};
+    c.PolygonVertical({{0, 0}, {kCornerX, 0}, {kCornerX, kFloorLine}, {0, SideFloorY(0)}}, Lighter(wall, 0.05),
+                      Darker(wall, 0.08));
+    for (double x = 6; x < kCornerX; x += 13) c.Line({x, 0}, {x, SideFloorY(x) - 2}, 1.0, Darker(wall, 0.06));
+    c.Fill({static_cast<int>(kCornerX), 0, static_cast<int>(kCornerX) + 1, kFloorLine}, Darker(wall, 0.2));
+    // The skirting, running down the side wall to the floor.
+    c.Polygon({{kCornerX, kFloorLine - 16.0}, {kCornerX, kFloorLine}, {0, SideFloorY(0)}, {0, SideLineY(0, kFloorLine - 16)}},
+              {96, 66, 44});
+    // The casing and the lit opening.
+    const double nearX = 9, farX = 47;
+    const double topNear = SideLineY(nearX, 150), topFar = SideLineY(farX, 150);
+    c.Polygon({{nearX - 5, topNear - 6}, {farX + 4, topFar - 5}, {farX + 4, SideFloorY(farX + 4)},
+               {nearX - 5, SideFloorY(nearX - 5)}},
+              {80, 58, 42});
+    c.PolygonVertical({{nearX, topNear}, {farX, topFar}, {farX, SideFloorY(farX)}, {nearX, SideFloorY(nearX)}},
+                      {250, 244, 222}, {222, 206, 170});
+    c.Polygon({{nearX, SideFloorY(nearX)}, {farX, SideFloorY(farX)}, {farX + 36, SideFloorY(farX) + 22},
+               {nearX + 26, SideFloorY(nearX) + 34}},
+              {250, 236, 200}, 0.3);                               // light from the passage
+    // The plate on its bracket, square to the room.
+    const Rgb iron{44, 40, 38};
+    c.Fill({2, 92, 52, 93}, iron);
+    c.Line({3, 104}, {16, 93}, 1.2, iron);
+    c.Fill({12, 94, 12, 97}, iron);
+    c.Fill({44, 94, 44, 97}, iron);
+    EnamelPlate(c, {3, 98, 53, 118}, "EXIT");
 }
 
 void AutoShowPoster(Canvas& c) {
@@ -89,15 +122,20 @@ void Television(Canvas& c) {
 }
 
 void Newspaper(Canvas& c) {
-    // x 458..552, y 450..503: on a low table.
-    c.Fill({448, 486, 562, 492}, kWood);
-    c.Fill({454, 493, 460, 520}, Darker(kWood, 0.2));
-    c.Fill({550, 493, 556, 520}, Darker(kWood, 0.2));
-    c.Polygon({{462, 454}, {548, 450}, {552, 486}, {458, 490}}, {236, 232, 220});
-    c.Polygon({{504, 452}, {508, 452}, {510, 488}, {506, 488}}, {210, 206, 196});
-    Words(c, "DAILY", 484, 467, 11, Align::Centre, {30, 30, 30}, Face::SerifBold);
-    for (int y = 470; y < 484; y += 3) c.Fill({466, y, 500, y}, {140, 140, 140});
-    for (int y = 458; y < 484; y += 3) c.Fill({512, y, 544, y}, {140, 140, 140});
+    // x 458..552, y 450..503: lying open on a low table whose top shows
+    // round it, on an apron and four legs.
+    const Rgb top = kWoodLight;
+    c.Ellipse(505, 530, 56, 4, {0, 0, 0}, 0.18);
+    for (const int x : {451, 555}) c.Fill({x, 499, x + 5, 529}, Darker(kWood, 0.25));
+    for (const int x : {462, 544}) c.Fill({x, 499, x + 4, 518}, Darker(kWood, 0.45));   // the far legs
+    c.Polygon({{456, 456}, {554, 456}, {562, 494}, {448, 494}}, top);
+    c.Fill({448, 494, 562, 500}, Darker(kWood, 0.1));
+    c.Fill({448, 494, 562, 494}, Lighter(top, 0.2));
+    c.Polygon({{466, 462}, {544, 460}, {548, 488}, {462, 490}}, {236, 232, 220});
+    c.Polygon({{503, 461}, {507, 461}, {508, 489}, {504, 489}}, {210, 206, 196});
+    Words(c, "DAILY", 484, 474, 10, Align::Centre, {30, 30, 30}, Face::SerifBold);
+    for (int y = 477; y < 488; y += 3) c.Fill({468, y, 500, y}, {140, 140, 140});
+    for (int y = 466; y < 487; y += 3) c.Fill({511, y, 542, y}, {140, 140, 140});
 }
 
 void Window(Canvas& c, bool advert) {
@@ -147,7 +185,7 @@ Canvas DrawAdvertising(bool billboardAdvert) {
 
 Canvas DrawMediumPopup(int popup) {
     const char* titles[5] = {"auto show", "radio", "television", "newspaper", "billboard"};
-    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW]);
+    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW], 26, kAdvertCardEdge);
     Words(c, "months", 411, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     Words(c, "amount", 508, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     for (int r = 0; r < kAdBlocks; ++r) {
@@ -156,7 +194,11 @@ Canvas DrawMediumPopup(int popup) {
         DrawControl(c, CTRL_ADVERT_MINUS_1 + r);
         DrawControl(c, CTRL_ADVERT_PLUS_1 + r);
         Field(c, {385, frame.Y, 437, frame.Y + 25});
-        Field(c, {frame.X, frame.Y, frame.X + 91, frame.Y + 25});
+        // The amount's last figure ends a pixel short of its frame, so the
+        // box runs on to the card's edge, which closes it on the right.
+        const int inner = PopupPlacement(popup).X + SizeOfPicture(PopupPicture(popup)).Width - 1 - kAdvertCardEdge;
+        c.Fill({frame.X, frame.Y, inner, frame.Y + 25}, kPaperLine);
+        c.Fill({frame.X + 1, frame.Y + 1, inner, frame.Y + 24}, kPaper);
     }
     DrawControl(c, CTRL_ADVERT_CLOSE_LEFT, ButtonKind::Quiet);
     DrawControl(c, CTRL_ADVERT_CLOSE_RIGHT);

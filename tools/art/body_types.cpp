@@ -16,8 +16,9 @@ Canvas DrawBodyTypeCard(int bodyType, bool owned) {
     c.Frame({10, 15, 139, 82}, 1, kPaperLine);
     Words(c, "from " + std::to_string(EraYear(FirstPictureEra(bodyType))), 11, 12, 11, Align::Left, kMutedInk);
     if (owned) {
-        c.RoundRect(92, 0, 140, 14, 3, kAction);
-        DrawTextCentred(c, {Face::SansBold, 11, kButtonText}, {92, 0, 139, 14}, "owned");
+        // Clear of the board's frame above the card and of the picture's below.
+        c.RoundRect(93, 2, 139, 14, 3, kAction);
+        DrawTextCentred(c, {Face::SansBold, 11, kButtonText}, {93, 2, 138, 13}, "owned");
     }
     DrawTextCentred(c, {Face::SansBold, 13, kInk}, {0, 83, 149, 100}, BodyTypeName(bodyType).Text);
     return c;

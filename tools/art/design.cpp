@@ -4,6 +4,7 @@
 #include "art/other_popups.h"
 #include "art/palette.h"
 #include "art/popup_frame.h"
+#include "art/scenery.h"
 #include "art/scenes.h"
 #include "art/showroom.h"
 #include "art/widgets.h"
@@ -27,6 +28,33 @@ void Studio(Canvas& c) {
     c.Fill({0, 305, 799, 308}, {110, 80, 54});
 }
 
+// What shows of the studio round the cards: drawing-office lamps under the
+// ceiling, a T-square and a set square hung between the columns, and
+// elevations of cars pinned along the foot of the wall.
+void DrawingOffice(Canvas& c) {
+    for (const int x : {600, 700}) {
+        c.Fill({x, 0, x, 22}, {30, 24, 20});
+        c.Polygon({{x - 4.0, 22}, {x + 4.0, 22}, {x + 16.0, 36}, {x - 16.0, 36}}, {46, 92, 74});
+        c.Fill({x - 16, 36, x + 16, 37}, {30, 64, 52});
+        c.Ellipse(x, 38, 6, 3, {252, 236, 180});
+    }
+    const Rgb pear{196, 150, 96};
+    c.Fill({213, 68, 257, 77}, pear);                       // the T-square's head
+    c.Fill({213, 77, 257, 77}, Darker(pear, 0.3));
+    c.Fill({230, 78, 239, 254}, Lighter(pear, 0.2));        // and its blade
+    for (int y = 84; y < 252; y += 6) c.Fill({236, y, 239, y}, Darker(pear, 0.4));
+    c.Ellipse(235, 72, 2, 2, {60, 44, 30});
+    const Rgb celluloid{214, 200, 150};
+    c.Polygon({{214, 296}, {214, 380}, {256, 380}}, celluloid, 0.85);   // the set square
+    c.Polygon({{221, 326}, {221, 372}, {243, 372}}, {70, 48, 32});
+    for (const Box sheet : {Box{24, 484, 138, 532}, Box{150, 482, 264, 532}, Box{500, 484, 626, 532},
+                            Box{640, 482, 776, 532}}) {
+        const bool blueprint = sheet.Left == 24 || sheet.Left == 640;
+        CarElevation(c, sheet, blueprint ? Rgb{48, 86, 146} : Rgb{240, 232, 206},
+                     blueprint ? Rgb{230, 240, 250} : Rgb{90, 80, 70});
+    }
+}
+
 void Panel(Canvas& c, Box box, const char* title) {
     Card(c, box, title, 22);
 }
@@ -38,11 +66,30 @@ void TextBox(Canvas& c, int text, int right) {
     Field(c, {a.X - 4, a.Y - 4, right, a.Y + cell.Height + 2});
 }
 
+// The item lists' install and back. Their click areas are wide and overlap
+// (install wins where they do), so both buttons take the height of the
+// other lists' buttons and one width, back at the right of the part of its
+// area install leaves it, install beside it; both stand inside their areas.
+struct ItemButtons {
+    Box Install;
+    Box Back;
+};
+ItemButtons LuxuryPickerButtons() {
+    const Rect install = ControlAt(CTRL_ITEMS_INSTALL).Box;
+    const Rect back = ControlAt(CTRL_ITEMS_BACK).Box;
+    const int height = ControlAt(CTRL_PARTS_INSTALL).Box.Height();
+    const int top = install.Top + (install.Height() - height + 1) / 2;
+    const Box backBox{install.Right + 1, top, back.Right, top + height - 1};
+    const int gap = 6;
+    return {{backBox.Left - gap - backBox.Width(), top, backBox.Left - gap - 1, top + height - 1}, backBox};
+}
+
 }  // namespace
 
 Canvas DrawDesign() {
     Canvas c(800, 600, kWall);
     Studio(c);
+    DrawingOffice(c);
     Heading(c, "design studio", 21, 38, 22, Align::Left, kButtonText);
 
     // Left column: the model.
@@ -119,7 +166,8 @@ Canvas DrawPartListPopup(int popup) {
         Words(c, std::to_string(n), 206, frame.Y + 27, 12, Align::Centre, kMutedInk, Face::SansBold);
     }
     if (popup <= POPUP_ENGINE_PARTS) {
-        const char* captions[3] = {"disc size", "springing", "tuning"};
+        // One caption serves drums and discs alike.
+        const char* captions[3] = {"brake size", "springing", "tuning"};
         Words(c, captions[popup - POPUP_BRAKES_PARTS], 287, 491, 11, Align::Centre, kMutedInk, Face::SansBold);
         DrawControl(c, CTRL_VARIANT_BACK);
         DrawControl(c, CTRL_VARIANT_FORWARD);
@@ -134,12 +182,10 @@ Canvas DrawPartListPopup(int popup) {
         DrawControl(c, CTRL_PARTS_BACK, ButtonKind::Quiet);
         Words(c, "choose a part, then install", 508, 486, 11, Align::Centre, kMutedInk);
     } else {
-        // Install reaches as far as its click area; back starts where install ends.
-        const Rect install = ControlAt(CTRL_ITEMS_INSTALL).Box;
-        const Rect back = ControlAt(CTRL_ITEMS_BACK).Box;
-        Button(c, {install.Left, install.Top, install.Right, install.Bottom}, "install", ButtonKind::Action);
-        Button(c, {install.Right + 1, back.Top, back.Right, back.Bottom}, "back", ButtonKind::Quiet);
-        Words(c, "choose an item, then install it", 398, 488, 11, Align::Centre, kMutedInk);
+        const ItemButtons b = LuxuryPickerButtons();
+        Button(c, b.Install, "install", ButtonKind::Action);
+        Button(c, b.Back, "back", ButtonKind::Quiet);
+        Words(c, "choose an item, then install it", b.Back.Right + 1, 486, 11, Align::Right, kMutedInk);
     }
     return CutPopup(c, popup);
 }

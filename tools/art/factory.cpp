@@ -1,6 +1,8 @@
 // The works office: five production lines of the shown region with their
 // models, prices and destinations, and the technicians and salesmen posted
 // there; the model browser opens over it.
+#include <cmath>
+
 #include "art/other_popups.h"
 #include "art/palette.h"
 #include "art/popup_frame.h"
@@ -15,6 +17,46 @@
 namespace art {
 namespace {
 
+// What shows of the works round the cards, along the foot of the wall:
+// machine tools driven by the belts from the shaft, and a rolling chassis
+// waiting for its body.
+void Lathe(Canvas& c, int x) {
+    const Rgb iron{58, 60, 64};
+    const Rgb paint{70, 96, 84};
+    c.Fill({x - 44, 504, x - 40, 539}, iron);                 // legs
+    c.Fill({x + 40, 504, x + 44, 539}, iron);
+    c.Fill({x - 48, 498, x + 48, 505}, paint);                 // the bed
+    c.Fill({x - 48, 498, x + 48, 498}, Lighter(paint, 0.25));
+    c.Fill({x - 46, 482, x - 22, 497}, paint);                 // headstock and tailstock
+    c.Fill({x + 28, 488, x + 42, 497}, paint);
+    c.Line({x - 22.0, 489}, {x + 28.0, 489}, 2.0, {150, 152, 156});   // the work between centres
+    c.Ellipse(x - 34, 480, 11, 11, iron);                      // the cone pulley the belts turn
+    c.Ellipse(x - 34, 480, 7, 7, {96, 98, 104});
+    c.Ellipse(x - 34, 480, 2, 2, iron);
+}
+
+void RollingChassis(Canvas& c, int left, int ground) {
+    const Rgb black{34, 30, 28};
+    const Rgb brass{204, 164, 72};
+    for (const int x : {left + 24, left + 142}) {
+        c.Ellipse(x, ground - 20, 20, 20, black);
+        c.Ellipse(x, ground - 20, 16, 16, {214, 196, 150});
+        for (int i = 0; i < 6; ++i) {
+            const double a = 3.14159 * i / 6;
+            c.Line({x - 15 * std::cos(a), ground - 20 - 15 * std::sin(a)},
+                   {x + 15 * std::cos(a), ground - 20 + 15 * std::sin(a)}, 1.0, {120, 96, 60});
+        }
+        c.Ellipse(x, ground - 20, 4, 4, brass);
+    }
+    c.Fill({left + 2, ground - 27, left + 168, ground - 22}, black);      // the frame
+    c.Fill({left, ground - 46, left + 8, ground - 22}, brass);            // radiator
+    c.RoundRect(left + 12, ground - 44, left + 52, ground - 27, 3, {96, 100, 108});   // engine
+    for (int i = 0; i < 4; ++i) c.Ellipse(left + 18 + i * 10, ground - 45, 3, 2, {60, 60, 66});
+    c.Line({left + 66.0, ground - 27.0}, {left + 58.0, ground - 56.0}, 2.0, black);    // steering column
+    c.Line({left + 52.0, ground - 58.0}, {left + 66.0, ground - 54.0}, 2.5, black);
+    c.RoundRect(left + 74, ground - 40, left + 100, ground - 27, 3, {120, 40, 36});   // a seat on the frame
+}
+
 void BrickWall(Canvas& c) {
     c.Fill({0, 0, 799, 539}, Darker(kBrick, 0.15));
     for (int y = 0; y < 540; y += 12) {
@@ -22,33 +64,43 @@ void BrickWall(Canvas& c) {
         for (int x = (y / 12) % 2 ? 0 : 16; x < 800; x += 32) c.Fill({x, y, x, y + 11}, Darker(kBrick, 0.35));
     }
     // The line shaft along the top of the wall: hangers, pulleys and the
-    // belts running down to the machines.
+    // belts running down to the lathes at the foot of the wall.
     const Rgb iron{46, 46, 50};
     c.Fill({0, 8, 799, 11}, iron);
+    c.Fill({0, 476, 799, 539}, Darker(kBrick, 0.45));       // the shop floor's shadow along the wall
     for (int x = 60; x < 800; x += 120) {
         c.Fill({x - 2, 0, x + 2, 10}, iron);
         c.Ellipse(x + 40, 9.5, 4, 8, {70, 70, 74});
-        c.Line({x + 37.0, 14}, {x + 30.0, 539}, 2.5, {70, 52, 36});
-        c.Line({x + 43.0, 14}, {x + 50.0, 539}, 2.5, {70, 52, 36});
     }
+    // Three lathes clear of the exit, each belted to the pulley above it.
+    const struct { int Pulley, Lathe; } drives[] = {{100, 134}, {220, 254}, {460, 540}};
+    for (const auto& d : drives) {
+        c.Line({d.Pulley - 3.0, 14}, {d.Lathe - 45.0, 480}, 2.5, {70, 52, 36});
+        c.Line({d.Pulley + 3.0, 14}, {d.Lathe - 23.0, 480}, 2.5, {70, 52, 36});
+        Lathe(c, d.Lathe);
+    }
+    RollingChassis(c, 612, 536);
 }
 
 constexpr int kStaffLeft = 588;
-constexpr int kStaffRight = 778;
+constexpr int kStaffFigureCells = 4;
+constexpr int kStaffFigurePad = 4;
+// Each block's heading stands as far above its first figure.
+constexpr int kHeadingAboveFigure = 21;
 
 // A figure the player only reads: its caption at the card's left and a
-// dotted leader up to where the figure is written, on a ruled line. The
-// figures of the staff card start at different places, so they are ledger
-// lines rather than boxes; only the field that is typed into has a box.
+// dotted leader up to the box the figure stands in. The game writes these
+// figures from different columns, so each box is drawn around its own
+// figure, the same size and the same margin for all four.
 void StaffLine(Canvas& c, int text, const char* caption) {
     const TextAnchor& a = TextAt(text);
-    const int baseline = a.Y + 12;
     const TextStyle style{Face::Sans, 12, kMutedInk};
+    const GlyphCell cell = FontCell(a.Font);
+    const int baseline = a.Y + cell.Height / 2 + CapHeight(style) / 2;
     Words(c, caption, kStaffLeft, baseline, style.Size, Align::Left, style.Colour);
-    for (int x = kStaffLeft + TextWidth(style, caption) + 5; x <= a.X - 5; x += 4)
+    const Box box = FigureBox(c, text, kStaffFigureCells, kStaffFigurePad);
+    for (int x = kStaffLeft + TextWidth(style, caption) + 5; x <= box.Left - 5; x += 4)
         c.Fill({x, baseline, x, baseline}, kPaperLine);
-    const int rule = a.Y + FontCell(a.Font).Height + 3;
-    c.Fill({kStaffLeft, rule, kStaffRight, rule}, kPaperShade);
 }
 
 // The field where the number to post is typed, under its caption.
@@ -106,13 +158,13 @@ Canvas DrawFactory() {
 
     // Staff of the region.
     Card(c, {576, 38, 788, 472}, "staff", 24);
-    Heading(c, "technicians", kStaffLeft, 94, 15);
+    Heading(c, "technicians", kStaffLeft, TextAt(TEXT_FREE_TECHNICIANS).Y - kHeadingAboveFigure, 15);
     StaffLine(c, TEXT_FREE_TECHNICIANS, "not posted");
     PostField(c, kWorkersFieldAt[0]);
     StaffLine(c, TEXT_REGION_TECHNICIANS, "in this region");
     DrawControl(c, CTRL_ASSIGN_TECHNICIANS);
-    c.Fill({586, 272, 778, 272}, kPaperLine);
-    Heading(c, "salesmen", kStaffLeft, 292, 15);
+    c.Fill({586, 269, 778, 269}, kPaperLine);
+    Heading(c, "salesmen", kStaffLeft, TextAt(TEXT_FREE_SALESMEN).Y - kHeadingAboveFigure, 15);
     StaffLine(c, TEXT_FREE_SALESMEN, "not posted");
     PostField(c, kWorkersFieldAt[1]);
     StaffLine(c, TEXT_REGION_SALESMEN, "in this region");

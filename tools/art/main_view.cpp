@@ -40,13 +40,15 @@ void Roads(Canvas& c) {
     for (int x = 604; x <= 788; x += 12) c.Fill({x, 412, x + 1, 420}, kWood);
     c.Fill({600, 413, 790, 414}, kWood);
     c.Fill({600, 417, 790, 417}, kWood);
-    SmallCar(c, 614, 466, 34, {120, 40, 36}, true);
-    SmallCar(c, 690, 466, 34, {40, 60, 96}, false);
-    SmallCar(c, 746, 522, 34, {40, 40, 44}, true);
-    SmallCar(c, 640, 522, 34, {46, 90, 64}, true);
+    // The yard is nearer than the avenue, so its cars are drawn larger, the
+    // front row the largest.
+    SmallCar(c, 610, 470, 54, {120, 40, 36}, true);
+    SmallCar(c, 702, 470, 54, {40, 60, 96}, false);
+    SmallCar(c, 636, 526, 58, {46, 90, 64}, true);
+    SmallCar(c, 722, 526, 58, {40, 40, 44}, true);
     // Cars on the avenue.
-    SmallCar(c, 230, 388, 52, {40, 66, 104}, true);
-    SmallCar(c, 566, 382, 44, {128, 40, 36}, false);
+    SmallCar(c, 230, 388, 48, {40, 66, 104}, true);
+    SmallCar(c, 566, 382, 42, {128, 40, 36}, false);
     for (int x = 40; x < 800; x += 160) GasLamp(c, x, 400, 30);
 }
 
@@ -109,7 +111,7 @@ void Advertising(Canvas& c) {
     for (int i = 0; i < 8; ++i)
         c.Fill({150 + i * 8, 312, 157 + i * 8, 320}, i % 2 == 0 ? Rgb{160, 44, 36} : Rgb{246, 238, 216});
     Door(c, {160, 322, 198, 353}, {110, 44, 36});
-    Sign(c, {88, 322, 156, 340}, "radio tv", {40, 60, 96}, {255, 250, 236});
+    Sign(c, {88, 322, 156, 340}, "posters", {40, 60, 96}, {255, 250, 236});
 }
 
 void Design(Canvas& c) {

@@ -112,14 +112,19 @@ Canvas DrawNewGame() {
 }
 
 Canvas DrawSaveLoad(bool save) {
-    Canvas c = MenuCard(save ? "save game" : "load game", {282, 190, 511, 420});
-    Words(c, "slot", 310, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
-    Words(c, "date", 363, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
-    Words(c, "time", 448, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    // A slot's date and time fill its click area from end to end, so its box
+    // reaches a little beyond the area on either side and gives them a margin.
+    Canvas c = MenuCard(save ? "save game" : "load game", {268, 190, 525, 420});
+    const TextAnchor& text = TextAt(TEXT_SLOT_ROW_1);
+    const int textRight = text.X + text.Step * text.Cells - 1;
+    const int margin = 10;
+    Words(c, "slot", 296, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "date", text.X + text.Step * 4, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    Words(c, "time", text.X + text.Step * 11.5, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
     for (int k = 0; k < 4; ++k) {
         const Placement frame = FocusFrame(FOCUS_SLOT_1 + k);
-        Field(c, {frame.X, frame.Y, frame.X + 159, frame.Y + 26});
-        Words(c, std::to_string(k + 1), 307, frame.Y + 19, 15, Align::Centre, kMutedInk, Face::SerifBold);
+        Field(c, {text.X - margin, frame.Y, textRight + margin, frame.Y + 26});
+        Words(c, std::to_string(k + 1), 296, frame.Y + 19, 15, Align::Centre, kMutedInk, Face::SerifBold);
     }
     DrawControl(c, save ? CTRL_SAVE_BACK : CTRL_LOAD_BACK, ButtonKind::Quiet);
     DrawControl(c, save ? CTRL_SAVE_OK : CTRL_LOAD_OK);

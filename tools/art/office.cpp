@@ -31,13 +31,37 @@ void Room(Canvas& c) {
 }
 
 void ExitDoor(Canvas& c) {
-    // x 95..188, y 132..361.
+    // x 95..188, y 132..361: the door, its casing and, on the casing's head,
+    // the plate that names it, all inside the area that leaves the room.
     c.Fill({95, 132, 188, 361}, {90, 60, 40});
-    c.FillVertical({103, 140, 180, 361}, {150, 100, 64}, {120, 78, 50});
-    c.Frame({110, 150, 173, 240}, 2, {100, 66, 42});
-    c.Frame({110, 252, 173, 350}, 2, {100, 66, 42});
-    c.Ellipse(170, 260, 4, 4, {220, 180, 80});
-    Sign(c, {112, 112, 171, 128}, "exit", kAction, kButtonText);
+    c.Fill({98, 135, 185, 160}, {118, 80, 52});              // the head of the casing
+    c.Fill({98, 160, 185, 161}, {76, 50, 34});
+    EnamelPlate(c, {113, 138, 170, 156}, "EXIT");
+    c.FillVertical({103, 164, 180, 361}, {150, 100, 64}, {120, 78, 50});
+    c.Frame({110, 174, 173, 250}, 2, {100, 66, 42});
+    c.Frame({110, 262, 173, 350}, 2, {100, 66, 42});
+    c.Ellipse(170, 268, 4, 4, {220, 180, 80});
+}
+
+// An aspidistra in a glazed pot on a turned stand, against the wainscot
+// between the desk and the safe; its feet stand on the boards.
+void PlantStand(Canvas& c) {
+    const Rgb stand{96, 62, 38};
+    c.Ellipse(553, 381, 26, 4, {0, 0, 0}, 0.22);
+    c.Fill({538, 318, 568, 323}, stand);                      // the top
+    c.Fill({541, 324, 544, 380}, stand);                      // three legs, the third behind
+    c.Fill({562, 324, 565, 380}, stand);
+    c.Fill({552, 324, 554, 372}, Darker(stand, 0.25));
+    c.Fill({541, 352, 565, 354}, stand);                      // the shelf between them
+    c.Polygon({{540, 296}, {566, 296}, {562, 318}, {544, 318}}, {70, 104, 96});
+    c.Fill({539, 294, 567, 298}, {86, 124, 114});
+    for (int i = 0; i < 7; ++i) {                             // long leaves arching out
+        const double a = -2.6 + i * 0.35;
+        const Vec base{553, 294};
+        const Vec tip{553 + 34 * std::cos(a), 292 + 40 * std::sin(a)};
+        const Vec bend{553 + 18 * std::cos(a), 270 + 10 * std::sin(a)};
+        c.Polygon({base, {bend.X - 3, bend.Y}, tip, {bend.X + 3, bend.Y}}, i % 2 ? kGrassDark : Lighter(kGrassDark, 0.12));
+    }
 }
 
 void WallMap(Canvas& c) {
@@ -45,7 +69,8 @@ void WallMap(Canvas& c) {
     c.Fill({281, 122, 434, 223}, {96, 64, 40});
     c.Fill({285, 126, 430, 219}, {240, 230, 200});
     WorldMap(c, {288, 129, 427, 216});
-    Words(c, "map", 358, 119, 11, Align::Centre, {90, 64, 44}, Face::SansBold);
+    // A brass title plate on the frame's foot, inside the area that opens the map.
+    Sign(c, {338, 209, 378, 223}, "map", {184, 148, 72}, {48, 34, 20});
 }
 
 void Window(Canvas& c) {
@@ -132,14 +157,11 @@ Canvas DrawOffice() {
     c.Fill({706, 96, 764, 174}, {96, 110, 100});
     c.Ellipse(735, 124, 14, 17, {220, 190, 160});
     c.Polygon({{712, 174}, {716, 150}, {754, 150}, {758, 174}}, {50, 50, 60});
+    PlantStand(c);
     Desk(c);
     Safe(c);
     Folder(c);
     Chart(c);
-    // A potted plant by the door.
-    c.Fill({210, 300, 236, 330}, {160, 90, 60});
-    c.Ellipse(223, 288, 22, 18, kGrassDark);
-    c.Ellipse(214, 280, 12, 12, Lighter(kGrassDark, 0.1));
     DrawFooter(c, FooterButton::None);
     return c;
 }

@@ -2,6 +2,8 @@
 // the personnel sheet and the statistics chooser.
 #include "art/office_popups.h"
 
+#include <algorithm>
+
 #include "art/palette.h"
 #include "art/popup_frame.h"
 #include "art/widgets.h"
@@ -29,7 +31,8 @@ Canvas DrawMapPopup() {
     Canvas c = PopupCanvas(POPUP_MAP, "", 0);
     WorldMap(c, {108, 128, 691, 445});
     c.Frame({108, 128, 691, 445}, 1, kCardEdge);
-    Sign(c, {116, 414, 210, 438}, "world map", {104, 80, 60}, kButtonText);
+    // The title in the open South Atlantic, between the two southern capes.
+    Sign(c, {262, 414, 356, 438}, "world map", {104, 80, 60}, kButtonText);
     // A count box on every region: factories on top, salons below.
     for (int r = 0; r < kRegionCount; ++r) {
         const TextAnchor& f = TextAt(TEXT_MAP_FACTORIES_1 + r);
@@ -44,7 +47,7 @@ Canvas DrawMapPopup() {
     c.Fill({586, 404, 684, 438}, kPaper);
     c.Frame({586, 404, 684, 438}, 1, kPaperLine);
     SmallFactory(c, 592, 409, kCardEdge);
-    Words(c, "factory", 606, 417, 11, Align::Left, kInk);
+    Words(c, "factories", 606, 417, 11, Align::Left, kInk);
     SmallShop(c, 592, 424, kCardEdge);
     Words(c, "salons", 606, 432, 11, Align::Left, kInk);
     // The region row.
@@ -80,10 +83,18 @@ Canvas DrawBankPopup() {
     CaptionLeftOf(c, "interest", 334, 342, 10);
     Field(c, {336, 338, 357, 355});
     Words(c, "%", 361, 351, 12, Align::Left, kMutedInk);
+    // The term: one box across both arrows' click areas, with slim arrow
+    // buttons at its ends, so that the figure the game writes between them
+    // keeps room on either side.
     Words(c, "months", 396, 388, 11, Align::Centre, kMutedInk);
-    DrawControl(c, CTRL_BANK_TERM_DOWN);
-    DrawControl(c, CTRL_BANK_TERM_UP);
-    Field(c, {388, 357, 405, 375});
+    const Rect down = ControlAt(CTRL_BANK_TERM_DOWN).Box;
+    const Rect up = ControlAt(CTRL_BANK_TERM_UP).Box;
+    Field(c, {down.Left, down.Top, up.Right, up.Bottom});
+    constexpr int kSpinArrowWidth = 7;
+    ArrowButton(c, {down.Left + 1, down.Top + 2, down.Left + kSpinArrowWidth, down.Bottom - 2}, Arrow::Left,
+                ButtonKind::Action);
+    ArrowButton(c, {up.Right - kSpinArrowWidth, up.Top + 2, up.Right - 1, up.Bottom - 2}, Arrow::Right,
+                ButtonKind::Action);
     CaptionLeftOf(c, "amount", 256, 362, 10);
     DrawControl(c, CTRL_BANK_LOAN_FIELD);
     DrawControl(c, CTRL_BANK_TAKE_LOAN);
@@ -113,22 +124,38 @@ Canvas DrawPersonnelPopup() {
         const Rect field = ControlAt(CTRL_STAFF_FIELD_1 + 2 * k).Box;
         const Rect button = ControlAt(CTRL_STAFF_BUTTON_1 + 2 * k).Box;
         Heading(c, kinds[k], (field.Left + button.Right + 1) / 2.0, 208, 15, Align::Centre);
-        for (int f = 0; f < 2; ++f) {
+    }
+    // The game writes the technicians' figures and places their frames a
+    // pixel or two lower than the other columns'. The boxes stand level
+    // across the three columns all the same, one row taller than a frame so
+    // that every column's frame and figure fall inside; the buttons take the
+    // rows that all three click areas share.
+    const int frameHeight = SizeOfPicture(p_GAME_office_personnel_chosen).Height;
+    for (int f = 0; f < 2; ++f) {
+        const int top = FocusFrame(FOCUS_SALESMEN_HIRE + f).Y;
+        const int bottom = FocusFrame(FOCUS_TECHNICIANS_HIRE + f).Y + frameHeight - 1;
+        Rect shared = ControlAt(CTRL_STAFF_BUTTON_1 + f).Box;
+        for (int k = 1; k < 3; ++k) {
+            const Rect b = ControlAt(CTRL_STAFF_BUTTON_1 + 2 * k + f).Box;
+            shared.Top = std::max(shared.Top, b.Top);
+            shared.Bottom = std::min(shared.Bottom, b.Bottom);
+        }
+        for (int k = 0; k < 3; ++k) {
             const Placement frame = FocusFrame(FOCUS_SALESMEN_HIRE + 2 * k + f);
-            Field(c, {frame.X, frame.Y, frame.X + 43, frame.Y + 17});
-            DrawControl(c, CTRL_STAFF_BUTTON_1 + 2 * k + f);
+            Field(c, {frame.X, top, frame.X + 43, bottom});
+            const Control& b = ControlAt(CTRL_STAFF_BUTTON_1 + 2 * k + f);
+            Button(c, {b.Box.Left, shared.Top, b.Box.Right, shared.Bottom}, b.Label, ButtonKind::Action);
         }
-        // Wage, headcount and cost share the wage field's width and the
-        // buttons' right edge; the rows' boxes stand level across the
-        // columns, each holding its figure wherever the column writes it.
-        const Placement wage = FocusFrame(FOCUS_SALESMEN_WAGE + k);
-        const int width = SizeOfPicture(p_GAME_office_personnel_chosen2).Width;
-        const int height = SizeOfPicture(p_GAME_office_personnel_chosen2).Height;
-        Field(c, {wage.X, wage.Y, wage.X + width - 1, wage.Y + height - 1});
-        for (const int text : {TEXT_STAFF_COUNT_1, TEXT_STAFF_WAGE_BILL_1}) {
-            const int top = TextAt(text).Y - 3;
-            Field(c, {wage.X, top, wage.X + width - 1, top + height - 1});
-        }
+    }
+    // Wage, headcount and cost: boxes of the wage frame's width, as tall as
+    // the fields above, level across the columns.
+    const PictureSize wage = SizeOfPicture(p_GAME_office_personnel_chosen2);
+    const int height = frameHeight + 1;
+    const int rowTops[3] = {FocusFrame(FOCUS_SALESMEN_WAGE).Y, TextAt(TEXT_STAFF_COUNT_1).Y - 4,
+                            TextAt(TEXT_STAFF_WAGE_BILL_1).Y - 4};
+    for (int k = 0; k < 3; ++k) {
+        const int left = FocusFrame(FOCUS_SALESMEN_WAGE + k).X;
+        for (const int top : rowTops) Field(c, {left, top, left + wage.Width - 1, top + height - 1});
     }
     const char* rows[5] = {"hire", "fire", "wage", "employed", "cost"};
     const int rowTop[5] = {223, 249, 283, 310, 344};

@@ -16,17 +16,21 @@ Canvas Blank(int picture, Rgb fill) {
 }
 
 // Border of each frame, side by side: thinner where text runs up to the edge.
+// An outlined frame keeps the field's own border round the highlight, for
+// fields drawn a row taller than their frame: where the frame stands a row
+// off the field, the border shows no seam.
 struct FrameSides {
     int Picture;
     int Left, Top, Right, Bottom;
+    bool Outlined = false;
 };
 constexpr FrameSides kFrames[] = {
-    {p_MENU_chosen_slot, 2, 2, 2, 2},
-    {p_GAME_office_personnel_chosen, 2, 2, 2, 2},
-    {p_GAME_office_personnel_chosen2, 2, 2, 2, 2},
+    {p_MENU_chosen_slot, 0, 2, 0, 2},   // the slot's box is wider: its own sides stay
+    {p_GAME_office_personnel_chosen, 2, 2, 2, 2, true},
+    {p_GAME_office_personnel_chosen2, 2, 2, 2, 2, true},
     {p_GAME_office_bank_chosen, 2, 2, 2, 2},
     {p_GAME_research_chosen, 2, 2, 2, 1},
-    {p_GAME_advert_chosen, 2, 2, 1, 2},
+    {p_GAME_advert_chosen, 2, 2, 0, 2},   // the card's edge closes the amount's box
     {p_GAME_factory_price_chosen, 2, 2, 2, 1},
     {p_GAME_factory_workers_chosen, 2, 2, 2, 2},
     {p_GAME_design_chosen, 1, 2, 2, 2},
@@ -72,7 +76,12 @@ Canvas DrawFrame(int picture) {
     Canvas c = Blank(picture, kPaper);
     for (const FrameSides& f : kFrames) {
         if (f.Picture != picture) continue;
-        ChosenField(c, c.Bounds(), f.Left, f.Top, f.Right, f.Bottom);
+        if (f.Outlined) {
+            c.Fill(c.Bounds(), kPaperLine);
+            ChosenField(c, c.Bounds().Grown(-1), f.Left, f.Top, f.Right, f.Bottom);
+        } else {
+            ChosenField(c, c.Bounds(), f.Left, f.Top, f.Right, f.Bottom);
+        }
     }
     if (picture == p_GAME_design_chosen_part) {
         // The chosen part row also carries a tick at its free right end.

@@ -1,5 +1,6 @@
 // The month's accounts (month-end screen and month report) and the profit,
 // model and research reports: paper sheets with ruled places for figures.
+#include <algorithm>
 #include <string>
 
 #include "art/office_popups.h"
@@ -16,14 +17,18 @@ namespace {
 
 constexpr int kBaseline = 417;   // report bars stand on this line
 
-// Close and back share one size: the close button's, which is the smaller
-// click area; back stands level with it at the left of its own area.
+// Close and back share one size, the close button's, which is the smaller
+// click area, and one place on every report: back's click areas differ by a
+// few pixels from report to report, so back stands level with close at the
+// left of the part all four areas share.
 void ReportButtons(Canvas& c, int back) {
     const Box close = ToBox(ControlAt(CTRL_OFFICE_CLOSE).Box);
-    const Rect area = ControlAt(back).Box;
+    int left = 0;
+    for (const int id : {CTRL_MONTH_REPORT_BACK, CTRL_PROFIT_REPORT_BACK, CTRL_MODEL_REPORT_BACK,
+                         CTRL_RESEARCH_REPORT_BACK})
+        left = std::max(left, static_cast<int>(ControlAt(id).Box.Left));
     Button(c, close, ControlAt(CTRL_OFFICE_CLOSE).Label, ButtonKind::Quiet);
-    Button(c, {area.Left, close.Top, area.Left + close.Width() - 1, close.Bottom}, ControlAt(back).Label,
-           ButtonKind::Quiet);
+    Button(c, {left, close.Top, left + close.Width() - 1, close.Bottom}, ControlAt(back).Label, ButtonKind::Quiet);
 }
 
 void ReportSheet(Canvas& c, const char* title, int back) {

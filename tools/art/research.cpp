@@ -112,14 +112,18 @@ void Seat(Canvas& c, double x, double y, double s) {
 }
 
 void BackWall(Canvas& c) {
-    // The door out, x 352..442, y 91..224.
-    Door(c, {356, 95, 438, 224}, {112, 76, 48});
-    for (int y : {108, 168}) {
-        c.Frame({364, y, 392, y + 44}, 1, {88, 58, 36});
-        c.Frame({402, y, 430, y + 44}, 1, {88, 58, 36});
+    // The door out, x 352..442, y 91..224: a casing whose head carries the
+    // plate, and two leaves under it, all inside the area that leaves.
+    c.Fill({352, 91, 442, 224}, {72, 48, 32});
+    c.Fill({355, 94, 439, 114}, {118, 82, 52});
+    c.Fill({355, 114, 439, 115}, {76, 50, 34});
+    EnamelPlate(c, {369, 96, 425, 112}, "EXIT");
+    Door(c, {358, 119, 436, 222}, {112, 76, 48});
+    for (int y : {128, 176}) {
+        c.Frame({365, y, 391, y + 38}, 1, {88, 58, 36});
+        c.Frame({403, y, 429, y + 38}, 1, {88, 58, 36});
     }
-    c.Ellipse(392, 164, 3, 3, {220, 200, 120});
-    Sign(c, {368, 74, 426, 91}, "exit", kAction, kButtonText);
+    c.Ellipse(392, 172, 3, 3, {220, 200, 120});
     // Body types: a drawing board, x 234..336, y 95..196.
     c.Fill({234, 95, 336, 196}, {70, 80, 96});
     c.Fill({238, 99, 332, 192}, {48, 86, 146});

@@ -167,4 +167,26 @@ void Chimney(Canvas& c, double x, double top, double bottom, double width, Rgb b
     c.Ellipse(x + width / 2 + 13, top - 12, 9, 5, {224, 224, 226}, 0.45);
 }
 
+void CarElevation(Canvas& c, Box sheet, Rgb paper, Rgb ink) {
+    c.Fill(sheet, Darker(paper, 0.25));
+    c.Fill(sheet.Grown(-1), paper);
+    const double w = sheet.Width(), h = sheet.Height();
+    const auto P = [&](double u, double v) { return Vec{sheet.Left + u * w, sheet.Top + v * h}; };
+    // Body, bonnet and hood of the tourer, over two tall wheels.
+    c.Polyline({P(0.1, 0.68), P(0.1, 0.5), P(0.34, 0.48), P(0.36, 0.36), P(0.6, 0.36), P(0.62, 0.26), P(0.82, 0.26),
+                P(0.88, 0.44), P(0.9, 0.68), P(0.1, 0.68)},
+               1.0, ink);
+    c.Polyline({P(0.34, 0.48), P(0.32, 0.2)}, 0.8, ink);
+    c.Polyline({P(0.66, 0.26), P(0.7, 0.1), P(0.86, 0.1), P(0.9, 0.26)}, 0.8, ink);
+    const double r = std::min(w * 0.1, h * 0.17);
+    for (const double u : {0.26, 0.74}) {
+        const Vec hub = P(u, 0.86 - r / h);
+        c.Ring(hub.X, hub.Y, r, 1.0, ink);
+        c.Line({hub.X - r, hub.Y}, {hub.X + r, hub.Y}, 0.6, ink);
+        c.Line({hub.X, hub.Y - r}, {hub.X, hub.Y + r}, 0.6, ink);
+    }
+    c.Line(P(0.05, 0.86), P(0.95, 0.86), 0.6, ink, 0.6);   // the ground line
+    c.Ellipse(sheet.CentreX(), sheet.Top + 3, 2, 2, {180, 50, 40});   // the drawing pin
+}
+
 }  // namespace art

@@ -27,4 +27,8 @@ void SashWindows(Canvas& c, Box wall, int columns, int rows, Rgb lintel);
 // A brick chimney stack from `top` to `bottom` with a drift of smoke.
 void Chimney(Canvas& c, double x, double top, double bottom, double width, Rgb brick);
 
+// A sheet pinned to a wall with the side elevation of an early tourer drawn
+// on it in `ink`: a blueprint or a pencil drawing.
+void CarElevation(Canvas& c, Box sheet, Rgb paper, Rgb ink);
+
 }  // namespace art

@@ -154,4 +154,25 @@ void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink) 
     DrawTextCentred(canvas, {Face::SansBold, size, ink}, box, text);
 }
 
+void EnamelPlate(Canvas& canvas, Box box, const std::string& text) {
+    const Rgb enamel{30, 48, 92};
+    const Rgb rim{236, 226, 196};
+    const double l = box.Left, t = box.Top, r = box.Right + 1.0, b = box.Bottom + 1.0;
+    canvas.RoundRect(l, t, r, b, 3.0, Darker(enamel, 0.5));
+    canvas.RoundRect(l + 1, t + 1, r - 1, b - 1, 2.5, enamel);
+    canvas.RoundRect(l + 2.5, t + 2.5, r - 2.5, b - 2.5, 2.0, rim);
+    canvas.RoundRect(l + 3.5, t + 3.5, r - 3.5, b - 3.5, 1.5, enamel);
+    int size = std::clamp(box.Height() - 8, kLegibleSize, 14);
+    while (size > kLegibleSize && TextWidth({Face::SerifBold, size, rim}, text) > box.Width() - 12) --size;
+    // The screws sit in the margin the letters leave at each end, where there is one.
+    if (box.Width() - TextWidth({Face::SerifBold, size, rim}, text) >= 24) {
+        const double cy = box.CentreY();
+        for (const double x : {l + 6.0, r - 6.0}) {
+            canvas.Ellipse(x, cy, 1.6, 1.6, rim);
+            canvas.Line({x - 1.0, cy}, {x + 1.0, cy}, 0.7, Darker(enamel, 0.3));
+        }
+    }
+    DrawTextCentred(canvas, {Face::SerifBold, size, rim}, box, text);
+}
+
 }  // namespace art

@@ -52,5 +52,8 @@ void Heading(Canvas& canvas, const std::string& text, double x, int baseline, in
 
 // A sign on a building or a wall: a small plate with a word.
 void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink);
+// A door plate as the company's first years made them: vitreous enamel in a
+// deep blue with a cream rim line, serif capitals and a screw at each end.
+void EnamelPlate(Canvas& canvas, Box box, const std::string& text);
 
 }  // namespace art

@@ -198,7 +198,8 @@ const Continent kContinents[] = {
     {{-110, 50}, {182, 170}, 1.5,
      {kNorthAmerica, kGreenland, kBaffin, kVictoria, kNewfoundland, kCuba, kHispaniola}, {}},
     {{-60, -12}, {230, 352}, 1.6, {kSouthAmerica}, {}},
-    {{10, 50}, {306, 196}, 1.8,
+    // Europe's count box stands on Germany and Poland, east of the British Isles.
+    {{16, 50}, {306, 196}, 1.8,
      {kEurasia, kBritain, kIreland, kIceland, kJapan, kHokkaido, kSakhalin, kCeylon, kFormosa, kSumatra, kJava,
       kBorneo, kCelebes, kLuzon, kMindanao},
      {kBlackSea, kCaspian}},
