@@ -1,86 +1,12 @@
-// The piece variants' own details: lamps, grilles and bumpers on the front
-// pieces, doors and what the roof carries on the middle ones, lamps, spare
-// wheels and trunks on the rear ones. Each stays inside its own piece.
+// The middle and rear pieces' own details: doors and what the roof carries
+// on the middle ones, lamps, spare wheels and trunks on the rear ones. Each
+// stays inside its own piece.
 #include <algorithm>
 #include <cmath>
 
 #include "art/car_model.h"
 
 namespace art::car {
-
-void FrontDetails(Canvas& c, const Car& car) {
-    const Vec noseBottom = NodeOf(car, 0);
-    const Vec noseTop = NodeOf(car, 1);
-    const double nose = std::min(noseBottom.X, noseTop.X);
-    const double hood = P(car, 3).Y;
-    const Rgb chrome{214, 218, 222};
-    const Rgb lamp{250, 236, 170};
-    if (car.Body == BODY_RACE_CAR) {
-        // The nose wing: flat, twin or a white blade with the number.
-        const Rgb wing = car.Front == 2 ? Rgb{40, 40, 44} : car.Front == 3 ? Rgb{240, 240, 236} : Darker(car.Colour, 0.2);
-        c.Polygon(Screen({{nose - 3, 7}, {nose + 26, 7}, {nose + 22, car.Front == 2 ? 14.0 : 11.0}, {nose - 3, 11}}), wing);
-        if (car.Front == 2) c.Polygon(Screen({{nose - 1, 15}, {nose + 22, 15}, {nose + 19, 19}, {nose - 1, 19}}), wing);
-        if (car.Front == 3) {
-            c.Ellipse(At(62, 24).X, At(62, 24).Y, 7, 6, {250, 250, 250});
-            c.Line(At(60, 20), At(62, 28), 2.0, {30, 30, 30});
-            c.Line(At(62, 28), At(64, 20), 2.0, {30, 30, 30});
-        }
-        return;
-    }
-    if (car.Era <= 2) {
-        // The radiator at the nose, brass or black, and a lamp on its bracket.
-        const Rgb radiator = car.Front == 2 ? Rgb{40, 40, 40} : Rgb{200, 160, 70};
-        c.Fill({static_cast<int>(At(nose - 1, 0).X), static_cast<int>(At(0, noseTop.Y + 3).Y), static_cast<int>(At(nose + 4, 0).X),
-                static_cast<int>(At(0, noseBottom.Y).Y)}, radiator);
-        const Vec l = At(nose + 2, noseTop.Y - 12);
-        c.Line({l.X + 1, l.Y}, {l.X + 5, l.Y + 8}, 1.5, {60, 60, 60});
-        c.RoundRect(l.X - 4, l.Y - 5, l.X + 5, l.Y + 5, 3, car.Front == 2 ? Rgb{40, 40, 40} : Rgb{200, 160, 70});
-        c.Ellipse(l.X - 3, l.Y, 2, 4, lamp);
-        if (car.Front == 3) {
-            // A bulb horn along the bonnet's side.
-            const Vec h = At(nose + 12, noseTop.Y - 6);
-            c.Line(h, {h.X + 34, h.Y + 2}, 2.0, {200, 160, 70});
-            c.Ellipse(h.X - 2, h.Y, 4, 3, {200, 160, 70});
-        }
-    } else {
-        // Lamps set into the nose, and a bumper.
-        const Vec l = At(nose + 4, noseTop.Y - 5);
-        if (car.Front == 1) c.Ellipse(l.X + 1, l.Y, 3.5, 4.5, lamp);
-        if (car.Front == 2) {
-            c.Ellipse(l.X + 1, l.Y - 1, 3, 3, lamp);
-            c.Ellipse(l.X + 3, l.Y + 5, 2.5, 2.5, {240, 170, 60});
-        }
-        if (car.Front == 3) c.Fill({static_cast<int>(l.X - 2), static_cast<int>(l.Y - 2), static_cast<int>(l.X + 7), static_cast<int>(l.Y + 3)}, lamp);
-        const double bh = noseBottom.Y + 3;
-        const Rgb bumper = car.Front == 1 ? chrome : car.Front == 2 ? Rgb{40, 40, 44} : Darker(car.Colour, 0.15);
-        c.RoundRect(At(nose - 3, 0).X, At(0, bh + 5).Y, At(nose + 22, 0).X, At(0, bh - 2).Y, 2, bumper);
-        if (car.Era <= 4) {
-            // A grille in the nose.
-            const double gx = nose + 1;
-            for (double y = noseBottom.Y + 9; y < noseTop.Y - 10; y += 3)
-                c.Line(At(gx, y), At(gx + 4, y), 1.0, chrome, 0.9);
-        }
-    }
-    // The bonnet: louvres (2) or a stripe and mascot (3), over the wheel's mudguard.
-    const double x0 = NodeOf(car, 2).X + 12;
-    const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
-    // Louvres stay clear of the mudguard or the wheel's arch.
-    const double low = std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6});
-    if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low >= 6) {
-        OnPaint(c, car, [&](Canvas& on) {
-            for (int i = 0; i < 6; ++i) {
-                const double x = x0 + (x1 - x0) * (0.35 + 0.1 * i);
-                on.Line(At(x, hood - 6), At(x + 2, std::max(low, hood - 16)), 1.6, Darker(car.Colour, 0.45));
-            }
-        });
-    }
-    if (car.Front == 3) {
-        const Vec b = NodeOf(car, 2);
-        OnPaint(c, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
-        const Vec m = At(b.X + 2, b.Y);
-        c.Polygon({{m.X - 2, m.Y + 0.5}, {m.X + 4, m.Y + 0.5}, {m.X + 1, m.Y - 6}}, chrome);
-    }
-}
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
 void MiddleDetails(Canvas& c, const Car& car) {
@@ -153,14 +79,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
 void RearDetails(Canvas& c, const Car& car) {
     const Rgb red{210, 40, 40};
     if (car.Body == BODY_RACE_CAR) {
-        // The rear wing on its post.
-        const double tail = NodeOf(car, 8).X;
-        const double h = car.Rear == 2 ? 54 : car.Rear == 3 ? 40 : 46;
-        c.Line(At(tail - 20, 30), At(tail - 18, h + 1), 2.5, {50, 50, 54});
-        const double deep = car.Rear == 2 ? 8.0 : 5.0;
-        c.Polygon(Screen({{tail - 34, h}, {tail - 2, h}, {tail - 2, h + deep}, {tail - 30, h + deep}}),
-                  car.Rear == 3 ? Rgb{240, 240, 236} : Darker(car.Colour, 0.25));
-        if (car.Rear == 2) c.Fill({static_cast<int>(At(tail - 4, 0).X), static_cast<int>(At(0, h + 12).Y), static_cast<int>(At(tail - 1, 0).X), static_cast<int>(At(0, h - 4).Y)}, {40, 40, 44});
+        RaceTail(c, car);
         return;
     }
     // The vehicle's end: the load box's for the truck.

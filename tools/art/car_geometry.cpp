@@ -161,25 +161,22 @@ std::vector<Vec> Rounded(const std::vector<Vec>& p, double radius) {
 
 Car MakeCar(int body, int era, int front, int middle, int rear) {
     const BodyShape& s = kShapes[body - 1];
-    const int first = FirstPictureEra(body);
-    const double t = first >= kEraCount ? 1.0 : static_cast<double>(era - first) / (kEraCount - first);
     Car car{};
     car.Body = body;
     car.Era = era;
-    for (std::size_t i = 0; i < kPoints; ++i)
-        car.Base[i] = {Fit(s.First[i].X * (1 - t) + s.Last[i].X * t), s.First[i].Y * (1 - t) + s.Last[i].Y * t};
+    car.Style = &kEraStyles[era - 1];
+    const Outline& side = s.Eras[static_cast<std::size_t>(era - 1)];
+    for (std::size_t i = 0; i < kPoints; ++i) car.Base[i] = {Fit(side[i].X), side[i].Y};
     car.Colour = s.Colour;
-    car.FrontWheel = Fit(s.FrontWheel);
+    car.FrontWheel = Fit(s.FrontWheel + car.Style->FrontAxle);
     car.RearWheel = Fit(s.RearWheel);
-    constexpr double kWheel[kEraCount] = {21, 20, 18, 16, 15, 15};
-    car.WheelRadius = kWheel[era - 1] + (body == BODY_TRUCK ? 2 : 0) + (body == BODY_RACE_CAR ? 3 : 0) -
+    car.WheelRadius = car.Style->WheelRadius + (body == BODY_TRUCK ? 2 : 0) + (body == BODY_RACE_CAR ? 3 : 0) -
                       (body == BODY_COMPACT ? 2 : 0);
     car.Roof = Top::Closed;
-    if ((body == BODY_FAMILY_WAGON || body == BODY_TRUCK) && era == 1) car.Roof = Top::Canopy;
-    if ((body == BODY_SPORT && era <= 3) || body == BODY_RACE_CAR) car.Roof = Top::Open;
-    car.Fenders = era <= 3 && body != BODY_RACE_CAR;
-    constexpr double kCorner[kEraCount] = {2, 4, 14, 12, 5, 9};
-    car.Corner = kCorner[era - 1];
+    if ((body == BODY_FAMILY_WAGON || body == BODY_TRUCK) && era == ERA_1908) car.Roof = Top::Canopy;
+    if ((body == BODY_SPORT && era <= ERA_1953) || body == BODY_RACE_CAR) car.Roof = Top::Open;
+    car.Fenders = car.Style->Wings != WingKind::Merged && body != BODY_RACE_CAR;
+    car.Corner = car.Style->Corner;
     car.Belt = body == BODY_VAN ? std::min(P(car, 4).Y, P(car, 5).Y) - 34 : P(car, 3).Y + 2;
     car.Front = front;
     car.Middle = middle;
@@ -223,6 +220,21 @@ double Furthest(const std::vector<Vec>& shape, double Vec::*along, double Vec::*
 // The highest point of the outline above x.
 double TopAt(const std::vector<Vec>& shape, double x) { return Furthest(shape, &Vec::X, &Vec::Y, x); }
 
+// The first point of the outline from the nose at height h (0 where the car
+// is not there).
+double StartAt(const std::vector<Vec>& shape, double h) {
+    double first = 1e9;
+    const std::size_t n = shape.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec a = shape[i], b = shape[(i + 1) % n];
+        if ((a.Y <= h && h <= b.Y) || (b.Y <= h && h <= a.Y)) {
+            const double t = a.Y == b.Y ? 0.0 : (h - a.Y) / (b.Y - a.Y);
+            first = std::min(first, a.X + (b.X - a.X) * t);
+        }
+    }
+    return first > 1e8 ? 0 : first;
+}
+
 // The furthest point of the outline toward the tail at height h.
 double EndAt(const std::vector<Vec>& shape, double h) { return Furthest(shape, &Vec::Y, &Vec::X, h); }
 
@@ -252,9 +264,10 @@ std::vector<double> Wheels(const Car& car) { return {car.FrontWheel, car.RearWhe
 
 // The truck's load box: the same from the cab to x 172, its tail the rear variant's.
 std::vector<Vec> LoadBox(const Car& car) {
-    const double t = (car.Era - 1) / 5.0;
-    const double top = 96 + 16 * t;
+    // A low-sided bed on the first truck, taller boxes later.
     const double floor = car.WheelRadius * 2 + 6;
+    constexpr double kTop[kEraCount] = {0, 98, 102, 104, 108, 116};
+    const double top = car.Era == ERA_1908 ? floor + 24 : kTop[car.Era - 1];
     const double front = P(car, 8).X + 5;
     const TailStyle& tail = kTails[car.Rear - 1];
     const double end = Fit(250) + tail.Back;
@@ -273,9 +286,13 @@ std::vector<Vec> LoadBox(const Car& car) {
 
 // The height of the glass above x, or the waist where there is none.
 double GlassTop(const Car& car, double x) {
+    // A van is a closed box behind its cab.
+    if (car.Body == BODY_VAN && x > kMiddleFrom + 16) return car.Belt;
+    // Early closed cars have a deep roof rail, and smaller windows under it.
+    const double rail = car.Era <= ERA_1923 ? 8 : 4.5;
     double h = 1e9;
     for (double d = -4; d <= 4; d += 1) h = std::min(h, TopAt(car.Shape, x + d));
-    return std::max(car.Belt, h - 4.5);
+    return std::max(car.Belt, h - rail);
 }
 
 }  // namespace art::car

@@ -14,6 +14,9 @@
 namespace art::car {
 
 constexpr double kNoseX = 271;
+// Chrome and nickel: a shade darker than the showroom's wall, so bright
+// work stands out against it.
+constexpr Rgb kChrome{184, 190, 198};
 // Where the variants may reshape the silhouette: the front before x 78, the
 // middle between 104 and 146, the rear after 172. Around the joins (x 91 and
 // 159) the outline is the body type's own.
@@ -33,17 +36,37 @@ using Outline = std::array<Vec, kPoints>;   // (x from the nose, height above gr
 
 // Outline of the body's side, nose at the left: bottom of the nose, nose top,
 // bonnet front, cowl, roof front, roof rear, deck, tail top, tail, bottom of
-// the tail. One at the type's first era, one in 1983; the eras between blend.
+// the tail. One for each era the type is built in (the eras before it are
+// left empty).
 struct BodyShape {
-    Outline First;
-    Outline Last;
     Rgb Colour;
     double FrontWheel;
     double RearWheel;
+    std::array<Outline, kEraCount> Eras;
 };
 extern const BodyShape kShapes[kBodyTypeCount];
 
 enum class Top { Closed, Canopy, Open };
+
+// How an era builds its cars, for the painters to read.
+enum class WingKind { Flat, Arched, Swept, Merged };   // the first three stand apart from the body
+enum class WheelKind { Artillery, Wire, Pressed, Whitewall, Trim, Modern };
+enum class LampKind { Brass, OnBar, Faired, Round, Twin, Oblong };
+enum class GrilleKind { Radiator, Shell, Tall, Wide, Bars, Slats };
+enum class BumperKind { None, Bar, Blade, Chrome, Black };
+struct EraStyle {
+    WingKind Wings;
+    double Boards;     // running boards: 1 from wing to wing, less is a step
+    WheelKind Wheels;
+    LampKind Lamps;
+    GrilleKind Grille;
+    BumperKind Bumper;
+    bool TwoTone;      // the roof in a second colour
+    double Corner;     // rounding of the outline
+    double WheelRadius;
+    double FrontAxle;  // the front wheels moved forward (negative) under the radiator
+};
+extern const EraStyle kEraStyles[kEraCount];
 
 // What a middle variant does to the roof.
 enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox, Panel };
@@ -84,6 +107,7 @@ struct Car {
     Rgb Colour;
     double FrontWheel, RearWheel, WheelRadius;
     double Belt;   // the waist line: where the side glass starts
+    const EraStyle* Style;
     Top Roof;
     bool Fenders;  // separate mudguards and running boards
     double Corner; // rounding of the outline
@@ -105,6 +129,7 @@ std::vector<Vec> Screen(const std::vector<Vec>& carPoints);
 
 double TopAt(const std::vector<Vec>& shape, double x);
 double EndAt(const std::vector<Vec>& shape, double h);
+double StartAt(const std::vector<Vec>& shape, double h);
 std::vector<Vec> Painted(const Car& car);
 double GlassTop(const Car& car, double x);
 bool Utility(const Car& car);
@@ -116,13 +141,23 @@ std::vector<Vec> LoadBox(const Car& car);
 void Paint(Canvas& c, const std::vector<Vec>& shape, Rgb colour);
 void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw);
 void Body(Canvas& c, const Car& car);
-void Wheel(Canvas& c, const Car& car, double x);
-void Fender(Canvas& c, const Car& car, double x);
 void Glass(Canvas& c, const Car& car);
 void Pillar(Canvas& c, const Car& car, double x);
 void Canopy(Canvas& c, const Car& car);
 void Cockpit(Canvas& c, const Car& car);
+
+// What the body stands on (car_running_gear.cpp).
+double BoardHeight(const Car& car);
+void Wheel(Canvas& c, const Car& car, double x);
+void Wings(Canvas& c, const Car& car);    // and running boards
+void Chassis(Canvas& c, const Car& car);
+double FrontWingTop(const Car& car, double x);   // the front wing's crown above x (0: none)
+
+// The race car's own parts (car_race.cpp).
 void RaceCockpit(Canvas& c, const Car& car);
+void RaceNose(Canvas& c, const Car& car);
+void RacePods(Canvas& c, const Car& car);
+void RaceTail(Canvas& c, const Car& car);
 
 // The variants' own details (car_details.cpp); each stays inside its piece.
 void FrontDetails(Canvas& c, const Car& car);

@@ -28,6 +28,7 @@ Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}
     // Shadow on the floor.
     c.Ellipse(kNoseX + 126, kCarGround + 1, 112, 4.5, {60, 70, 80}, 0.35);
     if (car.Body != BODY_RACE_CAR) {
+        Chassis(c, car);
         Body(c, car);
         if (!car.Fenders)   // wheel arches cut into the body
             for (const double x : Wheels(car)) {
@@ -38,23 +39,16 @@ Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}
         if (car.Roof == Top::Canopy) Canopy(c, car);
         if (car.Roof == Top::Open) Cockpit(c, car);
         for (const double x : Wheels(car)) Wheel(c, car, x);
-        if (car.Fenders) {
-            for (const double x : Wheels(car)) Fender(c, car, x);
-            // Running boards between the mudguards; a truck's ends at its cab.
-            const double y = car.WheelRadius + 2;
-            const double boardEnd = car.Body == BODY_TRUCK ? P(car, 8).X : car.RearWheel - car.WheelRadius - 1;
-            c.Fill({static_cast<int>(At(car.FrontWheel + car.WheelRadius + 1, 0).X), static_cast<int>(At(0, y + 3).Y),
-                    static_cast<int>(At(boardEnd, 0).X), static_cast<int>(At(0, y).Y)},
-                   car.Era <= 2 ? Rgb{40, 36, 34} : Darker(car.Colour, 0.3));
-        }
+        Wings(c, car);
     } else {
-        // Open wheels: suspension arms, then the body over them.
-        c.Line(At(car.FrontWheel, car.WheelRadius), At(72, 22), 2.0, {50, 50, 54});
-        c.Line(At(car.RearWheel, car.WheelRadius), At(186, 24), 2.0, {50, 50, 54});
-        for (const double x : Wheels(car)) Wheel(c, car, x);
+        // Open wheels stand outside the body: the body first, then the
+        // suspension arms out to the hubs, then the wheels over them.
         Body(c, car);
-        c.Line(At(22, 18), At(228, 26), 3.0, {250, 250, 250}, 0.9);   // a racing stripe
+        RacePods(c, car);
         RaceCockpit(c, car);
+        c.Line(At(car.FrontWheel, car.WheelRadius), At(car.FrontWheel + 30, 22), 2.0, {50, 50, 54});
+        c.Line(At(car.RearWheel, car.WheelRadius), At(car.RearWheel - 30, 24), 2.0, {50, 50, 54});
+        for (const double x : Wheels(car)) Wheel(c, car, x);
     }
     FrontDetails(c, car);
     MiddleDetails(c, car);

@@ -1,0 +1,45 @@
+#include "support/decoded_pictures.h"
+
+#include <FreeImage.h>
+
+#include "presentation/picture_catalogue.h"
+
+namespace {
+
+// Decodes with the accurate decoder, so what is compared is the file and
+// not the rounding of the fast one.
+Picture Decode(i32 id) {
+    Picture p;
+    const char* path = PicturePath(id);
+    if (FreeImage_GetFileType(path, 0) != FIF_JPEG) return p;
+    FIBITMAP* loaded = FreeImage_Load(FIF_JPEG, path, JPEG_ACCURATE);
+    if (loaded == nullptr) return p;
+    FIBITMAP* rgb = FreeImage_ConvertTo24Bits(loaded);
+    FreeImage_Unload(loaded);
+    p.Width = static_cast<i32>(FreeImage_GetWidth(rgb));
+    p.Height = static_cast<i32>(FreeImage_GetHeight(rgb));
+    p.Rgb.resize(static_cast<std::size_t>(p.Width * p.Height * 3));
+    for (i32 y = 0; y < p.Height; ++y) {
+        const BYTE* line = FreeImage_GetScanLine(rgb, p.Height - 1 - y);
+        for (i32 x = 0; x < p.Width; ++x) {
+            unsigned char* out = &p.Rgb[static_cast<std::size_t>((y * p.Width + x) * 3)];
+            out[0] = line[x * 3 + FI_RGBA_RED];
+            out[1] = line[x * 3 + FI_RGBA_GREEN];
+            out[2] = line[x * 3 + FI_RGBA_BLUE];
+        }
+    }
+    FreeImage_Unload(rgb);
+    return p;
+}
+
+}  // namespace
+
+const Picture& DecodedPictures::Get(i32 id) {
+    // Decoded on first use and kept for the whole test run.
+    static const std::vector<Picture> pictures = [] {
+        std::vector<Picture> all;
+        for (i32 i = 0; i < kPictureCount; ++i) all.push_back(Decode(i));
+        return all;
+    }();
+    return pictures[static_cast<std::size_t>(id)];
+}
