@@ -59,15 +59,22 @@ void MiddleDetails(Canvas& c, const Car& car) {
                 if (x > kMiddleFrom - 10 && x < rackFrom) c.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60});
     }
     if (roof == Roof::Spare) {
-        // The spare wheel slung under the load box.
-        const double r = car.WheelRadius * 0.8, floor = car.WheelRadius * 2 + 6;
-        const Vec w = At(131, floor - r - 1);
-        c.Line(At(124, floor - 1), At(138, floor - 1), 2.0, {40, 40, 44});
-        c.Ellipse(w.X, w.Y, r, r, {28, 28, 30});
-        c.Ellipse(w.X, w.Y, r * 0.55, r * 0.55, car.Era <= 2 ? Rgb{196, 160, 110} : Rgb{178, 184, 190});
-        c.Ellipse(w.X, w.Y, r * 0.18, r * 0.18, {60, 60, 64});
+        // A fuel tank strapped under the frame behind the cab.
+        const double frame = car.WheelRadius * 2 + 2;
+        c.RoundRect(At(121, 0).X, At(0, frame + 1).Y, At(146, 0).X, At(0, frame - 11).Y, 4, {150, 156, 164});
+        c.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
+        for (const double x : {126.0, 141.0}) c.Line(At(x, frame + 1), At(x, frame - 11), 1.4, {50, 50, 54});
+        c.Fill({static_cast<int>(At(132, 0).X), static_cast<int>(At(0, frame + 1).Y), static_cast<int>(At(135, 0).X),
+                static_cast<int>(At(0, frame - 1).Y)}, {50, 50, 54});
     }
-    if (roof == Roof::Sleeper) {
+    if (roof == Roof::Sleeper && car.Roof == Top::Canopy) {
+        // Side curtains buttoned down between the open cab's posts.
+        const double x0 = std::max(P(car, 4).X, kJoins[0] + 2), x1 = NodeOf(car, 5).X;
+        const double top = TopAt(car.Shape, (x0 + x1) / 2) - 3;
+        c.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, top).Y), static_cast<int>(At(x1, 0).X),
+                static_cast<int>(At(0, car.Belt - 1).Y)}, {58, 54, 50});
+        c.RoundRect(At(x0 + 3, 0).X, At(0, top - 6).Y, At(x1 - 3, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+    } else if (roof == Roof::Sleeper) {
         // A sleeping box behind the cab, on the frame.
         const double x0 = P(car, 8).X - 2, top = P(car, 5).Y - 10;
         Paint(c, Rounded(std::vector<Vec>{{x0, car.WheelRadius * 2 + 6}, {x0, top}, {x0 + 22, top}, {x0 + 22, car.WheelRadius * 2 + 6}}, 5.0),

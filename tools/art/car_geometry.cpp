@@ -76,11 +76,13 @@ void Reshape(Car& car) {
             if (roof == Roof::Raised) {
                 // A taller roof over the front seats, the windscreen carried
                 // up on its own rake; where the roof runs on past the middle
-                // it slopes evenly back to the shared height before the rear
-                // join. An open car's screen stands taller and more upright.
+                // the raised panel stays level and steps down to the shared
+                // height just before the rear join, so it reads as a raised
+                // section and not a sag. An open car's screen stands taller
+                // and more upright.
                 double ease = 1;
                 if (car.Roof != Top::Open && P(car, 5).X > kMiddleTo)
-                    ease = std::clamp((kMiddleTo - v.X) / (kMiddleTo - kMiddleInner[0]), 0.0, 1.0);
+                    ease = std::clamp((kMiddleTo - v.X) / (kMiddleTo - kMiddleInner[1]), 0.0, 1.0);
                 const double rise = 6 * k * ease;
                 v.Y += rise;
                 if (n.Index == 4 && n.Is == Kind::Own) {

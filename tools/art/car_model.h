@@ -20,6 +20,7 @@ constexpr Rgb kChrome{184, 190, 198};
 // Where the variants may reshape the silhouette: the front before x 78, the
 // middle between 104 and 146, the rear after 172. Around the joins (x 91 and
 // 159) the outline is the body type's own.
+constexpr double kJoins[2] = {91, 159};   // where the front meets the middle, the middle the rear
 constexpr double kFrontTo = 78;
 constexpr double kMiddleFrom = 104;
 constexpr double kMiddleTo = 146;
