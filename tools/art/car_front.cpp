@@ -51,9 +51,15 @@ void Radiator(Canvas& c, const Car& car, double nose, double low, double high) {
     }
 }
 
+// The height of lamps set into the nose: near its top, clear above the
+// bumper, inside the nose however low a variant makes it.
+double LampHeight(const Car& car, double below) {
+    const double low = NodeOf(car, 0).Y, high = NodeOf(car, 1).Y;
+    return std::min(std::max(high - below, low + 11), high - 2);
+}
+
 // The headlamps of the era.
 void Headlamps(Canvas& c, const Car& car, const std::vector<Vec>& body, double nose, double high) {
-    const Vec top = NodeOf(car, 1);
     switch (car.Style->Lamps) {
     case LampKind::Brass: {
         // A brass lamp on its bracket from the radiator.
@@ -76,7 +82,7 @@ void Headlamps(Canvas& c, const Car& car, const std::vector<Vec>& body, double n
     case LampKind::Faired: {
         if (car.Front == 2) {
             // Beside the grille, on the nose.
-            const double h = std::max(top.Y - 7, NodeOf(car, 0).Y + 4);
+            const double h = LampHeight(car, 7);
             const double x = StartAt(body, h) + 3;
             c.Ellipse(At(x, h).X, At(x, h).Y, 4, 4.5, kChrome);
             c.Ellipse(At(x - 1.5, h).X, At(x, h).Y, 2, 3.5, kLamp);
@@ -92,7 +98,7 @@ void Headlamps(Canvas& c, const Car& car, const std::vector<Vec>& body, double n
         return;
     }
     case LampKind::Round: {
-        const double h = std::max(top.Y - 6, NodeOf(car, 0).Y + 4);
+        const double h = LampHeight(car, 6);
         const Vec p = At(StartAt(body, h) + 2.5, h);
         c.Ellipse(p.X, p.Y, 3, 4.5, kChrome);
         c.Ellipse(p.X - 0.5, p.Y, 2, 3.5, kLamp);
@@ -100,13 +106,13 @@ void Headlamps(Canvas& c, const Car& car, const std::vector<Vec>& body, double n
     }
     case LampKind::Twin:
         for (const double d : {2.5, 7.0}) {
-            const double h = std::max(top.Y - 5, NodeOf(car, 0).Y + 4);
+            const double h = LampHeight(car, 5);
             const Vec p = At(StartAt(body, h) + d, h);
             c.Ellipse(p.X, p.Y, 2.2, 3.2, kLamp);
         }
         return;
     case LampKind::Oblong: {
-        const double h = std::max(top.Y - 5, NodeOf(car, 0).Y + 4);
+        const double h = LampHeight(car, 5);
         const double x = StartAt(body, h);
         Rect(c, x + 0.5, h - 2.5, x + 9, h + 2, kLamp);
         return;
@@ -171,9 +177,9 @@ void FrontDetails(Canvas& c, const Car& car) {
     Headlamps(c, car, body, nose, high);
     FrontBumper(c, car, std::min(nose, StartAt(body, std::min(low + 2, high))), low);
     if (car.Front == 2 && car.Style->Wings == WingKind::Merged) {
-        // An indicator on the corner, above the bumper.
-        const double h = std::min(low + 9, high - 2);
-        const Vec p = At(StartAt(body, h) + 2.5, h);
+        // An indicator round the corner, behind the headlamp.
+        const double h = LampHeight(car, 5);
+        const Vec p = At(StartAt(body, h) + 12, h);
         c.Ellipse(p.X, p.Y, 2, 2.5, kAmber);
     }
     if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {

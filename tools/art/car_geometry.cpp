@@ -64,7 +64,8 @@ void Reshape(Car& car) {
         Vec& v = n.At;
         if (v.X < kFrontTo && n.Index <= 2) {
             if (n.Index <= 1) v.X -= nose.Forward;
-            if (n.Index == 1) v.Y += nose.NoseRise;
+            // A lowered nose keeps room for its lamps above the bumper.
+            if (n.Index == 1) v.Y = std::max(v.Y + nose.NoseRise, std::min(v.Y, P(car, 0).Y + 16));
             if (n.Index == 2) {
                 v.X -= nose.Forward * 0.5;
                 v.Y += nose.BonnetRise;

@@ -73,7 +73,9 @@ void RaceTail(Canvas& c, const Car& car) {
     const Rgb colour = car.Rear == 3 ? Rgb{240, 240, 236} : Darker(car.Colour, 0.25);
     const double deck = TopAt(car.Shape, tail - 18);
     c.Line(At(tail - 20, deck - 2), At(tail - 18, h + 1), 2.5, {50, 50, 54});
-    c.Polygon(Screen({{tail - span, h}, {tail - 2, h}, {tail - 2, h + deep}, {tail - span + 4, h + deep}}), colour);
+    const std::vector<Vec> blade{{tail - span, h}, {tail - 2, h}, {tail - 2, h + deep}, {tail - span + 4, h + deep}};
+    c.Polygon(Screen(blade), colour);
+    if (car.Rear == 3) c.Polyline(Screen({blade[3], blade[0], blade[1]}), 1.0, {60, 60, 64});   // a white blade's edge
     if (groundEffect || car.Rear == 2)
         c.Fill({static_cast<int>(At(tail - 4, 0).X), static_cast<int>(At(0, h + deep + 4).Y), static_cast<int>(At(tail - 1, 0).X),
                 static_cast<int>(At(0, h - 4).Y)}, {40, 40, 44});
