@@ -101,6 +101,8 @@ void RearDetails(Canvas& c, const Car& car) {
         for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
         if (end - 30 > kRearFrom + 6) Pillar(c, car, end - 30);
     }
+    // Early closed cars have small windows: one more pillar behind the doors.
+    if (car.Roof == Top::Closed && car.Era <= ERA_1923 && car.Body != BODY_TRUCK) Pillar(c, car, kRearFrom + 4);
     // Tail lamps at the end, on the paint.
     const double lampH = tailH - 4;
     const Vec lamp = At((car.Body == BODY_TRUCK ? tail : EndAt(Painted(car), lampH)) - 2, lampH);
