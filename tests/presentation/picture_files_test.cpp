@@ -1,6 +1,7 @@
 // Checks the picture files the build generates into Data/Img: every file of
 // the catalogue is a JPEG of its size, and the pictures that must blend into
 // others (clean patches, glyph backgrounds) match what lies beneath them.
+// The car pieces have their own checks (car_pictures_test.cpp).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,18 +17,8 @@
 
 namespace {
 
-class PictureFiles : public testing::Test {
+class PictureFiles : public DecodedPictures {
 protected:
-    static void SetUpTestSuite() {
-        pictures_ = new std::vector<Picture>();
-        for (i32 id = 0; id < kPictureCount; ++id) pictures_->push_back(DecodePicture(id));
-    }
-    static void TearDownTestSuite() {
-        delete pictures_;
-        pictures_ = nullptr;
-    }
-    static const Picture& Get(i32 id) { return (*pictures_)[static_cast<std::size_t>(id)]; }
-
     // Largest and mean channel difference between a patch and the picture
     // beneath it at (x, y). Both went through JPEG on different block grids,
     // so a few levels of difference are expected at edges.
@@ -49,11 +40,7 @@ protected:
         EXPECT_LE(worst, 10) << PictureName(patch) << " over " << PictureName(beneath);
         EXPECT_LE(total, static_cast<long>(p.Width * p.Height * 3)) << PictureName(patch) << " over " << PictureName(beneath);
     }
-
-    static std::vector<Picture>* pictures_;
 };
-
-std::vector<Picture>* PictureFiles::pictures_ = nullptr;
 
 TEST_F(PictureFiles, EveryPictureIsAJpegOfItsSize) {
     for (i32 id = 0; id < kPictureCount; ++id) {
@@ -67,20 +54,6 @@ TEST_F(PictureFiles, EveryPictureIsAJpegOfItsSize) {
     const GlyphCell cell = FontCell(FONT_DSCHAR);
     EXPECT_EQ(Get(GlyphPicture(FONT_DSCHAR, 'w')).Width, cell.Width);
     EXPECT_EQ(Get(GlyphPicture(FONT_DSCHAR, 'w')).Height, cell.Height);
-}
-
-TEST_F(PictureFiles, VariantsOfAPieceShareOneSizeAndTheCarFitsItsBox) {
-    CarPieceKey key{};
-    for (i32 id = kFirstCarPiecePicture; id < kFirstGlyphPicture; ++id) {
-        ASSERT_TRUE(CarPieceOf(id, key));
-        const Picture& first = Get(CarPiecePicture(key.BodyType, key.Era, key.Piece, 1));
-        EXPECT_EQ(Get(id).Width, first.Width) << PicturePath(id);
-        EXPECT_EQ(Get(id).Height, first.Height) << PicturePath(id);
-        EXPECT_LE(Get(id).Height, kCarPictureMaxHeight);
-    }
-    // The three pieces abut exactly.
-    EXPECT_EQ(kCarPieceAt[0].X + SizeOfPicture(CarPiecePicture(BODY_VAN, ERA_1983, CAR_FRONT, 1)).Width, kCarPieceAt[1].X);
-    EXPECT_EQ(kCarPieceAt[1].X + SizeOfPicture(CarPiecePicture(BODY_VAN, ERA_1983, CAR_MIDDLE, 1)).Width, kCarPieceAt[2].X);
 }
 
 TEST_F(PictureFiles, CleanPatchesMatchTheBackgroundBeneath) {
@@ -234,115 +207,6 @@ TEST_F(PictureFiles, EveryTextStandsOnItsFontsSurface) {
             }
         }
     }
-}
-
-// Every choice of front, middle and rear makes one car on the design screen:
-// composed over the screen's background as the design painter places them,
-// the car leaves the outer columns bare and crosses each join on the same
-// rows. A car pixel differs from the background beneath by more than JPEG
-// noise; a row may move by a pixel or two across a join where a line slopes.
-TEST_F(PictureFiles, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
-    constexpr int kCarDifference = 28;   // JPEG noise on the showroom stays far below
-    constexpr i32 kBareColumns = 4;
-    constexpr i32 kRowSlack = 2;
-    const Picture& screen = Get(p_GAME_DESIGN);
-    const i32 top = kCarPieceAt[0].Y;
-    const i32 height = SizeOfPicture(CarPiecePicture(BODY_FAMILY_WAGON, ERA_1908, CAR_FRONT, 1)).Height;
-    const i32 left = kCarPieceAt[0].X;
-    const i32 right = kCarPieceAt[2].X + SizeOfPicture(CarPiecePicture(BODY_FAMILY_WAGON, ERA_1908, CAR_REAR, 1)).Width - 1;
-    // The car rows of one screen column of a piece.
-    const auto carRows = [&](i32 picture, i32 piece, i32 x) {
-        const Picture& p = Get(picture);
-        std::vector<bool> rows(static_cast<std::size_t>(height), false);
-        for (i32 y = 0; y < height; ++y) {
-            const unsigned char* a = p.At(x - kCarPieceAt[piece].X, y);
-            const unsigned char* b = screen.At(x, top + y);
-            int d = 0;
-            for (int ch = 0; ch < 3; ++ch) d = std::max(d, std::abs(a[ch] - b[ch]));
-            rows[static_cast<std::size_t>(y)] = d > kCarDifference;
-        }
-        return rows;
-    };
-    // Rows that are car on one side with no car within the slack on the other.
-    const auto unmatched = [&](const std::vector<bool>& a, const std::vector<bool>& b) {
-        i32 count = 0;
-        for (i32 y = 0; y < height; ++y) {
-            if (!a[static_cast<std::size_t>(y)]) continue;
-            bool near = false;
-            for (i32 d = -kRowSlack; d <= kRowSlack; ++d)
-                near = near || (y + d >= 0 && y + d < height && b[static_cast<std::size_t>(y + d)]);
-            count += near ? 0 : 1;
-        }
-        return count;
-    };
-    // Patches of car more than a few pixels from any other car pixel: a rack,
-    // lamp or trim floating over the background. The reach bridges a white
-    // wall or a chrome ring as pale as the background; specks of a pixel or
-    // two are JPEG noise.
-    const auto looseParts = [&](const i32 (&pieces)[3]) {
-        const i32 width = right - left + 1;
-        std::vector<char> car(static_cast<std::size_t>(width * height), 0);
-        for (i32 piece = 0; piece < kCarPieces; ++piece)
-            for (i32 x = kCarPieceAt[piece].X; x < kCarPieceAt[piece].X + Get(pieces[piece]).Width; ++x) {
-                const std::vector<bool> rows = carRows(pieces[piece], piece, x);
-                for (i32 y = 0; y < height; ++y) car[static_cast<std::size_t>(y * width + x - left)] = rows[static_cast<std::size_t>(y)];
-            }
-        std::vector<i32> sizes;
-        std::vector<i32> stack;
-        for (i32 start = 0; start < width * height; ++start) {
-            if (!car[static_cast<std::size_t>(start)]) continue;
-            car[static_cast<std::size_t>(start)] = 0;
-            stack.assign(1, start);
-            i32 size = 0;
-            while (!stack.empty()) {
-                const i32 at = stack.back();
-                stack.pop_back();
-                ++size;
-                for (i32 dy = -3; dy <= 3; ++dy)
-                    for (i32 dx = -3; dx <= 3; ++dx) {
-                        const i32 x = at % width + dx, y = at / width + dy;
-                        if (x < 0 || x >= width || y < 0 || y >= height || !car[static_cast<std::size_t>(y * width + x)]) continue;
-                        car[static_cast<std::size_t>(y * width + x)] = 0;
-                        stack.push_back(y * width + x);
-                    }
-            }
-            sizes.push_back(size);
-        }
-        return std::count_if(sizes.begin(), sizes.end(), [](i32 s) { return s > 3; }) - 1;
-    };
-    i32 combinations = 0;
-    for (i32 body = 1; body <= kBodyTypeCount; ++body)
-        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
-            for (i32 v = 1; v <= kPieceVariants; ++v) {
-                const i32 front = CarPiecePicture(body, era, CAR_FRONT, v);
-                const i32 rear = CarPiecePicture(body, era, CAR_REAR, v);
-                ASSERT_EQ(kCarPieceAt[0].X + Get(front).Width + Get(CarPiecePicture(body, era, CAR_MIDDLE, 1)).Width +
-                              Get(rear).Width - 1, right);
-                const auto count = [](const std::vector<bool>& rows) { return std::count(rows.begin(), rows.end(), true); };
-                for (i32 k = 0; k < kBareColumns; ++k) {
-                    EXPECT_EQ(count(carRows(front, CAR_FRONT, left + k)), 0) << PictureName(front) << " column " << k;
-                    EXPECT_EQ(count(carRows(rear, CAR_REAR, right - k)), 0) << PictureName(rear) << " column " << k;
-                }
-            }
-    for (i32 body = 1; body <= kBodyTypeCount; ++body)
-        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
-            for (i32 f = 1; f <= kPieceVariants; ++f)
-                for (i32 m = 1; m <= kPieceVariants; ++m)
-                    for (i32 r = 1; r <= kPieceVariants; ++r) {
-                        const i32 pieces[3] = {CarPiecePicture(body, era, CAR_FRONT, f), CarPiecePicture(body, era, CAR_MIDDLE, m),
-                                               CarPiecePicture(body, era, CAR_REAR, r)};
-                        EXPECT_EQ(looseParts(pieces), 0) << PictureName(pieces[0]) << " " << PictureName(pieces[1]) << " "
-                                                             << PictureName(pieces[2]);
-                        for (i32 join = 1; join < kCarPieces; ++join) {
-                            const i32 x = kCarPieceAt[join].X;
-                            const std::vector<bool> before = carRows(pieces[join - 1], join - 1, x - 1);
-                            const std::vector<bool> after = carRows(pieces[join], join, x);
-                            EXPECT_EQ(unmatched(before, after) + unmatched(after, before), 0)
-                                << PictureName(pieces[join - 1]) << " joins " << PictureName(pieces[join]);
-                        }
-                        ++combinations;
-                    }
-    EXPECT_EQ(combinations, kCarPiecePictures / kCarPieces / kPieceVariants * 27);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "presentation/fonts.h"
@@ -18,15 +17,7 @@
 
 namespace {
 
-class PictureRules : public testing::Test {
-public:
-    static const Picture& Get(i32 id) {
-        static std::map<i32, Picture> decoded;
-        auto found = decoded.find(id);
-        if (found == decoded.end()) found = decoded.emplace(id, DecodePicture(id)).first;
-        return found->second;
-    }
-};
+class PictureRules : public DecodedPictures {};
 
 constexpr unsigned char kPaper[3] = {244, 236, 216};
 

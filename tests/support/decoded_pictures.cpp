@@ -47,3 +47,13 @@ Extent InkWithin(const Picture& p, i32 left, i32 top, i32 right, i32 bottom, con
             }
     return e;
 }
+
+const Picture& DecodedPictures::Get(i32 id) {
+    // Decoded on first use and kept for the whole test run.
+    static const std::vector<Picture> pictures = [] {
+        std::vector<Picture> all;
+        for (i32 i = 0; i < kPictureCount; ++i) all.push_back(DecodePicture(i));
+        return all;
+    }();
+    return pictures[static_cast<std::size_t>(id)];
+}

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/records.h"
 
 struct Picture {
@@ -36,3 +38,10 @@ struct Extent {
 // Pixels of a picture inside a box (picture coordinates) that differ from
 // `paper`, as one bounding box.
 Extent InkWithin(const Picture& p, i32 left, i32 top, i32 right, i32 bottom, const unsigned char* paper);
+
+// Tests that look at the generated pictures: every picture of the catalogue,
+// decoded once for the whole run; a missing or unreadable file is empty.
+class DecodedPictures : public testing::Test {
+public:
+    static const Picture& Get(i32 id);
+};

@@ -1,0 +1,165 @@
+// Painting the car's body: the paint, the glass, the open tops and the
+// truck's load box.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "art/car_model.h"
+#include "art/showroom.h"
+
+namespace art::car {
+
+// The colours of the paint, graded over one fixed band of rows so that every
+// variant shades alike where they meet.
+void Paint(Canvas& c, const std::vector<Vec>& shape, Rgb colour) {
+    PolygonGraded(c, Screen(shape), At(0, 118).Y, Lighter(colour, 0.24), At(0, 8).Y, Darker(colour, 0.28));
+}
+
+// Draws trims that belong on the paint: whatever `draw` puts down outside
+// the painted body (a line running past a sloping tail, a louvre over a
+// mudguard) is dropped, so no trim ever hangs in the air.
+void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw) {
+    Canvas layer = c;
+    draw(layer);
+    Canvas mask(c.Width(), c.Height(), {0, 0, 0});
+    mask.Polygon(Screen(Painted(car)), {255, 255, 255});
+    for (int y = kCarBox.Top; y <= kCarBox.Bottom; ++y)
+        for (int x = kCarBox.Left; x <= kCarBox.Right; ++x) {
+            const double cover = mask.At(x, y).R / 255.0;
+            if (cover > 0) c.Blend(x, y, layer.At(x, y), cover);
+        }
+}
+
+void Body(Canvas& c, const Car& car) {
+    Paint(c, Painted(car), car.Colour);
+    // A shoulder line along the side, from the cowl to the tail; two tones
+    // part at it. Late cars carry a strip lower down the side: chrome in
+    // 1968, black rubber in 1983.
+    const double end = car.Body == BODY_TRUCK ? P(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
+    const double strip = (car.Belt + car.WheelRadius * 2) / 2;
+    OnPaint(c, car, [&](Canvas& on) {
+        if (car.Style->TwoTone && car.Roof == Top::Closed)
+            Paint(on, {{0, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {0, 140}}, {236, 226, 200});
+        on.Line(At(P(car, 3).X, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+        if (car.Style->Bumper == BumperKind::Black) on.Line(At(0, strip), At(260, strip), 3.0, {44, 44, 48});
+        if (car.Era == ERA_1968) on.Line(At(0, strip), At(260, strip), 1.4, {220, 224, 228});
+    });
+    if (car.Body == BODY_TRUCK) {
+        const std::vector<Vec> box = LoadBox(car);
+        // The chassis under it, over the wheels' tops.
+        c.Fill({static_cast<int>(At(P(car, 8).X - 2, 0).X), static_cast<int>(At(0, box[0].Y).Y),
+                static_cast<int>(At(box[box.size() - 1].X - 1, 0).X), static_cast<int>(At(0, box[0].Y - 4).Y)}, {40, 40, 44});
+        // Wooden boards up to 1938; then a steel dropside, an aluminium
+        // box with ribs along it, a smooth white box van.
+        struct BoxLook {
+            Rgb Top, Bottom, Line, Edge;
+            bool Upright;   // the lines stand; otherwise they run along
+        };
+        const BoxLook looks[4] = {{{156, 122, 82}, {108, 82, 54}, {96, 72, 48}, {80, 60, 40}, true},
+                                  {Darker(car.Colour, 0.05), Darker(car.Colour, 0.35), Darker(car.Colour, 0.45), Darker(car.Colour, 0.5), true},
+                                  {{200, 204, 208}, {150, 156, 162}, {128, 134, 140}, {110, 114, 120}, false},
+                                  {{246, 246, 242}, {214, 216, 214}, {196, 198, 196}, {160, 162, 164}, true}};
+        const BoxLook& look = looks[std::max(0, car.Era - ERA_1938)];
+        PolygonGraded(c, Screen(box), At(0, 118).Y, look.Top, At(0, 40).Y, look.Bottom);
+        const double floor = box[0].Y, top = box[1].Y;
+        const double step = car.Era == ERA_1983 ? 26 : car.Era == ERA_1953 ? 16 : 11;
+        if (look.Upright) {
+            for (double x = box[0].X + 8; x < box.back().X - 3; x += step) {
+                const double h = std::min(top, TopAt(box, x)) - 3;
+                c.Line(At(x, floor + 3), At(x, h), 1.2, look.Line);
+            }
+        } else {
+            for (double h = floor + 8; h < top - 4; h += 8)
+                c.Line(At(box[0].X + 3, h), At(EndAt(box, h) - 3, h), 1.2, look.Line);
+        }
+        c.Polyline(Screen(box), 2.0, look.Edge);
+    }
+    if (car.Body == BODY_PICK_UP_TRUCK) {
+        // The bed's inside seen over its side, just under the side's top.
+        const std::vector<Vec> body = Painted(car);
+        std::vector<Vec> rail;
+        const double from = P(car, 6).X + 4, to = EndAt(body, P(car, 8).Y - 8) - 5;
+        for (double x = from; x <= to; x += 2) rail.push_back({x, TopAt(body, x) - 3});
+        OnPaint(c, car, [&](Canvas& on) { on.Polyline(Screen(rail), 2.0, Darker(car.Colour, 0.5)); });
+    }
+}
+
+// Side glass under the roof: the space between the waist and the roof, kept
+// clear of the outline by the pillars' width.
+void Glass(Canvas& c, const Car& car) {
+    const double from = P(car, 3).X, to = Fit(252);
+    std::vector<std::pair<double, double>> run;
+    const auto flush = [&]() {
+        if (run.size() >= 2) {
+            std::vector<Vec> glass;
+            for (const auto& [x, h] : run) glass.push_back({x, h});
+            for (auto it = run.rbegin(); it != run.rend(); ++it) glass.push_back({it->first, car.Belt});
+            PolygonGraded(c, Screen(glass), At(0, 118).Y, {196, 226, 238}, At(0, car.Belt).Y, {112, 150, 176});
+        }
+        run.clear();
+    };
+    for (double x = std::ceil(from); x <= to; x += 1.0) {
+        const double h = GlassTop(car, x);
+        if (h > car.Belt + 2) run.push_back({x, h});
+        else flush();
+    }
+    flush();
+}
+
+void Pillar(Canvas& c, const Car& car, double x) {
+    const double top = GlassTop(car, x);
+    if (top < car.Belt + 6) return;
+    c.Line(At(x, car.Belt), At(x, top + 1), 3.2, Darker(car.Colour, 0.12));
+}
+
+// Roof posts, seats and the canopy of the first cars.
+void Canopy(Canvas& c, const Car& car) {
+    const double x0 = P(car, 4).X - 2, x1 = NodeOf(car, 5).X + 2;
+    std::vector<Vec> roof;
+    std::vector<Vec> under;
+    for (double x = x0; x <= x1; x += 1.0) {
+        const double h = TopAt(car.Shape, x);
+        roof.push_back({x, h});
+        under.push_back({x, h - 4});
+    }
+    roof.insert(roof.end(), under.rbegin(), under.rend());
+    const double last = NodeOf(car, 5).X - 1;
+    for (const double x : {P(car, 4).X + 2, 125.0, last})
+        if (x < x1) c.Line(At(x, car.Belt), At(x, TopAt(car.Shape, x) - 2), 2.0, {50, 46, 42});
+    c.Polygon(Screen(roof), {40, 38, 36});
+    for (const double x : {P(car, 4).X + 12, 182.0})
+        if (x + 16 < last) c.RoundRect(At(x, 0).X, At(0, car.Belt + 22).Y, At(x + 16, 0).X, At(0, car.Belt - 1).Y, 3, {110, 60, 40});
+}
+
+// The open cockpit: windscreen and seat, and what the middle variant adds.
+void Cockpit(Canvas& c, const Car& car) {
+    const Vec base = P(car, 3);
+    const Vec top = NodeOf(car, 4);
+    // The screen's glass, then its frame over the glass's front edge.
+    c.Line(At(base.X + 4, base.Y + 2), At(top.X + 3.5, top.Y - 1), 3.0, {190, 222, 236}, 0.8);
+    c.Line(At(base.X + 2, base.Y), At(top.X + 2, top.Y), 2.0, {60, 60, 64});
+    const Roof roof = RoofOf(car);
+    const Rgb hood{48, 44, 42};
+    if (roof == Roof::Lowered) {
+        // The hood up: fabric from the windscreen's top to behind the seat,
+        // a small rear window in it and the hood iron on its quarter.
+        const double crown = top.Y + 4;
+        const std::vector<Vec> up{{top.X + 1, top.Y + 1}, {top.X + 6, crown}, {140, crown}, {152, crown - 6}, {156, car.Belt},
+                                  {top.X + 2, car.Belt}};
+        c.Polygon(Screen(Rounded(up, 5.0)), hood);
+        c.Line(At(top.X + 6, crown - 1), At(140, crown - 1), 1.0, {90, 84, 78});
+        c.RoundRect(At(128, 0).X, At(0, crown - 5).Y, At(140, 0).X, At(0, car.Belt + 8).Y, 3, {150, 180, 196});
+        c.Line(At(143, crown - 6), At(149, car.Belt + 4), 1.6, {200, 204, 208});
+        return;
+    }
+    // The seat's back stands down into the body, wherever its top dips.
+    const double seat = std::min(car.Belt, TopAt(Painted(car), top.X + 16)) - 3;
+    c.RoundRect(At(top.X + 8, 0).X, At(0, car.Belt + 16).Y, At(top.X + 24, 0).X, At(0, seat).Y, 3, {110, 60, 40});
+    if (roof == Roof::Raised) {
+        // The hood folded down behind the seat.
+        c.RoundRect(At(133, 0).X, At(0, car.Belt + 12).Y, At(155, 0).X, At(0, car.Belt - 2).Y, 5, hood);
+        for (const double x : {139.0, 149.0}) c.Line(At(x, car.Belt - 1), At(x, car.Belt + 11), 1.4, {150, 110, 70});
+    }
+}
+
+}  // namespace art::car

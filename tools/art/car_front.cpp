@@ -1,0 +1,214 @@
+// The front pieces' details: each era's radiator or grille, lamps and
+// bumper, and what each variant adds (a horn, louvres, a stripe). Lamps and
+// bumpers are placed on the painted nose, so they always sit on the body.
+#include <algorithm>
+#include <cmath>
+
+#include "art/car_model.h"
+
+namespace art::car {
+namespace {
+
+constexpr Rgb kBrass{200, 160, 70};
+constexpr Rgb kLamp{250, 236, 170};
+constexpr Rgb kAmber{240, 160, 50};
+constexpr Rgb kBlack{40, 40, 44};
+
+void Rect(Canvas& c, double x0, double h0, double x1, double h1, Rgb colour) {
+    const Vec a = At(x0, h1), b = At(x1, h0);
+    c.Fill({static_cast<int>(std::lround(a.X)), static_cast<int>(std::lround(a.Y)), static_cast<int>(std::lround(b.X)) - 1,
+            static_cast<int>(std::lround(b.Y)) - 1}, colour);
+}
+
+// A band along the nose's front from h0 to h1, `deep` wide, in rows of
+// `bar` and `gap` colours: a grille seen from the side.
+void NoseBand(Canvas& c, const std::vector<Vec>& body, double h0, double h1, double deep, Rgb bar, Rgb gap) {
+    for (double h = h0; h <= h1; h += 1.0) {
+        const double x = StartAt(body, h);
+        const bool isBar = static_cast<int>(std::lround(h - h0)) % 3 != 2;
+        c.Line(At(x + 0.8, h), At(x + deep, h), 1.2, isBar ? bar : gap);
+    }
+}
+
+void Radiator(Canvas& c, const Car& car, double nose, double low, double high) {
+    switch (car.Style->Grille) {
+    case GrilleKind::Radiator:
+        // A flat radiator, brass or black, its filler cap on top.
+        Rect(c, nose - 1, low, nose + 4, high + 3, car.Front == 2 ? kBlack : kBrass);
+        Rect(c, nose, high + 3, nose + 3, high + 5, car.Front == 2 ? kBlack : kBrass);
+        return;
+    case GrilleKind::Shell: {
+        // A tall, narrow shell: nickel, or painted, round a dark core.
+        const Rgb shell = car.Front == 2 ? Darker(car.Colour, 0.2) : kChrome;
+        c.RoundRect(At(nose - 1.5, 0).X, At(0, high + 4).Y, At(nose + 5, 0).X, At(0, low).Y, 1.5, shell);
+        Rect(c, nose, low + 2, nose + 3.5, high + 1, {56, 56, 60});
+        for (double h = low + 4; h < high; h += 3) c.Line(At(nose, h), At(nose + 3.5, h), 0.8, {110, 110, 116});
+        Rect(c, nose + 1, high + 4, nose + 3, high + 6, shell);   // the cap
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+// The height of lamps set into the nose: near its top, clear above the
+// bumper, inside the nose however low a variant makes it.
+double LampHeight(const Car& car, double below) {
+    const double low = NodeOf(car, 0).Y, high = NodeOf(car, 1).Y;
+    return std::min(std::max(high - below, low + 11), high - 2);
+}
+
+// The headlamps of the era.
+void Headlamps(Canvas& c, const Car& car, const std::vector<Vec>& body, double nose, double high) {
+    switch (car.Style->Lamps) {
+    case LampKind::Brass: {
+        // A brass lamp on its bracket from the radiator.
+        const Vec l = At(nose + 2, high - 12);
+        c.Line({l.X + 1, l.Y}, {l.X + 6, l.Y + 8}, 1.5, {60, 60, 60});
+        c.RoundRect(l.X - 4, l.Y - 5, l.X + 5, l.Y + 5, 3, car.Front == 2 ? kBlack : kBrass);
+        c.Ellipse(l.X - 3, l.Y, 2, 4, kLamp);
+        return;
+    }
+    case LampKind::OnBar: {
+        // A drum lamp on the bar between the wings, beside the radiator.
+        const double x = nose + 1;
+        const double wing = FrontWingTop(car, x);
+        const double h = std::max(wing + 8, car.WheelRadius * 2 + 6);
+        c.Line(At(x + 1, h - 2), At(x + 1, wing - 1), 2.0, kBlack);
+        c.Ellipse(At(x, h).X, At(x, h).Y, 5, 5.5, car.Front == 2 ? kBlack : kChrome);
+        c.Ellipse(At(x - 2.5, h).X, At(x, h).Y, 2.2, 4.2, kLamp);
+        return;
+    }
+    case LampKind::Faired: {
+        if (car.Front == 2) {
+            // Beside the grille, on the nose.
+            const double h = LampHeight(car, 7);
+            const double x = StartAt(body, h) + 3;
+            c.Ellipse(At(x, h).X, At(x, h).Y, 4, 4.5, kChrome);
+            c.Ellipse(At(x - 1.5, h).X, At(x, h).Y, 2, 3.5, kLamp);
+            return;
+        }
+        // In a pod on the wing's crown.
+        const double x = car.FrontWheel - car.WheelRadius * 0.7;
+        const double h = FrontWingTop(car, x) + 1;
+        const Vec p = At(x, h);
+        c.Ellipse(p.X + 2, p.Y, 8, 4.5, Darker(car.Colour, 0.05));
+        c.Ellipse(p.X - 4.5, p.Y, 2.5, 4, kChrome);
+        c.Ellipse(p.X - 5.2, p.Y, 1.6, 3.2, kLamp);
+        return;
+    }
+    case LampKind::Round: {
+        const double h = LampHeight(car, 6);
+        const Vec p = At(StartAt(body, h) + 2.5, h);
+        c.Ellipse(p.X, p.Y, 3, 4.5, kChrome);
+        c.Ellipse(p.X - 0.5, p.Y, 2, 3.5, kLamp);
+        return;
+    }
+    case LampKind::Twin:
+        for (const double d : {2.5, 7.0}) {
+            const double h = LampHeight(car, 5);
+            const Vec p = At(StartAt(body, h) + d, h);
+            c.Ellipse(p.X, p.Y, 2.2, 3.2, kLamp);
+        }
+        return;
+    case LampKind::Oblong: {
+        const double h = LampHeight(car, 5);
+        const double x = StartAt(body, h);
+        Rect(c, x + 0.5, h - 2.5, x + 9, h + 2, kLamp);
+        return;
+    }
+    }
+}
+
+void FrontBumper(Canvas& c, const Car& car, double nose, double low) {
+    const bool extra = car.Front == 3;
+    switch (car.Style->Bumper) {
+    case BumperKind::None:
+        return;
+    case BumperKind::Bar:
+        // A nickel bar on the dumb irons, ahead of the radiator.
+        if (car.Front == 2) return;
+        c.Line(At(nose - 4, low - 4), At(nose + 8, low - 4), 2.4, kChrome);
+        c.Line(At(nose + 2, low - 4), At(nose + 8, low - 1), 1.6, kBlack);
+        return;
+    case BumperKind::Blade: {
+        // A blade on the frame's front, under the grille.
+        const double h = car.WheelRadius + 1;
+        c.Line(At(nose - 5, h), At(nose + 14, h), 2.6, kChrome);
+        c.Line(At(nose - 5, h + 0.8), At(nose + 14, h + 0.8), 0.8, {236, 238, 240});
+        if (extra) {
+            // Fog lamps standing on the blade.
+            c.Ellipse(At(nose - 1, h + 4).X, At(nose, h + 4).Y, 3, 3.5, kChrome);
+            c.Ellipse(At(nose - 2, h + 4).X, At(nose, h + 4).Y, 1.5, 2.5, kLamp);
+        }
+        return;
+    }
+    case BumperKind::Chrome:
+        c.RoundRect(At(nose - 3, 0).X, At(0, low + 5).Y, At(nose + 22, 0).X, At(0, low - 2).Y, 2, kChrome);
+        if (extra) c.RoundRect(At(nose - 5, 0).X, At(0, low + 9).Y, At(nose + 3, 0).X, At(0, low - 1).Y, 2.5, kChrome);
+        return;
+    case BumperKind::Black:
+        c.RoundRect(At(nose - 2, 0).X, At(0, low + 7).Y, At(nose + 26, 0).X, At(0, low - 1).Y, 2, kBlack);
+        if (extra) Rect(c, nose - 1, low - 3, nose + 30, low - 1, kBlack);   // a spoiler lip
+        return;
+    }
+}
+
+}  // namespace
+
+void FrontDetails(Canvas& c, const Car& car) {
+    if (car.Body == BODY_RACE_CAR) {
+        RaceNose(c, car);
+        return;
+    }
+    const std::vector<Vec> body = Painted(car);
+    const Vec bottom = NodeOf(car, 0), top = NodeOf(car, 1);
+    const double low = bottom.Y, high = top.Y;
+    const double nose = StartAt(body, (low + high) / 2);
+    const double hood = P(car, 3).Y;
+    Radiator(c, car, nose, low, high);
+    switch (car.Style->Grille) {
+    case GrilleKind::Tall: NoseBand(c, body, low + 3, high - 3, 5, kChrome, {70, 70, 76}); break;
+    case GrilleKind::Wide: NoseBand(c, body, low + 4, std::min(high - 4, low + 16), 6, kChrome, {60, 60, 66}); break;
+    case GrilleKind::Bars: NoseBand(c, body, low + 6, high - 3, 4, {60, 62, 68}, kChrome); break;
+    case GrilleKind::Slats: NoseBand(c, body, low + 8, high - 8, 4, {34, 34, 38}, {70, 70, 76}); break;
+    default: break;
+    }
+    Headlamps(c, car, body, nose, high);
+    FrontBumper(c, car, std::min(nose, StartAt(body, std::min(low + 2, high))), low);
+    if (car.Front == 2 && car.Style->Wings == WingKind::Merged) {
+        // An indicator round the corner, behind the headlamp.
+        const double h = LampHeight(car, 5);
+        const Vec p = At(StartAt(body, h) + 12, h);
+        c.Ellipse(p.X, p.Y, 2, 2.5, kAmber);
+    }
+    if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
+        // A bulb horn along the bonnet's side.
+        const Vec h = At(nose + 12, high - 6);
+        c.Line(h, {h.X + 34, h.Y + 2}, 2.0, kBrass);
+        c.Ellipse(h.X - 2, h.Y, 4, 3, kBrass);
+    }
+    // The bonnet: louvres (2) or a stripe and mascot (3), above the wing or
+    // the wheel's arch.
+    const double x0 = NodeOf(car, 2).X + 12;
+    const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
+    const double low2 = std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6});
+    if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6) {
+        OnPaint(c, car, [&](Canvas& on) {
+            for (int i = 0; i < 6; ++i) {
+                const double x = x0 + (x1 - x0) * (0.35 + 0.1 * i);
+                on.Line(At(x, hood - 6), At(x + 2, std::max(low2, hood - 16)), 1.6, Darker(car.Colour, 0.45));
+            }
+        });
+    }
+    if (car.Front == 3) {
+        const Vec b = NodeOf(car, 2);
+        OnPaint(c, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
+        // The mascot: on the radiator's cap, or on the bonnet's front.
+        const bool cap = car.Style->Grille == GrilleKind::Radiator || car.Style->Grille == GrilleKind::Shell;
+        const Vec m = cap ? At(nose + 2, high + 5.5) : At(b.X + 2, b.Y);
+        c.Polygon({{m.X - 2, m.Y + 0.5}, {m.X + 4, m.Y + 0.5}, {m.X + 1, m.Y - 6}}, kChrome);
+    }
+}
+
+}  // namespace art::car

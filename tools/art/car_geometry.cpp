@@ -1,0 +1,301 @@
+// The car's outline as the pieces shape it, and what the painters measure
+// on it: where the roof is above a column, where the tail ends at a height.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "art/car_model.h"
+#include "art/showroom.h"
+#include "presentation/picture_catalogue.h"
+
+namespace art::car {
+namespace {
+
+// The outline with cuts at the borders of the variants' ranges, so moving a
+// corner inside one range never tilts a line in another.
+std::vector<Node> Split(const Outline& o) {
+    std::vector<Node> nodes;
+    const double cuts[] = {kFrontTo, kMiddleFrom, kMiddleInner[0], kMiddleInner[1], kMiddleTo, kRearFrom};
+    for (int i = 0; i < kPoints; ++i) {
+        const Vec a = o[static_cast<std::size_t>(i)];
+        nodes.push_back({a, i, Kind::Own, 1.0});
+        if (i < 1 || i > 7) continue;
+        const Vec b = o[static_cast<std::size_t>(i + 1)];
+        for (const double x : cuts) {
+            const bool inner = x == kMiddleInner[0] || x == kMiddleInner[1];
+            // An inner cut that close to a corner would only pinch its rounding.
+            if (inner && (x < a.X + 3 || x > b.X - 3)) continue;
+            if (a.X < x && x < b.X) {
+                const double t = (x - a.X) / (b.X - a.X);
+                nodes.push_back({{x, a.Y + (b.Y - a.Y) * t}, i, inner ? Kind::Inner : Kind::Cut, 1.0});
+            }
+        }
+    }
+    const Vec a = o[9], b = o[0];
+    for (const double x : {kRearFrom, kFrontTo})
+        if (b.X < x && x < a.X) nodes.push_back({{x, a.Y + (b.Y - a.Y) * (a.X - x) / (a.X - b.X)}, 9, Kind::Floor, 0.0});
+    return nodes;
+}
+
+double Greenhouse(const Car& car, double y) {
+    const double top = std::max(P(car, 4).Y, P(car, 5).Y);
+    return std::clamp((y - car.Belt) / std::max(1.0, top - car.Belt), 0.0, 1.0);
+}
+
+bool RoofIsFlat(const Car& car) {
+    double low = 1e9, high = -1e9;
+    for (const Node& n : Split(car.Base))
+        if (n.Is != Kind::Floor && n.At.X >= 108 && n.At.X <= 142) {
+            low = std::min(low, n.At.Y);
+            high = std::max(high, n.At.Y);
+        }
+    return high - low <= 6 && low >= car.Belt + 16;
+}
+
+void Reshape(Car& car) {
+    car.Nodes = Split(car.Base);
+    const NoseStyle& nose = kNoses[car.Front - 1];
+    const TailStyle& tail = kTails[car.Rear - 1];
+    const Roof roof = RoofOf(car);
+    const double fitEnd = Fit(252) + 2;
+    for (Node& n : car.Nodes) {
+        if (n.Is == Kind::Cut) n.Round = 0.3;
+        if (n.Is == Kind::Floor || n.Is == Kind::Cut) continue;
+        Vec& v = n.At;
+        if (v.X < kFrontTo && n.Index <= 2) {
+            if (n.Index <= 1) v.X -= nose.Forward;
+            // A lowered nose keeps room for its lamps above the bumper.
+            if (n.Index == 1) v.Y = std::max(v.Y + nose.NoseRise, std::min(v.Y, P(car, 0).Y + 16));
+            if (n.Index == 2) {
+                v.X -= nose.Forward * 0.5;
+                v.Y += nose.BonnetRise;
+            }
+            n.Round = nose.Round;
+        }
+        if (v.X > kMiddleFrom && v.X < kMiddleTo && v.Y > car.Belt + 8) {
+            const double k = Greenhouse(car, v.Y);
+            if (roof == Roof::Raised) {
+                // A taller roof over the front seats, the windscreen carried
+                // up on its own rake; where the roof runs on past the middle
+                // the raised panel stays level and steps down to the shared
+                // height just before the rear join, so it reads as a raised
+                // section and not a sag. An open car's screen stands taller
+                // and more upright.
+                double ease = 1;
+                if (car.Roof != Top::Open && P(car, 5).X > kMiddleTo)
+                    ease = std::clamp((kMiddleTo - v.X) / (kMiddleTo - kMiddleInner[1]), 0.0, 1.0);
+                const double rise = 6 * k * ease;
+                v.Y += rise;
+                if (n.Index == 4 && n.Is == Kind::Own) {
+                    const Vec cowl = P(car, 3), screenTop = P(car, 4);
+                    v.X = car.Roof == Top::Open ? std::max(kMiddleFrom + 3, v.X - 4)
+                                                : v.X + rise * (screenTop.X - cowl.X) / std::max(1.0, screenTop.Y - cowl.Y);
+                }
+            }
+            if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked))
+                v.X = std::clamp(v.X + (roof == Roof::Upright ? -12.0 : 12.0), kMiddleFrom + 3, kMiddleTo - 3);
+            if (n.Is == Kind::Inner) n.Round = 8.0 / std::max(1.0, car.Corner);
+        }
+        if (v.X > kRearFrom && n.Index >= 5 && car.Body != BODY_TRUCK) {
+            if (n.Index == 5) v.X = std::max(kRearFrom + 3, v.X + tail.RoofPull);
+            if (n.Index == 6) {
+                v.Y += tail.DeckRise;
+                v.X += tail.RoofPull * 0.5;
+            }
+            if (n.Index == 7) v.Y += tail.TailRise;
+            if (n.Index >= 7) v.X = std::min(fitEnd, v.X + tail.Back);
+            n.Round = tail.Round;
+        }
+    }
+}
+
+}  // namespace
+
+Roof RoofOf(const Car& car) {
+    // A rack needs a flat roof; over a windscreen the windscreen's rake
+    // changes instead.
+    const Roof r = kRoofs[car.Body - 1][car.Middle - 1];
+    if (car.Roof == Top::Open && (r == Roof::Upright || r == Roof::Raked)) return r == Roof::Upright ? Roof::Raised : Roof::Lowered;
+    // A roof that starts ahead of the middle cannot rise there without a hump:
+    // the raised choice blinds the rear side windows instead.
+    if (r == Roof::Raised && car.Roof != Top::Open && P(car, 4).X < kMiddleFrom) return Roof::Panel;
+    if (car.Roof == Top::Open || RoofIsFlat(car)) return r;
+    if (r == Roof::Rack) return Roof::Raked;
+    return r;
+}
+
+const Vec& P(const Car& car, int i) { return car.Base[static_cast<std::size_t>(i)]; }
+
+// An outline point where the variants put it.
+Vec NodeOf(const Car& car, int index) {
+    for (const Node& n : car.Nodes)
+        if (n.Index == index && n.Is == Kind::Own) return n.At;
+    return P(car, index);
+}
+
+// The outline with its corners rounded by quadratic arcs, each corner by its
+// own radius.
+std::vector<Vec> Rounded(const std::vector<Vec>& p, const std::vector<double>& radius) {
+    std::vector<Vec> out;
+    const std::size_t n = p.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec prev = p[(i + n - 1) % n], cur = p[i], next = p[(i + 1) % n];
+        const double d1 = std::hypot(cur.X - prev.X, cur.Y - prev.Y);
+        const double d2 = std::hypot(next.X - cur.X, next.Y - cur.Y);
+        const double r = std::min({radius[i], d1 / 2.0, d2 / 2.0});
+        if (r < 0.5) {
+            out.push_back(cur);
+            continue;
+        }
+        const Vec a{cur.X + (prev.X - cur.X) * r / d1, cur.Y + (prev.Y - cur.Y) * r / d1};
+        const Vec b{cur.X + (next.X - cur.X) * r / d2, cur.Y + (next.Y - cur.Y) * r / d2};
+        for (int k = 0; k <= 6; ++k) {
+            const double u = k / 6.0;
+            out.push_back({(1 - u) * (1 - u) * a.X + 2 * u * (1 - u) * cur.X + u * u * b.X,
+                           (1 - u) * (1 - u) * a.Y + 2 * u * (1 - u) * cur.Y + u * u * b.Y});
+        }
+    }
+    return out;
+}
+
+std::vector<Vec> Rounded(const std::vector<Vec>& p, double radius) {
+    return Rounded(p, std::vector<double>(p.size(), radius));
+}
+
+Car MakeCar(int body, int era, int front, int middle, int rear) {
+    const BodyShape& s = kShapes[body - 1];
+    Car car{};
+    car.Body = body;
+    car.Era = era;
+    car.Style = &kEraStyles[era - 1];
+    const Outline& side = s.Eras[static_cast<std::size_t>(era - 1)];
+    for (std::size_t i = 0; i < kPoints; ++i) car.Base[i] = {Fit(side[i].X), side[i].Y};
+    car.Colour = s.Colour;
+    car.FrontWheel = Fit(s.FrontWheel + car.Style->FrontAxle);
+    car.RearWheel = Fit(s.RearWheel);
+    car.WheelRadius = car.Style->WheelRadius + (body == BODY_TRUCK ? 2 : 0) + (body == BODY_RACE_CAR ? 3 : 0) -
+                      (body == BODY_COMPACT ? 2 : 0);
+    car.Roof = Top::Closed;
+    if ((body == BODY_FAMILY_WAGON || body == BODY_TRUCK) && era == ERA_1908) car.Roof = Top::Canopy;
+    if ((body == BODY_SPORT && era <= ERA_1953) || body == BODY_RACE_CAR) car.Roof = Top::Open;
+    car.Fenders = car.Style->Wings != WingKind::Merged && body != BODY_RACE_CAR;
+    car.Corner = car.Style->Corner;
+    car.Belt = body == BODY_VAN ? std::min(P(car, 4).Y, P(car, 5).Y) - 34 : P(car, 3).Y + 2;
+    car.Front = front;
+    car.Middle = middle;
+    car.Rear = rear;
+    Reshape(car);
+    std::vector<Vec> points;
+    std::vector<double> radii;
+    for (const Node& n : car.Nodes) {
+        points.push_back(n.At);
+        radii.push_back(n.Is == Kind::Cut ? std::min(car.Corner, 4.0) : car.Corner * n.Round);
+    }
+    car.Shape = Rounded(points, radii);
+    return car;
+}
+
+// Screen position of a car point.
+Vec At(Vec p) { return {kNoseX + p.X, kCarGround - p.Y}; }
+Vec At(double x, double h) { return At(Vec{x, h}); }
+
+std::vector<Vec> Screen(const std::vector<Vec>& carPoints) {
+    std::vector<Vec> s;
+    for (const Vec& v : carPoints) s.push_back(At(v));
+    return s;
+}
+
+// Where the outline reaches furthest along `across` on the line where
+// `along` equals `at` (0 where the car is not there).
+double Furthest(const std::vector<Vec>& shape, double Vec::*along, double Vec::*across, double at) {
+    double furthest = 0;
+    const std::size_t n = shape.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec a = shape[i], b = shape[(i + 1) % n];
+        if ((a.*along <= at && at <= b.*along) || (b.*along <= at && at <= a.*along)) {
+            const double t = a.*along == b.*along ? 1.0 : (at - a.*along) / (b.*along - a.*along);
+            furthest = std::max(furthest, a.*across + (b.*across - a.*across) * t);
+        }
+    }
+    return furthest;
+}
+
+// The highest point of the outline above x.
+double TopAt(const std::vector<Vec>& shape, double x) { return Furthest(shape, &Vec::X, &Vec::Y, x); }
+
+// The first point of the outline from the nose at height h (0 where the car
+// is not there).
+double StartAt(const std::vector<Vec>& shape, double h) {
+    double first = 1e9;
+    const std::size_t n = shape.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec a = shape[i], b = shape[(i + 1) % n];
+        if ((a.Y <= h && h <= b.Y) || (b.Y <= h && h <= a.Y)) {
+            const double t = a.Y == b.Y ? 0.0 : (h - a.Y) / (b.Y - a.Y);
+            first = std::min(first, a.X + (b.X - a.X) * t);
+        }
+    }
+    return first > 1e8 ? 0 : first;
+}
+
+// The furthest point of the outline toward the tail at height h.
+double EndAt(const std::vector<Vec>& shape, double h) { return Furthest(shape, &Vec::Y, &Vec::X, h); }
+
+// The body's outline as drawn: open and canopied bodies end at the waist.
+std::vector<Vec> Painted(const Car& car) {
+    if (car.Roof == Top::Closed) return car.Shape;
+    const int last = car.Roof == Top::Canopy ? 7 : 5;
+    std::vector<Vec> points;
+    std::vector<double> radii;
+    for (const Node& n : car.Nodes) {
+        Vec v = n.At;
+        if (n.Is != Kind::Floor && n.Index >= 3 && n.Index <= last) v.Y = std::min(v.Y, car.Belt);
+        points.push_back(v);
+        radii.push_back(n.Is == Kind::Cut ? std::min(car.Corner, 4.0) : car.Corner * n.Round);
+    }
+    return Rounded(points, radii);
+}
+
+bool Utility(const Car& car) {
+    return car.Body == BODY_TRUCK || car.Body == BODY_VAN || car.Body == BODY_PICK_UP_TRUCK;
+}
+
+double FenderTop(const Car& car) { return car.Fenders ? car.WheelRadius * 2 + 4 : 0; }
+
+// Every wheel of the car.
+std::vector<double> Wheels(const Car& car) { return {car.FrontWheel, car.RearWheel}; }
+
+// The truck's load box: the same from the cab to x 172, its tail the rear variant's.
+std::vector<Vec> LoadBox(const Car& car) {
+    // A low-sided bed on the first truck, taller boxes later.
+    const double floor = car.WheelRadius * 2 + 6;
+    constexpr double kTop[kEraCount] = {0, 98, 102, 104, 108, 116};
+    const double top = car.Era == ERA_1908 ? floor + 24 : kTop[car.Era - 1];
+    const double front = P(car, 8).X + 5;
+    const TailStyle& tail = kTails[car.Rear - 1];
+    const double end = Fit(250) + tail.Back;
+    std::vector<Vec> box{{front, floor}, {front, top}, {kRearFrom, top}};
+    if (car.Rear == 2) {
+        for (int k = 0; k <= 8; ++k) {
+            const double a = std::numbers::pi / 2 * (1 - k / 8.0);
+            box.push_back({end - 18 + 18 * std::cos(a), top - 18 + 18 * std::sin(a)});
+        }
+    } else {
+        box.push_back({end, top + (car.Rear == 3 ? 4.0 : 0.0)});
+    }
+    box.push_back({end, floor});
+    return box;
+}
+
+// The height of the glass above x, or the waist where there is none.
+double GlassTop(const Car& car, double x) {
+    // A van is a closed box behind its cab.
+    if (car.Body == BODY_VAN && x > kMiddleFrom + 16) return car.Belt;
+    // Early closed cars have a deep roof rail, and smaller windows under it.
+    const double rail = car.Era <= ERA_1923 ? 8 : 4.5;
+    double h = 1e9;
+    for (double d = -4; d <= 4; d += 1) h = std::min(h, TopAt(car.Shape, x + d));
+    return std::max(car.Belt, h - rail);
+}
+
+}  // namespace art::car

@@ -1,0 +1,168 @@
+#pragma once
+// What the car drawing shares between its files: the car's outline as the
+// player's choice of pieces shapes it, and the geometry the painters ask of
+// it. Car x runs from the front piece's first column (screen x 271) to the
+// rear piece's last (523); heights are above the showroom floor.
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "draw/canvas.h"
+#include "model/records.h"
+
+namespace art::car {
+
+constexpr double kNoseX = 271;
+// Chrome and nickel: a shade darker than the showroom's wall, so bright
+// work stands out against it.
+constexpr Rgb kChrome{184, 190, 198};
+// Where the variants may reshape the silhouette: the front before x 78, the
+// middle between 104 and 146, the rear after 172. Around the joins (x 91 and
+// 159) the outline is the body type's own.
+constexpr double kJoins[2] = {91, 159};   // where the front meets the middle, the middle the rear
+constexpr double kFrontTo = 78;
+constexpr double kMiddleFrom = 104;
+constexpr double kMiddleTo = 146;
+constexpr double kRearFrom = 172;
+constexpr double kMiddleInner[2] = {112, 138};
+// The outlines are drawn over x 0..252; they are fitted in between a clear
+// margin at each end of the box.
+constexpr double kFitLeft = 12;
+constexpr double kFitScale = 0.915;
+inline double Fit(double x) { return kFitLeft + x * kFitScale; }
+
+constexpr int kPoints = 10;
+using Outline = std::array<Vec, kPoints>;   // (x from the nose, height above ground)
+
+// Outline of the body's side, nose at the left: bottom of the nose, nose top,
+// bonnet front, cowl, roof front, roof rear, deck, tail top, tail, bottom of
+// the tail. One for each era the type is built in (the eras before it are
+// left empty).
+struct BodyShape {
+    Rgb Colour;
+    double FrontWheel;
+    double RearWheel;
+    std::array<Outline, kEraCount> Eras;
+};
+extern const BodyShape kShapes[kBodyTypeCount];
+
+enum class Top { Closed, Canopy, Open };
+
+// How an era builds its cars, for the painters to read.
+enum class WingKind { Flat, Arched, Swept, Merged };   // the first three stand apart from the body
+enum class WheelKind { Artillery, Wire, Pressed, Whitewall, Trim, Modern };
+enum class LampKind { Brass, OnBar, Faired, Round, Twin, Oblong };
+enum class GrilleKind { Radiator, Shell, Tall, Wide, Bars, Slats };
+enum class BumperKind { None, Bar, Blade, Chrome, Black };
+struct EraStyle {
+    WingKind Wings;
+    double Boards;     // running boards: 1 from wing to wing, less is a step
+    WheelKind Wheels;
+    LampKind Lamps;
+    GrilleKind Grille;
+    BumperKind Bumper;
+    bool TwoTone;      // the roof in a second colour
+    double Corner;     // rounding of the outline
+    double WheelRadius;
+    double FrontAxle;  // the front wheels moved forward (negative) under the radiator
+};
+extern const EraStyle kEraStyles[kEraCount];
+
+// What a middle variant does to the roof.
+enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox, Panel };
+extern const Roof kRoofs[kBodyTypeCount][3];
+
+// What a front variant does to the nose, and a rear variant to the tail.
+struct NoseStyle {
+    double Forward;     // the nose moves forward (negative: back)
+    double NoseRise;    // the top of the nose
+    double BonnetRise;  // the front of the bonnet
+    double Round;       // times the era's rounding
+};
+extern const NoseStyle kNoses[3];
+struct TailStyle {
+    double Back;        // the tail moves back (negative: forward)
+    double TailRise;    // the top of the tail
+    double DeckRise;    // the deck before it
+    double RoofPull;    // the end of the roof moves back (negative: forward)
+    double Round;
+};
+extern const TailStyle kTails[3];
+
+// One corner of the outline: where it came from decides who may move it.
+enum class Kind { Own, Cut, Inner, Floor };
+struct Node {
+    Vec At;
+    int Index;   // the outline point, or the point before a cut
+    Kind Is;
+    double Round;
+};
+
+struct Car {
+    int Body;      // 1..9
+    int Era;       // 1..6
+    Outline Base;  // the type's own outline in this era, fitted
+    std::vector<Node> Nodes;   // the outline with the variants applied
+    std::vector<Vec> Shape;    // the same, rounded
+    Rgb Colour;
+    double FrontWheel, RearWheel, WheelRadius;
+    double Belt;   // the waist line: where the side glass starts
+    const EraStyle* Style;
+    Top Roof;
+    bool Fenders;  // separate mudguards and running boards
+    double Corner; // rounding of the outline
+    int Front, Middle, Rear;
+};
+
+Car MakeCar(int body, int era, int front, int middle, int rear);
+
+const Vec& P(const Car& car, int i);
+Vec NodeOf(const Car& car, int index);
+Roof RoofOf(const Car& car);
+std::vector<Vec> Rounded(const std::vector<Vec>& p, const std::vector<double>& radius);
+std::vector<Vec> Rounded(const std::vector<Vec>& p, double radius);
+
+// Screen position of a car point.
+Vec At(Vec p);
+Vec At(double x, double h);
+std::vector<Vec> Screen(const std::vector<Vec>& carPoints);
+
+double TopAt(const std::vector<Vec>& shape, double x);
+double EndAt(const std::vector<Vec>& shape, double h);
+double StartAt(const std::vector<Vec>& shape, double h);
+std::vector<Vec> Painted(const Car& car);
+double GlassTop(const Car& car, double x);
+bool Utility(const Car& car);
+double FenderTop(const Car& car);
+std::vector<double> Wheels(const Car& car);
+std::vector<Vec> LoadBox(const Car& car);
+
+// Painting (car_body.cpp).
+void Paint(Canvas& c, const std::vector<Vec>& shape, Rgb colour);
+void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw);
+void Body(Canvas& c, const Car& car);
+void Glass(Canvas& c, const Car& car);
+void Pillar(Canvas& c, const Car& car, double x);
+void Canopy(Canvas& c, const Car& car);
+void Cockpit(Canvas& c, const Car& car);
+
+// What the body stands on (car_running_gear.cpp).
+double BoardHeight(const Car& car);
+void Wheel(Canvas& c, const Car& car, double x);
+void Wings(Canvas& c, const Car& car);    // and running boards
+void Chassis(Canvas& c, const Car& car);
+double FrontWingTop(const Car& car, double x);   // the front wing's crown above x (0: none)
+
+// The race car's own parts (car_race.cpp).
+void RaceCockpit(Canvas& c, const Car& car);
+void RaceNose(Canvas& c, const Car& car);
+void RacePods(Canvas& c, const Car& car);
+void RaceTail(Canvas& c, const Car& car);
+
+// The variants' own details (car_details.cpp); each stays inside its piece.
+void FrontDetails(Canvas& c, const Car& car);
+void MiddleDetails(Canvas& c, const Car& car);
+void RearDetails(Canvas& c, const Car& car);
+
+}  // namespace art::car

@@ -1,0 +1,236 @@
+// What the body stands on: the wheels of each era, the chassis, and the
+// wings and running boards of the cars built before the wings merged into
+// the body.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "art/car_model.h"
+
+namespace art::car {
+namespace {
+
+constexpr Rgb kTyre{28, 28, 30};
+constexpr Rgb kIron{40, 40, 44};
+
+// Points of a circle arc around (x, h), angles in radians counter-clockwise
+// from the tail's side (0) over the top (pi/2) to the nose's side (pi).
+void Arc(std::vector<Vec>& out, double x, double h, double rx, double ry, double from, double to, int steps = 16) {
+    for (int k = 0; k <= steps; ++k) {
+        const double a = from + (to - from) * k / steps;
+        out.push_back({x + rx * std::cos(a), h + ry * std::sin(a)});
+    }
+}
+
+Rgb WingColour(const Car& car) {
+    return car.Style->Wings == WingKind::Swept ? car.Colour : Rgb{34, 32, 34};
+}
+
+struct WingReach {
+    double Front;   // how far ahead of the wheel's centre the wing comes down
+    double Back;    // how far behind it
+    double Rise;    // its top above the wheel's top
+};
+
+// One wing: a band over the wheel from the front of the wheel to where it
+// meets the running board behind (front wing) or ahead (rear wing). Flat
+// wings are thin and flat-topped, arched ones thicker, swept ones a full
+// shape in the body's colour that covers the wheel's top.
+void Wing(Canvas& c, const Car& car, double x, bool front) {
+    const double r = car.WheelRadius;
+    const double board = BoardHeight(car);
+    std::vector<Vec> shape;
+    switch (car.Style->Wings) {
+    case WingKind::Flat: {
+        // A thin guard, flat over the wheel, dropping straight to the board.
+        const double top = 2 * r + 4;
+        const double lead = front ? -1.0 : 1.0;   // toward the open end
+        const std::vector<Vec> line{{x + lead * (r + 6), r + 9},
+                                    {x + lead * (r + 1), top - 1},
+                                    {x + lead * (r - 6), top + 1},
+                                    {x - lead * (r - 6), top + 1},
+                                    {x - lead * (r + 1), top - 3},
+                                    {x - lead * (r + 12), board + 1}};
+        c.Polyline(Screen(line), 3.2, WingColour(car));
+        return;
+    }
+    case WingKind::Arched: {
+        const double lead = front ? 1.0 : -1.0;   // toward the board
+        std::vector<Vec> outer, inner;
+        const double a0 = front ? std::numbers::pi * 0.97 : std::numbers::pi * 0.03;
+        const double a1 = front ? std::numbers::pi * 0.3 : std::numbers::pi * 0.7;
+        Arc(outer, x, r, r + 7, r + 7, a0, a1);
+        Arc(inner, x, r, r + 2, r + 2, a0, a1);
+        outer.push_back({x + lead * (r + 18), board + 2});
+        inner.push_back({x + lead * (r + 18), board - 1});
+        shape = outer;
+        shape.insert(shape.end(), inner.rbegin(), inner.rend());
+        c.Polygon(Screen(shape), WingColour(car));
+        // The light along the wing's crown.
+        std::vector<Vec> crown;
+        Arc(crown, x, r, r + 6, r + 6, std::numbers::pi * 0.85, std::numbers::pi * 0.45, 8);
+        c.Polyline(Screen(crown), 1.0, {96, 96, 104}, 0.8);
+        return;
+    }
+    case WingKind::Swept: {
+        // A pontoon: the crown well above the wheel, running down into a
+        // long tail toward the board; its lower edge is the wheel's arch, or
+        // a spat over the rear wheel of a luxury car.
+        const double lead = front ? 1.0 : -1.0;
+        const double reachOpen = r + (front ? 10 : 12), reachBoard = r + (front ? 26 : 16);
+        std::vector<Vec> outer;
+        for (int k = 0; k <= 24; ++k) {
+            const double a = std::numbers::pi * k / 24;   // 0 at the open end, pi at the board
+            const double reach = a < std::numbers::pi / 2 ? reachOpen : reachBoard;
+            const double d = -std::cos(a) * reach;         // from the open end toward the board
+            outer.push_back({x + lead * d, board + (2 * r + 8 - board) * std::pow(std::sin(a), 0.8)});
+        }
+        outer.front().Y = front ? r - 2 : r + 2;
+        const bool spat = !front && car.Body == BODY_LUXURY;
+        std::vector<Vec> under;
+        if (spat) {
+            under = {{x + lead * (r + 6), board}, {x + lead * (r - 2), r * 0.45}, {x - lead * (r - 2), r * 0.45},
+                     {x - lead * (r + 8), r + 2}};
+        } else {
+            Arc(under, x, r, r + 2, r + 2, front ? 0.0 : std::numbers::pi, front ? std::numbers::pi : 0.0);
+            under.insert(under.begin(), {x + lead * (r + 3), board});
+        }
+        // outer runs open end -> board end; under runs board end -> open end.
+        shape = outer;
+        shape.insert(shape.end(), under.begin(), under.end());
+        Paint(c, Rounded(shape, 2.0), Darker(car.Colour, 0.1));
+        c.Polyline(Screen(outer), 1.3, Darker(car.Colour, 0.55), 0.9);
+        std::vector<Vec> crown(outer.begin() + 6, outer.begin() + 16);
+        for (Vec& v : crown) v.Y -= 1.5;
+        c.Polyline(Screen(crown), 1.0, Lighter(car.Colour, 0.45), 0.6);
+        return;
+    }
+    case WingKind::Merged:
+        return;
+    }
+}
+
+}  // namespace
+
+double BoardHeight(const Car& car) { return car.WheelRadius + 1; }
+
+double FrontWingTop(const Car& car, double x) {
+    if (!car.Fenders) return 0;
+    const double r = car.WheelRadius, d = x - car.FrontWheel;
+    const double reach = car.Style->Wings == WingKind::Swept ? r + 8 : r + 6;
+    if (std::abs(d) >= reach) return r;
+    return r + std::sqrt(reach * reach - d * d) * (car.Style->Wings == WingKind::Flat ? 0.0 : 1.0) +
+           (car.Style->Wings == WingKind::Flat ? r + 4 : 0.0);
+}
+
+void Wheel(Canvas& c, const Car& car, double x) {
+    const Vec centre = At(x, car.WheelRadius);
+    const double r = car.WheelRadius;
+    const auto ring = [&](double k, Rgb colour) { c.Ellipse(centre.X, centre.Y, r * k, r * k, colour); };
+    const auto spokes = [&](int n, double from, double to, double width, Rgb colour, double twist) {
+        for (int i = 0; i < n; ++i) {
+            const double a = i * 2 * std::numbers::pi / n;
+            c.Line({centre.X + r * from * std::cos(a), centre.Y + r * from * std::sin(a)},
+                   {centre.X + r * to * std::cos(a + twist), centre.Y + r * to * std::sin(a + twist)}, width, colour);
+        }
+    };
+    // Early tyres are narrow: more of the wheel shows inside them. A
+    // truck's first tyres are solid rubber on a steel rim.
+    ring(1.0, kTyre);
+    switch (car.Style->Wheels) {
+    case WheelKind::Artillery:
+        ring(0.8, car.Body == BODY_TRUCK ? Rgb{60, 60, 64} : Rgb{196, 160, 110});
+        ring(0.7, {150, 112, 70});
+        spokes(12, 0.16, 0.74, 1.8, {214, 184, 134}, 0);
+        ring(0.2, {200, 160, 70});
+        return;
+    case WheelKind::Wire:
+        ring(0.78, {200, 204, 208});
+        ring(0.7, {150, 154, 160});
+        spokes(18, 0.16, 0.72, 0.8, {226, 228, 232}, 0.35);
+        spokes(18, 0.16, 0.72, 0.8, {226, 228, 232}, -0.35);
+        ring(0.24, {226, 228, 230});
+        ring(0.1, {120, 124, 130});
+        return;
+    case WheelKind::Pressed:
+        ring(0.66, Darker(car.Colour, 0.05));
+        for (int i = 0; i < 8; ++i) {
+            const double a = i * std::numbers::pi / 4;
+            c.Ellipse(centre.X + r * 0.48 * std::cos(a), centre.Y + r * 0.48 * std::sin(a), 1.1, 1.1, Darker(car.Colour, 0.4));
+        }
+        ring(0.36, kChrome);
+        c.Ellipse(centre.X - r * 0.1, centre.Y - r * 0.1, r * 0.12, r * 0.12, {250, 250, 250}, 0.8);
+        return;
+    case WheelKind::Whitewall:
+        c.Ring(centre.X, centre.Y, r * 0.72, r * 0.16, {236, 236, 230});
+        ring(0.56, {178, 184, 190});
+        ring(0.46, {214, 218, 222});
+        c.Ellipse(centre.X - r * 0.12, centre.Y - r * 0.12, r * 0.15, r * 0.15, {250, 250, 250}, 0.7);
+        return;
+    case WheelKind::Trim:
+        ring(0.6, {170, 176, 182});
+        ring(0.5, {120, 126, 134});
+        spokes(10, 0.18, 0.48, 1.2, {226, 228, 232}, 0);
+        ring(0.16, kChrome);
+        return;
+    case WheelKind::Modern:
+        ring(0.62, {150, 156, 164});
+        ring(0.52, {96, 100, 108});
+        spokes(5, 0.12, 0.5, 3.2, {170, 176, 184}, 0);
+        ring(0.14, {60, 62, 66});
+        return;
+    }
+}
+
+void Wings(Canvas& c, const Car& car) {
+    if (car.Body == BODY_TRUCK) {
+        // The truck's rear wheel under its box: a guard in every era.
+        const double r = car.WheelRadius, x = car.RearWheel;
+        std::vector<Vec> guard;
+        Arc(guard, x, r, r + 5, r + 5, 0.0, std::numbers::pi);
+        std::vector<Vec> inner;
+        Arc(inner, x, r, r + 2, r + 2, std::numbers::pi, 0.0);
+        guard.insert(guard.end(), inner.begin(), inner.end());
+        c.Polygon(Screen(guard), car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.1) : Rgb{34, 32, 34});
+        if (!car.Fenders) return;
+        Wing(c, car, car.FrontWheel, true);
+    } else {
+        if (!car.Fenders) return;
+        Wing(c, car, car.FrontWheel, true);
+        Wing(c, car, car.RearWheel, false);
+    }
+    // The running board from wing to wing, a truck's to its cab, and the
+    // dark apron between board and body.
+    const double r = car.WheelRadius, y = BoardHeight(car);
+    const double from = car.FrontWheel + r + 10;
+    const double to = car.Body == BODY_TRUCK ? P(car, 8).X : car.RearWheel - r - 8;
+    const Vec nose = NodeOf(car, 0), tail = NodeOf(car, 9);
+    const auto underside = [&](double x) { return nose.Y + (tail.Y - nose.Y) * (x - nose.X) / (tail.X - nose.X) + 1; };
+    c.Polygon(Screen({{from + 4, y}, {to - 4, y}, {to - 4, underside(to - 4)}, {from + 4, underside(from + 4)}}),
+              car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{46, 42, 40});
+    const double thick = 1.5 + 2.0 * car.Style->Boards;
+    c.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, y + thick / 2).Y), static_cast<int>(At(to, 0).X),
+            static_cast<int>(At(0, y - thick / 2).Y)},
+           car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{40, 36, 34});
+    c.Line(At(from, y + thick / 2), At(to, y + thick / 2), 1.0, car.Style->Wings == WingKind::Swept ? kChrome : Rgb{120, 116, 110}, 0.8);
+}
+
+void Chassis(Canvas& c, const Car& car) {
+    if (!car.Fenders) return;
+    // The frame under the body, from the dumb irons to the tail.
+    const double r = car.WheelRadius;
+    const double sill = std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y);
+    const double from = NodeOf(car, 0).X + 1, to = car.Body == BODY_TRUCK ? car.RearWheel + r + 6 : NodeOf(car, 9).X - 2;
+    c.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, sill + 1).Y), static_cast<int>(At(to, 0).X),
+            static_cast<int>(At(0, sill - 4).Y)}, kIron);
+    if (car.Era == ERA_1908 && car.Body == BODY_TRUCK) {
+        // Chain drive: a sprocket behind the cab, the chain to the rear wheel.
+        const Vec s = At(car.RearWheel - 34, r + 2), w = At(car.RearWheel, r);
+        c.Ellipse(s.X, s.Y, 4, 4, kIron);
+        c.Line({s.X, s.Y - 4}, {w.X, w.Y - 7}, 1.6, {70, 70, 74});
+        c.Line({s.X, s.Y + 4}, {w.X, w.Y + 7}, 1.6, {70, 70, 74});
+        c.Ellipse(w.X, w.Y, 7, 7, {70, 70, 74});
+    }
+}
+
+}  // namespace art::car
