@@ -93,7 +93,7 @@ bool OverwriteFile(const char* path, const char* data, std::size_t size) {
 
 bool ReplaceFile(const char* path, const char* data, std::size_t size) {
     if (IsReadOnly(path)) return false;
-    RemoveStaleTemporaryFiles(path);
+    RemoveAbandonedTemporaryFiles(path);
     char temporary[kTemporaryPathMax];
     int fd = CreateTemporaryFile(path, temporary);
     if (fd < 0 && errno == ENOENT) {
@@ -102,9 +102,12 @@ bool ReplaceFile(const char* path, const char* data, std::size_t size) {
     }
     if (fd < 0) return false;
     bool ok = WriteAll(fd, data, size) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
+    // Renamed, or removed, while still locked, so that no sweep of another
+    // program can take it meanwhile. Once flushed, its bytes are on disk and
+    // the close can no longer lose them.
     if (ok) ok = std::rename(temporary, path) == 0;
     if (!ok) ::unlink(temporary);
+    ::close(fd);
     return ok;
 }
 

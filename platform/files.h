@@ -26,7 +26,7 @@ bool OverwriteFile(const char* path, const char* data, std::size_t size);
 // disk, and then renamed over the target. Two programs replacing one file
 // at once each leave it whole, the later rename winning. A target that may
 // not be written (no write permission for its owner, or none for this user)
-// is refused and kept. Temporary files left by replaces that were killed
+// is refused and kept. Temporary files left by replaces that never ended
 // are removed. Returns false, with the old file intact, when any step fails.
 bool ReplaceFile(const char* path, const char* data, std::size_t size);
 
