@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -117,6 +118,31 @@ TEST(ReplaceFile, RemovesOnlyTheTemporaryFilesNoReplaceHoldsLocked) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(ReadFile("Saves/slot1.sav"), "late");
     for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
+}
+
+// The game's data files may be links; its own files are read only as
+// themselves. Neither reader waits on a FIFO or reads one, even when it
+// holds bytes.
+TEST(ReadFilePrefix, OwnFilesAreNotFollowedAndNothingButAFileIsRead) {
+    GameFolder folder(GameFolder::Empty);
+    WriteFile("data.bin", "abcdef");
+    fs::create_symlink("data.bin", "link.bin");
+    char out[8] = {};
+    EXPECT_EQ(platform::ReadFilePrefix("link.bin", out, 4), 4);
+    EXPECT_EQ(std::string(out, 4), "abcd");
+    EXPECT_EQ(platform::ReadOwnFilePrefix("link.bin", out, sizeof out), -1);
+    EXPECT_EQ(platform::ReadOwnFilePrefix("data.bin", out, sizeof out), 6);
+
+    ASSERT_EQ(::mkfifo("pipe.bin", 0644), 0);
+    EXPECT_EQ(platform::ReadFilePrefix("pipe.bin", out, sizeof out), -1);  // no writer
+    const int writer = ::open("pipe.bin", O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "fifo", 4), 4);
+    EXPECT_EQ(platform::ReadFilePrefix("pipe.bin", out, sizeof out), -1);
+    EXPECT_EQ(platform::ReadOwnFilePrefix("pipe.bin", out, sizeof out), -1);
+    EXPECT_EQ(::read(writer, out, sizeof out), 4);  // the bytes are still there
+    ::close(writer);
+    EXPECT_EQ(platform::ReadFilePrefix(".", out, sizeof out), -1);
 }
 
 }  // namespace

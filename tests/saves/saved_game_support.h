@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <utility>
@@ -197,6 +199,14 @@ inline std::string StampFields(const std::string& month, const std::string& day,
 }
 
 inline std::string SlotPath(int slot) { return "Data/Saves/slot" + std::to_string(slot) + ".sav"; }
+
+// The names in a folder, sorted.
+inline std::vector<std::string> FolderEntries(const char* folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // Each test in a private folder, from the program-start state.
 struct SavedGameTest : FreshRecords {
