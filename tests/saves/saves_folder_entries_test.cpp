@@ -40,11 +40,10 @@ mode_t PermissionsOf(const std::string& path) {
 // save.
 void ExpectSlotHoldsTheLatestStamp(i32 slot) {
     SaveLoad::Check();
-    const SlotStamp& read = SlotDirectoryEntry(slot);
-    EXPECT_EQ(MainObj.SlotEmpty[slot - 1], 0) << "slot " << slot;
-    EXPECT_TRUE(read.Month == SlotMainObj.Month && read.Day == SlotMainObj.Day && read.Year == SlotMainObj.Year &&
-                read.Hour == SlotMainObj.Hour && read.Minute == SlotMainObj.Minute)
-        << "slot " << slot;
+    SCOPED_TRACE("slot " + std::to_string(slot));
+    EXPECT_EQ(MainObj.SlotEmpty[slot - 1], 0);
+    ExpectStamp(SlotDirectoryEntry(slot), SlotMainObj.Month, SlotMainObj.Day, SlotMainObj.Year, SlotMainObj.Hour,
+                SlotMainObj.Minute);
 }
 
 // A link, a second name, a FIFO or a folder in the scratch file's place is
@@ -54,15 +53,9 @@ TEST_F(SavesFolderEntries, TheStampTextsGoOnlyIntoAPlainFileOfTheGames) {
     const std::string notes(100, 'n');
     WriteFile("Data/notes.txt", notes);
     fs::create_symlink("../notes.txt", kScratch);
-    std::tm when{};
-    when.tm_year = 2011 - 1900;
-    when.tm_mon = 2;
-    when.tm_mday = 4;
-    when.tm_hour = 17;
-    when.tm_min = 45;
+    const std::tm when = Moment(2011, 3, 4, 17, 45, 0);
     SaveLoad::SlotTimeAt(when);
-    EXPECT_TRUE(SlotMainObj.Month == 3 && SlotMainObj.Day == 4 && SlotMainObj.Year == 11 &&
-                SlotMainObj.Hour == 17 && SlotMainObj.Minute == 45);
+    ExpectStamp(SlotMainObj, 3, 4, 11, 17, 45);
     FillValidGame(41);
     ASSERT_TRUE(SaveLoad::Save(1));
     ExpectSlotHoldsTheLatestStamp(1);
@@ -119,10 +112,9 @@ TEST_F(SavesFolderEntries, AnythingButAPlainFileInASlotsPlaceIsAnEmptySlot) {
     Slot2 = SlotStamp{5, 5, 5, 5, 5};  // left from an earlier refresh
     SaveLoad::Check();
     for (i32 slot = 1; slot <= kSaveSlots; ++slot) {
-        const SlotStamp& read = SlotDirectoryEntry(slot);
-        EXPECT_EQ(MainObj.SlotEmpty[slot - 1], 1) << "slot " << slot;
-        EXPECT_TRUE(read.Month == 0 && read.Day == 0 && read.Year == 0 && read.Hour == 0 && read.Minute == 0)
-            << "slot " << slot;
+        SCOPED_TRACE("slot " + std::to_string(slot));
+        EXPECT_EQ(MainObj.SlotEmpty[slot - 1], 1);
+        ExpectStamp(SlotDirectoryEntry(slot), 0, 0, 0, 0, 0);
     }
 
     FillValidGame(43);
