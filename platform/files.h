@@ -1,8 +1,8 @@
 #pragma once
 // The few file operations the game needs, on paths relative to the working
-// directory ("Data/..."). None of them throws; each reports failure, and none
-// waits on a FIFO or a device: anything but a regular file is refused
-// before a byte is read or written.
+// directory ("Data/..."). None of them throws; each reports failure. None
+// reads or writes anything but a regular file, nor waits on a FIFO or a
+// device in a file's place.
 
 #include <cstddef>
 
