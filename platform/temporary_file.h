@@ -2,6 +2,13 @@
 // The temporary files through which ReplaceFile writes: one of its own for
 // every replace, beside the target, so that two programs replacing the same
 // file never write into one temporary file.
+//
+// Each is held under an exclusive lock (flock) from its creation until it is
+// renamed over its target or removed. A temporary file that nobody holds
+// locked was therefore left by a replace that never ended, whatever process
+// number its name carries and however old it is, and only such files are
+// removed: a game in another process namespace, or one stopped for hours in
+// the middle of a save, keeps its file.
 
 namespace platform {
 
@@ -9,15 +16,13 @@ namespace platform {
 // paths are a few dozen bytes; the bound keeps a save free of allocation.
 inline constexpr unsigned kTemporaryPathMax = 512;
 
-// Creates, exclusively, the new file "<target>.<pid>.<n>.tmp" and any missing
-// folder on the way to it. Returns its descriptor, open for writing, with its
-// path in `name`; -1 when it cannot be created.
+// Creates, exclusively, the new file "<target>.<pid>.<n>.tmp" and locks it.
+// Returns its descriptor, open for writing, with its path in `name`; -1 when
+// it cannot be created. The lock lasts until the descriptor is closed, so
+// the file is to be renamed or removed before it is closed.
 int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]);
 
-// Removes the temporary files of `target` left by replaces that never ended:
-// those whose process is gone, and those older than an hour whatever their
-// process number says, since a number may have passed to another program.
-// A replace lasts milliseconds, so neither can belong to one still running.
-void RemoveStaleTemporaryFiles(const char* target);
+// Removes the temporary files of `target` that no replace holds locked.
+void RemoveAbandonedTemporaryFiles(const char* target);
 
 }  // namespace platform

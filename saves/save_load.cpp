@@ -31,7 +31,7 @@ bool SaveLoad::Load(i32 slot) {
     if (path == nullptr) return false;
     // The whole game is read and checked for length before any record
     // changes, so a bad file never leaves a game half loaded.
-    const long got = platform::ReadFilePrefix(path, gSlotImage, sizeof gSlotImage);
+    const long got = platform::ReadOwnFilePrefix(path, gSlotImage, sizeof gSlotImage);
     if (got != static_cast<long>(sizeof gSlotImage)) return false;
     ReadSlotImage(gSlotImage);
     KeepLoadedGameInRange();

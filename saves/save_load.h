@@ -10,25 +10,29 @@
 
 struct SaveLoad {
     // Reads the stamp of each slot file into Slot1..Slot4 and marks in
-    // MainObj.SlotEmpty the slots whose month reads 0; a missing or short
-    // file reads as zeros.
+    // MainObj.SlotEmpty the slots whose month reads 0. A missing or short
+    // file reads as zeros, and so does anything but a plain file in a
+    // slot's place (a link, a FIFO, a folder), without waiting on it.
     static void Check();
 
     // Writes the running game into slot 1..4. The new file replaces the old
     // one only once it is complete on disk, so a failed save leaves the
     // previous save as it was, and two games saving into one folder at once
     // leave each slot holding one whole game; the folder is created when
-    // missing. A read-only slot file is kept and the save fails. Clears
+    // missing. The slot file keeps its permission bits. A read-only slot
+    // file is kept and the save fails, and so does a folder in the slot's
+    // place; a link or FIFO there is replaced by the new file. Clears
     // MainObj.Focus after a save that succeeded. Returns whether it did.
     static bool Save(i32 slot);
 
     // Restores the game of slot 1..4, reloads the part tables and clears
-    // MainObj.Focus. A missing, unreadable or short file changes nothing and
-    // returns false. Bytes past the end of a complete game are ignored.
+    // MainObj.Focus. A missing, unreadable or short file, or anything but a
+    // plain file, changes nothing and returns false. Bytes past the end of a complete game are ignored.
     static bool Load(i32 slot);
 
     // Takes the local date and time into SlotMainObj and leaves their texts
-    // in the scratch file Data/Saves/sltime.dat.
+    // in the scratch file Data/Saves/sltime.dat when that is a plain file of
+    // the game's (or missing).
     static void SlotTime();
     // The same for a given moment.
     static void SlotTimeAt(const std::tm& when);

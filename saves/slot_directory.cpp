@@ -38,15 +38,16 @@ void SaveLoad::SlotTimeAt(const std::tm& when) {
         *fields[i] = platform::ParseInteger(texts + kStampTextOffsets[i], kStampTextWidth);
 
     // Nothing in the game reads the scratch file, so it is written in place
-    // without a flush to disk: a save pays for one flush, its slot file's,
-    // and a failure to write the texts costs nothing.
-    (void)platform::OverwriteFile(kStampScratchPath, texts, sizeof texts);
+    // without a flush to disk: a save pays for one flush, its slot file's.
+    // Anything but a plain file of the game's in its place is left alone,
+    // which costs nothing but the texts.
+    (void)platform::OverwriteOwnFile(kStampScratchPath, texts, sizeof texts);
 }
 
 void SaveLoad::Check() {
     for (i32 slot = 1; slot <= kSaveSlots; ++slot) {
         char head[kStampFields * kFieldSize];
-        const long got = platform::ReadFilePrefix(SlotFilePath(slot), head, sizeof head);
+        const long got = platform::ReadOwnFilePrefix(SlotFilePath(slot), head, sizeof head);
         const auto fields = StampFieldsInFileOrder(SlotDirectoryEntry(slot));
         for (i32 i = 0; i < kStampFields; ++i) {
             // A field the file holds only in part is read from what is there.

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/temporary_file.h"
 #include "support/game_folder.h"
 
 namespace fs = std::filesystem;
@@ -30,29 +33,116 @@ pid_t EndedProcess() {
     return child;
 }
 
-// A replace clears the temporary files its target's earlier replaces left
-// when they were killed, and only those: not the ones of a process still
-// running (pid 1 always is), unless they are hours old, nor those of other
-// files or of names it never makes.
-TEST(ReplaceFile, ClearsTheLeftoversOfKilledReplacesOfItsTarget) {
+// A temporary file's path, sent or received whole through a pipe.
+void SendName(int pipe, const char (&name)[platform::kTemporaryPathMax]) {
+    ASSERT_EQ(::write(pipe, name, sizeof name), static_cast<ssize_t>(sizeof name));
+}
+std::string ReceiveName(int pipe) {
+    char name[platform::kTemporaryPathMax] = {};
+    std::size_t got = 0;
+    while (got < sizeof name) {
+        const ssize_t n = ::read(pipe, name + got, sizeof name - got);
+        if (n <= 0) return "";
+        got += static_cast<std::size_t>(n);
+    }
+    return name;
+}
+
+// A replace of `target` in a process of its own, stopped in the middle: it
+// creates its temporary file, names it through `toParent`, and waits on
+// `toChild` for the name its file has been given meanwhile, to finish by
+// writing "late" into it and renaming it over the target. It exits with 0
+// when that all went through.
+pid_t StartStalledReplace(const char* target, int toParent, int toChild) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    char name[platform::kTemporaryPathMax];
+    const int fd = platform::CreateTemporaryFile(target, name);
+    if (fd < 0) ::_exit(2);
+    if (::write(toParent, name, sizeof name) != static_cast<ssize_t>(sizeof name)) ::_exit(3);
+    const std::string renamed = ReceiveName(toChild);
+    const bool ok = !renamed.empty() && ::write(fd, "late", 4) == 4 && ::rename(renamed.c_str(), target) == 0;
+    ::_exit(ok ? 0 : 1);
+}
+
+// A replace clears the temporary files of its target that no replace holds
+// locked, whatever process number they carry, and only those: a stalled
+// replace of another process keeps its file though the number in its name
+// means nothing here and the file is hours old, and then ends its replace
+// as if nothing happened. Files of other targets, names a replace never
+// makes, and links or FIFOs under such names are left alone.
+TEST(ReplaceFile, RemovesOnlyTheTemporaryFilesNoReplaceHoldsLocked) {
     GameFolder folder(GameFolder::Empty);
     fs::create_directory("Saves");
     const std::string gone = std::to_string(EndedProcess());
-    const std::vector<std::string> kept = {
-        "notes.txt", "slot1.sav.1.4.tmp", "slot1.sav.tmp", "slot1.sav." + gone + ".x.tmp",
+    const std::string self = std::to_string(::getpid());
+    std::vector<std::string> kept = {
+        "notes.txt", "slot1.sav.tmp", "slot1.sav." + gone + ".x.tmp",
         "slot1.sav." + gone + ".3.tmp~", "slot2.sav." + gone + ".3.tmp",
     };
     for (const std::string& name : kept) WriteFile("Saves/" + name, "x");
+    fs::create_symlink("notes.txt", "Saves/slot1.sav." + gone + ".5.tmp");
+    ASSERT_EQ(::mkfifo(("Saves/slot1.sav." + gone + ".6.tmp").c_str(), 0644), 0);
+    kept.insert(kept.end(), {"slot1.sav." + gone + ".5.tmp", "slot1.sav." + gone + ".6.tmp"});
+    // Left by replaces that were killed; the process numbers of the first two
+    // are running (pid 1 always is, and this test).
+    for (const std::string& name : {std::string("slot1.sav.1.4.tmp"), "slot1.sav." + self + ".900.tmp"})
+        WriteFile("Saves/" + name, "old");
     WriteFile("Saves/slot1.sav." + gone + ".3.tmp", std::string(20000, 'h'));
-    WriteFile("Saves/slot1.sav.1.9.tmp", "old");
-    fs::last_write_time("Saves/slot1.sav.1.9.tmp", fs::file_time_type::clock::now() - std::chrono::hours(2));
+
+    int toParent[2], toChild[2];
+    ASSERT_EQ(::pipe(toParent), 0);
+    ASSERT_EQ(::pipe(toChild), 0);
+    const pid_t stalled = StartStalledReplace("Saves/slot1.sav", toParent[1], toChild[0]);
+    ASSERT_GT(stalled, 0);
+    const std::string created = ReceiveName(toParent[0]);
+    ASSERT_FALSE(created.empty());
+    // As a replace in another process namespace names it, and stopped for hours.
+    char stalledName[platform::kTemporaryPathMax] = {};
+    const std::string renamed = "Saves/slot1.sav." + gone + ".8.tmp";
+    renamed.copy(stalledName, sizeof stalledName - 1);
+    fs::rename(created, renamed);
+    fs::last_write_time(renamed, fs::file_time_type::clock::now() - std::chrono::hours(2));
 
     ASSERT_TRUE(platform::ReplaceFile("Saves/slot1.sav", "new", 3));
     std::vector<std::string> expected = kept;
-    expected.push_back("slot1.sav");
+    expected.insert(expected.end(), {"slot1.sav", "slot1.sav." + gone + ".8.tmp"});
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Entries("Saves"), expected);
     EXPECT_EQ(ReadFile("Saves/slot1.sav"), "new");
+    EXPECT_EQ(ReadFile("Saves/notes.txt"), "x");
+
+    SendName(toChild[1], stalledName);
+    int status = 0;
+    ASSERT_EQ(::waitpid(stalled, &status, 0), stalled);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile("Saves/slot1.sav"), "late");
+    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
+}
+
+// The game's data files may be links; its own files are read only as
+// themselves. Neither reader waits on a FIFO or reads one, even when it
+// holds bytes.
+TEST(ReadFilePrefix, OwnFilesAreNotFollowedAndNothingButAFileIsRead) {
+    GameFolder folder(GameFolder::Empty);
+    WriteFile("data.bin", "abcdef");
+    fs::create_symlink("data.bin", "link.bin");
+    char out[8] = {};
+    EXPECT_EQ(platform::ReadFilePrefix("link.bin", out, 4), 4);
+    EXPECT_EQ(std::string(out, 4), "abcd");
+    EXPECT_EQ(platform::ReadOwnFilePrefix("link.bin", out, sizeof out), -1);
+    EXPECT_EQ(platform::ReadOwnFilePrefix("data.bin", out, sizeof out), 6);
+
+    ASSERT_EQ(::mkfifo("pipe.bin", 0644), 0);
+    EXPECT_EQ(platform::ReadFilePrefix("pipe.bin", out, sizeof out), -1);  // no writer
+    const int writer = ::open("pipe.bin", O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "fifo", 4), 4);
+    EXPECT_EQ(platform::ReadFilePrefix("pipe.bin", out, sizeof out), -1);
+    EXPECT_EQ(platform::ReadOwnFilePrefix("pipe.bin", out, sizeof out), -1);
+    EXPECT_EQ(::read(writer, out, sizeof out), 4);  // the bytes are still there
+    ::close(writer);
+    EXPECT_EQ(platform::ReadFilePrefix(".", out, sizeof out), -1);
 }
 
 }  // namespace

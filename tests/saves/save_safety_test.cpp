@@ -46,13 +46,6 @@ std::string ReadSlot(i32 slot) {
     return std::string(bytes, static_cast<std::size_t>(got < 0 ? 0 : got));
 }
 
-std::vector<std::string> FolderEntries(const char* folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A game of `seed` in a process of its own that saves into slots 1 to 4 in
 // turn, `saves` times (for ever when negative). It exits with 0 when every
 // save said it succeeded.

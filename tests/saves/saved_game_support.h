@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <ctime>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <utility>
@@ -196,7 +199,35 @@ inline std::string StampFields(const std::string& month, const std::string& day,
     return head;
 }
 
+// A moment of the local clock.
+inline std::tm Moment(int year, int month, int day, int hour, int minute, int second) {
+    std::tm when{};
+    when.tm_year = year - 1900;
+    when.tm_mon = month - 1;
+    when.tm_mday = day;
+    when.tm_hour = hour;
+    when.tm_min = minute;
+    when.tm_sec = second;
+    return when;
+}
+
+inline void ExpectStamp(const SlotStamp& stamp, i32 month, i32 day, i32 year, i32 hour, i32 minute) {
+    EXPECT_EQ(stamp.Month, month);
+    EXPECT_EQ(stamp.Day, day);
+    EXPECT_EQ(stamp.Year, year);
+    EXPECT_EQ(stamp.Hour, hour);
+    EXPECT_EQ(stamp.Minute, minute);
+}
+
 inline std::string SlotPath(int slot) { return "Data/Saves/slot" + std::to_string(slot) + ".sav"; }
+
+// The names in a folder, sorted.
+inline std::vector<std::string> FolderEntries(const char* folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // Each test in a private folder, from the program-start state.
 struct SavedGameTest : FreshRecords {

@@ -11,14 +11,6 @@ namespace {
 
 using SlotDirectory = SavedGameTest;
 
-void ExpectStamp(const SlotStamp& stamp, i32 month, i32 day, i32 year, i32 hour, i32 minute) {
-    EXPECT_EQ(stamp.Month, month);
-    EXPECT_EQ(stamp.Day, day);
-    EXPECT_EQ(stamp.Year, year);
-    EXPECT_EQ(stamp.Hour, hour);
-    EXPECT_EQ(stamp.Minute, minute);
-}
-
 TEST_F(SlotDirectory, MissingShortZeroMonthAndUnterminatedFiles) {
     Slot2 = SlotStamp{5, 5, 5, 5, 5};  // left from an earlier refresh
     WriteFile(SlotPath(1), StampFields("9", "8", "7", "23", "59") + std::string(900, 'x'));
@@ -47,13 +39,7 @@ TEST_F(SlotDirectory, MissingShortZeroMonthAndUnterminatedFiles) {
 }
 
 TEST_F(SlotDirectory, StampComesFromTheClockAndLeavesItsTextsInTheScratchFile) {
-    std::tm when{};
-    when.tm_year = 2007 - 1900;
-    when.tm_mon = 8;  // September
-    when.tm_mday = 8;
-    when.tm_hour = 9;
-    when.tm_min = 5;
-    when.tm_sec = 30;
+    std::tm when = Moment(2007, 9, 8, 9, 5, 30);
     SaveLoad::SlotTimeAt(when);
     ExpectStamp(SlotMainObj, 9, 8, 7, 9, 5);
     EXPECT_EQ(ReadFile("Data/Saves/sltime.dat"), std::string("09/08/07\0" "09:05:30\0", 18));
