@@ -3,9 +3,7 @@
 // whole run, start zeroed, and are read and written directly by the month
 // step, the input handlers, the painters and the saved games.
 
-#include <cstdint>
-
-using i32 = std::int32_t;
+#include "model/integers.h"
 
 // ---- Value sets -----------------------------------------------------------
 

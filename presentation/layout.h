@@ -3,26 +3,12 @@
 // every hover area, and where the overlay pictures go. The click map tests
 // these rectangles, the painters draw at these places, and the picture
 // generator draws each button and field exactly over its rectangle, so the
-// three always agree. Text positions are in text_layout.h.
-//
-// All rectangles are inclusive on all four sides, in pixels of the 800 x 600
-// window; a point (x, y) is inside when Left <= x <= Right and Top <= y <= Bottom.
+// three always agree. Text positions are in text_layout.h; rectangles are
+// inclusive on all four sides (rect.h).
 
 #include "model/records.h"
 #include "presentation/interface_state.h"
-
-struct Rect {
-    i32 Left;
-    i32 Top;
-    i32 Right;
-    i32 Bottom;
-
-    constexpr i32 Width() const { return Right - Left + 1; }
-    constexpr i32 Height() const { return Bottom - Top + 1; }
-    constexpr bool Contains(i32 x, i32 y) const {
-        return x >= Left && x <= Right && y >= Top && y <= Bottom;
-    }
-};
+#include "presentation/rect.h"
 
 // ---- Controls ---------------------------------------------------------------
 // Every button, field and list row, grouped by screen and popup. Families of

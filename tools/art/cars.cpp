@@ -67,7 +67,7 @@ Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear) {
     // Drawn on black and on white: where the two differ, the car lets the
     // ground through, which gives each pixel's coverage.
     const Car car = MakeCar(bodyType, era, front, middle, rear);
-    const Box box{kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145};
+    const Rect box{kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145};
     const Canvas black = DrawOnShowroom(car, true, {0, 0, 0}).Cut(box);
     const Canvas white = DrawOnShowroom(car, true, {255, 255, 255}).Cut(box);
     Sprite s{Canvas(black.Width(), black.Height(), {0, 0, 0}), Canvas(black.Width(), black.Height(), {0, 0, 0})};

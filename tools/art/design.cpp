@@ -47,15 +47,15 @@ void DrawingOffice(Canvas& c) {
     const Rgb celluloid{214, 200, 150};
     c.Polygon({{214, 296}, {214, 380}, {256, 380}}, celluloid, 0.85);   // the set square
     c.Polygon({{221, 326}, {221, 372}, {243, 372}}, {70, 48, 32});
-    for (const Box sheet : {Box{24, 484, 138, 532}, Box{150, 482, 264, 532}, Box{500, 484, 626, 532},
-                            Box{640, 482, 776, 532}}) {
+    for (const Rect sheet : {Rect{24, 484, 138, 532}, Rect{150, 482, 264, 532}, Rect{500, 484, 626, 532},
+                            Rect{640, 482, 776, 532}}) {
         const bool blueprint = sheet.Left == 24 || sheet.Left == 640;
         CarElevation(c, sheet, blueprint ? Rgb{48, 86, 146} : Rgb{240, 232, 206},
                      blueprint ? Rgb{230, 240, 250} : Rgb{90, 80, 70});
     }
 }
 
-void Panel(Canvas& c, Box box, const char* title) {
+void Panel(Canvas& c, Rect box, const char* title) {
     Card(c, box, title, 22);
 }
 
@@ -71,15 +71,15 @@ void TextBox(Canvas& c, int text, int right) {
 // other lists' buttons and one width, back at the right of the part of its
 // area install leaves it, install beside it; both stand inside their areas.
 struct ItemButtons {
-    Box Install;
-    Box Back;
+    Rect Install;
+    Rect Back;
 };
 ItemButtons LuxuryPickerButtons() {
     const Rect install = ControlAt(CTRL_ITEMS_INSTALL).Box;
     const Rect back = ControlAt(CTRL_ITEMS_BACK).Box;
     const int height = ControlAt(CTRL_PARTS_INSTALL).Box.Height();
     const int top = install.Top + (install.Height() - height + 1) / 2;
-    const Box backBox{install.Right + 1, top, back.Right, top + height - 1};
+    const Rect backBox{install.Right + 1, top, back.Right, top + height - 1};
     const int gap = 6;
     return {{backBox.Left - gap - backBox.Width(), top, backBox.Left - gap - 1, top + height - 1}, backBox};
 }
@@ -124,7 +124,7 @@ Canvas DrawDesign() {
     for (const auto& p : pieces) {
         DrawControl(c, p.Back);
         DrawControl(c, p.Forward);
-        const Box between{ControlAt(p.Back).Box.Right + 1, 247, ControlAt(p.Forward).Box.Left - 1, 264};
+        const Rect between{ControlAt(p.Back).Box.Right + 1, 247, ControlAt(p.Forward).Box.Left - 1, 264};
         c.Fill(between, {224, 214, 190});
         DrawTextCentred(c, {Face::SansBold, 11, kMutedInk}, between, p.Word);
     }
@@ -160,9 +160,9 @@ Canvas DrawPartListPopup(int popup) {
     Canvas c = PopupCanvas(popup, titles[popup - POPUP_BRAKES_PARTS], 24);
     for (int n = 1; n <= kPartsPerCategory; ++n) {
         const Placement frame = FocusFrame(FOCUS_PART_ROW_1 + n - 1);
-        const Box row{frame.X, frame.Y, frame.X + 356, frame.Y + 42};
+        const Rect row{frame.X, frame.Y, frame.X + 356, frame.Y + 42};
         c.Fill(row, kPaperLine);
-        c.Fill(row.Grown(-1), kPaper);
+        c.Fill(Grown(row, -1), kPaper);
         Words(c, std::to_string(n), 206, frame.Y + 27, 12, Align::Centre, kMutedInk, Face::SansBold);
     }
     if (popup <= POPUP_ENGINE_PARTS) {

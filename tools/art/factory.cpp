@@ -98,7 +98,7 @@ void StaffLine(Canvas& c, int text, const char* caption) {
     const GlyphCell cell = FontCell(a.Font);
     const int baseline = a.Y + cell.Height / 2 + CapHeight(style) / 2;
     Words(c, caption, kStaffLeft, baseline, style.Size, Align::Left, style.Colour);
-    const Box box = FigureBox(c, text, kStaffFigureCells, kStaffFigurePad);
+    const Rect box = FigureBox(c, text, kStaffFigureCells, kStaffFigurePad);
     for (int x = kStaffLeft + TextWidth(style, caption) + 5; x <= box.Left - 5; x += 4)
         c.Fill({x, baseline, x, baseline}, kPaperLine);
 }
@@ -146,8 +146,8 @@ Canvas DrawFactory() {
             // The box is drawn first, the arrows over its ends.
             const Rect back = ControlAt(DestinationArrow(k + 1, j, false)).Box;
             const Rect forward = ControlAt(DestinationArrow(k + 1, j, true)).Box;
-            const Box backArrow{back.Left, back.Top, back.Right - 2, back.Bottom};
-            const Box forwardArrow{forward.Left + 2, forward.Top, forward.Right, forward.Bottom};
+            const Rect backArrow{back.Left, back.Top, back.Right - 2, back.Bottom};
+            const Rect forwardArrow{forward.Left + 2, forward.Top, forward.Right, forward.Bottom};
             Field(c, {backArrow.Right, back.Top, forwardArrow.Left, back.Bottom});
             ArrowButton(c, backArrow, Arrow::Left, ButtonKind::Action);
             ArrowButton(c, forwardArrow, Arrow::Right, ButtonKind::Action);

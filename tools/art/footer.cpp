@@ -12,18 +12,18 @@ namespace {
 constexpr int kFooterTop = 540;
 
 // A sunken box for figures, with a dark display face.
-void DisplayBox(Canvas& c, Box box) {
+void DisplayBox(Canvas& c, Rect box) {
     c.Fill(box, Darker(kFooter, 0.5));
     c.Fill({box.Left, box.Bottom, box.Right, box.Bottom}, Lighter(kFooter, 0.25));
     c.Fill({box.Right, box.Top, box.Right, box.Bottom}, Lighter(kFooter, 0.25));
-    c.Fill(box.Grown(-1), kDisplay);
+    c.Fill(Grown(box, -1), kDisplay);
 }
 
 // The footer's action button, level with the menu button on the left and
 // inside both its click area and the screen.
 void FooterAction(Canvas& c, i32 control) {
-    const Box menu = ToBox(ControlAt(CTRL_BACK).Box);
-    Box box = ToBox(ControlAt(control).Box);
+    const Rect menu = ControlAt(CTRL_BACK).Box;
+    Rect box = ControlAt(control).Box;
     box.Top = std::max(box.Top, menu.Top);
     box.Bottom = std::min(box.Bottom, menu.Bottom);
     Button(c, box, ControlAt(control).Label, ButtonKind::Action);
@@ -32,7 +32,7 @@ void FooterAction(Canvas& c, i32 control) {
 }  // namespace
 
 void DrawFooter(Canvas& c, FooterButton button) {
-    const Box band{0, kFooterTop, 799, 599};
+    const Rect band{0, kFooterTop, 799, 599};
     c.FillVertical(band, Lighter(kFooter, 0.08), Darker(kFooter, 0.2));
     c.Fill({0, kFooterTop, 799, kFooterTop + 1}, kFooterEdge);
     c.Fill({0, kFooterTop + 2, 799, kFooterTop + 2}, Darker(kFooterEdge, 0.5));
@@ -50,13 +50,13 @@ void DrawFooter(Canvas& c, FooterButton button) {
     DisplayBox(c, {year.X - 5, boxTop, year.X + 7 * 4 + 4, boxBottom});
 
     // The caption strip: paper, as the dialogue font that writes on it.
-    const Box strip{kDescriptionCleanAt.X, kDescriptionCleanAt.Y, kDescriptionCleanAt.X + 267,
+    const Rect strip{kDescriptionCleanAt.X, kDescriptionCleanAt.Y, kDescriptionCleanAt.X + 267,
                     kDescriptionCleanAt.Y + 24};
-    c.Fill(strip.Grown(1), Darker(kFooterEdge, 0.35));
+    c.Fill(Grown(strip, 1), Darker(kFooterEdge, 0.35));
     c.Fill(strip, kPaper);
     c.Fill({strip.Left, strip.Top, strip.Right, strip.Top}, kPaperShade);
 
-    const Box money{kMoneyCleanAt.X, boxTop, kMoneyCleanAt.X + 99, boxBottom};
+    const Rect money{kMoneyCleanAt.X, boxTop, kMoneyCleanAt.X + 99, boxBottom};
     DisplayBox(c, money);
     // A coin beside the money, in the gap between the caption strip and the
     // money box (the strip's clean patch must not cut into it), and the
@@ -75,10 +75,10 @@ void DrawFooter(Canvas& c, FooterButton button) {
         // Inside the buildings the month cannot be ended: the place of the
         // button carries the maker's name engraved in the band, between two
         // rules, so that nothing there looks like something to press.
-        const Box right = ToBox(ControlAt(CTRL_NEXT_MONTH).Box);
+        const Rect right = ControlAt(CTRL_NEXT_MONTH).Box;
         const Rgb cut = Darker(kFooter, 0.35);
         const Rgb lit = Lighter(kFooter, 0.18);
-        const double cx = right.CentreX();
+        const double cx = CentreX(right);
         const int base = 578;
         c.Fill({right.Left + 4, base - 17, right.Right - 4, base - 17}, cut);
         c.Fill({right.Left + 4, base + 6, right.Right - 4, base + 6}, cut);

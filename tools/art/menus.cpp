@@ -69,7 +69,7 @@ void Title(Canvas& c, int baseline, int size) {
     Heading(c, "Velmara", 400, baseline, size, Align::Centre, {250, 226, 170});
 }
 
-Canvas MenuCard(const char* title, Box card) {
+Canvas MenuCard(const char* title, Rect card) {
     Canvas c(800, 600, kPaper);
     Backdrop(c, 0.55);
     Title(c, 92, 64);

@@ -36,8 +36,8 @@ Canvas DrawMapPopup() {
     // A count box on every region: factories on top, salons below.
     for (int r = 0; r < kRegionCount; ++r) {
         const TextAnchor& f = TextAt(TEXT_MAP_FACTORIES_1 + r);
-        const Box box{f.X - 10, f.Y - 3, f.X + 9, f.Y + 24};
-        c.Fill(box.Grown(1), kCardEdge);
+        const Rect box{f.X - 10, f.Y - 3, f.X + 9, f.Y + 24};
+        c.Fill(Grown(box, 1), kCardEdge);
         c.Fill(box, kPaper);
         c.Fill({box.Left, f.Y + 11, box.Right, f.Y + 11}, kPaperLine);
         SmallFactory(c, box.Left - 11, f.Y + 1, kCardEdge);

@@ -78,7 +78,7 @@ Canvas DrawFrame(int picture) {
         if (f.Picture != picture) continue;
         if (f.Outlined) {
             c.Fill(c.Bounds(), kPaperLine);
-            ChosenField(c, c.Bounds().Grown(-1), f.Left, f.Top, f.Right, f.Bottom);
+            ChosenField(c, Grown(c.Bounds(), -1), f.Left, f.Top, f.Right, f.Bottom);
         } else {
             ChosenField(c, c.Bounds(), f.Left, f.Top, f.Right, f.Bottom);
         }
@@ -117,7 +117,7 @@ Canvas DrawReportBar(int company) {
 
 Canvas DrawExpandDone() {
     Canvas c = Blank(p_GAME_research_expand_clean, kPaper);
-    const Box box = c.Bounds();
+    const Rect box = c.Bounds();
     c.Frame({8, 10, box.Right - 8, box.Bottom - 10}, 1, kPaperLine);
     // A little finished building with a flag.
     c.Fill({26, 40, 70, 78}, kStone);

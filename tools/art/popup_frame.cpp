@@ -11,14 +11,14 @@ namespace art {
 
 namespace {
 
-Box PopupBox(int popup) {
+Rect PopupBox(int popup) {
     const Placement at = PopupPlacement(popup);
     return PictureBox({at.X, at.Y}, at.Picture);
 }
 
 }  // namespace
 
-Box PictureBox(Point at, int picture) {
+Rect PictureBox(Point at, int picture) {
     const PictureSize s = SizeOfPicture(picture);
     return {at.X, at.Y, at.X + s.Width - 1, at.Y + s.Height - 1};
 }
@@ -33,12 +33,12 @@ Canvas PopupCanvas(int popup, const std::string& title, int band, int edge) {
 
 Canvas CutPopup(const Canvas& screen, int popup) { return screen.Cut(PopupBox(popup)); }
 
-Box FigureBox(Canvas& c, int text, int cells, int pad) {
+Rect FigureBox(Canvas& c, int text, int cells, int pad) {
     const TextAnchor& a = TextAt(text);
     const GlyphCell cell = FontCell(a.Font);
     const int first = a.Align == ALIGN_LEFT ? a.X : a.X - a.Step * (cells - 1);
     const int last = (a.Align == ALIGN_LEFT ? a.X + a.Step * (cells - 1) : a.X) + cell.Width - 1;
-    const Box box{first - pad, a.Y - pad, last + pad, a.Y + cell.Height - 1 + pad};
+    const Rect box{first - pad, a.Y - pad, last + pad, a.Y + cell.Height - 1 + pad};
     Field(c, box);
     return box;
 }

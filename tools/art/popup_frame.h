@@ -15,12 +15,12 @@ Canvas PopupCanvas(int popup, const std::string& title, int band = 26, int edge 
 Canvas CutPopup(const Canvas& screen, int popup);
 // The box a picture (PictureId) covers with its top-left at `at`, and the
 // part of a screen-sized canvas inside it.
-Box PictureBox(Point at, int picture);
+Rect PictureBox(Point at, int picture);
 Canvas CutPicture(const Canvas& screen, Point at, int picture);
 
 // A readout box for a figure of `cells` glyphs of a text anchor (TextId),
 // `pad` pixels around the cells. Returns the box drawn.
-Box FigureBox(Canvas& c, int text, int cells, int pad = 3);
+Rect FigureBox(Canvas& c, int text, int cells, int pad = 3);
 // A caption right-aligned a little left of a box, on its text's middle line.
 void CaptionLeftOf(Canvas& c, const std::string& caption, int right, int textTop, int textHeight,
                    int size = 12);

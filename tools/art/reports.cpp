@@ -22,7 +22,7 @@ constexpr int kBaseline = 417;   // report bars stand on this line
 // few pixels from report to report, so back stands level with close at the
 // left of the part all four areas share.
 void ReportButtons(Canvas& c, int back) {
-    const Box close = ToBox(ControlAt(CTRL_OFFICE_CLOSE).Box);
+    const Rect close = ControlAt(CTRL_OFFICE_CLOSE).Box;
     int left = 0;
     for (const int id : {CTRL_MONTH_REPORT_BACK, CTRL_PROFIT_REPORT_BACK, CTRL_MODEL_REPORT_BACK,
                          CTRL_RESEARCH_REPORT_BACK})
@@ -84,7 +84,7 @@ void ChartGrid(Canvas& c, int left, int right, bool numbers) {
 
 }  // namespace
 
-void DrawMonthSheet(Canvas& c, Box sheet) {
+void DrawMonthSheet(Canvas& c, Rect sheet) {
     Card(c, sheet, "", 0);
     constexpr int kExpenses[2] = {24, 380};
     constexpr int kIncome[2] = {430, 776};

@@ -41,9 +41,9 @@ void Hall(Canvas& c) {
 }
 
 // A work bench filling a hover area, with a name plate on its front.
-void Bench(Canvas& c, Box area, const char* name, double plateAt = 0.5) {
+void Bench(Canvas& c, Rect area, const char* name, double plateAt = 0.5) {
     const int top = area.Top + area.Height() * 45 / 100;
-    c.Ellipse(area.CentreX(), area.Bottom - 1, area.Width() * 0.5, 4, {0, 0, 0}, 0.15);
+    c.Ellipse(CentreX(area), area.Bottom - 1, area.Width() * 0.5, 4, {0, 0, 0}, 0.15);
     // A joiner's bench: a thick oak top on square legs, an apron below.
     c.Fill({area.Left + 4, top, area.Right - 4, top + 7}, {112, 76, 46});
     c.Fill({area.Left + 4, top, area.Right - 4, top + 1}, {170, 126, 84});

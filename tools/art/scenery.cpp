@@ -7,7 +7,7 @@
 
 namespace art {
 
-void WindowGrid(Canvas& c, Box wall, int columns, int rows, Rgb glass, Rgb frame, double margin) {
+void WindowGrid(Canvas& c, Rect wall, int columns, int rows, Rgb glass, Rgb frame, double margin) {
     const double cw = (wall.Width() - 2 * margin) / columns;
     const double rh = (wall.Height() - 2 * margin) / rows;
     for (int row = 0; row < rows; ++row) {
@@ -24,13 +24,13 @@ void WindowGrid(Canvas& c, Box wall, int columns, int rows, Rgb glass, Rgb frame
     }
 }
 
-void FlatRoof(Canvas& c, Box roof, Rgb colour) {
+void FlatRoof(Canvas& c, Rect roof, Rgb colour) {
     c.FillVertical(roof, Lighter(colour, 0.12), colour);
     c.Fill({roof.Left, roof.Bottom - 2, roof.Right, roof.Bottom}, Darker(colour, 0.35));
     c.Fill({roof.Left, roof.Top, roof.Right, roof.Top}, Darker(colour, 0.2));
 }
 
-void SawtoothRoof(Canvas& c, Box roof, int teeth, Rgb slope, Rgb glass) {
+void SawtoothRoof(Canvas& c, Rect roof, int teeth, Rgb slope, Rgb glass) {
     c.Fill({roof.Left, roof.Bottom - 3, roof.Right, roof.Bottom}, Darker(slope, 0.3));
     const double w = static_cast<double>(roof.Width()) / teeth;
     for (int i = 0; i < teeth; ++i) {
@@ -57,8 +57,8 @@ void Cloud(Canvas& c, double x, double y, double size) {
     c.Ellipse(x + size * 0.25, y - size * 0.22, size * 0.45, size * 0.36, white, 0.9);
 }
 
-void Door(Canvas& c, Box door, Rgb colour) {
-    c.Fill(door.Grown(2), Darker(colour, 0.45));
+void Door(Canvas& c, Rect door, Rgb colour) {
+    c.Fill(Grown(door, 2), Darker(colour, 0.45));
     c.FillVertical(door, Lighter(colour, 0.1), Darker(colour, 0.1));
     c.Fill({door.Left + door.Width() / 2, door.Top, door.Left + door.Width() / 2, door.Bottom}, Darker(colour, 0.35));
 }
@@ -140,7 +140,7 @@ void PitchedRoof(Canvas& c, double left, double right, double eaves, double ridg
 }
 
 // Tall sash windows with white frames and a stone lintel, in rows.
-void SashWindows(Canvas& c, Box wall, int columns, int rows, Rgb lintel) {
+void SashWindows(Canvas& c, Rect wall, int columns, int rows, Rgb lintel) {
     const double cw = static_cast<double>(wall.Width()) / columns;
     const double rh = static_cast<double>(wall.Height()) / rows;
     for (int row = 0; row < rows; ++row)
@@ -167,9 +167,9 @@ void Chimney(Canvas& c, double x, double top, double bottom, double width, Rgb b
     c.Ellipse(x + width / 2 + 13, top - 12, 9, 5, {224, 224, 226}, 0.45);
 }
 
-void CarElevation(Canvas& c, Box sheet, Rgb paper, Rgb ink) {
+void CarElevation(Canvas& c, Rect sheet, Rgb paper, Rgb ink) {
     c.Fill(sheet, Darker(paper, 0.25));
-    c.Fill(sheet.Grown(-1), paper);
+    c.Fill(Grown(sheet, -1), paper);
     const double w = sheet.Width(), h = sheet.Height();
     const auto P = [&](double u, double v) { return Vec{sheet.Left + u * w, sheet.Top + v * h}; };
     // Body, bonnet and hood of the tourer, over two tall wheels.
@@ -186,7 +186,7 @@ void CarElevation(Canvas& c, Box sheet, Rgb paper, Rgb ink) {
         c.Line({hub.X, hub.Y - r}, {hub.X, hub.Y + r}, 0.6, ink);
     }
     c.Line(P(0.05, 0.86), P(0.95, 0.86), 0.6, ink, 0.6);   // the ground line
-    c.Ellipse(sheet.CentreX(), sheet.Top + 3, 2, 2, {180, 50, 40});   // the drawing pin
+    c.Ellipse(CentreX(sheet), sheet.Top + 3, 2, 2, {180, 50, 40});   // the drawing pin
 }
 
 }  // namespace art

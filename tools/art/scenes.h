@@ -29,7 +29,7 @@ void DrawFooter(Canvas& screen, FooterButton button);
 
 // The month's expenses and income, as the month-end screen and the month
 // report show them, drawn on a paper sheet covering `sheet`.
-void DrawMonthSheet(Canvas& canvas, Box sheet);
+void DrawMonthSheet(Canvas& canvas, Rect sheet);
 
 // ---- Popups: the picture of a PopupId at its size (PopupPlacement gives where)
 Canvas DrawPopup(int popup);

@@ -7,7 +7,7 @@
 namespace art {
 
 // The car box of the design screen, x 269..523, y 77..223.
-inline constexpr Box kCarBox{269, 77, 523, 223};
+inline constexpr Rect kCarBox{269, 77, 523, 223};
 // Ground line of the cars inside the car box.
 inline constexpr int kCarGround = 208;
 

@@ -17,7 +17,7 @@ Rgb KindColour(ButtonKind kind) {
     return kAction;
 }
 
-void ButtonBase(Canvas& canvas, Box box, ButtonKind kind) {
+void ButtonBase(Canvas& canvas, Rect box, ButtonKind kind) {
     const Rgb base = KindColour(kind);
     const double l = box.Left, t = box.Top, r = box.Right + 1.0, b = box.Bottom + 1.0;
     const double radius = std::min(5.0, std::min(box.Width(), box.Height()) / 4.0);
@@ -30,17 +30,17 @@ void ButtonBase(Canvas& canvas, Box box, ButtonKind kind) {
 // The smallest word size a player reads at the game's own resolution.
 constexpr int kLegibleSize = 11;
 
-int FittingSize(const std::string& label, Box box, Face face) {
+int FittingSize(const std::string& label, Rect box, Face face) {
     int size = std::clamp(box.Height() * 11 / 20, kLegibleSize, 16);
     while (size > 8 && TextWidth({face, size, kButtonText}, label) > box.Width() - 8) --size;
     return size;
 }
 
 // The word with a faint shadow under it that lifts it from the button.
-void ButtonWord(Canvas& canvas, Box box, const std::string& word, int size, ButtonKind kind) {
+void ButtonWord(Canvas& canvas, Rect box, const std::string& word, int size, ButtonKind kind) {
     const Face face = Face::SansBold;
     const Rgb ink = kind == ButtonKind::Off ? Lighter(kOff, 0.45) : kButtonText;
-    Box shadow = box;
+    Rect shadow = box;
     shadow.Top += 1;
     shadow.Bottom += 1;
     DrawTextCentred(canvas, {face, size, Darker(KindColour(kind), 0.5)}, shadow, word);
@@ -49,9 +49,7 @@ void ButtonWord(Canvas& canvas, Box box, const std::string& word, int size, Butt
 
 }  // namespace
 
-Box ToBox(const Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-
-void Button(Canvas& canvas, Box box, const std::string& label, ButtonKind kind) {
+void Button(Canvas& canvas, Rect box, const std::string& label, ButtonKind kind) {
     ButtonBase(canvas, box, kind);
     const Face face = Face::SansBold;
     int size = FittingSize(label, box, face);
@@ -72,10 +70,10 @@ void Button(Canvas& canvas, Box box, const std::string& label, ButtonKind kind) 
     ButtonWord(canvas, box, label, size, kind);
 }
 
-void ArrowButton(Canvas& canvas, Box box, Arrow arrow, ButtonKind kind) {
+void ArrowButton(Canvas& canvas, Rect box, Arrow arrow, ButtonKind kind) {
     ButtonBase(canvas, box, kind);
-    const double cx = box.CentreX();
-    const double cy = box.CentreY();
+    const double cx = CentreX(box);
+    const double cy = CentreY(box);
     // Small arrow buttons (the factory's destinations) take a larger share
     // of their face, so that the head reads at a glance.
     const int side = std::min(box.Width(), box.Height());
@@ -90,10 +88,10 @@ void ArrowButton(Canvas& canvas, Box box, Arrow arrow, ButtonKind kind) {
     canvas.Polygon(head, kButtonText);
 }
 
-void SignButton(Canvas& canvas, Box box, bool plus, ButtonKind kind) {
+void SignButton(Canvas& canvas, Rect box, bool plus, ButtonKind kind) {
     ButtonBase(canvas, box, kind);
-    const double cx = box.CentreX();
-    const double cy = box.CentreY();
+    const double cx = CentreX(box);
+    const double cy = CentreY(box);
     const double s = std::max(3.0, std::min(box.Width(), box.Height()) * 0.28);
     canvas.Line({cx - s, cy}, {cx + s, cy}, 2.2, kButtonText);
     if (plus) canvas.Line({cx, cy - s}, {cx, cy + s}, 2.2, kButtonText);
@@ -101,7 +99,7 @@ void SignButton(Canvas& canvas, Box box, bool plus, ButtonKind kind) {
 
 void DrawControl(Canvas& canvas, i32 control, ButtonKind kind) {
     const Control& c = ControlAt(control);
-    const Box box = ToBox(c.Box);
+    const Rect box = c.Box;
     const std::string label = c.Label;
     if (label.empty()) Field(canvas, box);
     else if (label == "<") ArrowButton(canvas, box, Arrow::Left, kind);
@@ -111,21 +109,21 @@ void DrawControl(Canvas& canvas, i32 control, ButtonKind kind) {
     else Button(canvas, box, label, kind);
 }
 
-void Field(Canvas& canvas, Box box) {
+void Field(Canvas& canvas, Rect box) {
     canvas.Fill(box, kPaperLine);
-    canvas.Fill(box.Grown(-1), kPaper);
+    canvas.Fill(Grown(box, -1), kPaper);
 }
 
-void ChosenField(Canvas& canvas, Box box, int left, int top, int right, int bottom) {
+void ChosenField(Canvas& canvas, Rect box, int left, int top, int right, int bottom) {
     canvas.Fill(box, kHighlight);
     canvas.Fill({box.Left + left, box.Top + top, box.Right - right, box.Bottom - bottom}, kPaper);
 }
 
-void Card(Canvas& canvas, Box box, const std::string& title, int band, int edge) {
+void Card(Canvas& canvas, Rect box, const std::string& title, int band, int edge) {
     canvas.Fill(box, kCardEdge);
-    canvas.Fill(box.Grown(-edge), kPaper);
+    canvas.Fill(Grown(box, -edge), kPaper);
     if (band <= 0) return;
-    const Box head{box.Left + edge, box.Top + edge, box.Right - edge, box.Top + edge - 1 + band};
+    const Rect head{box.Left + edge, box.Top + edge, box.Right - edge, box.Top + edge - 1 + band};
     canvas.FillVertical(head, {104, 80, 60}, {80, 60, 44});
     canvas.Fill({head.Left, head.Bottom + 1, head.Right, head.Bottom + 1}, kFooterEdge);
     const int size = std::min(18, band - 8);
@@ -146,7 +144,7 @@ void Heading(Canvas& canvas, const std::string& text, double x, int baseline, in
     Words(canvas, text, x, baseline, size, align, colour, Face::SerifBold);
 }
 
-void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink) {
+void Sign(Canvas& canvas, Rect box, const std::string& text, Rgb plate, Rgb ink) {
     canvas.RoundRect(box.Left, box.Top, box.Right + 1.0, box.Bottom + 1.0, 2.0, Darker(plate, 0.4));
     canvas.RoundRect(box.Left + 1.0, box.Top + 1.0, box.Right, box.Bottom, 1.5, plate);
     int size = std::clamp(box.Height() - 6, kLegibleSize, 18);
@@ -154,7 +152,7 @@ void Sign(Canvas& canvas, Box box, const std::string& text, Rgb plate, Rgb ink) 
     DrawTextCentred(canvas, {Face::SansBold, size, ink}, box, text);
 }
 
-void EnamelPlate(Canvas& canvas, Box box, const std::string& text) {
+void EnamelPlate(Canvas& canvas, Rect box, const std::string& text) {
     const Rgb enamel{30, 48, 92};
     const Rgb rim{236, 226, 196};
     const double l = box.Left, t = box.Top, r = box.Right + 1.0, b = box.Bottom + 1.0;
@@ -166,7 +164,7 @@ void EnamelPlate(Canvas& canvas, Box box, const std::string& text) {
     while (size > kLegibleSize && TextWidth({Face::SerifBold, size, rim}, text) > box.Width() - 12) --size;
     // The screws sit in the margin the letters leave at each end, where there is one.
     if (box.Width() - TextWidth({Face::SerifBold, size, rim}, text) >= 24) {
-        const double cy = box.CentreY();
+        const double cy = CentreY(box);
         for (const double x : {l + 6.0, r - 6.0}) {
             canvas.Ellipse(x, cy, 1.6, 1.6, rim);
             canvas.Line({x - 1.0, cy}, {x + 1.0, cy}, 0.7, Darker(enamel, 0.3));

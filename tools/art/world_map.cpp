@@ -12,7 +12,7 @@ namespace art {
 namespace {
 
 // The map popup's map, in screen pixels; the outlines are placed in it.
-constexpr Box kMapBox{108, 128, 691, 445};
+constexpr Rect kMapBox{108, 128, 691, 445};
 
 struct LonLat {
     double Lon;   // degrees east (beyond 180 for the far east of Asia)
@@ -280,7 +280,7 @@ Canvas FullMap(bool named) {
 
 }  // namespace
 
-void WorldMap(Canvas& c, Box sea) {
+void WorldMap(Canvas& c, Rect sea) {
     if (sea.Width() == kMapBox.Width() && sea.Height() == kMapBox.Height()) {
         c.Paste(FullMap(true), sea.Left, sea.Top);
         return;

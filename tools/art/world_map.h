@@ -10,6 +10,6 @@ namespace art {
 // Draws the map to fill `sea`. At the popup's own size (the box of the map
 // popup) the continents carry their names; smaller, for the office wall, the
 // same map is shrunk evenly and the spare rows are left to the sea.
-void WorldMap(Canvas& c, Box sea);
+void WorldMap(Canvas& c, Rect sea);
 
 }  // namespace art

@@ -120,25 +120,25 @@ void Canvas::Blend(int x, int y, Rgb c, double alpha) {
     p = alpha >= 1.0 ? c : Mix(p, c, alpha);
 }
 
-void Canvas::Fill(Box b, Rgb c) {
+void Canvas::Fill(Rect b, Rgb c) {
     for (int y = std::max(0, b.Top); y <= std::min(height_ - 1, b.Bottom); ++y)
         for (int x = std::max(0, b.Left); x <= std::min(width_ - 1, b.Right); ++x)
             pixels_[static_cast<std::size_t>(y * width_ + x)] = c;
 }
 
-void Canvas::FillVertical(Box b, Rgb top, Rgb bottom) {
+void Canvas::FillVertical(Rect b, Rgb top, Rgb bottom) {
     const int h = std::max(1, b.Height() - 1);
     for (int y = b.Top; y <= b.Bottom; ++y)
         Fill({b.Left, y, b.Right, y}, Mix(top, bottom, static_cast<double>(y - b.Top) / h));
 }
 
-void Canvas::FillHorizontal(Box b, Rgb left, Rgb right) {
+void Canvas::FillHorizontal(Rect b, Rgb left, Rgb right) {
     const int w = std::max(1, b.Width() - 1);
     for (int x = b.Left; x <= b.Right; ++x)
         Fill({x, b.Top, x, b.Bottom}, Mix(left, right, static_cast<double>(x - b.Left) / w));
 }
 
-void Canvas::Frame(Box b, int thickness, Rgb c) {
+void Canvas::Frame(Rect b, int thickness, Rgb c) {
     Fill({b.Left, b.Top, b.Right, b.Top + thickness - 1}, c);
     Fill({b.Left, b.Bottom - thickness + 1, b.Right, b.Bottom}, c);
     Fill({b.Left, b.Top, b.Left + thickness - 1, b.Bottom}, c);
@@ -204,7 +204,7 @@ void Canvas::Paste(const Canvas& source, int x, int y) {
         for (int sx = 0; sx < source.width_; ++sx) Set(x + sx, y + sy, source.At(sx, sy));
 }
 
-Canvas Canvas::Cut(Box b) const {
+Canvas Canvas::Cut(Rect b) const {
     Canvas out(b.Width(), b.Height(), {0, 0, 0});
     for (int y = 0; y < out.height_; ++y)
         for (int x = 0; x < out.width_; ++x) {

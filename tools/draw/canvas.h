@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "presentation/rect.h"
+
 namespace art {
 
 struct Rgb {
@@ -27,19 +29,11 @@ struct Vec {
     double Y;
 };
 
-// An inclusive integer box, as the layout gives them.
-struct Box {
-    int Left;
-    int Top;
-    int Right;
-    int Bottom;
-
-    constexpr int Width() const { return Right - Left + 1; }
-    constexpr int Height() const { return Bottom - Top + 1; }
-    constexpr Box Grown(int by) const { return {Left - by, Top - by, Right + by, Bottom + by}; }
-    constexpr double CentreX() const { return (Left + Right + 1) / 2.0; }
-    constexpr double CentreY() const { return (Top + Bottom + 1) / 2.0; }
-};
+// The rectangle's centre, in the double coordinates shapes are drawn in.
+constexpr double CentreX(const Rect& r) { return (r.Left + r.Right + 1) / 2.0; }
+constexpr double CentreY(const Rect& r) { return (r.Top + r.Bottom + 1) / 2.0; }
+// The rectangle moved out by `by` pixels on every side (in, when negative).
+constexpr Rect Grown(const Rect& r, int by) { return {r.Left - by, r.Top - by, r.Right + by, r.Bottom + by}; }
 
 class Canvas {
 public:
@@ -48,7 +42,7 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    Box Bounds() const { return {0, 0, width_ - 1, height_ - 1}; }
+    Rect Bounds() const { return {0, 0, width_ - 1, height_ - 1}; }
     Rgb At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
     const std::vector<Rgb>& Pixels() const { return pixels_; }
 
@@ -56,10 +50,10 @@ public:
     void Set(int x, int y, Rgb c);
     void Blend(int x, int y, Rgb c, double alpha);
 
-    void Fill(Box b, Rgb c);
-    void FillVertical(Box b, Rgb top, Rgb bottom);     // top colour at Top, bottom at Bottom
-    void FillHorizontal(Box b, Rgb left, Rgb right);
-    void Frame(Box b, int thickness, Rgb c);          // border inside the box
+    void Fill(Rect b, Rgb c);
+    void FillVertical(Rect b, Rgb top, Rgb bottom);     // top colour at Top, bottom at Bottom
+    void FillHorizontal(Rect b, Rgb left, Rgb right);
+    void Frame(Rect b, int thickness, Rgb c);          // border inside the box
 
     // Anti-aliased shapes. A polygon is filled with the non-zero rule.
     void Polygon(const std::vector<Vec>& points, Rgb c, double alpha = 1.0);
@@ -77,7 +71,7 @@ public:
     // Copies `source` with its top-left at (x, y) (clipped).
     void Paste(const Canvas& source, int x, int y);
     // The part of this picture inside the box.
-    Canvas Cut(Box b) const;
+    Canvas Cut(Rect b) const;
     // A smaller copy (area average); used for body-type pictures and icons.
     Canvas Scaled(int width, int height) const;
 

@@ -94,11 +94,11 @@ void DrawText(Canvas& canvas, const TextStyle& style, double x, int baseline, co
     }
 }
 
-void DrawTextCentred(Canvas& canvas, const TextStyle& style, Box box, const std::string& text) {
+void DrawTextCentred(Canvas& canvas, const TextStyle& style, Rect box, const std::string& text) {
     const int width = TextWidth(style, text);
     const int cap = CapHeight(style);
-    const double x = box.CentreX() - width / 2.0;
-    const int baseline = static_cast<int>(std::lround(box.CentreY() + cap / 2.0));
+    const double x = CentreX(box) - width / 2.0;
+    const int baseline = static_cast<int>(std::lround(CentreY(box) + cap / 2.0));
     DrawText(canvas, style, std::round(x), baseline, text);
 }
 

@@ -39,7 +39,7 @@ int CapHeight(const TextStyle& style);
 // Draws text with its pen starting at x on the given baseline.
 void DrawText(Canvas& canvas, const TextStyle& style, double x, int baseline, const std::string& text);
 // Centred in a box, horizontally by advance and vertically by the capital height.
-void DrawTextCentred(Canvas& canvas, const TextStyle& style, Box box, const std::string& text);
+void DrawTextCentred(Canvas& canvas, const TextStyle& style, Rect box, const std::string& text);
 // Right edge of the text at x.
 void DrawTextRight(Canvas& canvas, const TextStyle& style, double right, int baseline, const std::string& text);
 

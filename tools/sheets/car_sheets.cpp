@@ -12,7 +12,7 @@ namespace {
 
 // The design screen's car box with a margin around the pieces, between the
 // slot number the painter writes above it and the body type's name below.
-constexpr art::Box kAround{kCarPieceAt[0].X - 8, kCarPieceAt[0].Y - 3, 531, kCarPieceAt[0].Y + 150};
+constexpr Rect kAround{kCarPieceAt[0].X - 8, kCarPieceAt[0].Y - 3, 531, kCarPieceAt[0].Y + 150};
 constexpr int kGap = 6;
 constexpr int kCellWidth = kAround.Width() + kGap;
 constexpr int kCellHeight = kAround.Height() + kGap;

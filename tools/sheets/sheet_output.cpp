@@ -37,7 +37,7 @@ bool Output::Write(const art::Canvas& sheet, const std::string& name) const {
     return Written(art::WritePng(sheet, path), path);
 }
 
-art::Canvas Cut(const platform::Canvas& canvas, art::Box box) {
+art::Canvas Cut(const platform::Canvas& canvas, Rect box) {
     art::Canvas cut(box.Width(), box.Height(), {0, 0, 0});
     for (int y = 0; y < box.Height(); ++y)
         for (int x = 0; x < box.Width(); ++x)

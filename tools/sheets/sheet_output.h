@@ -21,7 +21,7 @@ struct Output {
 };
 
 // The part of the game's canvas inside the box, for pasting into a sheet.
-art::Canvas Cut(const platform::Canvas& canvas, art::Box box);
+art::Canvas Cut(const platform::Canvas& canvas, Rect box);
 // A picture of the game's loaded catalogue; empty for one that did not load.
 art::Canvas CataloguePicture(int picture);
 
