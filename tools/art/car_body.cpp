@@ -19,9 +19,17 @@ void Paint(Canvas& c, const std::vector<Vec>& shape, Rgb colour) {
 // the painted body (a line running past a sloping tail, a louvre over a
 // mudguard) is dropped, so no trim ever hangs in the air.
 void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw) {
-    Canvas layer = c;
+    // The layer and the mask are kept from call to call: only their car box
+    // is ever filled in and read back (`draw` never trims on paint itself).
+    thread_local Canvas layer, mask;
+    if (layer.Width() != c.Width() || layer.Height() != c.Height()) {
+        layer = Canvas(c.Width(), c.Height(), {0, 0, 0});
+        mask = layer;
+    }
+    for (int y = kCarBox.Top; y <= kCarBox.Bottom; ++y)
+        for (int x = kCarBox.Left; x <= kCarBox.Right; ++x) layer.Set(x, y, c.At(x, y));
     draw(layer);
-    Canvas mask(c.Width(), c.Height(), {0, 0, 0});
+    mask.Fill(kCarBox, {0, 0, 0});
     mask.Polygon(Screen(Painted(car)), {255, 255, 255});
     for (int y = kCarBox.Top; y <= kCarBox.Bottom; ++y)
         for (int x = kCarBox.Left; x <= kCarBox.Right; ++x) {
@@ -31,24 +39,32 @@ void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw
 }
 
 void Body(Canvas& c, const Car& car) {
-    Paint(c, Painted(car), car.Colour);
+    Host(c, car, "body", [&](Canvas& on) { Paint(on, Painted(car), car.Colour); });
     // A shoulder line along the side, from the cowl to the tail; two tones
     // part at it. Late cars carry a strip lower down the side: chrome in
     // 1968, black rubber in 1983.
     const double end = car.Body == BODY_TRUCK ? P(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
     const double strip = (car.Belt + car.WheelRadius * 2) / 2;
-    OnPaint(c, car, [&](Canvas& on) {
-        if (car.Style->TwoTone && car.Roof == Top::Closed)
-            Paint(on, {{0, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {0, 140}}, {236, 226, 200});
-        on.Line(At(P(car, 3).X, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
-        if (car.Style->Bumper == BumperKind::Black) on.Line(At(0, strip), At(260, strip), 3.0, {44, 44, 48});
-        if (car.Era == ERA_1968) on.Line(At(0, strip), At(260, strip), 1.4, {220, 224, 228});
+    On(c, car, "shoulder line", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            if (car.Style->TwoTone && car.Roof == Top::Closed)
+                Paint(on, {{0, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {0, 140}}, {236, 226, 200});
+            on.Line(At(P(car, 3).X, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+        });
+    });
+    On(c, car, "side strip", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            if (car.Style->Bumper == BumperKind::Black) on.Line(At(0, strip), At(260, strip), 3.0, {44, 44, 48});
+            if (car.Era == ERA_1968) on.Line(At(0, strip), At(260, strip), 1.4, {220, 224, 228});
+        });
     });
     if (car.Body == BODY_TRUCK) {
         const std::vector<Vec> box = LoadBox(car);
         // The chassis under it, over the wheels' tops.
-        c.Fill({static_cast<int>(At(P(car, 8).X - 2, 0).X), static_cast<int>(At(0, box[0].Y).Y),
-                static_cast<int>(At(box[box.size() - 1].X - 1, 0).X), static_cast<int>(At(0, box[0].Y - 4).Y)}, {40, 40, 44});
+        HangsOn(c, car, "frame", "body", [&](Canvas& on) {
+            on.Fill({static_cast<int>(At(P(car, 8).X - 2, 0).X), static_cast<int>(At(0, box[0].Y).Y),
+                     static_cast<int>(At(box[box.size() - 1].X - 1, 0).X), static_cast<int>(At(0, box[0].Y - 4).Y)}, {40, 40, 44});
+        });
         // Wooden boards up to 1938; then a steel dropside, an aluminium
         // box with ribs along it, a smooth white box van.
         struct BoxLook {
@@ -60,19 +76,21 @@ void Body(Canvas& c, const Car& car) {
                                   {{200, 204, 208}, {150, 156, 162}, {128, 134, 140}, {110, 114, 120}, false},
                                   {{246, 246, 242}, {214, 216, 214}, {196, 198, 196}, {160, 162, 164}, true}};
         const BoxLook& look = looks[std::max(0, car.Era - ERA_1938)];
-        PolygonGraded(c, Screen(box), At(0, 118).Y, look.Top, At(0, 40).Y, look.Bottom);
-        const double floor = box[0].Y, top = box[1].Y;
-        const double step = car.Era == ERA_1983 ? 26 : car.Era == ERA_1953 ? 16 : 11;
-        if (look.Upright) {
-            for (double x = box[0].X + 8; x < box.back().X - 3; x += step) {
-                const double h = std::min(top, TopAt(box, x)) - 3;
-                c.Line(At(x, floor + 3), At(x, h), 1.2, look.Line);
+        HangsOn(c, car, "load box", "frame", [&](Canvas& on) {
+            PolygonGraded(on, Screen(box), At(0, 118).Y, look.Top, At(0, 40).Y, look.Bottom);
+            const double floor = box[0].Y, top = box[1].Y;
+            const double step = car.Era == ERA_1983 ? 26 : car.Era == ERA_1953 ? 16 : 11;
+            if (look.Upright) {
+                for (double x = box[0].X + 8; x < box.back().X - 3; x += step) {
+                    const double h = std::min(top, TopAt(box, x)) - 3;
+                    on.Line(At(x, floor + 3), At(x, h), 1.2, look.Line);
+                }
+            } else {
+                for (double h = floor + 8; h < top - 4; h += 8)
+                    on.Line(At(box[0].X + 3, h), At(EndAt(box, h) - 3, h), 1.2, look.Line);
             }
-        } else {
-            for (double h = floor + 8; h < top - 4; h += 8)
-                c.Line(At(box[0].X + 3, h), At(EndAt(box, h) - 3, h), 1.2, look.Line);
-        }
-        c.Polyline(Screen(box), 2.0, look.Edge);
+            on.Polyline(Screen(box), 2.0, look.Edge);
+        });
     }
     if (car.Body == BODY_PICK_UP_TRUCK) {
         // The bed's inside seen over its side, just under the side's top.
@@ -80,7 +98,9 @@ void Body(Canvas& c, const Car& car) {
         std::vector<Vec> rail;
         const double from = P(car, 6).X + 4, to = EndAt(body, P(car, 8).Y - 8) - 5;
         for (double x = from; x <= to; x += 2) rail.push_back({x, TopAt(body, x) - 3});
-        OnPaint(c, car, [&](Canvas& on) { on.Polyline(Screen(rail), 2.0, Darker(car.Colour, 0.5)); });
+        On(c, car, "bed line", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) { on.Polyline(Screen(rail), 2.0, Darker(car.Colour, 0.5)); });
+        });
     }
 }
 
@@ -109,7 +129,7 @@ void Glass(Canvas& c, const Car& car) {
 void Pillar(Canvas& c, const Car& car, double x) {
     const double top = GlassTop(car, x);
     if (top < car.Belt + 6) return;
-    c.Line(At(x, car.Belt), At(x, top + 1), 3.2, Darker(car.Colour, 0.12));
+    On(c, car, "pillar", "body", [&](Canvas& on) { on.Line(At(x, car.Belt), At(x, top + 1), 3.2, Darker(car.Colour, 0.12)); });
 }
 
 // Roof posts, seats and the canopy of the first cars.
@@ -136,29 +156,42 @@ void Cockpit(Canvas& c, const Car& car) {
     const Vec base = P(car, 3);
     const Vec top = NodeOf(car, 4);
     // The screen's glass, then its frame over the glass's front edge.
-    c.Line(At(base.X + 4, base.Y + 2), At(top.X + 3.5, top.Y - 1), 3.0, {190, 222, 236}, 0.8);
-    c.Line(At(base.X + 2, base.Y), At(top.X + 2, top.Y), 2.0, {60, 60, 64});
+    HangsOn(c, car, "windscreen", "body", [&](Canvas& on) {
+        on.Line(At(base.X + 4, base.Y + 2), At(top.X + 3.5, top.Y - 1), 3.0, {190, 222, 236}, 0.8);
+        on.Line(At(base.X + 2, base.Y), At(top.X + 2, top.Y), 2.0, {60, 60, 64});
+    });
     const Roof roof = RoofOf(car);
     const Rgb hood{48, 44, 42};
     if (roof == Roof::Lowered) {
         // The hood up: fabric from the windscreen's top to behind the seat,
         // a small rear window in it and the hood iron on its quarter.
         const double crown = top.Y + 4;
-        const std::vector<Vec> up{{top.X + 1, top.Y + 1}, {top.X + 6, crown}, {140, crown}, {152, crown - 6}, {156, car.Belt},
-                                  {top.X + 2, car.Belt}};
-        c.Polygon(Screen(Rounded(up, 5.0)), hood);
-        c.Line(At(top.X + 6, crown - 1), At(140, crown - 1), 1.0, {90, 84, 78});
-        c.RoundRect(At(128, 0).X, At(0, crown - 5).Y, At(140, 0).X, At(0, car.Belt + 8).Y, 3, {150, 180, 196});
-        c.Line(At(143, crown - 6), At(149, car.Belt + 4), 1.6, {200, 204, 208});
+        // It comes down onto the body, below the waist where the deck dips.
+        const std::vector<Vec> body = Painted(car);
+        const auto sill = [&](double x) { return std::min(car.Belt, TopAt(body, x) - 1); };
+        const std::vector<Vec> up{{top.X + 1, top.Y + 1}, {top.X + 6, crown}, {140, crown}, {152, crown - 6}, {156, sill(156)},
+                                  {top.X + 2, sill(top.X + 2)}};
+        HangsOn(c, car, "hood", "body", [&](Canvas& on) { on.Polygon(Screen(Rounded(up, 5.0)), hood); });
+        On(c, car, "hood window and iron", "hood", [&](Canvas& on) {
+            on.Line(At(top.X + 6, crown - 1), At(140, crown - 1), 1.0, {90, 84, 78});
+            on.RoundRect(At(128, 0).X, At(0, crown - 5).Y, At(140, 0).X, At(0, car.Belt + 8).Y, 3, {150, 180, 196});
+            on.Line(At(143, crown - 6), At(149, car.Belt + 4), 1.6, {200, 204, 208});
+        });
         return;
     }
     // The seat's back stands down into the body, wherever its top dips.
     const double seat = std::min(car.Belt, TopAt(Painted(car), top.X + 16)) - 3;
-    c.RoundRect(At(top.X + 8, 0).X, At(0, car.Belt + 16).Y, At(top.X + 24, 0).X, At(0, seat).Y, 3, {110, 60, 40});
+    HangsOn(c, car, "seat", "body", [&](Canvas& on) {
+        on.RoundRect(At(top.X + 8, 0).X, At(0, car.Belt + 16).Y, At(top.X + 24, 0).X, At(0, seat).Y, 3, {110, 60, 40});
+    });
     if (roof == Roof::Raised) {
         // The hood folded down behind the seat.
-        c.RoundRect(At(133, 0).X, At(0, car.Belt + 12).Y, At(155, 0).X, At(0, car.Belt - 2).Y, 5, hood);
-        for (const double x : {139.0, 149.0}) c.Line(At(x, car.Belt - 1), At(x, car.Belt + 11), 1.4, {150, 110, 70});
+        HangsOn(c, car, "folded hood", "body", [&](Canvas& on) {
+            // On the deck behind the seat, however low the deck is.
+            const double deck = std::min(car.Belt, TopAt(Painted(car), 144)) - 2;
+            on.RoundRect(At(133, 0).X, At(0, deck + 14).Y, At(155, 0).X, At(0, deck).Y, 5, hood);
+            for (const double x : {139.0, 149.0}) on.Line(At(x, deck + 1), At(x, deck + 13), 1.4, {150, 110, 70});
+        });
     }
 }
 

@@ -19,28 +19,36 @@ void MiddleDetails(Canvas& c, const Car& car) {
         if (car.Middle == 3) Pillar(c, car, 140);
     }
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
-        OnPaint(c, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
-        c.Fill({static_cast<int>(At(door - 12, 0).X), static_cast<int>(At(0, car.Belt - 8).Y), static_cast<int>(At(door - 6, 0).X),
-                static_cast<int>(At(0, car.Belt - 9).Y)}, {220, 224, 228});
+        On(c, car, "door", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
+            layer.Fill({static_cast<int>(At(door - 12, 0).X), static_cast<int>(At(0, car.Belt - 8).Y), static_cast<int>(At(door - 6, 0).X),
+                        static_cast<int>(At(0, car.Belt - 9).Y)}, {220, 224, 228});
+        });
     }
     if (roof == Roof::Panel) {
         // Blind panels where the rear side windows were, up to a pillar.
+        // They end at the cab's back where the cab is short.
+        const double end = std::min(150.0, EndAt(car.Shape, car.Belt + 6) - 3);
         std::vector<Vec> panel;
-        for (double x = door; x <= 150; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
-        panel.push_back({150, car.Belt - 1});
+        for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
+        panel.push_back({end, car.Belt - 1});
         panel.push_back({door, car.Belt - 1});
         if (car.Roof == Top::Canopy) {
             // Side curtains buttoned down under the canopy, a small pane in each.
-            c.Polygon(Screen(panel), {58, 54, 50});
-            for (const double x : {door + 4, 134.0})
-                c.RoundRect(At(x, 0).X, At(0, car.Belt + 22).Y, At(x + 10, 0).X, At(0, car.Belt + 12).Y, 2, {150, 180, 196});
+            HangsOn(c, car, "side curtains", "canopy", [&](Canvas& on) {
+                on.Polygon(Screen(panel), {58, 54, 50});
+                for (const double x : {door + 4, 134.0})
+                    on.RoundRect(At(x, 0).X, At(0, car.Belt + 22).Y, At(x + 10, 0).X, At(0, car.Belt + 12).Y, 2, {150, 180, 196});
+            });
             return;
         }
-        Paint(c, panel, car.Colour);
+        On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Colour); });
         Pillar(c, car, door);
-        Pillar(c, car, 150);
-        OnPaint(c, car, [&](Canvas& on) {
-            on.Line(At(door + 3, car.Belt + 4), At(148, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+        Pillar(c, car, end);
+        On(c, car, "panel line", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) {
+                on.Line(At(door + 3, car.Belt + 4), At(end - 2, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+            });
         });
     }
     const double rackFrom = 108, rackTo = 142;
@@ -49,37 +57,52 @@ void MiddleDetails(Canvas& c, const Car& car) {
         const Rgb iron{50, 50, 54};
         const double roofAt[2] = {TopAt(car.Shape, rackFrom + 4), TopAt(car.Shape, rackTo - 4)};
         const double bar = std::max(roofAt[0], roofAt[1]) + 4;
-        c.Line(At(rackFrom + 4, roofAt[0] - 1), At(rackFrom + 4, bar), 2.0, iron);
-        c.Line(At(rackTo - 4, roofAt[1] - 1), At(rackTo - 4, bar), 2.0, iron);
-        c.Line(At(rackFrom, bar), At(rackTo, bar), 2.0, iron);
-        c.RoundRect(At(rackFrom + 4, 0).X, At(0, bar + 10).Y, At(rackFrom + 20, 0).X, At(0, bar + 1).Y, 2, {150, 100, 60});
-        c.RoundRect(At(rackFrom + 21, 0).X, At(0, bar + 7).Y, At(rackTo - 5, 0).X, At(0, bar + 1).Y, 2, {70, 100, 130});
+        HangsOn(c, car, "roof rack", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
+            on.Line(At(rackFrom + 4, roofAt[0] - 1), At(rackFrom + 4, bar), 2.0, iron);
+            on.Line(At(rackTo - 4, roofAt[1] - 1), At(rackTo - 4, bar), 2.0, iron);
+            on.Line(At(rackFrom, bar), At(rackTo, bar), 2.0, iron);
+        });
+        HangsOn(c, car, "luggage", "roof rack", [&](Canvas& on) {
+            on.RoundRect(At(rackFrom + 4, 0).X, At(0, bar + 10).Y, At(rackFrom + 20, 0).X, At(0, bar + 1).Y, 2, {150, 100, 60});
+            on.RoundRect(At(rackFrom + 21, 0).X, At(0, bar + 7).Y, At(rackTo - 5, 0).X, At(0, bar + 1).Y, 2, {70, 100, 130});
+        });
         if (car.Body == BODY_TRUCK)
             for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
-                if (x > kMiddleFrom - 10 && x < rackFrom) c.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60});
+                if (x > kMiddleFrom - 10 && x < rackFrom)
+                    HangsOn(c, car, "roof lamp", "body", [&](Canvas& on) {
+                        on.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60});
+                    });
     }
     if (roof == Roof::Spare) {
         // A fuel tank strapped under the frame behind the cab.
         const double frame = car.WheelRadius * 2 + 2;
-        c.RoundRect(At(121, 0).X, At(0, frame + 1).Y, At(146, 0).X, At(0, frame - 11).Y, 4, {150, 156, 164});
-        c.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
-        for (const double x : {126.0, 141.0}) c.Line(At(x, frame + 1), At(x, frame - 11), 1.4, {50, 50, 54});
-        c.Fill({static_cast<int>(At(132, 0).X), static_cast<int>(At(0, frame + 1).Y), static_cast<int>(At(135, 0).X),
-                static_cast<int>(At(0, frame - 1).Y)}, {50, 50, 54});
+        HangsOn(c, car, "fuel tank", "frame", [&](Canvas& on) {
+            on.RoundRect(At(121, 0).X, At(0, frame + 1).Y, At(146, 0).X, At(0, frame - 11).Y, 4, {150, 156, 164});
+            on.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
+            for (const double x : {126.0, 141.0}) on.Line(At(x, frame + 1), At(x, frame - 11), 1.4, {50, 50, 54});
+            on.Fill({static_cast<int>(At(132, 0).X), static_cast<int>(At(0, frame + 1).Y), static_cast<int>(At(135, 0).X),
+                     static_cast<int>(At(0, frame - 1).Y)}, {50, 50, 54});
+        });
     }
     if (roof == Roof::Sleeper && car.Roof == Top::Canopy) {
         // Side curtains buttoned down between the open cab's posts.
         const double x0 = std::max(P(car, 4).X, kJoins[0] + 2), x1 = NodeOf(car, 5).X;
         const double top = TopAt(car.Shape, (x0 + x1) / 2) - 3;
-        c.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, top).Y), static_cast<int>(At(x1, 0).X),
-                static_cast<int>(At(0, car.Belt - 1).Y)}, {58, 54, 50});
-        c.RoundRect(At(x0 + 3, 0).X, At(0, top - 6).Y, At(x1 - 3, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+        HangsOn(c, car, "side curtains", "canopy", [&](Canvas& on) {
+            on.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, top).Y), static_cast<int>(At(x1, 0).X),
+                     static_cast<int>(At(0, car.Belt - 1).Y)}, {58, 54, 50});
+            on.RoundRect(At(x0 + 3, 0).X, At(0, top - 6).Y, At(x1 - 3, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+        });
     } else if (roof == Roof::Sleeper) {
         // A sleeping box behind the cab, on the frame.
         const double x0 = P(car, 8).X - 2, top = P(car, 5).Y - 10;
-        Paint(c, Rounded(std::vector<Vec>{{x0, car.WheelRadius * 2 + 6}, {x0, top}, {x0 + 22, top}, {x0 + 22, car.WheelRadius * 2 + 6}}, 5.0),
-              car.Colour);
-        c.RoundRect(At(x0 + 6, 0).X, At(0, top - 6).Y, At(x0 + 16, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+        HangsOn(c, car, "sleeping box", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
+            Paint(on, Rounded(std::vector<Vec>{{x0, car.WheelRadius * 2 + 6}, {x0, top}, {x0 + 22, top}, {x0 + 22, car.WheelRadius * 2 + 6}}, 5.0),
+                  car.Colour);
+        });
+        On(c, car, "sleeping box window", "sleeping box", [&](Canvas& on) {
+            on.RoundRect(At(x0 + 6, 0).X, At(0, top - 6).Y, At(x0 + 16, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+        });
     }
 }
 
@@ -106,31 +129,43 @@ void RearDetails(Canvas& c, const Car& car) {
     // Tail lamps at the end, on the paint.
     const double lampH = tailH - 4;
     const Vec lamp = At((car.Body == BODY_TRUCK ? tail : EndAt(Painted(car), lampH)) - 2, lampH);
-    if (car.Rear == 3) c.Fill({static_cast<int>(lamp.X - 2), static_cast<int>(lamp.Y - 6), static_cast<int>(lamp.X + 1), static_cast<int>(lamp.Y + 4)}, red);
-    else c.Ellipse(lamp.X, lamp.Y, 2, 3, red);
+    HangsOn(c, car, "tail lamp", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
+        if (car.Rear == 3) on.Fill({static_cast<int>(lamp.X - 2), static_cast<int>(lamp.Y - 6), static_cast<int>(lamp.X + 1), static_cast<int>(lamp.Y + 4)}, red);
+        else on.Ellipse(lamp.X, lamp.Y, 2, 3, red);
+    });
     if (car.Rear == 2 && car.Era <= 3 && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         // The spare wheel on the tail.
         const double h = bottom + car.WheelRadius + 2;
         const Vec w = At(EndAt(Painted(car), h) + 1, h);
-        c.Line({w.X - 4, w.Y}, {w.X, w.Y}, 3.0, {60, 60, 64});
-        c.Ellipse(w.X, w.Y, 4, car.WheelRadius * 0.85, {28, 28, 30});
-        c.Ellipse(w.X + 0.5, w.Y, 2, car.WheelRadius * 0.45, {170, 170, 170});
+        HangsOn(c, car, "spare wheel", "body", [&](Canvas& on) {
+            on.Line({w.X - 4, w.Y}, {w.X, w.Y}, 3.0, {60, 60, 64});
+            on.Ellipse(w.X, w.Y, 4, car.WheelRadius * 0.85, {28, 28, 30});
+            on.Ellipse(w.X + 0.5, w.Y, 2, car.WheelRadius * 0.45, {170, 170, 170});
+        });
     }
     if (car.Rear == 3) {
         // A bumper or step, and a trunk on the old cars.
-        c.Fill({static_cast<int>(At(tail - 16, 0).X), static_cast<int>(At(0, bottom + 3).Y),
-                static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom - 2).Y)}, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
+        HangsOn(c, car, "rear bumper", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
+            // It starts behind the rear wheel, however short the tail.
+            const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + 1.5);
+            on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, bottom + 3).Y),
+                     static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom - 2).Y)}, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
+        });
         if (car.Era <= 2 && !Utility(car)) {
-            const Vec t = At(tail - 12, tailH + 22);
-            c.RoundRect(t.X, t.Y, t.X + 11, t.Y + 17, 2, {60, 40, 30});
-            c.Line({t.X, t.Y + 6}, {t.X + 11, t.Y + 6}, 1.0, {200, 160, 70});
+            HangsOn(c, car, "trunk", "body", [&](Canvas& on) {
+                const Vec t = At(tail - 12, tailH + 22);
+                on.RoundRect(t.X, t.Y, t.X + 11, t.Y + 17, 2, {60, 40, 30});
+                on.Line({t.X, t.Y + 6}, {t.X + 11, t.Y + 6}, 1.0, {200, 160, 70});
+            });
         }
     }
     if (car.Body == BODY_TRUCK && car.Rear == 3) {
         // A ladder up the box's back.
         const double top = box[box.size() - 2].Y;
-        c.Line(At(tail - 2, box.back().Y), At(tail - 2, top - 2), 1.4, {60, 60, 64});
-        for (double y = box.back().Y + 6; y < top - 4; y += 8) c.Line(At(tail - 4, y), At(tail, y), 1.2, {60, 60, 64});
+        HangsOn(c, car, "ladder", "load box", [&](Canvas& on) {
+            on.Line(At(tail - 2, box.back().Y), At(tail - 2, top - 2), 1.4, {60, 60, 64});
+            for (double y = box.back().Y + 6; y < top - 4; y += 8) on.Line(At(tail - 4, y), At(tail, y), 1.2, {60, 60, 64});
+        });
     }
 }
 

@@ -58,12 +58,23 @@ double LampHeight(const Car& car, double below) {
     return std::min(std::max(high - below, low + 11), high - 2);
 }
 
+void Headlamp(Canvas& c, const Car& car, const std::vector<Vec>& body, double nose, double high);
+
 // The headlamps of the era.
-void Headlamps(Canvas& c, const Car& car, const std::vector<Vec>& body, double nose, double high) {
+void Headlamps(Canvas& canvas, const Car& car, const std::vector<Vec>& body, double nose, double high) {
+    // A lamp hangs on the radiator, the wing or the nose it is fixed to.
+    const char* host = car.Style->Lamps == LampKind::Brass ? "radiator"
+                     : car.Style->Lamps == LampKind::OnBar || (car.Style->Lamps == LampKind::Faired && car.Front != 2) ? "front wing"
+                                                                                                                          : "body";
+    HangsOn(canvas, car, "headlamp", host, [&](Canvas& c) { Headlamp(c, car, body, nose, high); });
+}
+
+void Headlamp(Canvas& c, const Car& car, const std::vector<Vec>& body, double nose, double high) {
     switch (car.Style->Lamps) {
     case LampKind::Brass: {
-        // A brass lamp on its bracket from the radiator.
-        const Vec l = At(nose + 2, high - 12);
+        // A brass lamp on its bracket from the radiator, above the wing
+        // over the front wheel.
+        const Vec l = At(nose + 2, std::max(high - 12, 2 * car.WheelRadius + 9));
         c.Line({l.X + 1, l.Y}, {l.X + 6, l.Y + 8}, 1.5, {60, 60, 60});
         c.RoundRect(l.X - 4, l.Y - 5, l.X + 5, l.Y + 5, 3, car.Front == 2 ? kBlack : kBrass);
         c.Ellipse(l.X - 3, l.Y, 2, 4, kLamp);
@@ -120,41 +131,91 @@ void Headlamps(Canvas& c, const Car& car, const std::vector<Vec>& body, double n
     }
 }
 
-void FrontBumper(Canvas& c, const Car& car, double nose, double low) {
-    const bool extra = car.Front == 3;
-    switch (car.Style->Bumper) {
-    case BumperKind::None:
-        return;
-    case BumperKind::Bar:
-        // A nickel bar on the dumb irons, ahead of the radiator.
-        if (car.Front == 2) return;
-        c.Line(At(nose - 4, low - 4), At(nose + 8, low - 4), 2.4, kChrome);
-        c.Line(At(nose + 2, low - 4), At(nose + 8, low - 1), 1.6, kBlack);
-        return;
-    case BumperKind::Blade: {
-        // A blade on the frame's front, under the grille.
-        const double h = car.WheelRadius + 1;
-        c.Line(At(nose - 5, h), At(nose + 14, h), 2.6, kChrome);
-        c.Line(At(nose - 5, h + 0.8), At(nose + 14, h + 0.8), 0.8, {236, 238, 240});
-        if (extra) {
-            // Fog lamps standing on the blade.
-            c.Ellipse(At(nose - 1, h + 4).X, At(nose, h + 4).Y, 3, 3.5, kChrome);
-            c.Ellipse(At(nose - 2, h + 4).X, At(nose, h + 4).Y, 1.5, 2.5, kLamp);
-        }
-        return;
-    }
-    case BumperKind::Chrome:
-        c.RoundRect(At(nose - 3, 0).X, At(0, low + 5).Y, At(nose + 22, 0).X, At(0, low - 2).Y, 2, kChrome);
-        if (extra) c.RoundRect(At(nose - 5, 0).X, At(0, low + 9).Y, At(nose + 3, 0).X, At(0, low - 1).Y, 2.5, kChrome);
-        return;
-    case BumperKind::Black:
-        c.RoundRect(At(nose - 2, 0).X, At(0, low + 7).Y, At(nose + 26, 0).X, At(0, low - 1).Y, 2, kBlack);
-        if (extra) Rect(c, nose - 1, low - 3, nose + 30, low - 1, kBlack);   // a spoiler lip
-        return;
+void Bumper(Canvas& c, const Car& car, double nose, double low);
+
+// The bumper on the frame's front where there is a frame, else on the body;
+// the fog lamps of the third front on a blade.
+// Where the front wheel's tyre begins at height h, less a pixel's gap: a
+// bumper ends there, however short the nose.
+double AheadOfWheel(const Car& car, double h) {
+    const double r = car.WheelRadius, d = h - r;
+    return car.FrontWheel - (std::abs(d) < r ? std::sqrt(r * r - d * d) : 0.0) - 1.5;
+}
+
+void FrontBumper(Canvas& canvas, const Car& car, double nose, double low) {
+    // Ahead of a separate wing, the bumper stands on the wing's front, on
+    // irons hidden behind it; otherwise on the body.
+    HangsOn(canvas, car, "bumper", car.Fenders ? "front wing" : "body", [&](Canvas& c) { Bumper(c, car, nose, low); });
+    if (car.Front == 3 && car.Style->Bumper == BumperKind::Blade) {
+        HangsOn(canvas, car, "fog lamp", "bumper", [&](Canvas& c) {
+            const double h = car.WheelRadius + 1, x = std::min(nose - 5, AheadOfWheel(car, h) - 12) + 4;
+            c.Ellipse(At(x, h + 4).X, At(x, h + 4).Y, 3, 3.5, kChrome);
+            c.Ellipse(At(x - 1, h + 4).X, At(x, h + 4).Y, 1.5, 2.5, kLamp);
+        });
     }
 }
 
+void Bumper(Canvas& c, const Car& car, double nose, double low) {
+    const bool extra = car.Front == 3;
+    // The bumper's span at height h: from ahead of the nose to `length`
+    // behind it, ending ahead of the front wheel and at least `least` long.
+    struct Span {
+        double From, To;
+    };
+    const auto span = [&](double ahead, double length, double h, double least) {
+        const double to = std::min(nose + length, AheadOfWheel(car, h));
+        return Span{std::min(nose - ahead, to - least), to};
+    };
+    switch (car.Style->Bumper) {
+    case BumperKind::None:
+        return;
+    case BumperKind::Bar: {
+        // A nickel bar ahead of the radiator.
+        if (car.Front == 2) return;
+        const Span s = span(4, 8, low - 4, 10);
+        c.Line(At(s.From, low - 4), At(s.To, low - 4), 2.4, kChrome);
+        return;
+    }
+    case BumperKind::Blade: {
+        // A blade ahead of the front wheel.
+        const double h = car.WheelRadius + 1;
+        const Span s = span(5, 14, h, 12);
+        c.Line(At(s.From, h), At(s.To, h), 2.6, kChrome);
+        c.Line(At(s.From, h + 0.8), At(s.To, h + 0.8), 0.8, {236, 238, 240});
+        return;
+    }
+    case BumperKind::Chrome: {
+        const Span s = span(3, 22, low, 10);
+        c.RoundRect(At(s.From, 0).X, At(0, low + 5).Y, At(s.To, 0).X, At(0, low - 2).Y, 2, kChrome);
+        if (extra) c.RoundRect(At(s.From - 2, 0).X, At(0, low + 9).Y, At(s.From + 6, 0).X, At(0, low - 1).Y, 2.5, kChrome);
+        return;
+    }
+    case BumperKind::Black: {
+        const Span s = span(2, 26, low, 10);
+        c.RoundRect(At(s.From, 0).X, At(0, low + 7).Y, At(s.To, 0).X, At(0, low - 1).Y, 2, kBlack);
+        if (extra) Rect(c, s.From + 1, low - 3, std::min(s.To + 4, AheadOfWheel(car, low - 2)), low - 1, kBlack);   // a spoiler lip
+        return;
+    }
+    }
+}
+
+// The nose's measures: where its front is, its bottom and its top.
+struct Nose {
+    double X, Low, High;
+};
+
+Nose NoseOf(const Car& car, const std::vector<Vec>& body) {
+    const double low = NodeOf(car, 0).Y, high = NodeOf(car, 1).Y;
+    return {StartAt(body, (low + high) / 2), low, high};
+}
+
 }  // namespace
+
+void RadiatorShell(Canvas& c, const Car& car) {
+    if (car.Body == BODY_RACE_CAR) return;
+    const Nose n = NoseOf(car, Painted(car));
+    HangsOn(c, car, "radiator", "body", [&](Canvas& on) { Radiator(on, car, n.X, n.Low, n.High); });
+}
 
 void FrontDetails(Canvas& c, const Car& car) {
     if (car.Body == BODY_RACE_CAR) {
@@ -162,31 +223,35 @@ void FrontDetails(Canvas& c, const Car& car) {
         return;
     }
     const std::vector<Vec> body = Painted(car);
-    const Vec bottom = NodeOf(car, 0), top = NodeOf(car, 1);
-    const double low = bottom.Y, high = top.Y;
-    const double nose = StartAt(body, (low + high) / 2);
+    const auto [nose, low, high] = NoseOf(car, body);
     const double hood = P(car, 3).Y;
-    Radiator(c, car, nose, low, high);
-    switch (car.Style->Grille) {
-    case GrilleKind::Tall: NoseBand(c, body, low + 3, high - 3, 5, kChrome, {70, 70, 76}); break;
-    case GrilleKind::Wide: NoseBand(c, body, low + 4, std::min(high - 4, low + 16), 6, kChrome, {60, 60, 66}); break;
-    case GrilleKind::Bars: NoseBand(c, body, low + 6, high - 3, 4, {60, 62, 68}, kChrome); break;
-    case GrilleKind::Slats: NoseBand(c, body, low + 8, high - 8, 4, {34, 34, 38}, {70, 70, 76}); break;
-    default: break;
-    }
+    const bool radiator = car.Style->Grille == GrilleKind::Radiator || car.Style->Grille == GrilleKind::Shell;
+    On(c, car, "grille", "body", [&](Canvas& on) {
+        switch (car.Style->Grille) {
+        case GrilleKind::Tall: NoseBand(on, body, low + 3, high - 3, 5, kChrome, {70, 70, 76}); break;
+        case GrilleKind::Wide: NoseBand(on, body, low + 4, std::min(high - 4, low + 16), 6, kChrome, {60, 60, 66}); break;
+        case GrilleKind::Bars: NoseBand(on, body, low + 6, high - 3, 4, {60, 62, 68}, kChrome); break;
+        case GrilleKind::Slats: NoseBand(on, body, low + 8, high - 8, 4, {34, 34, 38}, {70, 70, 76}); break;
+        default: break;
+        }
+    });
     Headlamps(c, car, body, nose, high);
     FrontBumper(c, car, std::min(nose, StartAt(body, std::min(low + 2, high))), low);
     if (car.Front == 2 && car.Style->Wings == WingKind::Merged) {
         // An indicator round the corner, behind the headlamp.
-        const double h = LampHeight(car, 5);
-        const Vec p = At(StartAt(body, h) + 12, h);
-        c.Ellipse(p.X, p.Y, 2, 2.5, kAmber);
+        HangsOn(c, car, "indicator", "body", [&](Canvas& on) {
+            const double h = LampHeight(car, 5);
+            const Vec p = At(StartAt(body, h) + 12, h);
+            on.Ellipse(p.X, p.Y, 2, 2.5, kAmber);
+        });
     }
     if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
         // A bulb horn along the bonnet's side.
-        const Vec h = At(nose + 12, high - 6);
-        c.Line(h, {h.X + 34, h.Y + 2}, 2.0, kBrass);
-        c.Ellipse(h.X - 2, h.Y, 4, 3, kBrass);
+        HangsOn(c, car, "horn", "body", [&](Canvas& on) {
+            const Vec h = At(nose + 12, high - 6);
+            on.Line(h, {h.X + 34, h.Y + 2}, 2.0, kBrass);
+            on.Ellipse(h.X - 2, h.Y, 4, 3, kBrass);
+        });
     }
     // The bonnet: louvres (2) or a stripe and mascot (3), above the wing or
     // the wheel's arch.
@@ -194,20 +259,25 @@ void FrontDetails(Canvas& c, const Car& car) {
     const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
     const double low2 = std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6});
     if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6) {
-        OnPaint(c, car, [&](Canvas& on) {
-            for (int i = 0; i < 6; ++i) {
-                const double x = x0 + (x1 - x0) * (0.35 + 0.1 * i);
-                on.Line(At(x, hood - 6), At(x + 2, std::max(low2, hood - 16)), 1.6, Darker(car.Colour, 0.45));
-            }
+        On(c, car, "louvres", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) {
+                for (int i = 0; i < 6; ++i) {
+                    const double x = x0 + (x1 - x0) * (0.35 + 0.1 * i);
+                    on.Line(At(x, hood - 6), At(x + 2, std::max(low2, hood - 16)), 1.6, Darker(car.Colour, 0.45));
+                }
+            });
         });
     }
     if (car.Front == 3) {
         const Vec b = NodeOf(car, 2);
-        OnPaint(c, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
+        On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
+        });
         // The mascot: on the radiator's cap, or on the bonnet's front.
-        const bool cap = car.Style->Grille == GrilleKind::Radiator || car.Style->Grille == GrilleKind::Shell;
-        const Vec m = cap ? At(nose + 2, high + 5.5) : At(b.X + 2, b.Y);
-        c.Polygon({{m.X - 2, m.Y + 0.5}, {m.X + 4, m.Y + 0.5}, {m.X + 1, m.Y - 6}}, kChrome);
+        HangsOn(c, car, "mascot", radiator ? "radiator" : "body", [&](Canvas& on) {
+            const Vec m = radiator ? At(nose + 2, high + 5.5) : At(b.X + 2, b.Y);
+            on.Polygon({{m.X - 2, m.Y + 0.5}, {m.X + 4, m.Y + 0.5}, {m.X + 1, m.Y - 6}}, kChrome);
+        });
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "art/car_parts.h"
 #include "draw/canvas.h"
 #include "model/records.h"
 
@@ -113,6 +115,7 @@ struct Car {
     bool Fenders;  // separate mudguards and running boards
     double Corner; // rounding of the outline
     int Front, Middle, Rear;
+    PartLog* Log = nullptr;   // where the parts are recorded, when a test asks
 };
 
 Car MakeCar(int body, int era, int front, int middle, int rear);
@@ -150,6 +153,7 @@ void Cockpit(Canvas& c, const Car& car);
 // What the body stands on (car_running_gear.cpp).
 double BoardHeight(const Car& car);
 void Wheel(Canvas& c, const Car& car, double x);
+std::string WheelName(const Car& car, double x);   // "front wheel" or "rear wheel"
 void Wings(Canvas& c, const Car& car);    // and running boards
 void Chassis(Canvas& c, const Car& car);
 double FrontWingTop(const Car& car, double x);   // the front wing's crown above x (0: none)
@@ -162,6 +166,9 @@ void RaceTail(Canvas& c, const Car& car);
 
 // The variants' own details (car_details.cpp); each stays inside its piece.
 void FrontDetails(Canvas& c, const Car& car);
+// An early car's radiator stands between the front wheels: drawn before
+// them, so the wheel passes in front of it (car_front.cpp).
+void RadiatorShell(Canvas& c, const Car& car);
 void MiddleDetails(Canvas& c, const Car& car);
 void RearDetails(Canvas& c, const Car& car);
 

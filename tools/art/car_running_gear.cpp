@@ -114,6 +114,8 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
 
 double BoardHeight(const Car& car) { return car.WheelRadius + 1; }
 
+std::string WheelName(const Car& car, double x) { return x == car.FrontWheel ? "front wheel" : "rear wheel"; }
+
 double FrontWingTop(const Car& car, double x) {
     if (!car.Fenders) return 0;
     const double r = car.WheelRadius, d = x - car.FrontWheel;
@@ -183,53 +185,67 @@ void Wheel(Canvas& c, const Car& car, double x) {
 }
 
 void Wings(Canvas& c, const Car& car) {
+    // A wing stands on the running board; a swept one reaches down over its
+    // wheel's top, the truck's rear guard hangs on the frame over its wheel.
+    const auto wing = [&](double x, bool front) {
+        const std::string name = front ? "front wing" : "rear wing";
+        HangsOn(c, car, name, car.Style->Wings == WingKind::Swept ? WheelName(car, x) : "board",
+                [&](Canvas& on) { Wing(on, car, x, front); });
+    };
     if (car.Body == BODY_TRUCK) {
-        // The truck's rear wheel under its box: a guard in every era.
-        const double r = car.WheelRadius, x = car.RearWheel;
-        std::vector<Vec> guard;
-        Arc(guard, x, r, r + 5, r + 5, 0.0, std::numbers::pi);
-        std::vector<Vec> inner;
-        Arc(inner, x, r, r + 2, r + 2, std::numbers::pi, 0.0);
-        guard.insert(guard.end(), inner.begin(), inner.end());
-        c.Polygon(Screen(guard), car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.1) : Rgb{34, 32, 34});
+        HangsOn(c, car, "rear wing", "frame", [&](Canvas& on) {
+            const double r = car.WheelRadius, x = car.RearWheel;
+            std::vector<Vec> guard;
+            Arc(guard, x, r, r + 5, r + 5, 0.0, std::numbers::pi);
+            std::vector<Vec> inner;
+            Arc(inner, x, r, r + 2, r + 2, std::numbers::pi, 0.0);
+            guard.insert(guard.end(), inner.begin(), inner.end());
+            on.Polygon(Screen(guard), car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.1) : Rgb{34, 32, 34});
+        });
         if (!car.Fenders) return;
-        Wing(c, car, car.FrontWheel, true);
+        wing(car.FrontWheel, true);
     } else {
         if (!car.Fenders) return;
-        Wing(c, car, car.FrontWheel, true);
-        Wing(c, car, car.RearWheel, false);
+        wing(car.FrontWheel, true);
+        wing(car.RearWheel, false);
     }
     // The running board from wing to wing, a truck's to its cab, and the
     // dark apron between board and body.
-    const double r = car.WheelRadius, y = BoardHeight(car);
-    const double from = car.FrontWheel + r + 10;
-    const double to = car.Body == BODY_TRUCK ? P(car, 8).X : car.RearWheel - r - 8;
-    const Vec nose = NodeOf(car, 0), tail = NodeOf(car, 9);
-    const auto underside = [&](double x) { return nose.Y + (tail.Y - nose.Y) * (x - nose.X) / (tail.X - nose.X) + 1; };
-    c.Polygon(Screen({{from + 4, y}, {to - 4, y}, {to - 4, underside(to - 4)}, {from + 4, underside(from + 4)}}),
-              car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{46, 42, 40});
-    const double thick = 1.5 + 2.0 * car.Style->Boards;
-    c.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, y + thick / 2).Y), static_cast<int>(At(to, 0).X),
-            static_cast<int>(At(0, y - thick / 2).Y)},
-           car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{40, 36, 34});
-    c.Line(At(from, y + thick / 2), At(to, y + thick / 2), 1.0, car.Style->Wings == WingKind::Swept ? kChrome : Rgb{120, 116, 110}, 0.8);
+    HangsOn(c, car, "board", "body", [&](Canvas& on) {
+        const double r = car.WheelRadius, y = BoardHeight(car);
+        const double from = car.FrontWheel + r + 10;
+        const double to = car.Body == BODY_TRUCK ? P(car, 8).X : car.RearWheel - r - 8;
+        const Vec nose = NodeOf(car, 0), tail = NodeOf(car, 9);
+        const auto underside = [&](double x) { return nose.Y + (tail.Y - nose.Y) * (x - nose.X) / (tail.X - nose.X) + 1; };
+        on.Polygon(Screen({{from + 4, y}, {to - 4, y}, {to - 4, underside(to - 4)}, {from + 4, underside(from + 4)}}),
+                   car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{46, 42, 40});
+        const double thick = 1.5 + 2.0 * car.Style->Boards;
+        on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, y + thick / 2).Y), static_cast<int>(At(to, 0).X),
+                 static_cast<int>(At(0, y - thick / 2).Y)},
+                car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{40, 36, 34});
+        on.Line(At(from, y + thick / 2), At(to, y + thick / 2), 1.0, car.Style->Wings == WingKind::Swept ? kChrome : Rgb{120, 116, 110}, 0.8);
+    });
 }
 
 void Chassis(Canvas& c, const Car& car) {
     if (!car.Fenders) return;
     // The frame under the body, from the dumb irons to the tail.
     const double r = car.WheelRadius;
-    const double sill = std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y);
-    const double from = NodeOf(car, 0).X + 1, to = car.Body == BODY_TRUCK ? car.RearWheel + r + 6 : NodeOf(car, 9).X - 2;
-    c.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, sill + 1).Y), static_cast<int>(At(to, 0).X),
-            static_cast<int>(At(0, sill - 4).Y)}, kIron);
+    HangsOn(c, car, "frame", "body", [&](Canvas& on) {
+        const double sill = std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y);
+        const double from = NodeOf(car, 0).X + 1, to = car.Body == BODY_TRUCK ? car.RearWheel + r + 6 : NodeOf(car, 9).X - 2;
+        on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, sill + 1).Y), static_cast<int>(At(to, 0).X),
+                 static_cast<int>(At(0, sill - 4).Y)}, kIron);
+    });
     if (car.Era == ERA_1908 && car.Body == BODY_TRUCK) {
         // Chain drive: a sprocket behind the cab, the chain to the rear wheel.
-        const Vec s = At(car.RearWheel - 34, r + 2), w = At(car.RearWheel, r);
-        c.Ellipse(s.X, s.Y, 4, 4, kIron);
-        c.Line({s.X, s.Y - 4}, {w.X, w.Y - 7}, 1.6, {70, 70, 74});
-        c.Line({s.X, s.Y + 4}, {w.X, w.Y + 7}, 1.6, {70, 70, 74});
-        c.Ellipse(w.X, w.Y, 7, 7, {70, 70, 74});
+        HangsOn(c, car, "chain drive", "frame", [&](Canvas& on) {
+            const Vec s = At(car.RearWheel - 34, r + 2), w = At(car.RearWheel, r);
+            on.Ellipse(s.X, s.Y, 4, 4, kIron);
+            on.Line({s.X, s.Y - 4}, {w.X, w.Y - 7}, 1.6, {70, 70, 74});
+            on.Line({s.X, s.Y + 4}, {w.X, w.Y + 7}, 1.6, {70, 70, 74});
+            on.Ellipse(w.X, w.Y, 7, 7, {70, 70, 74});
+        });
     }
 }
 

@@ -31,14 +31,17 @@ Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}
         Chassis(c, car);
         Body(c, car);
         if (!car.Fenders)   // wheel arches cut into the body
-            for (const double x : Wheels(car)) {
-                const Vec w = At(x, car.WheelRadius);
-                c.Ellipse(w.X, w.Y, car.WheelRadius + 3, car.WheelRadius + 3, {30, 30, 32});
-            }
-        if (car.Roof == Top::Closed) Glass(c, car);
-        if (car.Roof == Top::Canopy) Canopy(c, car);
+            for (const double x : Wheels(car))
+                // The truck's rear wheel turns under its load box.
+                HangsOn(c, car, "wheel arch", car.Body == BODY_TRUCK && x == car.RearWheel ? "frame" : "body", [&](Canvas& on) {
+                    const Vec w = At(x, car.WheelRadius);
+                    on.Ellipse(w.X, w.Y, car.WheelRadius + 3, car.WheelRadius + 3, {30, 30, 32});
+                });
+        if (car.Roof == Top::Closed) On(c, car, "glass", "body", [&](Canvas& on) { Glass(on, car); });
+        if (car.Roof == Top::Canopy) HangsOn(c, car, "canopy", "body", [&](Canvas& on) { Canopy(on, car); });
         if (car.Roof == Top::Open) Cockpit(c, car);
-        for (const double x : Wheels(car)) Wheel(c, car, x);
+        RadiatorShell(c, car);
+        for (const double x : Wheels(car)) Host(c, car, WheelName(car, x), [&](Canvas& on) { Wheel(on, car, x); });
         Wings(c, car);
     } else {
         // Open wheels stand outside the body: the body first, then the
@@ -46,9 +49,15 @@ Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}
         Body(c, car);
         RacePods(c, car);
         RaceCockpit(c, car);
-        c.Line(At(car.FrontWheel, car.WheelRadius), At(car.FrontWheel + 30, 22), 2.0, {50, 50, 54});
-        c.Line(At(car.RearWheel, car.WheelRadius), At(car.RearWheel - 30, 24), 2.0, {50, 50, 54});
-        for (const double x : Wheels(car)) Wheel(c, car, x);
+        HangsOn(c, car, "front suspension", "body", [&](Canvas& on) {
+            on.Line(At(car.FrontWheel, car.WheelRadius), At(car.FrontWheel + 30, 22), 2.0, {50, 50, 54});
+        });
+        HangsOn(c, car, "rear suspension", "body", [&](Canvas& on) {
+            on.Line(At(car.RearWheel, car.WheelRadius), At(car.RearWheel - 30, 24), 2.0, {50, 50, 54});
+        });
+        for (const double x : Wheels(car))
+            HangsOn(c, car, WheelName(car, x), x == car.FrontWheel ? "front suspension" : "rear suspension",
+                    [&](Canvas& on) { Wheel(on, car, x); });
     }
     FrontDetails(c, car);
     MiddleDetails(c, car);
@@ -58,8 +67,10 @@ Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}
 
 }  // namespace
 
-Canvas DrawCar(int bodyType, int era, int front, int middle, int rear) {
-    const Canvas screen = DrawOnShowroom(MakeCar(bodyType, era, front, middle, rear));
+Canvas DrawCar(int bodyType, int era, int front, int middle, int rear, car::PartLog* log) {
+    Car car = MakeCar(bodyType, era, front, middle, rear);
+    car.Log = log;
+    const Canvas screen = DrawOnShowroom(car);
     return screen.Cut({kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145});
 }
 

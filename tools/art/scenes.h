@@ -8,6 +8,10 @@
 
 namespace art {
 
+namespace car {
+struct PartLog;
+}
+
 // ---- Screens (800 x 600)
 Canvas DrawIntro();
 Canvas DrawMenuBackground();
@@ -47,7 +51,8 @@ Canvas DrawBodyTypeCard(int bodyType, bool owned);
 // ---- Car pieces
 // The whole car of a body type and era with a variant for each piece, on the
 // design screen's showroom, at the size of the car box (253 x 146).
-Canvas DrawCar(int bodyType, int era, int front, int middle, int rear);
+// With a log, every part of it is recorded there, with what it belongs to.
+Canvas DrawCar(int bodyType, int era, int front, int middle, int rear, car::PartLog* log = nullptr);
 Canvas DrawCarPiece(int bodyType, int era, int piece, int variant);
 // The same car cut out, with its coverage, for placing on other pictures.
 Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear);
