@@ -229,7 +229,15 @@ void FrontDetails(Canvas& c, const Car& car) {
     On(c, car, "grille", "body", [&](Canvas& on) {
         switch (car.Style->Grille) {
         case GrilleKind::Tall: NoseBand(on, body, low + 3, high - 3, 5, kChrome, {70, 70, 76}); break;
-        case GrilleKind::Wide: NoseBand(on, body, low + 4, std::min(high - 4, low + 16), 6, kChrome, {60, 60, 66}); break;
+        case GrilleKind::Wide: {
+            // A wide mouth wrapping round the nose: deep bars in a chrome
+            // surround, bright enough to read from the side.
+            const double h0 = low + 4, h1 = std::min(high - 4, low + 16);
+            NoseBand(on, body, h0, h1, 10, kChrome, {40, 40, 46});
+            for (const double h : {h0 - 1, h1 + 1}) on.Line(At(StartAt(body, h) + 0.8, h), At(StartAt(body, h) + 11, h), 1.6, kChrome);
+            on.Line(At(StartAt(body, h1) + 10.5, h1 + 1), At(StartAt(body, h0) + 10.5, h0 - 1), 1.4, kChrome);
+            break;
+        }
         case GrilleKind::Bars: NoseBand(on, body, low + 6, high - 3, 4, {60, 62, 68}, kChrome); break;
         case GrilleKind::Slats: NoseBand(on, body, low + 8, high - 8, 4, {34, 34, 38}, {70, 70, 76}); break;
         default: break;
