@@ -48,7 +48,7 @@ void Body(Canvas& c, const Car& car) {
     On(c, car, "shoulder line", "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) {
             if (car.Style->TwoTone && car.Roof == Top::Closed)
-                Paint(on, {{0, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {0, 140}}, {236, 226, 200});
+                Paint(on, {{0, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {0, 140}}, kRoofTone);
             on.Line(At(P(car, 3).X, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
         });
     });

@@ -13,7 +13,11 @@ void MiddleDetails(Canvas& c, const Car& car) {
     const Roof roof = RoofOf(car);
     if (car.Body == BODY_RACE_CAR) return;
     const double sill = car.WheelRadius * 0.9 + 6;
-    const double door = car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124;
+    // A raised roof that steps down before the rear join ends over the
+    // door's pillar, so the step reads as the raised section's end and not
+    // as a dent in one long roof.
+    const bool stepped = roof == Roof::Raised && car.Roof == Top::Closed && P(car, 5).X > kMiddleTo;
+    const double door = stepped ? kMiddleInner[1] + 2 : car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124;
     if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         Pillar(c, car, door);
         if (car.Middle == 3) Pillar(c, car, 140);
@@ -26,9 +30,11 @@ void MiddleDetails(Canvas& c, const Car& car) {
         });
     }
     if (roof == Roof::Panel) {
-        // Blind panels where the rear side windows were, up to a pillar.
-        // They end at the cab's back where the cab is short.
-        const double end = std::min(150.0, EndAt(car.Shape, car.Belt + 6) - 3);
+        // A closed rear quarter: the roof carried down as a broad pillar
+        // from the door to just before the rear join, in the roof's own
+        // colour, a small quarter light behind it where the glass runs on.
+        // It ends at the cab's back where the cab is short.
+        const double end = std::min(kJoins[1] - 4, EndAt(car.Shape, car.Belt + 6) - 3);
         std::vector<Vec> panel;
         for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
         panel.push_back({end, car.Belt - 1});
@@ -42,8 +48,11 @@ void MiddleDetails(Canvas& c, const Car& car) {
             });
             return;
         }
-        On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Colour); });
+        On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
         Pillar(c, car, door);
+        // In the roof's second colour it is the roof's own pillar; in the
+        // body's, a panel with a pillar at its back and a crease along it.
+        if (car.Style->TwoTone) return;
         Pillar(c, car, end);
         On(c, car, "panel line", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) {

@@ -19,6 +19,8 @@ constexpr double kNoseX = 271;
 // Chrome and nickel: a shade darker than the showroom's wall, so bright
 // work stands out against it.
 constexpr Rgb kChrome{184, 190, 198};
+// The roof's second colour on two-tone cars.
+constexpr Rgb kRoofTone{236, 226, 200};
 // Where the variants may reshape the silhouette: the front before x 78, the
 // middle between 104 and 146, the rear after 172. Around the joins (x 91 and
 // 159) the outline is the body type's own.
