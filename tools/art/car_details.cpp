@@ -13,11 +13,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
     const Roof roof = RoofOf(car);
     if (car.Body == BODY_RACE_CAR) return;
     const double sill = car.WheelRadius * 0.9 + 6;
-    // A raised roof that steps down before the rear join ends over the
-    // door's pillar, so the step reads as the raised section's end and not
-    // as a dent in one long roof.
-    const bool stepped = roof == Roof::Raised && car.Roof == Top::Closed && P(car, 5).X > kMiddleTo;
-    const double door = stepped ? kMiddleInner[1] + 2 : car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124;
+    const double door = car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124;
     if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         Pillar(c, car, door);
         if (car.Middle == 3) Pillar(c, car, 140);

@@ -192,6 +192,12 @@ Car MakeCar(int body, int era, int front, int middle, int rear) {
         radii.push_back(n.Is == Kind::Cut ? std::min(car.Corner, 4.0) : car.Corner * n.Round);
     }
     car.Shape = Rounded(points, radii);
+    car.Windows = car.Shape;
+    // A raised roof that steps down before the rear join is a thicker roof
+    // over level windows: the raised section reads as a high top, and its
+    // step as the top's end.
+    if (middle != 1 && RoofOf(car) == Roof::Raised && car.Roof == Top::Closed && P(car, 5).X > kMiddleTo)
+        car.Windows = MakeCar(body, era, front, 1, rear).Shape;
     return car;
 }
 
@@ -294,7 +300,7 @@ double GlassTop(const Car& car, double x) {
     // Early closed cars have a deep roof rail, and smaller windows under it.
     const double rail = car.Era <= ERA_1923 ? 8 : 4.5;
     double h = 1e9;
-    for (double d = -4; d <= 4; d += 1) h = std::min(h, TopAt(car.Shape, x + d));
+    for (double d = -4; d <= 4; d += 1) h = std::min(h, TopAt(car.Windows, x + d));
     return std::max(car.Belt, h - rail);
 }
 
