@@ -223,7 +223,8 @@ void FrontDetails(Canvas& c, const Car& car) {
         return;
     }
     const std::vector<Vec> body = Painted(car);
-    const auto [nose, low, high] = NoseOf(car, body);
+    const Nose n = NoseOf(car, body);
+    const double nose = n.X, low = n.Low, high = n.High;
     const double hood = P(car, 3).Y;
     const bool radiator = car.Style->Grille == GrilleKind::Radiator || car.Style->Grille == GrilleKind::Shell;
     On(c, car, "grille", "body", [&](Canvas& on) {
