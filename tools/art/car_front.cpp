@@ -1,6 +1,7 @@
 // The front pieces' details: each era's radiator or grille, lamps and
-// bumper, and what each variant adds (a horn, louvres, a stripe). Lamps and
-// bumpers are placed on the painted nose, so they always sit on the body.
+// bumper, and what each variant adds (a horn, louvres, a stripe). Lamps are
+// placed on the painted nose, bumpers ahead of the front wheel, and each
+// part is drawn in a scope that names what it hangs on.
 #include <algorithm>
 #include <cmath>
 
@@ -56,17 +57,6 @@ void Radiator(Canvas& c, const Car& car, double nose, double low, double high) {
 double LampHeight(const Car& car, double below) {
     const double low = NodeOf(car, 0).Y, high = NodeOf(car, 1).Y;
     return std::min(std::max(high - below, low + 11), high - 2);
-}
-
-void Headlamp(Canvas& c, const Car& car, const std::vector<Vec>& body, double nose, double high);
-
-// The headlamps of the era.
-void Headlamps(Canvas& canvas, const Car& car, const std::vector<Vec>& body, double nose, double high) {
-    // A lamp hangs on the radiator, the wing or the nose it is fixed to.
-    const char* host = car.Style->Lamps == LampKind::Brass ? "radiator"
-                     : car.Style->Lamps == LampKind::OnBar || (car.Style->Lamps == LampKind::Faired && car.Front != 2) ? "front wing"
-                                                                                                                          : "body";
-    HangsOn(canvas, car, "headlamp", host, [&](Canvas& c) { Headlamp(c, car, body, nose, high); });
 }
 
 void Headlamp(Canvas& c, const Car& car, const std::vector<Vec>& body, double nose, double high) {
@@ -131,28 +121,20 @@ void Headlamp(Canvas& c, const Car& car, const std::vector<Vec>& body, double no
     }
 }
 
-void Bumper(Canvas& c, const Car& car, double nose, double low);
+// The headlamps of the era.
+void Headlamps(Canvas& canvas, const Car& car, const std::vector<Vec>& body, double nose, double high) {
+    // A lamp hangs on the radiator, the wing or the nose it is fixed to.
+    const char* host = car.Style->Lamps == LampKind::Brass ? "radiator"
+                     : car.Style->Lamps == LampKind::OnBar || (car.Style->Lamps == LampKind::Faired && car.Front != 2) ? "front wing"
+                                                                                                                          : "body";
+    HangsOn(canvas, car, "headlamp", host, [&](Canvas& c) { Headlamp(c, car, body, nose, high); });
+}
 
-// The bumper on the frame's front where there is a frame, else on the body;
-// the fog lamps of the third front on a blade.
 // Where the front wheel's tyre begins at height h, less a pixel's gap: a
 // bumper ends there, however short the nose.
 double AheadOfWheel(const Car& car, double h) {
     const double r = car.WheelRadius, d = h - r;
     return car.FrontWheel - (std::abs(d) < r ? std::sqrt(r * r - d * d) : 0.0) - 1.5;
-}
-
-void FrontBumper(Canvas& canvas, const Car& car, double nose, double low) {
-    // Ahead of a separate wing, the bumper stands on the wing's front, on
-    // irons hidden behind it; otherwise on the body.
-    HangsOn(canvas, car, "bumper", car.Fenders ? "front wing" : "body", [&](Canvas& c) { Bumper(c, car, nose, low); });
-    if (car.Front == 3 && car.Style->Bumper == BumperKind::Blade) {
-        HangsOn(canvas, car, "fog lamp", "bumper", [&](Canvas& c) {
-            const double h = car.WheelRadius + 1, x = std::min(nose - 5, AheadOfWheel(car, h) - 12) + 4;
-            c.Ellipse(At(x, h + 4).X, At(x, h + 4).Y, 3, 3.5, kChrome);
-            c.Ellipse(At(x - 1, h + 4).X, At(x, h + 4).Y, 1.5, 2.5, kLamp);
-        });
-    }
 }
 
 void Bumper(Canvas& c, const Car& car, double nose, double low) {
@@ -196,6 +178,20 @@ void Bumper(Canvas& c, const Car& car, double nose, double low) {
         if (extra) Rect(c, s.From + 1, low - 3, std::min(s.To + 4, AheadOfWheel(car, low - 2)), low - 1, kBlack);   // a spoiler lip
         return;
     }
+    }
+}
+
+// Ahead of a separate wing, the bumper stands on the wing's front, on irons
+// hidden behind it; otherwise on the body. The third front's fog lamps
+// stand on a blade.
+void FrontBumper(Canvas& canvas, const Car& car, double nose, double low) {
+    HangsOn(canvas, car, "bumper", car.Fenders ? "front wing" : "body", [&](Canvas& c) { Bumper(c, car, nose, low); });
+    if (car.Front == 3 && car.Style->Bumper == BumperKind::Blade) {
+        HangsOn(canvas, car, "fog lamp", "bumper", [&](Canvas& c) {
+            const double h = car.WheelRadius + 1, x = std::min(nose - 5, AheadOfWheel(car, h) - 12) + 4;
+            c.Ellipse(At(x, h + 4).X, At(x, h + 4).Y, 3, 3.5, kChrome);
+            c.Ellipse(At(x - 1, h + 4).X, At(x, h + 4).Y, 1.5, 2.5, kLamp);
+        });
     }
 }
 
