@@ -86,7 +86,8 @@ struct Paint {
     static void DrawBodyTypes(platform::Canvas& canvas);
     static void DrawNextMonth(platform::Canvas& canvas);
     static void DrawStatistics(platform::Canvas& canvas);
-    static void DrawPopupTexts(platform::Canvas& canvas);
+    // The open popup's texts and the works' figures (screens/popup_texts.cpp).
+    static void DrawSlotTexts(platform::Canvas& canvas);
     static void DrawDesing(platform::Canvas& canvas);
     static void DrawFactory(platform::Canvas& canvas);
 };

@@ -109,7 +109,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawPopUp(canvas);
             DrawChosenSlot(canvas);
             DrawStatistics(canvas);
-            DrawPopupTexts(canvas);
+            DrawSlotTexts(canvas);
             // The office shows its footer at every paint: reports cover it.
             DrawMenuMonth(canvas);
             DrawYear(canvas);
@@ -121,7 +121,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawDescriptionWithoutPopup(canvas);
             DrawPopUp(canvas);
             DrawChosenSlot(canvas);
-            DrawPopupTexts(canvas);
+            DrawSlotTexts(canvas);
             DrawCleanCash(canvas);
             break;
         case SCREEN_GAME_RESEARCH:
@@ -131,7 +131,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawChosenSlot(canvas);
             DrawLoading(canvas);
             DrawBodyTypes(canvas);
-            DrawPopupTexts(canvas);
+            DrawSlotTexts(canvas);
             DrawCleanCash(canvas);
             break;
         case SCREEN_GAME_DESIGN:
@@ -142,7 +142,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawChosenSlot(canvas);
             DrawParts(canvas);
             DrawText(canvas, TextAt(TEXT_MODEL_NAME), PlayerCar.Name);
-            DrawPopupTexts(canvas);
+            DrawSlotTexts(canvas);
             DrawCash(canvas);
             break;
         case SCREEN_GAME_FACTORY:
@@ -151,7 +151,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawFactory(canvas);
             DrawPopUp(canvas);
             DrawChosenSlot(canvas);
-            DrawPopupTexts(canvas);
+            DrawSlotTexts(canvas);
             DrawCash(canvas);
             break;
         case SCREEN_GAME_NEXT_MONTH:

@@ -39,7 +39,7 @@ void DrawBlocks(platform::Canvas& canvas, const PopupBlock (&blocks)[N], i32 pop
 
 }  // namespace
 
-void Paint::DrawPopupTexts(platform::Canvas& canvas) {
+void Paint::DrawSlotTexts(platform::Canvas& canvas) {
     DrawBlocks(canvas, kBeforeFactory, MainObj.Popup);
     if (MainObj.Screen == SCREEN_GAME_FACTORY) screens::DrawFactoryFigures(canvas);
     DrawBlocks(canvas, kAfterFactory, MainObj.Popup);

@@ -13,18 +13,18 @@ constexpr char D = FONT_DCHAR, E = FONT_ECHAR, ES = FONT_ESCHAR;
 
 TEST_F(DesignAndFactory, PartListsNameTheResearchedPartsAndTheChosenVariant) {
     MainObj.Popup = POPUP_SUSPENSION_PARTS;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectCells({{270, 57, 11, D, "    "}, {256, 500, 11, D, "      "}});   // nothing researched, no variant yet
 
     PlayerResearch.ResearchLevel[PART_SUSPENSION] = 10;
     PlayerResearch.SuspensionVariantChoice = 2;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectCells(
         {{270, 57, 11, D, "leaf springs "}, {270, 444, 11, D, "electrical shocks"}, {256, 500, 11, D, "medium"}});
 
     MainObj.Popup = POPUP_BRAKES_PARTS;
     PlayerResearch.BrakesVariantChoice = 2;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectCells({{256, 500, 11, D, "304mm"}});
 
     // The engine's marker moves 26 pixels per variant.
@@ -32,7 +32,7 @@ TEST_F(DesignAndFactory, PartListsNameTheResearchedPartsAndTheChosenVariant) {
     for (const i32 variant : {3, 5}) {
         platform::FillCanvas(canvas(), kUntouched);
         PlayerResearch.EngineVariantChoice = variant;
-        Paint::DrawPopupTexts(canvas());
+        Paint::DrawSlotTexts(canvas());
         ExpectCells({{230, 500, 26, D, variant == 3 ? "  *  " : "    *"}});
     }
 
@@ -40,7 +40,7 @@ TEST_F(DesignAndFactory, PartListsNameTheResearchedPartsAndTheChosenVariant) {
     platform::FillCanvas(canvas(), kUntouched);
     MainObj.Popup = POPUP_LUXURY_PARTS;
     PlayerResearch.ResearchLevel[PART_LUXURY] = 4;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectCells({{270, 186, 11, D, "heater"}, {230, 500, 26, D, "     "}, {256, 500, 11, D, "     "}});
 }
 

@@ -13,7 +13,7 @@ using OfficeTexts = ScreenTest;
 void PaintBank(platform::Canvas& canvas) {
     platform::FillCanvas(canvas, kUntouched);
     MainObj.Popup = POPUP_BANK;
-    Paint::DrawPopupTexts(canvas);
+    Paint::DrawSlotTexts(canvas);
 }
 
 }  // namespace
@@ -68,7 +68,7 @@ TEST_F(OfficeTexts, MapShowsEveryRegionAndTheShownRegionsName) {
     PlayerFactorySalon.FactoryPrice = 500000;
     PlayerFactorySalon.SalonPrice = 1100000;
     MainObj.Popup = POPUP_MAP;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
 
     for (i32 r = 0; r < kRegionCount; ++r) {
         EXPECT_EQ(ReadAt(TEXT_MAP_FACTORIES_1 + r), r % 2 ? " 1" : " 0");
@@ -81,7 +81,7 @@ TEST_F(OfficeTexts, MapShowsEveryRegionAndTheShownRegionsName) {
 
     platform::FillCanvas(canvas(), kUntouched);
     PlayerFactorySalon.ShownRegion = 0;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectCells({{158, 471, 11, FONT_DCHAR, "         "}});
 }
 
@@ -90,7 +90,7 @@ TEST_F(OfficeTexts, PersonnelShowsStaffWagesAndTheirSums) {
     PlayerScientists = Staff{25, 0, 60, 0, 0, 0, 0, {}};
     PlayerTechnicians = Staff{100, 7, 45, 12, -5, 0, 0, {}};
     MainObj.Popup = POPUP_PERSONNEL;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
 
     ExpectCells({{205, 223, 7, FONT_DSCHAR, " 3"}, {583, 224, 7, FONT_DSCHAR, "12"},
                  {569, 251, 7, FONT_DSCHAR, "   5"}});   // a blank cell for the minus
@@ -108,6 +108,6 @@ TEST_F(OfficeTexts, PersonnelDrawsRowByRowHireAndFirePerKind) {
     PlayerScientists.FireCount = 1;
     PlayerSalesmans.Wage = 2;
     MainObj.Popup = POPUP_PERSONNEL;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectDots({{406, 285, GlyphColour(FONT_DSCHAR, '2')}, {406, 260, GlyphColour(FONT_DSCHAR, '1')}});
 }

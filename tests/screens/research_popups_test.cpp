@@ -116,13 +116,13 @@ TEST_F(ResearchPopups, AreaPopupsNameTheResearchedParts) {
     PlayerResearch.ResearchLevel[PART_BRAKES] = 1;
     PlayerResearch.Scientists[PART_BRAKES] = 0;
     MainObj.Popup = POPUP_RESEARCH_BRAKES;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectAnchors({{TEXT_AREA_SCIENTISTS, "  0"}});
     ExpectCells({{279, 284, 10, FONT_DSCHAR, "external drum brakes "}});
     ExpectDots({{279, 294, kUntouched}});
 
     PlayerResearch.ResearchLevel[PART_BRAKES] = 10;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectCells({{279, 374, 10, FONT_DSCHAR, "electrical brakes with abs"}});
 
     // The body area shows its scientists only.
@@ -130,7 +130,7 @@ TEST_F(ResearchPopups, AreaPopupsNameTheResearchedParts) {
     PlayerResearch.ResearchLevel[PART_BODY] = 5;
     PlayerResearch.Scientists[PART_BODY] = 120;
     MainObj.Popup = POPUP_RESEARCH_BODY;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectAnchors({{TEXT_AREA_SCIENTISTS, "120"}});
     ExpectDots({{279, 284, kUntouched}});
 }
@@ -139,12 +139,12 @@ TEST_F(ResearchPopups, ExpansionOfferGivesWayToItsPatchAtFullCapacity) {
     Mark(p_GAME_research_expand_clean, 0x00EEEE);
     MainObj.Popup = POPUP_EXPAND_RESEARCH;
     PlayerResearch.LabCapacity = 800;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectAnchors({{TEXT_LAB_CAPACITY, "800"}, {TEXT_LAB_OFFER, "900"}});
     ExpectDots({{278, 282, kUntouched}});
 
     PlayerResearch.LabCapacity = 900;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectAnchors({{TEXT_LAB_CAPACITY, "900"}});
     ExpectDots({{278, 282, 0x00EEEE}});
 }
@@ -156,7 +156,7 @@ TEST_F(ResearchPopups, CampaignRowsShowBlocksInTheirFixedOrder) {
         PlayerAdvertising.Block[block].Campaign[0] = AdCampaign{777777, 77};   // billboard
     }
     MainObj.Popup = POPUP_TELEVISION;
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     const i32 blockOfRow[kAdBlocks] = {3, 0, 1, 2, 4, 5};
     for (i32 row = 0; row < kAdBlocks; ++row) {
         const std::string months = " " + std::to_string(blockOfRow[row] + 1);
@@ -169,6 +169,6 @@ TEST_F(ResearchPopups, CampaignRowsShowBlocksInTheirFixedOrder) {
     PlayerAdvertising = Advertising{};
     MainObj.Popup = POPUP_AUTO_SHOW;
     platform::FillCanvas(canvas(), kUntouched);
-    Paint::DrawPopupTexts(canvas());
+    Paint::DrawSlotTexts(canvas());
     ExpectAnchors({{TEXT_ADVERT_MONTHS_1 + 5, " 0"}, {TEXT_ADVERT_AMOUNT_1, "     0"}});
 }
