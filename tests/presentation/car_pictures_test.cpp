@@ -188,4 +188,34 @@ TEST_F(CarPictures, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
     EXPECT_EQ(combinations, kCarPiecePictures / kCarPieces / kPieceVariants * 27);
 }
 
+
+// Each body type keeps its kind beside the others of its era: the compact is
+// the short car, and the luxury car is longer than the family sedan. Measured
+// on the plain choice of pieces, bumpers included, above the shadow on the
+// floor (which lies below screen row 200).
+TEST_F(CarPictures, TheCompactIsShortAndTheLuxuryCarLongerThanTheSedan) {
+    constexpr int kCarDifference = 28;
+    constexpr i32 kAboveShadow = 200 - kTop;
+    const auto length = [](i32 body, i32 era) {
+        const i32 pieces[kCarPieces] = {CarPiecePicture(body, era, CAR_FRONT, 1), CarPiecePicture(body, era, CAR_MIDDLE, 1),
+                                        CarPiecePicture(body, era, CAR_REAR, 1)};
+        const ComposedCar car = Compose(pieces);
+        i32 first = car.Width, last = -1;
+        for (i32 x = 0; x < car.Width; ++x)
+            for (i32 y = 0; y < kAboveShadow; ++y)
+                if (car.At(x, y) > kCarDifference) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        return last - first + 1;
+    };
+    for (i32 era = FirstPictureEra(BODY_FAMILY_SEDAN); era <= kEraCount; ++era) {
+        const i32 sedan = length(BODY_FAMILY_SEDAN, era);
+        EXPECT_GE(length(BODY_LUXURY, era), sedan + 8) << "era " << era;
+        if (era >= FirstPictureEra(BODY_COMPACT)) {
+            EXPECT_LE(length(BODY_COMPACT, era), sedan - 30) << "era " << era;
+        }
+    }
+}
+
 }  // namespace
