@@ -60,9 +60,9 @@ void LedgerLine(Canvas& c, int text, const char* caption, int left, int right, b
 
 // The three companies' names with a swatch of each one's bar colour.
 void CompanyLegend(Canvas& c) {
-    const Rgb colours[3] = {kPlayerBar, kRival1Bar, kRival2Bar};
+    const Rgb colours[kCompanyCount] = {kPlayerBar, kRival1Bar, kRival2Bar};
     Words(c, "companies", 163, 452, 11, Align::Left, kMutedInk, Face::SansBold);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kCompanyCount; ++k) {
         const TextAnchor& a = TextAt(TEXT_REPORT_COMPANY_1 + k);
         c.Fill({a.X - 18, a.Y + 2, a.X - 6, a.Y + 13}, Darker(colours[k], 0.3));
         c.Fill({a.X - 17, a.Y + 3, a.X - 7, a.Y + 12}, colours[k]);

@@ -12,8 +12,4 @@ namespace art {
 bool WriteJpeg(const Canvas& canvas, const std::string& path);
 bool WritePng(const Canvas& canvas, const std::string& path);
 
-// Reads any picture FreeImage can decode (JPEG with the accurate decoder);
-// an empty canvas when it cannot.
-Canvas ReadPicture(const std::string& path);
-
 }  // namespace art

@@ -58,15 +58,15 @@ void SetUpBank() {
 
 // Research levels by PartCategory (brakes, suspension, engine, body, luxury,
 // safety) of the player and the two rivals; a rival's level may pass ten.
-constexpr i32 kLevels[3][kPartCategories] = {
+constexpr i32 kLevels[kCompanyCount][kPartCategories] = {
     {10, 7, 6, ERA_1968, 4, 3},
     {11, 2, 4, ERA_1938, 1, 9},
     {1, 2, 2, ERA_1983, 2, 8},
 };
 
 void SetUpResearch() {
-    Research* const companies[3] = {&PlayerResearch, &Opponent1Research, &Opponent2Research};
-    for (i32 c = 0; c < 3; ++c)
+    Research* const companies[kCompanyCount] = {&PlayerResearch, &Opponent1Research, &Opponent2Research};
+    for (i32 c = 0; c < kCompanyCount; ++c)
         for (i32 category = 0; category < kPartCategories; ++category)
             companies[c]->ResearchLevel[category] = kLevels[c][category];
     Research& r = PlayerResearch;
