@@ -176,11 +176,12 @@ bool TakeLoan(Window*, i32) {
 // A repayment lowers the debt; the months left stay, so what is still owed
 // is spread over them. Only a debt paid off ends the schedule (a schedule
 // ended with debt left would let the month step drop that debt unpaid).
-// Nothing typed repays nothing.
+// Nothing typed repays nothing, and the cash in hand must cover the amount.
 bool Repay(Window*, i32) {
     Bank& bank = PlayerBank;
     const i32 amount = bank.LoanAmount;
     if (bank.LoanLeft == 0 || amount <= 0 || amount > bank.LoanLeft) return true;
+    if (PlayerObj.Cash < static_cast<double>(amount)) return true;
     bank.LoanLeft -= amount;
     PlayerObj.Cash -= amount;
     bank.LoanRate = 0;
@@ -276,9 +277,12 @@ constexpr Rule kReportBack[4][1] = {
 }  // namespace
 
 // The office's own rectangles only while no popup is open; a click that
-// opens one goes on to that popup's tests with the same point.
+// opens one goes on to that popup's tests with the same point. The bank's
+// repay button lies over the left edge of the safe that opens the bank, so
+// the bank's buttons wait for the next click: opening it never repays.
 void ClickOffice(Window* window) {
-    if (MainObj.Popup == POPUP_NONE) {
+    const bool opening = MainObj.Popup == POPUP_NONE;
+    if (opening) {
         Run(window, kOffice);
         RunHoverAreas(window, SCREEN_GAME_OFFICE);
     }
@@ -287,7 +291,7 @@ void ClickOffice(Window* window) {
     if (MainObj.Popup != POPUP_MAP) Run(window, kOfficeClose);
     if (MainObj.Popup == POPUP_BANK) {
         Blank(PlayerBank.InputBuffer);
-        Run(window, kBank);
+        if (!opening) Run(window, kBank);
     }
     if (MainObj.Popup == POPUP_PERSONNEL) {
         for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) Blank(staff->InputBuffer);

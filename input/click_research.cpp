@@ -65,11 +65,12 @@ constexpr Rule kBodyTypes[] = {
 
 // ---- Expanding the laboratory
 
-// The laboratory grows while it is below nine hundred. The money is not
-// looked at: an expansion may leave it below zero.
+// The laboratory grows while it is below nine hundred, and only with the
+// money in hand: the month step cannot build or pay from below zero. An
+// expansion that takes the last of the cash goes through.
 bool ExpandLab(Window*, i32) {
     Research& lab = PlayerResearch;
-    if (!LabExpandable(lab.LabCapacity)) return false;
+    if (!LabExpandable(lab.LabCapacity) || PlayerObj.Cash < kLabStepPrice) return false;
     lab.LabCapacity += kLabStep;
     PlayerObj.Cash -= kLabStepPrice;
     return true;

@@ -28,7 +28,7 @@ struct Paint {
 
     // ---- Picture catalogue
 
-    // Loads all 665 pictures, decoding them on all cores, then the hover
+    // Loads all 670 pictures, decoding them on all cores, then the hover
     // pointer. A picture that fails stays empty; the others load all the same.
     static void LoadPhoto();
     // Loads one JPEG into `handle`; a file that fails leaves it empty.
@@ -54,8 +54,8 @@ struct Paint {
 
     // Numbers as text along x. ALIGN_LEFT: the first character at x,
     // `cells` cells forward. ALIGN_RIGHT: the last character at x, `cells`
-    // cells backward, the cells before the text blank. '-', '.' and '+' have
-    // no glyph and leave blank cells.
+    // cells backward, the cells before the text blank. Every font draws the
+    // minus sign; '.' and '+' have no glyph and leave blank cells.
     static void DrawInteger(platform::Canvas& canvas, i32 x, i32 y, i32 step, i32 cells, char font, i32 value,
                             TextAlign align);
     // Money with 10 significant digits ("100000." for a whole amount, the

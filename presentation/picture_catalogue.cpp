@@ -1,6 +1,7 @@
 #include "presentation/picture_catalogue.h"
 
 #include <array>
+#include <string_view>
 
 #include "presentation/fonts.h"
 #include "presentation/interface_state.h"
@@ -168,22 +169,35 @@ constexpr BodyPictures kBodies[kBodyTypeCount] = {
 };
 constexpr const char* kPieceWords[kCarPieces] = {"front", "middle", "rear"};
 
+// Every font has the letters, its marks and the digits, in that order. The
+// minus sign is a mark of every font, so a negative figure shows its sign.
 struct GlyphFont {
     FontId Font;
     const char* Set;      // handle part
     const char* Prefix;   // file part
-    bool Extras;          // ':' '/' '*' after the letters
+    const char* Marks;    // glyphs between the letters and the digits
 };
 constexpr GlyphFont kGlyphFonts[kFontCount] = {
-    {FONT_DCHAR, "dChar", "dc", true},  {FONT_DSCHAR, "dsChar", "dcs", false},
-    {FONT_LCHAR, "lChar", "lc", false}, {FONT_ECHAR, "eChar", "ec", false},
-    {FONT_ESCHAR, "esChar", "ecs", false},
+    {FONT_DCHAR, "dChar", "dc", ":/*-"}, {FONT_DSCHAR, "dsChar", "dcs", "-"},
+    {FONT_LCHAR, "lChar", "lc", "-"},    {FONT_ECHAR, "eChar", "ec", "-"},
+    {FONT_ESCHAR, "esChar", "ecs", "-"},
 };
-struct ExtraGlyph {
+struct MarkWord {
     char Character;
-    const char* Word;
+    const char* Word;   // names the mark's picture
 };
-constexpr ExtraGlyph kExtraGlyphs[] = {{':', "kols"}, {'/', "slash"}, {'*', "circle"}};
+constexpr MarkWord kMarkWords[] = {{':', "kols"}, {'/', "slash"}, {'*', "circle"}, {'-', "minus"}};
+
+constexpr i32 kLetterGlyphs = 26;
+constexpr i32 kDigitGlyphs = 10;
+
+constexpr i32 MarkCount(const GlyphFont& font) { return static_cast<i32>(std::string_view(font.Marks).size()); }
+
+constexpr const char* MarkWordOf(char mark) {
+    for (const MarkWord& m : kMarkWords)
+        if (m.Character == mark) return m.Word;
+    return "";
+}
 
 // Offset of a body type's first picture within the car family.
 constexpr i32 CarOffset(i32 bodyType) {
@@ -197,7 +211,7 @@ static_assert(CarOffset(kBodyTypeCount + 1) == kCarPiecePictures);
 // Offset of a font's first glyph within the glyph family.
 constexpr i32 GlyphOffset(i32 fontIndex) {
     i32 offset = 0;
-    for (i32 f = 0; f < fontIndex; ++f) offset += 36 + (kGlyphFonts[f].Extras ? 3 : 0);
+    for (i32 f = 0; f < fontIndex; ++f) offset += kLetterGlyphs + MarkCount(kGlyphFonts[f]) + kDigitGlyphs;
     return offset;
 }
 static_assert(GlyphOffset(kFontCount) == kGlyphPictures);
@@ -243,8 +257,7 @@ constexpr Catalogue BuildCatalogue() {
             const char letter[2] = {ch, '\0'};
             add(letter);
         }
-        if (f.Extras)
-            for (const ExtraGlyph& x : kExtraGlyphs) add(x.Word);
+        for (const char* mark = f.Marks; *mark != '\0'; ++mark) add(MarkWordOf(*mark));
         for (char ch = '0'; ch <= '9'; ++ch) {
             const char digit[2] = {ch, '\0'};
             add(digit);
@@ -274,15 +287,14 @@ i32 GlyphPicture(char font, char character) {
     for (i32 f = 0; f < kFontCount; ++f) {
         const GlyphFont& gf = kGlyphFonts[f];
         if (gf.Font != font) continue;
-        const i32 base = kFirstGlyphPicture + GlyphOffset(f);
-        if (character >= 'a' && character <= 'z') return base + (character - 'a');
-        const i32 digits = base + 26 + (gf.Extras ? 3 : 0);
+        const i32 letters = kFirstGlyphPicture + GlyphOffset(f);
+        const i32 marks = letters + kLetterGlyphs;
+        const i32 digits = marks + MarkCount(gf);
+        if (character >= 'a' && character <= 'z') return letters + (character - 'a');
         if (character >= '0' && character <= '9') return digits + (character - '0');
-        if (gf.Extras) {
-            for (i32 x = 0; x < 3; ++x)
-                if (kExtraGlyphs[x].Character == character) return base + 26 + x;
-        }
-        return kNoPicture;
+        const std::string_view markSet(gf.Marks);
+        const std::size_t mark = markSet.find(character);
+        return mark == std::string_view::npos ? kNoPicture : marks + static_cast<i32>(mark);
     }
     return kNoPicture;
 }
@@ -297,12 +309,12 @@ char FontOfGlyph(i32 picture) {
 char CharOfGlyph(i32 picture) {
     const char font = FontOfGlyph(picture);
     if (font == '\0') return '\0';
-    for (char c : {'a', '0', ':', '/', '*'}) {
-        const i32 first = GlyphPicture(font, c);
-        if (first == kNoPicture) continue;
-        const i32 span = c == 'a' ? 26 : c == '0' ? 10 : 1;
-        if (picture >= first && picture < first + span) return static_cast<char>(c + (picture - first));
-    }
+    const i32 letters = GlyphPicture(font, 'a');
+    const i32 digits = GlyphPicture(font, '0');
+    if (picture >= digits) return static_cast<char>('0' + (picture - digits));
+    if (picture < letters + kLetterGlyphs) return static_cast<char>('a' + (picture - letters));
+    for (const GlyphFont& gf : kGlyphFonts)
+        if (gf.Font == font) return gf.Marks[picture - letters - kLetterGlyphs];
     return '\0';
 }
 

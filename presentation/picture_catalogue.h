@@ -5,7 +5,7 @@
 //
 // Five families, loaded in this order: 14 screens, 28 popups, 98 overlays
 // (buttons, highlight frames, clean patches, bars, part icons, body types),
-// 342 car pieces and 183 glyphs. Screens, popups and overlays have names;
+// 342 car pieces and 188 glyphs. Screens, popups and overlays have names;
 // car pieces and glyphs are reached through CarPiecePicture and GlyphPicture.
 
 #include "model/records.h"
@@ -119,7 +119,7 @@ enum PictureId : i32 {
     // ---- Car pieces (CarPiecePicture), then glyphs (GlyphPicture)
     kFirstCarPiecePicture,
     kFirstGlyphPicture = kFirstCarPiecePicture + 342,
-    kPictureCount = kFirstGlyphPicture + 183,
+    kPictureCount = kFirstGlyphPicture + 188,
 
     kNoPicture = -1,
 };
@@ -128,8 +128,8 @@ inline constexpr i32 kScreenPictures = 14;
 inline constexpr i32 kPopupPictures = 28;
 inline constexpr i32 kOverlayPictures = 98;
 inline constexpr i32 kCarPiecePictures = 342;
-inline constexpr i32 kGlyphPictures = 183;
-static_assert(kPictureCount == 665);
+inline constexpr i32 kGlyphPictures = 188;
+static_assert(kPictureCount == 670);
 static_assert(p_PopUp_AutoShow == kScreenPictures);
 static_assert(p_MENU_button_new == kScreenPictures + kPopupPictures);
 static_assert(kFirstCarPiecePicture == kScreenPictures + kPopupPictures + kOverlayPictures);

@@ -28,6 +28,7 @@ protected:
         Show(screen);
         MainObj.Focus = FOCUS_NONE;
         PlayerResearch.LabCapacity = 100;
+        PlayerObj.Cash = 1e7;   // enough for every expansion of the laboratory
         for (i32& area : PlayerResearch.Scientists) area = 0;
         for (i32 k = 0; k < 3; ++k) {
             Staff& kind = Kind(k);

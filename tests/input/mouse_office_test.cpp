@@ -146,17 +146,27 @@ TEST_F(MouseOffice, BankDepositsTermsLoansAndRepayments) {
          Join({{{PlayerBank.LoanLeft, 100000}, {PlayerBank.MonthsLeft, 40}, {PlayerBank.Installment, 2500},
                 {PlayerObj.Cash, 34000.0}},
                UsedUp()})},
-        {"paying off the whole debt ends the schedule; the cash is not looked at", POPUP_BANK,
-         Join({RunningLoan(116000), {{PlayerObj.Cash, 0.0}}}), {On(CTRL_BANK_REPAY)},
-         {{PlayerBank.LoanLeft, 0}, {PlayerBank.MonthsLeft, 0}, {PlayerBank.Installment, 0},
-          {PlayerObj.Cash, -116000.0}}},
-        // The safe and the repay button overlap: the opening click repays
-        // what was typed, and nothing when nothing was.
-        {"opening the bank on its repay button", POPUP_NONE, RunningLoan(0), {Spot(590, 360)},
+        {"paying off the whole debt with exactly the cash ends the schedule", POPUP_BANK,
+         Join({RunningLoan(116000), {{PlayerObj.Cash, 116000.0}}}), {On(CTRL_BANK_REPAY)},
+         Join({{{PlayerBank.LoanLeft, 0}, {PlayerBank.MonthsLeft, 0}, {PlayerBank.Installment, 0},
+                {PlayerObj.Cash, 0.0}},
+               UsedUp()})},
+        {"repaying one unit more than the cash changes nothing", POPUP_BANK,
+         Join({RunningLoan(50001), {{PlayerObj.Cash, 50000.0}}}), {On(CTRL_BANK_REPAY)},
+         {{PlayerBank.LoanLeft, 116000}, {PlayerBank.MonthsLeft, 40}, {PlayerBank.LoanTerm, 12},
+          {PlayerBank.LoanRate, 10}, {PlayerBank.LoanAmount, 50001},
+          {PlayerObj.Cash, 50000.0}},
+         Asks::Repaint},
+        {"nothing is repaid from below zero", POPUP_BANK, Join({RunningLoan(1), {{PlayerObj.Cash, -3000.0}}}),
+         {On(CTRL_BANK_REPAY)}, {{PlayerBank.LoanLeft, 116000}, {PlayerObj.Cash, -3000.0}}},
+        // The safe and the repay button overlap: the click that opens the
+        // bank only opens it, whatever was typed there before.
+        {"opening the bank on its repay button repays nothing", POPUP_NONE, RunningLoan(5000), {Spot(590, 360)},
          {{MainObj.Popup, POPUP_BANK}, {PlayerBank.LoanLeft, 116000}, {PlayerBank.MonthsLeft, 40},
-          {PlayerBank.LoanTerm, 12}, {PlayerBank.LoanRate, 10}, {PlayerBank.Deposit, 0}}},
-        {"opening the bank repays what was typed", POPUP_NONE, RunningLoan(1000), {Spot(590, 360)},
-         {{PlayerBank.LoanLeft, 115000}, {PlayerBank.MonthsLeft, 40}}},
+          {PlayerBank.LoanTerm, 12}, {PlayerBank.LoanRate, 10},
+          {PlayerBank.LoanAmount, 5000}, {PlayerObj.Cash, 50000.0}, {PlayerBank.Deposit, 0}}},
+        {"the next click there repays", POPUP_NONE, RunningLoan(5000), {Spot(590, 360), Spot(590, 360)},
+         {{PlayerBank.LoanLeft, 111000}, {PlayerObj.Cash, 45000.0}, {PlayerBank.LoanAmount, 0}}},
     };
     const i32 terms[][2] = {{0, 0}, {3, 8}, {6, 9}, {12, 10}, {24, 12}, {36, 14}, {48, 16}};
     for (int k = 1; k <= 6; ++k)

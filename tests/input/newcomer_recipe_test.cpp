@@ -239,14 +239,16 @@ TEST_F(NewcomerRecipe, TheFirstCarPaysItsWayFromTwoHomeRegionsInOneRun) {
     ASSERT_NO_FATAL_FAILURE(PlayToDecember1909());
     ExpectTheRecipesYears(REGION_EUROPE, 2078, 220204.0);
 
-    // The kept amount is still in the loan box, and the repay button lies
-    // over the safe's left edge: the click that opens the bank there repays it.
+    // The kept amount is still in the loan box. The repay button lies over
+    // the safe's left edge, but the click that opens the bank there only
+    // opens it.
     EXPECT_EQ(PlayerBank.LoanAmount, 50000);
     ClickHoverArea(SCREEN_GAME_MAIN, HOT_OFFICE);
     Click(590, 360);
     ASSERT_EQ(MainObj.Popup, POPUP_BANK);
-    EXPECT_EQ(PlayerBank.LoanLeft, 10432);   // 60432 owed before
-    EXPECT_EQ(PlayerObj.Cash, 170204.0);
+    EXPECT_EQ(PlayerBank.LoanLeft, 60432);
+    EXPECT_EQ(PlayerBank.LoanAmount, 50000);
+    EXPECT_EQ(PlayerObj.Cash, 220204.0);
 }
 
 }  // namespace

@@ -43,17 +43,18 @@ TEST_F(GlyphText, MoneyInExponentFormFitsAndShowsItsLastCells) {
     // The longest text (17 characters) shows its last 12 and overruns nothing.
     Paint::DrawMoney(canvas(), 642, 300, 7, 12, FONT_LCHAR, -1.234567891e100, ALIGN_RIGHT);
     Paint::DrawMoney(canvas(), 100, 400, 7, 20, FONT_LCHAR, -1.234567891e100, ALIGN_LEFT);
-    ExpectDots({{565, 300, L('4')}, {558, 300, U}, {100, 400, U} /* '-' */, {107, 400, L('1')},
+    ExpectDots({{565, 300, L('4')}, {558, 300, U}, {100, 400, L('-')}, {107, 400, L('1')},
                 {100 + 7 * 16, 400, L('0')}, {100 + 7 * 17, 400, U}});
 }
 
 TEST_F(GlyphText, NegativeNumbersAndNarrowFields) {
-    // '-' has no glyph. A field narrower than the number: the right one keeps
-    // the last digits, the left one the first.
+    // The minus sign stands in the cell before the digits. A field narrower
+    // than the number: the right one keeps the last digits, the left one the
+    // first.
     Paint::DrawInteger(canvas(), 300, 100, 7, 5, FONT_LCHAR, -42, ALIGN_RIGHT);
     Paint::DrawInteger(canvas(), 300, 200, 7, 2, FONT_LCHAR, 12345, ALIGN_RIGHT);
     Paint::DrawInteger(canvas(), 300, 300, 7, 2, FONT_LCHAR, 12345, ALIGN_LEFT);
-    ExpectDots({{300, 100, L('2')}, {293, 100, L('4')}, {286, 100, U}, {279, 100, U},
+    ExpectDots({{300, 100, L('2')}, {293, 100, L('4')}, {286, 100, L('-')}, {279, 100, U},
                 {300, 200, L('5')}, {293, 200, L('4')}, {286, 200, U},
                 {300, 300, L('1')}, {307, 300, L('2')}, {314, 300, U}});
 
@@ -72,10 +73,10 @@ TEST_F(GlyphText, CountsOfZeroOrLessDrawNothing) {
     EXPECT_TRUE(CanvasUnchanged(*before, canvas()));
 }
 
-TEST_F(GlyphText, UpperCaseUnderscoreAndPunctuationAreBlankInEveryFont) {
+TEST_F(GlyphText, UpperCaseUnderscoreAndPunctuationButTheMinusAreBlankInEveryFont) {
     const auto before = std::make_unique<platform::Canvas>(canvas());
     for (char font : kFonts) {
-        Paint::DrawTextA(canvas(), 50, 50, AXIS_X, 11, 8, DIR_FORWARD, font, "AZ_ .-+\0");
+        Paint::DrawTextA(canvas(), 50, 50, AXIS_X, 11, 7, DIR_FORWARD, font, "AZ_ .+\0");
     }
     Paint::DrawTextA(canvas(), 50, 50, AXIS_X, 11, 3, DIR_FORWARD, 'q', "abc");   // no such font
     EXPECT_TRUE(CanvasUnchanged(*before, canvas()));
@@ -84,6 +85,11 @@ TEST_F(GlyphText, UpperCaseUnderscoreAndPunctuationAreBlankInEveryFont) {
     Paint::DrawTextA(canvas(), 50, 80, AXIS_X, 11, 3, DIR_FORWARD, FONT_DCHAR, ":/*");
     Paint::DrawTextA(canvas(), 50, 120, AXIS_X, 7, 1, DIR_FORWARD, FONT_LCHAR, ":");
     ExpectDots({{50, 80, Dc(':')}, {61, 80, Dc('/')}, {72, 80, Dc('*')}, {50, 120, U}});
+    // Every font has the minus sign.
+    for (char font : kFonts) {
+        Paint::DrawTextA(canvas(), 50, 160, AXIS_X, 11, 1, DIR_FORWARD, font, "-");
+        EXPECT_EQ(At(50, 160), GlyphColour(font, '-')) << font;
+    }
 }
 
 TEST_F(GlyphText, PenMovesAlongTheChosenAxisAndDirection) {

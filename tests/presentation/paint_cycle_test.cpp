@@ -84,6 +84,13 @@ TEST_F(PaintCycle, OfficeRedrawsItsFooterAndCleanMoneyAtEveryPaint) {
     // The old digits were covered.
     ExpectDots({{635, 549, GlyphColour(FONT_LCHAR, '5')}, {628, 549, kMoneyClean},
                 {224, 549, GlyphColour(FONT_LCHAR, '1')}});
+
+    // Money below zero shows its sign in the cell before the digits ("-3000.").
+    PlayerObj.Cash = -3000.0;
+    Show(SCREEN_GAME_OFFICE);
+    ExpectDots({{642, 549, kMoneyClean}, {635, 549, GlyphColour(FONT_LCHAR, '0')},
+                {614, 549, GlyphColour(FONT_LCHAR, '3')}, {607, 549, GlyphColour(FONT_LCHAR, '-')},
+                {600, 549, kMoneyClean}});
 }
 
 TEST_F(PaintCycle, AdvertisingPicksItsBackgroundOnlyWhenItRedrawsIt) {

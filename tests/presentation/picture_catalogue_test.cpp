@@ -7,7 +7,7 @@
 #include "presentation/interface_state.h"
 #include "presentation/picture_catalogue.h"
 
-TEST(PictureCatalogue, HoldsSixHundredSixtyFiveDistinctPicturesInLoadOrder) {
+TEST(PictureCatalogue, HoldsSixHundredSeventyDistinctPicturesInLoadOrder) {
     std::set<std::string> paths;
     std::set<std::string> names;
     for (i32 id = 0; id < kPictureCount; ++id) {
@@ -18,9 +18,9 @@ TEST(PictureCatalogue, HoldsSixHundredSixtyFiveDistinctPicturesInLoadOrder) {
         paths.insert(path);
         names.insert(PictureName(id));
     }
-    EXPECT_EQ(kPictureCount, 665);
-    EXPECT_EQ(paths.size(), 665u);
-    EXPECT_EQ(names.size(), 665u);
+    EXPECT_EQ(kPictureCount, 670);
+    EXPECT_EQ(paths.size(), 670u);
+    EXPECT_EQ(names.size(), 670u);
     EXPECT_STREQ(PicturePath(kPictureCount), "");
     EXPECT_STREQ(PicturePath(kNoPicture), "");
 
@@ -67,16 +67,21 @@ TEST(PictureCatalogue, CarPiecesFollowBodyEraPieceVariant) {
     EXPECT_EQ(counted, kCarPiecePictures);
 }
 
-TEST(PictureCatalogue, GlyphsCoverLettersDigitsAndThreeMarksOfTheDialogueFont) {
+TEST(PictureCatalogue, GlyphsCoverLettersDigitsTheMinusSignAndThreeMarksOfTheDialogueFont) {
     EXPECT_EQ(GlyphPicture(FONT_DCHAR, 'a'), kFirstGlyphPicture);
     EXPECT_STREQ(PicturePath(GlyphPicture(FONT_DCHAR, ':')), "Data/Img/Chars/dc_kols.jpg");
     EXPECT_STREQ(PictureName(GlyphPicture(FONT_DCHAR, '/')), "p_dChar_slash");
     EXPECT_STREQ(PicturePath(GlyphPicture(FONT_DCHAR, '*')), "Data/Img/Chars/dc_circle.jpg");
-    EXPECT_EQ(GlyphPicture(FONT_DCHAR, '0'), GlyphPicture(FONT_DCHAR, '*') + 1);
+    EXPECT_EQ(GlyphPicture(FONT_DCHAR, '-'), GlyphPicture(FONT_DCHAR, '*') + 1);
+    EXPECT_EQ(GlyphPicture(FONT_DCHAR, '0'), GlyphPicture(FONT_DCHAR, '-') + 1);
+    EXPECT_STREQ(PicturePath(GlyphPicture(FONT_DCHAR, '-')), "Data/Img/Chars/dc_minus.jpg");
+    EXPECT_STREQ(PictureName(GlyphPicture(FONT_LCHAR, '-')), "p_lChar_minus");
+    EXPECT_STREQ(PicturePath(GlyphPicture(FONT_ESCHAR, '-')), "Data/Img/Chars/ecs_minus.jpg");
+    EXPECT_EQ(GlyphPicture(FONT_ESCHAR, '0'), GlyphPicture(FONT_ESCHAR, '-') + 1);
     EXPECT_STREQ(PicturePath(GlyphPicture(FONT_DSCHAR, 'q')), "Data/Img/Chars/dcs_q.jpg");
     EXPECT_STREQ(PictureName(GlyphPicture(FONT_ESCHAR, '9')), "p_esChar_9");
     EXPECT_EQ(GlyphPicture(FONT_ESCHAR, '9'), kPictureCount - 1);
-    for (const char none : {' ', '\0', '_', '.', '-', '+', 'A', 'Z', '%'})
+    for (const char none : {' ', '\0', '_', '.', '+', 'A', 'Z', '%'})
         for (const FontId font : kFonts) EXPECT_EQ(GlyphPicture(font, none), kNoPicture);
     for (const char mark : {':', '/', '*'}) {
         EXPECT_EQ(GlyphPicture(FONT_ECHAR, mark), kNoPicture);
@@ -86,7 +91,7 @@ TEST(PictureCatalogue, GlyphsCoverLettersDigitsAndThreeMarksOfTheDialogueFont) {
     EXPECT_EQ(FontCell('x').Width, 0);
     // A glyph's id reads back as its font and character.
     for (const FontId font : kFonts)
-        for (const char c : {'a', 'z', '0', '9'}) {
+        for (const char c : {'a', 'z', '-', '0', '9'}) {
             EXPECT_EQ(FontOfGlyph(GlyphPicture(font, c)), font);
             EXPECT_EQ(CharOfGlyph(GlyphPicture(font, c)), c);
         }

@@ -165,7 +165,7 @@ TEST_F(DesignAndFactory, FactoryFiguresAreDrawnWithAndWithoutTheBrowser) {
     for (i32 model = 1; model <= kModelSlots; ++model) SetName(PlayerModel(model).Name, "car_x");
 
     Show(SCREEN_GAME_FACTORY, POPUP_BROWSE_MODELS);
-    ExpectAnchors({{TEXT_FREE_TECHNICIANS, " 12 "},   // a blank cell for the minus
+    ExpectAnchors({{TEXT_FREE_TECHNICIANS, "-12 "},   // the minus in the first cell
                    {TEXT_FREE_SALESMEN, "30  "}, {TEXT_TYPED_TECHNICIANS, " 220"}, {TEXT_TYPED_SALESMEN, "   5"},
                    {TEXT_REGION_TECHNICIANS, "120 "}, {TEXT_REGION_SALESMEN, "9   "}});
     // The browser's ten names, the tenth at y 358; '_' is a blank cell.

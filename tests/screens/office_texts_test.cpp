@@ -93,7 +93,7 @@ TEST_F(OfficeTexts, PersonnelShowsStaffWagesAndTheirSums) {
     Paint::DrawSlotTexts(canvas());
 
     ExpectCells({{205, 223, 7, FONT_DSCHAR, " 3"}, {583, 224, 7, FONT_DSCHAR, "12"},
-                 {569, 251, 7, FONT_DSCHAR, "   5"}});   // a blank cell for the minus
+                 {569, 251, 7, FONT_DSCHAR, "  -5"}});   // the minus before the digit
     ExpectAnchors({{TEXT_STAFF_COUNT_1 + i32{STAFF_TECHNICIANS}, " 100"},
                    {TEXT_STAFF_WAGE_1 + i32{STAFF_SCIENTISTS}, "  60"},
                    {TEXT_STAFF_WAGE_BILL_1 + i32{STAFF_SALESMEN}, "   400"},

@@ -17,9 +17,9 @@ TEST_F(Overlays, SaveSlotRowsAreReadFromTheSlotFilesAtEveryPaint) {
     WriteFile("Data/Saves/slot1.sav", saves_test::StampFields("11", "5", "7", "0", "9"));
     WriteFile("Data/Saves/slot2.sav", saves_test::StampFields("123", "-3", "99", "23", "59"));
     Paint::DrawSaveSlots(canvas());
-    // 123 keeps its first two digits; -3 shows a zero and a blank minus.
+    // 123 keeps its first two digits; -3 shows a zero and its minus.
     // Empty slots still show a row, from the zeros their stamps read.
-    ExpectCells({{322, 247, 11, FONT_DCHAR, "05/11/07 00:09"}, {322, 279, 11, FONT_DCHAR, "0 /12/99"},
+    ExpectCells({{322, 247, 11, FONT_DCHAR, "05/11/07 00:09"}, {322, 279, 11, FONT_DCHAR, "0-/12/99"},
                  {322, 311, 11, FONT_DCHAR, "00/00/00 00:00"}, {322, 343, 11, FONT_DCHAR, "00/00/00 00:00"}});
     EXPECT_EQ(MainObj.SlotEmpty[0], 0);
     EXPECT_EQ(MainObj.SlotEmpty[2], 1);

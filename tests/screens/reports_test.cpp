@@ -88,11 +88,11 @@ TEST_F(Reports, MonthEndScreenAndMonthReportShowTheSameFigures) {
     IncomeObj.RegionIncome[REGION_EUROPE - 1] = -120;
     IncomeObj.Total = -120;
     Paint::DrawNextMonth(canvas());
-    // Zeros are drawn; the minus leaves a blank cell.
+    // Zeros are drawn; a region's loss shows its minus sign before the digits.
     ExpectAnchors({{TEXT_REPORT_WAGES, "4500      "}, {TEXT_REPORT_INSTALLMENT, "2416      "},
                    {TEXT_REPORT_PRODUCTION, "0         "},
                    {TEXT_REPORT_INCOME_1 + i32{REGION_AFRICA} - 1, "0         "}});
-    ExpectCells({{564, 285, 11, FONT_ECHAR, " 120"}});
+    ExpectCells({{564, 285, 11, FONT_ECHAR, "-120"}});
 
     const auto monthEnd = std::make_unique<platform::Canvas>(canvas());
     platform::FillCanvas(canvas(), kUntouched);

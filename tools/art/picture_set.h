@@ -1,5 +1,5 @@
 #pragma once
-// All 665 pictures of the catalogue, drawn in memory, indexed by PictureId.
+// All 670 pictures of the catalogue, drawn in memory, indexed by PictureId.
 
 #include <vector>
 
