@@ -26,18 +26,29 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// Creates every missing folder on the way to `path`'s parent, on a copy of
-// the path whose slashes are cut to a NUL one at a time for the mkdir.
-void MakeParentFolders(const char* path) {
+// Creates the folder that is to hold `path`, with every folder missing on
+// the way to it, when nothing at all stands at its name; returns whether the
+// folder is there now. An open that failed for want of a folder also fails
+// for a link in its place that leads nowhere: that, or anything else at the
+// folder's name, is left alone. The slashes of a copy of the path are cut
+// to a NUL one at a time for the mkdir.
+bool MakeMissingFolder(const char* path) {
     char copy[kTemporaryPathMax];
     const std::size_t length = std::strlen(path);
-    if (length == 0 || length >= sizeof copy) return;
+    if (length >= sizeof copy) return false;
     std::memcpy(copy, path, length + 1);
+    char* const last = std::strrchr(copy, '/');
+    if (last == nullptr || last == copy) return false;  // the working folder or the root
+    *last = '\0';
+    struct stat status {};
+    if (::lstat(copy, &status) == 0 || errno != ENOENT) return false;
     for (char* slash = std::strchr(copy + 1, '/'); slash != nullptr; slash = std::strchr(slash + 1, '/')) {
         *slash = '\0';
         ::mkdir(copy, 0755);
         *slash = '/';
     }
+    // Another game saving at the same moment may have made it first.
+    return ::mkdir(copy, 0755) == 0 || errno == EEXIST;
 }
 
 // Opens `path` with `flags` (O_NONBLOCK added, so that a FIFO never keeps
@@ -99,10 +110,7 @@ bool OverwriteOwnFile(const char* path, const char* data, std::size_t size) {
     constexpr int kFlags = O_WRONLY | O_CREAT | O_NOFOLLOW;
     struct stat status {};
     int fd = OpenRegularFile(path, kFlags, status);
-    if (fd < 0 && errno == ENOENT) {
-        MakeParentFolders(path);
-        fd = OpenRegularFile(path, kFlags, status);
-    }
+    if (fd < 0 && errno == ENOENT && MakeMissingFolder(path)) fd = OpenRegularFile(path, kFlags, status);
     if (fd < 0) return false;
     // Another user's file, or one with a second name elsewhere, is not the
     // game's to write.
@@ -125,10 +133,7 @@ bool ReplaceFile(const char* path, const char* data, std::size_t size) {
     RemoveAbandonedTemporaryFiles(path);
     char temporary[kTemporaryPathMax];
     int fd = CreateTemporaryFile(path, temporary);
-    if (fd < 0 && errno == ENOENT) {
-        MakeParentFolders(path);
-        fd = CreateTemporaryFile(path, temporary);
-    }
+    if (fd < 0 && errno == ENOENT && MakeMissingFolder(path)) fd = CreateTemporaryFile(path, temporary);
     if (fd < 0) return false;
     // The creation mode passes through the umask; the replaced file's own
     // bits are set outright.

@@ -72,11 +72,14 @@ int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]) {
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
         const unsigned number = gNextNumber.fetch_add(1, std::memory_order_relaxed);
         const int length = std::snprintf(name, sizeof name, "%s.%ld.%u%s", target, self, number, kSuffix);
-        if (length < 0 || static_cast<unsigned>(length) >= sizeof name) return -1;
+        if (length < 0 || static_cast<unsigned>(length) >= sizeof name) {
+            errno = ENAMETOOLONG;
+            return -1;
+        }
         const int fd = ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0) {
             if (errno == EEXIST) continue;
-            return -1;
+            return -1;  // with the open's own reason
         }
         // Until it is locked, another program's sweep may take the new file
         // for abandoned: it then holds the lock and removes the file, and
@@ -89,6 +92,9 @@ int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]) {
         }
         ::close(fd);
     }
+    // Said outright: the last attempt may have ended on a look at a name
+    // that was gone, which must not read as a missing folder.
+    errno = EEXIST;
     return -1;
 }
 

@@ -2,11 +2,13 @@
 #include "saves/save_load.h"
 
 #include "model/part_tables.h"
+#include "platform/clock_text.h"
 #include "platform/files.h"
 #include "presentation/interface_state.h"
 #include "saves/loaded_game_limits.h"
 #include "saves/slot_image.h"
 #include "saves/slot_paths.h"
+#include "saves/slot_time.h"
 
 namespace {
 
@@ -19,9 +21,17 @@ char gSlotImage[kSlotFileSize];
 bool SaveLoad::Save(i32 slot) {
     const char* path = SlotFilePath(slot);
     if (path == nullptr) return false;
-    SlotTime();
+    // The slot file goes first: until it is in place nothing else changes,
+    // neither the stamp of the latest save nor the scratch file.
+    const std::tm now = platform::LocalNow();
+    const SlotStamp latest = SlotMainObj;
+    TakeStampAt(now);
     WriteSlotImage(gSlotImage);
-    if (!platform::ReplaceFile(path, gSlotImage, sizeof gSlotImage)) return false;
+    if (!platform::ReplaceFile(path, gSlotImage, sizeof gSlotImage)) {
+        SlotMainObj = latest;
+        return false;
+    }
+    LeaveStampTextsAt(now);
     MainObj.Focus = FOCUS_NONE;
     return true;
 }

@@ -21,8 +21,11 @@ struct SaveLoad {
     // leave each slot holding one whole game; the folder is created when
     // missing. The slot file keeps its permission bits. A read-only slot
     // file is kept and the save fails, and so does a folder in the slot's
-    // place; a link or FIFO there is replaced by the new file. Clears
-    // MainObj.Focus after a save that succeeded. Returns whether it did.
+    // place; a link or FIFO there is replaced by the new file. A save that
+    // succeeded takes the clock into SlotMainObj, as SlotTime does, leaves
+    // the texts in the scratch file after the slot file is in place, and
+    // clears MainObj.Focus; one that failed leaves all three as they were.
+    // Returns whether it succeeded.
     static bool Save(i32 slot);
 
     // Restores the game of slot 1..4, reloads the part tables and clears

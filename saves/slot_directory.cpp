@@ -8,6 +8,7 @@
 #include "saves/save_load.h"
 #include "saves/slot_fields.h"
 #include "saves/slot_paths.h"
+#include "saves/slot_time.h"
 
 namespace {
 
@@ -18,30 +19,47 @@ constexpr std::size_t kClockTextsSize = 2 * platform::kClockTextSize;
 constexpr std::size_t kStampTextOffsets[kStampFields] = {0, 3, 6, 9, 12};
 constexpr std::size_t kStampTextWidth = 3;
 
-}  // namespace
+// The texts of a moment as the scratch file holds them.
+struct ClockTexts {
+    char bytes[kClockTextsSize];
+};
 
-void SaveLoad::SlotTime() { SlotTimeAt(platform::LocalNow()); }
-
-void SaveLoad::SlotTimeAt(const std::tm& when) {
-    char texts[kClockTextsSize];
+ClockTexts ClockTextsAt(const std::tm& when) {
+    ClockTexts texts;
     char date[platform::kClockTextSize];
     char time[platform::kClockTextSize];
     platform::FormatDate(when, date);
     platform::FormatTime(when, time);
-    std::memcpy(texts, date, sizeof date);
-    std::memcpy(texts + sizeof date, time, sizeof time);
+    std::memcpy(texts.bytes, date, sizeof date);
+    std::memcpy(texts.bytes + sizeof date, time, sizeof time);
+    return texts;
+}
 
+}  // namespace
+
+void TakeStampAt(const std::tm& when) {
     // The stamp comes from the clock's texts themselves, never from reading
     // the scratch file back, so it always holds a real date.
+    const ClockTexts texts = ClockTextsAt(when);
     const auto fields = StampFieldsInFileOrder(SlotMainObj);
     for (i32 i = 0; i < kStampFields; ++i)
-        *fields[i] = platform::ParseInteger(texts + kStampTextOffsets[i], kStampTextWidth);
+        *fields[i] = platform::ParseInteger(texts.bytes + kStampTextOffsets[i], kStampTextWidth);
+}
 
+void LeaveStampTextsAt(const std::tm& when) {
     // Nothing in the game reads the scratch file, so it is written in place
     // without a flush to disk: a save pays for one flush, its slot file's.
     // Anything but a plain file of the game's in its place is left alone,
     // which costs nothing but the texts.
-    (void)platform::OverwriteOwnFile(kStampScratchPath, texts, sizeof texts);
+    const ClockTexts texts = ClockTextsAt(when);
+    (void)platform::OverwriteOwnFile(kStampScratchPath, texts.bytes, sizeof texts.bytes);
+}
+
+void SaveLoad::SlotTime() { SlotTimeAt(platform::LocalNow()); }
+
+void SaveLoad::SlotTimeAt(const std::tm& when) {
+    TakeStampAt(when);
+    LeaveStampTextsAt(when);
 }
 
 void SaveLoad::Check() {

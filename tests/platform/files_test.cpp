@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -118,6 +120,70 @@ TEST(ReplaceFile, RemovesOnlyTheTemporaryFilesNoReplaceHoldsLocked) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(ReadFile("Saves/slot1.sav"), "late");
     for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
+}
+
+// The number in the name of a temporary file made now (and removed again)
+// beside `target`: each file a process makes takes the next number.
+unsigned TakeTemporaryNumber(const char* target) {
+    char name[platform::kTemporaryPathMax];
+    const int fd = platform::CreateTemporaryFile(target, name);
+    EXPECT_GE(fd, 0);
+    ::unlink(name);
+    ::close(fd);
+    std::string stem(name);
+    stem.erase(stem.size() - std::strlen(".tmp"));
+    return static_cast<unsigned>(std::stoul(stem.substr(stem.rfind('.') + 1)));
+}
+
+// Every name a replace may give its temporary file is taken, each held by
+// a replace of another game: the replace tries each name once, fails, and
+// leaves the target and its folder as they were.
+TEST(ReplaceFile, EveryTemporaryNameTakenFailsAfterTryingEachOnce) {
+    GameFolder folder(GameFolder::Empty);
+    fs::create_directory("Saves");
+    WriteFile("Saves/slot1.sav", "old");
+    const unsigned taken = TakeTemporaryNumber("probe");
+    const std::string stem = "Saves/slot1.sav." + std::to_string(::getpid()) + ".";
+    std::vector<int> held;
+    for (unsigned n = taken + 1; n <= taken + 200; ++n) {
+        const int fd = ::open((stem + std::to_string(n) + ".tmp").c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+        held.push_back(fd);
+    }
+    const std::vector<std::string> before = Entries("Saves");
+
+    EXPECT_FALSE(platform::ReplaceFile("Saves/slot1.sav", "new", 3));
+    EXPECT_EQ(Entries("Saves"), before);
+    EXPECT_EQ(ReadFile("Saves/slot1.sav"), "old");
+    for (int fd : held) ::close(fd);
+    EXPECT_EQ(TakeTemporaryNumber("probe"), taken + 65);
+}
+
+// A folder is made only where nothing stands at its name. A link there that
+// leads nowhere, or a target whose temporary file's name would not fit,
+// fails after one name and with nothing made; a missing folder, with the
+// folders on the way to it, is made and the write goes through.
+TEST(ReplaceFile, OnlyAMissingFolderIsMade) {
+    GameFolder folder(GameFolder::Empty);
+    fs::create_directory_symlink("Gone", "Saves");
+    unsigned taken = TakeTemporaryNumber("probe");
+    EXPECT_FALSE(platform::ReplaceFile("Saves/slot1.sav", "new", 3));
+    EXPECT_EQ(TakeTemporaryNumber("probe"), taken + 2);
+    EXPECT_FALSE(platform::OverwriteOwnFile("Saves/sltime.dat", "t", 1));
+    EXPECT_EQ(Entries("."), std::vector<std::string>{"Saves"});
+
+    // 504 bytes: the path fits, its temporary file's does not.
+    const std::string deep = "Missing/" + std::string(250, 'a') + "/" + std::string(245, 'b');
+    taken = TakeTemporaryNumber("probe");
+    EXPECT_FALSE(platform::ReplaceFile(deep.c_str(), "new", 3));
+    EXPECT_EQ(TakeTemporaryNumber("probe"), taken + 2);
+    EXPECT_EQ(Entries("."), std::vector<std::string>{"Saves"});
+
+    EXPECT_TRUE(platform::ReplaceFile("Made/On/slot1.sav", "new", 3));
+    EXPECT_EQ(ReadFile("Made/On/slot1.sav"), "new");
+    EXPECT_TRUE(platform::OverwriteOwnFile("Also/Made/sltime.dat", "t", 1));
+    EXPECT_EQ(ReadFile("Also/Made/sltime.dat"), "t");
 }
 
 // The game's data files may be links; its own files are read only as

@@ -255,7 +255,9 @@ TEST_F(SaveAndLoad, AFailedSaveKeepsThePreviousSaveAndSaysSo) {
     EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_1);  // still chosen, to try again
     EXPECT_EQ(ReadFile(SlotPath(1)), previous);
 
-    // The disk fills up halfway through the new file.
+    // The disk fills up halfway through the new file. The scratch file and
+    // the stamp stay those of the last save that went through.
+    SaveLoad::SlotTimeAt(Moment(1999, 12, 31, 23, 59, 58));
     rlimit original{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
     rlimit small = original;
@@ -267,6 +269,8 @@ TEST_F(SaveAndLoad, AFailedSaveKeepsThePreviousSaveAndSaysSo) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadFile(SlotPath(1)), previous);
+    EXPECT_EQ(ReadFile("Data/Saves/sltime.dat"), std::string("12/31/99\0" "23:59:58\0", 18));
+    ExpectStamp(SlotMainObj, 12, 31, 99, 23, 59);
     // The half-written temporary file is gone.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("Data/Saves"),
                             std::filesystem::directory_iterator()), 2);

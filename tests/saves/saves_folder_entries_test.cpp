@@ -129,7 +129,8 @@ TEST_F(SavesFolderEntries, AnythingButAPlainFileInASlotsPlaceIsAnEmptySlot) {
 
 // A save puts its game in place of a FIFO or a link, leaving the file the
 // link led to alone. A folder in the slot's place stays with all it holds
-// and the save fails, without a file left behind; the slot stays chosen.
+// and the save fails, without a file left behind or changed, the scratch
+// file and the stamp of the latest save included; the slot stays chosen.
 TEST_F(SavesFolderEntries, ASaveReplacesAFifoOrLinkAndRefusesAFolder) {
     FillValidGame(44);
     ASSERT_TRUE(SaveLoad::Save(1));
@@ -151,9 +152,16 @@ TEST_F(SavesFolderEntries, ASaveReplacesAFifoOrLinkAndRefusesAFolder) {
     ASSERT_TRUE(SaveLoad::Load(3));
     EXPECT_EQ(PlayerObj.Cash, -1234567.5 - 45);  // the game saved, not the one the link led to
 
+    SaveLoad::SlotTimeAt(Moment(2011, 3, 4, 17, 45, 6));
+    const std::string scratch = ReadFile(kScratch);
+    ASSERT_EQ(scratch, std::string("03/04/11\0" "17:45:06\0", 18));
+    const std::string elsewhereNow = ReadFile("Data/elsewhere.sav");
     MainObj.Focus = FOCUS_SLOT_4;
     EXPECT_FALSE(SaveLoad::Save(4));
     EXPECT_EQ(MainObj.Focus, FOCUS_SLOT_4);
+    EXPECT_EQ(ReadFile(kScratch), scratch);
+    ExpectStamp(SlotMainObj, 3, 4, 11, 17, 45);
+    EXPECT_EQ(ReadFile("Data/elsewhere.sav"), elsewhereNow);
     EXPECT_EQ(FolderEntries(SlotPath(4).c_str()), std::vector<std::string>{"keep.txt"});
     EXPECT_EQ(ReadFile(SlotPath(4) + "/keep.txt"), "kept");
     EXPECT_EQ(FolderEntries("Data/Saves"),
