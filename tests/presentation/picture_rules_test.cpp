@@ -244,6 +244,25 @@ TEST_F(PictureRules, BoxesOfTypedFiguresStandClearOfThePopupBorder) {
     EXPECT_EQ(checked, 9 + 2 + 6 * 5 + 6);
 }
 
+// On the works' staff panel a box is where the player types: the counts the
+// player only reads stand on the paper, with nothing right of them up to the
+// card's edge and nothing over or under them before the next row.
+TEST_F(PictureRules, TheWorksShowsItsReadOnlyCountsWithoutABox) {
+    const Picture& p = Get(p_GAME_FACTORY);
+    for (const i32 text : {TEXT_FREE_TECHNICIANS, TEXT_REGION_TECHNICIANS, TEXT_FREE_SALESMEN, TEXT_REGION_SALESMEN}) {
+        const Rect ink = FigureInk(TextAt(text), 4);
+        const i32 middle = (ink.Top + ink.Bottom) / 2;
+        EXPECT_EQ(Cross(p, {ink.Right + 1, middle}, 1, 0).At.X, 787) << "text " << text;
+        for (i32 x = ink.Left; x <= ink.Right; ++x) {
+            EXPECT_FALSE(Differs(p.At(x, ink.Top - 4), kPaper)) << "text " << text << " x " << x;
+            EXPECT_FALSE(Differs(p.At(x, ink.Bottom + 4), kPaper)) << "text " << text << " x " << x;
+        }
+    }
+    // The field the number to post is typed in keeps its box.
+    const Rect typed = FigureInk(TextAt(TEXT_TYPED_TECHNICIANS), 4);
+    EXPECT_EQ(Cross(p, {typed.Right + 1, (typed.Top + typed.Bottom) / 2}, 1, 0).At.X, 736);
+}
+
 // Close and back stand in one place on all four reports; the item lists'
 // install and back are as tall as the part lists' and stand apart inside
 // their areas; the personnel sheet's buttons stand level across its columns.
