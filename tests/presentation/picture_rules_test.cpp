@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
+#include "input/field_rows.h"
 #include "presentation/fonts.h"
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
@@ -42,6 +44,21 @@ Extent DrawnWithin(i32 picture, const Rect& r) {
     e.Top += o.Y;
     e.Bottom += o.Y;
     return e;
+}
+
+// The box, in screen coordinates, that the digits of a figure of `cells`
+// glyphs written at a text anchor put ink in, whatever the digits.
+Rect FigureInk(const TextAnchor& a, i32 cells) {
+    Extent ink;
+    for (char d = '0'; d <= '9'; ++d) {
+        const Picture& g = PictureRules::Get(GlyphPicture(a.Font, d));
+        const Extent e = InkWithin(g, 0, 0, g.Width - 1, g.Height - 1, g.At(0, 0));
+        ink = {std::min(ink.Left, e.Left), std::min(ink.Top, e.Top), std::max(ink.Right, e.Right),
+               std::max(ink.Bottom, e.Bottom)};
+    }
+    const i32 first = a.Align == ALIGN_LEFT ? a.X : a.X - a.Step * (cells - 1);
+    const i32 last = a.Align == ALIGN_LEFT ? a.X + a.Step * (cells - 1) : a.X;
+    return {first + ink.Left, a.Y + ink.Top, last + ink.Right, a.Y + ink.Bottom};
 }
 
 TEST_F(PictureRules, EveryExitPlateStandsInsideTheAreaThatLeaves) {
@@ -116,18 +133,8 @@ TEST_F(PictureRules, FiguresKeepAMarginFromTheirBoxes) {
     figures.push_back({p_PopUp_Engine, TEXT_AREA_SCIENTISTS, 3});
 
     for (const Figure& f : figures) {
-        const TextAnchor& a = TextAt(f.Text);
-        // Where the digits of the font put ink inside a cell.
-        Extent ink;
-        for (char d = '0'; d <= '9'; ++d) {
-            const Picture& g = Get(GlyphPicture(a.Font, d));
-            const Extent e = InkWithin(g, 0, 0, g.Width - 1, g.Height - 1, g.At(0, 0));
-            ink = {std::min(ink.Left, e.Left), std::min(ink.Top, e.Top), std::max(ink.Right, e.Right),
-                   std::max(ink.Bottom, e.Bottom)};
-        }
-        const i32 first = a.Align == ALIGN_LEFT ? a.X : a.X - a.Step * (f.Cells - 1);
-        const i32 last = a.Align == ALIGN_LEFT ? a.X + a.Step * (f.Cells - 1) : a.X;
-        const Rect margin{first + ink.Left - 2, a.Y + ink.Top - 1, last + ink.Right + 2, a.Y + ink.Bottom + 1};
+        const Rect ink = FigureInk(TextAt(f.Text), f.Cells);
+        const Rect margin{ink.Left - 2, ink.Top - 1, ink.Right + 2, ink.Bottom + 1};
         const Picture& p = Get(f.Picture);
         const Point o = Origin(f.Picture);
         const Extent border = InkWithin(p, margin.Left - o.X, margin.Top - o.Y, margin.Right - o.X,
@@ -136,6 +143,124 @@ TEST_F(PictureRules, FiguresKeepAMarginFromTheirBoxes) {
                                    << border.Left + o.X << ".." << border.Right + o.X << ", y " << border.Top + o.Y
                                    << ".." << border.Bottom + o.Y;
     }
+}
+
+// Walking in a straight line from a pixel: the first pixel that stands out
+// from the paper, and whether paper comes again after that run before the
+// picture's edge. A box drawn clear of its popup's border is crossed and left
+// again; a box run into the border is not.
+struct Crossing {
+    bool Hit = false;
+    Point At{};
+    bool PaperAfter = false;
+};
+
+Crossing Cross(const Picture& p, Point from, i32 dx, i32 dy) {
+    Crossing c;
+    Point at = from;
+    const auto inside = [&p, &at] { return at.X >= 0 && at.Y >= 0 && at.X < p.Width && at.Y < p.Height; };
+    const auto step = [&at, dx, dy] { at = {at.X + dx, at.Y + dy}; };
+    while (inside() && !Differs(p.At(at.X, at.Y), kPaper)) step();
+    if (!inside()) return c;
+    c.Hit = true;
+    c.At = at;
+    while (inside() && Differs(p.At(at.X, at.Y), kPaper)) step();
+    c.PaperAfter = inside();
+    return c;
+}
+
+// The text each typed field of a popup writes its figure at.
+struct TypedFigure {
+    i32 Focus;
+    i32 Text;
+};
+constexpr i32 Staff(i32 firstText, StaffKind kind) { return firstText + static_cast<i32>(kind); }
+constexpr TypedFigure kPopupFigures[] = {
+    {FOCUS_SALESMEN_HIRE, Staff(TEXT_STAFF_HIRE_1, STAFF_SALESMEN)},
+    {FOCUS_SALESMEN_FIRE, Staff(TEXT_STAFF_FIRE_1, STAFF_SALESMEN)},
+    {FOCUS_SCIENTISTS_HIRE, Staff(TEXT_STAFF_HIRE_1, STAFF_SCIENTISTS)},
+    {FOCUS_SCIENTISTS_FIRE, Staff(TEXT_STAFF_FIRE_1, STAFF_SCIENTISTS)},
+    {FOCUS_TECHNICIANS_HIRE, Staff(TEXT_STAFF_HIRE_1, STAFF_TECHNICIANS)},
+    {FOCUS_TECHNICIANS_FIRE, Staff(TEXT_STAFF_FIRE_1, STAFF_TECHNICIANS)},
+    {FOCUS_SALESMEN_WAGE, Staff(TEXT_STAFF_WAGE_1, STAFF_SALESMEN)},
+    {FOCUS_SCIENTISTS_WAGE, Staff(TEXT_STAFF_WAGE_1, STAFF_SCIENTISTS)},
+    {FOCUS_TECHNICIANS_WAGE, Staff(TEXT_STAFF_WAGE_1, STAFF_TECHNICIANS)},
+    {FOCUS_BANK_DEPOSIT, TEXT_BANK_DEPOSIT_AMOUNT},
+    {FOCUS_BANK_LOAN, TEXT_BANK_LOAN_AMOUNT},
+    {FOCUS_ADVERT_ROW_1, TEXT_ADVERT_AMOUNT_1},
+    {FOCUS_ADVERT_ROW_2, TEXT_ADVERT_AMOUNT_1 + 1},
+    {FOCUS_ADVERT_ROW_3, TEXT_ADVERT_AMOUNT_1 + 2},
+    {FOCUS_ADVERT_ROW_4, TEXT_ADVERT_AMOUNT_1 + 3},
+    {FOCUS_ADVERT_ROW_5, TEXT_ADVERT_AMOUNT_1 + 4},
+    {FOCUS_ADVERT_ROW_6, TEXT_ADVERT_AMOUNT_1 + 5},
+    {FOCUS_RESEARCH_SCIENTISTS, TEXT_AREA_SCIENTISTS},
+};
+
+// Every figure typed in a popup stands in a box of its own, and that box
+// keeps paper between itself and the popup's border on all four sides: its
+// sides and its corners. The figure is taken at the widest the game writes.
+TEST_F(PictureRules, BoxesOfTypedFiguresStandClearOfThePopupBorder) {
+    i32 checked = 0;
+    for (const FieldRow& field : TypedFields()) {
+        if (field.where.place != FieldPlace::Popup) continue;
+        const auto figure = std::find_if(std::begin(kPopupFigures), std::end(kPopupFigures),
+                                         [&field](const TypedFigure& f) { return f.Focus == field.focus; });
+        ASSERT_NE(figure, std::end(kPopupFigures)) << "focus " << field.focus << " has no figure here";
+        const TextAnchor& a = TextAt(figure->Text);
+        for (i32 popup = field.where.first; popup <= field.where.last; ++popup) {
+            const Placement at = PopupPlacement(popup);
+            const Picture& p = Get(at.Picture);
+            ASSERT_GT(p.Width, 0) << PictureName(at.Picture);
+            const Rect ink = FigureInk(a, std::max(a.Cells, field.lastIndex + 1));
+            // The figure's middle, in the picture's own coordinates.
+            const Rect f{ink.Left - at.X, ink.Top - at.Y, ink.Right - at.X, ink.Bottom - at.Y};
+            const Point middle{(f.Left + f.Right) / 2, (f.Top + f.Bottom) / 2};
+            const auto where = [&](const char* what) {
+                return std::string(PictureName(at.Picture)) + " text " + std::to_string(figure->Text) + ": " + what;
+            };
+            const Crossing right = Cross(p, {f.Right + 1, middle.Y}, 1, 0);
+            const Crossing left = Cross(p, {f.Left - 1, middle.Y}, -1, 0);
+            const Crossing top = Cross(p, {middle.X, f.Top - 1}, 0, -1);
+            const Crossing bottom = Cross(p, {middle.X, f.Bottom + 1}, 0, 1);
+            ASSERT_TRUE(right.Hit && left.Hit && top.Hit && bottom.Hit) << where("no box round the figure");
+            EXPECT_TRUE(right.PaperAfter) << where("the box's right side runs into the border");
+            EXPECT_TRUE(left.PaperAfter) << where("the box's left side runs into the border");
+            EXPECT_TRUE(top.PaperAfter) << where("the box's top runs into the border");
+            EXPECT_TRUE(bottom.PaperAfter) << where("the box's bottom runs into the border");
+            // Along each side, past the corners.
+            EXPECT_TRUE(Cross(p, top.At, 1, 0).PaperAfter) << where("the box's top runs right into the border");
+            EXPECT_TRUE(Cross(p, top.At, -1, 0).PaperAfter) << where("the box's top runs left into the border");
+            EXPECT_TRUE(Cross(p, bottom.At, 1, 0).PaperAfter) << where("the box's bottom runs right into the border");
+            EXPECT_TRUE(Cross(p, bottom.At, -1, 0).PaperAfter) << where("the box's bottom runs left into the border");
+            EXPECT_TRUE(Cross(p, right.At, 0, -1).PaperAfter) << where("the box's right side runs up into the border");
+            EXPECT_TRUE(Cross(p, right.At, 0, 1).PaperAfter) << where("the box's right side runs down into the border");
+            EXPECT_TRUE(Cross(p, left.At, 0, -1).PaperAfter) << where("the box's left side runs up into the border");
+            EXPECT_TRUE(Cross(p, left.At, 0, 1).PaperAfter) << where("the box's left side runs down into the border");
+            ++checked;
+        }
+    }
+    // Six staff counts and three wages, two bank amounts, six amounts in
+    // each of five media and the scientists of six research areas.
+    EXPECT_EQ(checked, 9 + 2 + 6 * 5 + 6);
+}
+
+// On the works' staff panel a box is where the player types: the counts the
+// player only reads stand on the paper, with nothing right of them up to the
+// card's edge and nothing over or under them before the next row.
+TEST_F(PictureRules, TheWorksShowsItsReadOnlyCountsWithoutABox) {
+    const Picture& p = Get(p_GAME_FACTORY);
+    for (const i32 text : {TEXT_FREE_TECHNICIANS, TEXT_REGION_TECHNICIANS, TEXT_FREE_SALESMEN, TEXT_REGION_SALESMEN}) {
+        const Rect ink = FigureInk(TextAt(text), 4);
+        const i32 middle = (ink.Top + ink.Bottom) / 2;
+        EXPECT_EQ(Cross(p, {ink.Right + 1, middle}, 1, 0).At.X, 787) << "text " << text;
+        for (i32 x = ink.Left; x <= ink.Right; ++x) {
+            EXPECT_FALSE(Differs(p.At(x, ink.Top - 4), kPaper)) << "text " << text << " x " << x;
+            EXPECT_FALSE(Differs(p.At(x, ink.Bottom + 4), kPaper)) << "text " << text << " x " << x;
+        }
+    }
+    // The field the number to post is typed in keeps its box.
+    const Rect typed = FigureInk(TextAt(TEXT_TYPED_TECHNICIANS), 4);
+    EXPECT_EQ(Cross(p, {typed.Right + 1, (typed.Top + typed.Bottom) / 2}, 1, 0).At.X, 736);
 }
 
 // Close and back stand in one place on all four reports; the item lists'

@@ -194,11 +194,11 @@ Canvas DrawMediumPopup(int popup) {
         DrawControl(c, CTRL_ADVERT_MINUS_1 + r);
         DrawControl(c, CTRL_ADVERT_PLUS_1 + r);
         Field(c, {385, frame.Y, 437, frame.Y + 25});
-        // The amount's last figure ends a pixel short of its frame, so the
-        // box runs on to the card's edge, which closes it on the right.
-        const int inner = PopupPlacement(popup).X + SizeOfPicture(PopupPicture(popup)).Width - 1 - kAdvertCardEdge;
-        c.Fill({frame.X, frame.Y, inner, frame.Y + 25}, kPaperLine);
-        c.Fill({frame.X + 1, frame.Y + 1, inner, frame.Y + 24}, kPaper);
+        // The amount's last figure ends a pixel short of its highlight frame:
+        // the box takes one column more for its right side and still leaves
+        // paper before the card's edge.
+        const PictureSize chosen = SizeOfPicture(frame.Picture);
+        Field(c, {frame.X, frame.Y, frame.X + chosen.Width, frame.Y + chosen.Height - 1});
     }
     DrawControl(c, CTRL_ADVERT_CLOSE_LEFT, ButtonKind::Quiet);
     DrawControl(c, CTRL_ADVERT_CLOSE_RIGHT);

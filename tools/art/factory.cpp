@@ -83,30 +83,35 @@ void BrickWall(Canvas& c) {
 }
 
 constexpr int kStaffLeft = 588;
-constexpr int kStaffFigureCells = 4;
-constexpr int kStaffFigurePad = 4;
 // Each block's heading stands as far above its first figure.
 constexpr int kHeadingAboveFigure = 21;
+constexpr TextStyle kStaffCaption{Face::Sans, 12, kMutedInk};
 
-// A figure the player only reads: its caption at the card's left and a
-// dotted leader up to the box the figure stands in. The game writes these
-// figures from different columns, so each box is drawn around its own
-// figure, the same size and the same margin for all four.
-void StaffLine(Canvas& c, int text, const char* caption) {
-    const TextAnchor& a = TextAt(text);
-    const TextStyle style{Face::Sans, 12, kMutedInk};
-    const GlyphCell cell = FontCell(a.Font);
-    const int baseline = a.Y + cell.Height / 2 + CapHeight(style) / 2;
-    Words(c, caption, kStaffLeft, baseline, style.Size, Align::Left, style.Colour);
-    const Rect box = FigureBox(c, text, kStaffFigureCells, kStaffFigurePad);
-    for (int x = kStaffLeft + TextWidth(style, caption) + 5; x <= box.Left - 5; x += 4)
+// A dotted leader from the end of a caption to `right`, on the caption's
+// baseline. The dots keep one pitch from the panel's left edge, so the
+// leaders of all the rows line up whatever their captions.
+void Leader(Canvas& c, const char* caption, int baseline, int right) {
+    constexpr int kPitch = 4;
+    const int start = kStaffLeft + TextWidth(kStaffCaption, caption) + 4;
+    for (int x = start + (kPitch - (start - kStaffLeft) % kPitch) % kPitch; x <= right; x += kPitch)
         c.Fill({x, baseline, x, baseline}, kPaperLine);
 }
 
-// The field where the number to post is typed, under its caption.
+// A figure the player only reads: its caption at the card's left and a
+// dotted leader up to the figure, which stands on the paper without a box:
+// a box is where the player types.
+void StaffLine(Canvas& c, int text, const char* caption) {
+    const TextAnchor& a = TextAt(text);
+    const int baseline = a.Y + FontCell(a.Font).Height / 2 + CapHeight(kStaffCaption) / 2;
+    Words(c, caption, kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
+    Leader(c, caption, baseline, a.X - 5);
+}
+
+// The field where the number to post is typed, after its caption.
 void PostField(Canvas& c, Point at) {
     const PictureSize size = SizeOfPicture(p_GAME_factory_workers_chosen);
-    Words(c, "post here", kStaffLeft, at.Y + size.Height / 2 + 4, 12, Align::Left, kMutedInk);
+    const int baseline = at.Y + size.Height / 2 + CapHeight(kStaffCaption) / 2;
+    Words(c, "post here", kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
     Field(c, {at.X, at.Y, at.X + size.Width - 1, at.Y + size.Height - 1});
 }
 

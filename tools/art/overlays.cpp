@@ -30,7 +30,7 @@ constexpr FrameSides kFrames[] = {
     {p_GAME_office_personnel_chosen2, 2, 2, 2, 2, true},
     {p_GAME_office_bank_chosen, 2, 2, 2, 2},
     {p_GAME_research_chosen, 2, 2, 2, 1},
-    {p_GAME_advert_chosen, 2, 2, 0, 2},   // the card's edge closes the amount's box
+    {p_GAME_advert_chosen, 2, 2, 0, 2},   // the amount's box closes it one column further right
     {p_GAME_factory_price_chosen, 2, 2, 2, 1},
     {p_GAME_factory_workers_chosen, 2, 2, 2, 2},
     {p_GAME_design_chosen, 1, 2, 2, 2},

@@ -1,6 +1,7 @@
 // The research laboratory: a bench for each research area, the body-type
 // drawing board, the expansion plans on the wall and the door out.
 #include <cmath>
+#include <vector>
 
 #include "art/other_popups.h"
 #include "art/palette.h"
@@ -111,6 +112,46 @@ void Seat(Canvas& c, double x, double y, double s) {
     c.RoundRect(x, y + s * 0.7, x + s, y + s, s * 0.1, {170, 70, 58});
 }
 
+// A saloon's body shell fresh from the coachbuilder, without its wheels and
+// running gear, on two trestles standing on a bench top at `benchTop`: the
+// wheel arches and the window openings show what stands behind it.
+void BodyShell(Canvas& c, int benchTop) {
+    const Rgb paint{128, 44, 38};
+    const Rgb roof{62, 52, 48};
+    const Rgb brass{200, 160, 70};
+    const Rgb timber{92, 62, 38};
+    const double sill = benchTop - 9;
+    // The trestles first, so that the shell rests on their top bars.
+    for (const int x : {506, 578}) {
+        c.Line({x - 6.0, benchTop - 0.5}, {x - 1.0, sill + 1}, 1.6, timber);
+        c.Line({x + 6.0, benchTop - 0.5}, {x + 1.0, sill + 1}, 1.6, timber);
+        c.Fill({x - 8, static_cast<int>(sill) + 1, x + 8, static_cast<int>(sill) + 2}, Darker(timber, 0.2));
+    }
+    const Canvas behind = c.Cut({470, 205, 610, static_cast<int>(sill)});
+    // The outline runs from the tail over the roof to the short bonnet, then
+    // back along the sill round the two wheel arches.
+    std::vector<Vec> shell{{478, sill}, {476, 236}, {478, 227}, {484, 218}, {492, 214}, {560, 213}, {567, 215},
+                           {571, 230}, {584, 231}, {601, 233}, {604, 237}, {604, sill}};
+    for (const double arch : {587.0, 499.0}) {
+        const std::vector<Vec> a = ArcPoints(arch, sill, 11, 11, 360, 180, 16);
+        shell.insert(shell.end(), a.begin(), a.end());
+    }
+    c.PolygonVertical(shell, Lighter(paint, 0.12), Darker(paint, 0.25));
+    c.Polygon({{484, 218}, {492, 214}, {560, 213}, {567, 215}, {567, 218}, {484, 219}}, roof);   // the fabric roof
+    c.Fill({478, 231, 602, 231}, brass);                                                     // the waist moulding
+    c.Fill({479, static_cast<int>(sill) - 1, 603, static_cast<int>(sill)}, Darker(paint, 0.45));   // the sill
+    // The openings: quarter light, rear door and front door windows.
+    const Rect windows[] = {{491, 220, 509, 228}, {515, 220, 537, 228}, {543, 220, 564, 228}};
+    for (const Rect& w : windows) {
+        c.Paste(behind.Cut({w.Left - 470, w.Top - 205, w.Right - 470, w.Bottom - 205}), w.Left, w.Top);
+        c.Fill({w.Left, w.Bottom, w.Right, w.Bottom}, Darker(paint, 0.5));   // the door's thickness
+    }
+    // The door shut lines and their handles.
+    for (const int x : {512, 540, 567}) c.Fill({x, 219, x, static_cast<int>(sill) - 2}, Darker(paint, 0.45));
+    for (const int x : {535, 560}) c.Fill({x, 234, x + 3, 234}, brass);
+    c.Fill({598, 233, 599, 245}, Darker(paint, 0.35));   // the bonnet's hinge line
+}
+
 void BackWall(Canvas& c) {
     // The door out, x 352..442, y 91..224: a casing whose head carries the
     // plate, and two leaves under it, all inside the area that leaves.
@@ -172,11 +213,7 @@ Canvas DrawResearch() {
     c.RoundRect(294, 244, 340, 254, 3, {120, 96, 70});   // a spare lining
     c.RoundRect(298, 240, 336, 246, 2, {90, 70, 52});
     Bench(c, {443, 232, 633, 285}, "body");
-    // A coachbuilder's body shell of ash frame and panels.
-    c.Polygon({{478, 256}, {478, 240}, {520, 240}, {524, 232}, {590, 230}, {600, 242}, {598, 256}}, {120, 40, 36});
-    c.Polygon({{524, 232}, {590, 230}, {592, 234}, {526, 236}}, {90, 30, 28});
-    for (double x : {500.0, 540.0, 570.0}) c.Line({x, 240}, {x, 255}, 1.0, kWoodLight);
-    c.Line({480, 246}, {596, 246}, 1.0, {200, 160, 70});
+    BodyShell(c, 255);
     // Middle row: suspension and luxury.
     Bench(c, {100, 315, 345, 387}, "suspension");
     for (int i = 0; i < 4; ++i) Spring(c, 140 + i * 50, 346, 312, 7);
