@@ -55,6 +55,35 @@ void MiddleDetails(Canvas& c, const Car& car) {
                 on.Line(At(door + 3, car.Belt + 4), At(end - 2, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
             });
         });
+        if (Utility(car)) return;
+        const double top = GlassTop(car, end);
+        if (car.Era >= ERA_1968) {
+            // A formal roof of its day: the roof behind the door and the
+            // blind quarter in grained vinyl a shade darker than the paint,
+            // a narrow opera window let into it.
+            const Rgb vinyl = Darker(car.Colour, 0.45);
+            On(c, car, "vinyl top", "body", [&](Canvas& layer) {
+                OnPaint(layer, car, [&](Canvas& on) {
+                    on.Polygon(Screen({{door + 1.6, car.Belt}, {door + 1.6, 140}, {end, 140}, {end, car.Belt}}), vinyl);
+                    for (double h = car.Belt + 3; h < 140; h += 3) on.Line(At(door + 2, h), At(end, h), 0.6, Lighter(vinyl, 0.1), 0.6);
+                });
+            });
+            On(c, car, "opera window", "vinyl top", [&](Canvas& on) {
+                on.RoundRect(At(end - 12, 0).X, At(0, top - 3).Y, At(end - 4, 0).X, At(0, car.Belt + 6).Y, 3, {150, 180, 196});
+            });
+            return;
+        }
+        // The landau iron of the old closed cars: a chrome S across the
+        // blind quarter.
+        std::vector<Vec> iron;
+        for (int k = 0; k <= 12; ++k) {
+            const double t = k / 12.0;
+            iron.push_back({door + 6 + (end - door - 11) * t, car.Belt + 4 + (top - car.Belt - 8) * t * t * (3 - 2 * t)});
+        }
+        On(c, car, "landau iron", "body", [&](Canvas& on) {
+            on.Polyline(Screen(iron), 1.6, kChrome);
+            for (const Vec& v : {iron.front(), iron.back()}) on.Ellipse(At(v).X, At(v).Y, 1.4, 1.4, kChrome);
+        });
     }
     const double rackFrom = 108, rackTo = 142;
     if (roof == Roof::Rack) {

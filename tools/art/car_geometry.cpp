@@ -75,16 +75,9 @@ void Reshape(Car& car) {
         if (v.X > kMiddleFrom && v.X < kMiddleTo && v.Y > car.Belt + 8) {
             const double k = Greenhouse(car, v.Y);
             if (roof == Roof::Raised) {
-                // A taller roof over the front seats, the windscreen carried
-                // up on its own rake; where the roof runs on past the middle
-                // the raised panel stays level and steps down to the shared
-                // height just before the rear join, so it reads as a raised
-                // section and not a sag. An open car's screen stands taller
-                // and more upright.
-                double ease = 1;
-                if (car.Roof != Top::Open && P(car, 5).X > kMiddleTo)
-                    ease = std::clamp((kMiddleTo - v.X) / (kMiddleTo - kMiddleInner[1]), 0.0, 1.0);
-                const double rise = 6 * k * ease;
+                // A taller cab, the windscreen carried up on its own rake.
+                // An open car's screen stands taller and more upright.
+                const double rise = 6 * k;
                 v.Y += rise;
                 if (n.Index == 4 && n.Is == Kind::Own) {
                     const Vec cowl = P(car, 3), screenTop = P(car, 4);
@@ -107,6 +100,11 @@ void Reshape(Car& car) {
             n.Round = tail.Round;
         }
     }
+    // A windscreen set upright or raked at its top runs straight from where
+    // the type's own line leaves it: a cut left on the old line would bend
+    // it, and under a roof moved forward stand out behind it as a notch.
+    if (roof == Roof::Upright || roof == Roof::Raked)
+        std::erase_if(car.Nodes, [](const Node& n) { return n.Index == 3 && n.Is == Kind::Inner; });
 }
 
 }  // namespace
@@ -116,9 +114,10 @@ Roof RoofOf(const Car& car) {
     // changes instead.
     const Roof r = kRoofs[car.Body - 1][car.Middle - 1];
     if (car.Roof == Top::Open && (r == Roof::Upright || r == Roof::Raked)) return r == Roof::Upright ? Roof::Raised : Roof::Lowered;
-    // A roof that starts ahead of the middle cannot rise there without a hump:
-    // the raised choice blinds the rear side windows instead.
-    if (r == Roof::Raised && car.Roof != Top::Open && P(car, 4).X < kMiddleFrom) return Roof::Panel;
+    // Only a cab whose whole roof lies between the joins can stand taller: a
+    // roof running on to a join would rise and fall back as a hump. There the
+    // raised choice blinds the rear side windows instead.
+    if (r == Roof::Raised && car.Roof != Top::Open && (P(car, 4).X < kMiddleFrom || P(car, 5).X > kMiddleTo)) return Roof::Panel;
     if (car.Roof == Top::Open || RoofIsFlat(car)) return r;
     if (r == Roof::Rack) return Roof::Raked;
     return r;
@@ -192,12 +191,6 @@ Car MakeCar(int body, int era, int front, int middle, int rear) {
         radii.push_back(n.Is == Kind::Cut ? std::min(car.Corner, 4.0) : car.Corner * n.Round);
     }
     car.Shape = Rounded(points, radii);
-    car.Windows = car.Shape;
-    // A raised roof that steps down before the rear join is a thicker roof
-    // over level windows: the raised section reads as a high top, and its
-    // step as the top's end.
-    if (middle != 1 && RoofOf(car) == Roof::Raised && car.Roof == Top::Closed && P(car, 5).X > kMiddleTo)
-        car.Windows = MakeCar(body, era, front, 1, rear).Shape;
     return car;
 }
 
@@ -300,7 +293,7 @@ double GlassTop(const Car& car, double x) {
     // Early closed cars have a deep roof rail, and smaller windows under it.
     const double rail = car.Era <= ERA_1923 ? 8 : 4.5;
     double h = 1e9;
-    for (double d = -4; d <= 4; d += 1) h = std::min(h, TopAt(car.Windows, x + d));
+    for (double d = -4; d <= 4; d += 1) h = std::min(h, TopAt(car.Shape, x + d));
     return std::max(car.Belt, h - rail);
 }
 

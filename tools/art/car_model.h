@@ -109,8 +109,6 @@ struct Car {
     Outline Base;  // the type's own outline in this era, fitted
     std::vector<Node> Nodes;   // the outline with the variants applied
     std::vector<Vec> Shape;    // the same, rounded
-    std::vector<Vec> Windows;  // the outline the side glass keeps under: the shape, but
-                               // for a raised roof that steps down, the plain roof's
     Rgb Colour;
     double FrontWheel, RearWheel, WheelRadius;
     double Belt;   // the waist line: where the side glass starts

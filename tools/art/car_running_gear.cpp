@@ -89,8 +89,9 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
         const bool spat = !front && car.Body == BODY_LUXURY;
         std::vector<Vec> under;
         if (spat) {
-            under = {{x + lead * (r + 6), board}, {x + lead * (r - 2), r * 0.45}, {x - lead * (r - 2), r * 0.45},
-                     {x - lead * (r + 8), r + 2}};
+            // The skirt's lower edge runs on from the board to the wing's
+            // rear end, over the wheel's hub: the tyre shows below it.
+            under = {{x + lead * (r + 6), board}, {x - lead * (r + 8), r + 2}};
         } else {
             Arc(under, x, r, r + 2, r + 2, front ? 0.0 : std::numbers::pi, front ? std::numbers::pi : 0.0);
             under.insert(under.begin(), {x + lead * (r + 3), board});
