@@ -7,7 +7,6 @@
 
 #include "input/click_rules.h"
 #include "model/player.h"
-#include "screens/part_names.h"
 
 namespace clicks {
 namespace {
