@@ -147,10 +147,17 @@ struct AdCampaign {
 
 inline constexpr i32 kMostAdvertMonths = 48;
 
-// One campaign per medium, at index 5 - MediumId.
+// One campaign per medium, at index kMedia - MediumId: the billboard's
+// first, the auto show's last.
 struct AdvertisingBlock {
     AdCampaign Campaign[kMedia];
 };
+
+// A block's campaign in a medium (a MediumId, 1..kMedia).
+constexpr AdCampaign& MediumCampaign(AdvertisingBlock& block, i32 medium) { return block.Campaign[kMedia - medium]; }
+constexpr const AdCampaign& MediumCampaign(const AdvertisingBlock& block, i32 medium) {
+    return block.Campaign[kMedia - medium];
+}
 
 struct Advertising {
     AdvertisingBlock Block[kAdBlocks];

@@ -50,9 +50,8 @@ void DrawDescriptionWithoutPopup(Canvas& canvas) {
 // The billboard campaigns of the six blocks: a second advertising picture
 // shows while any of them is booked.
 i32 AdvertisingBackground() {
-    constexpr i32 billboard = kMedia - MEDIUM_BILLBOARD;
     i32 sum = 0;
-    for (const AdvertisingBlock& block : PlayerAdvertising.Block) sum += block.Campaign[billboard].Amount;
+    for (const AdvertisingBlock& block : PlayerAdvertising.Block) sum += MediumCampaign(block, MEDIUM_BILLBOARD).Amount;
     return sum != 0 ? p_GAME_ADVERTISING2 : p_GAME_ADVERTISING;
 }
 
