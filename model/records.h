@@ -175,10 +175,12 @@ struct FactorySalonRegion {
 };
 
 // What one region holds: its salons, the technicians its factory (if it has
-// one) puts to work and the salesmen each salon takes.
+// one) puts to work and the salesmen each salon takes; and the most cars a
+// salesman sells in a month.
 inline constexpr i32 kMostSalons = 9;
 inline constexpr i32 kTechniciansPerFactory = 220;
 inline constexpr i32 kSalesmenPerSalon = 10;
+inline constexpr i32 kCarsPerSalesman = 2;
 
 struct FactorySalon {
     i32 TechniciansToAssign;

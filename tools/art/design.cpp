@@ -156,7 +156,7 @@ Canvas DrawAddPartsPopup() {
 }
 
 Canvas DrawPartListPopup(int popup) {
-    const char* titles[5] = {"brakes", "suspension", "engines", "luxury items", "safety items"};
+    const char* titles[kPartListCount] = {"brakes", "suspension", "engines", "luxury items", "safety items"};
     Canvas c = PopupCanvas(popup, titles[popup - POPUP_BRAKES_PARTS], 24);
     for (int n = 1; n <= kPartsPerCategory; ++n) {
         const Placement frame = FocusFrame(FOCUS_PART_ROW_1 + n - 1);
@@ -167,13 +167,13 @@ Canvas DrawPartListPopup(int popup) {
     }
     if (popup <= POPUP_ENGINE_PARTS) {
         // One caption serves drums and discs alike.
-        const char* captions[3] = {"brake size", "springing", "tuning"};
+        const char* captions[] = {"brake size", "springing", "tuning"};
         Words(c, captions[popup - POPUP_BRAKES_PARTS], 287, 491, 11, Align::Centre, kMutedInk, Face::SansBold);
         DrawControl(c, CTRL_VARIANT_BACK);
         DrawControl(c, CTRL_VARIANT_FORWARD);
         Field(c, {227, 496, 347, 519});
         if (popup == POPUP_ENGINE_PARTS) {
-            for (int v = 1; v <= 5; ++v) {
+            for (int v = 1; v <= kEngineVariants; ++v) {
                 const double x = EngineMarkerX(v) + 5.5;
                 c.Ring(x, 507.5, 4.2, 1.0, kPaperLine);
             }
