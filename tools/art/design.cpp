@@ -10,6 +10,8 @@
 #include "art/widgets.h"
 #include "presentation/fonts.h"
 #include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
 
 namespace art {
@@ -158,9 +160,10 @@ Canvas DrawAddPartsPopup() {
 Canvas DrawPartListPopup(int popup) {
     const char* titles[kPartListCount] = {"brakes", "suspension", "engines", "luxury items", "safety items"};
     Canvas c = PopupCanvas(popup, titles[popup - POPUP_BRAKES_PARTS], 24);
+    const PictureSize frameSize = SizeOfPicture(p_GAME_design_chosen_part);
     for (int n = 1; n <= kPartsPerCategory; ++n) {
         const Placement frame = FocusFrame(FOCUS_PART_ROW_1 + n - 1);
-        const Rect row{frame.X, frame.Y, frame.X + 356, frame.Y + 42};
+        const Rect row{frame.X, frame.Y, frame.X + frameSize.Width - 1, frame.Y + frameSize.Height - 1};
         c.Fill(row, kPaperLine);
         c.Fill(Grown(row, -1), kPaper);
         Words(c, std::to_string(n), 206, frame.Y + 27, 12, Align::Centre, kMutedInk, Face::SansBold);
