@@ -24,7 +24,7 @@ bool CloseMedium(Window* window, i32 n) {
 AdCampaign* RowCampaign(i32 row) {
     const i32 medium = MainObj.Popup;
     if (medium < MEDIUM_AUTO_SHOW || medium > MEDIUM_BILLBOARD) return nullptr;
-    return &PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[kMedia - medium];
+    return &MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row]], medium);
 }
 
 // One month less or more, held at 0 going down and at the longest campaign

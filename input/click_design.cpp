@@ -7,7 +7,6 @@
 
 #include "input/click_rules.h"
 #include "model/player.h"
-#include "screens/part_names.h"
 
 namespace clicks {
 namespace {
@@ -15,6 +14,25 @@ namespace {
 using platform::Window;
 
 bool IsPartRow(i32 focus) { return focus >= FOCUS_PART_ROW_1 && focus <= FOCUS_PART_ROW_10; }
+
+// What the brakes, suspension and engine lists fit: the design's part and
+// variant, the variant being chosen, and that variant's default (a new
+// design's, and a list's once a row is chosen) and top value.
+struct PartList {
+    i32 Popup;
+    i32 Car::*Part;
+    i32 Car::*Variant;
+    i32 Research::*Choice;
+    i32 DefaultChoice;
+    i32 TopChoice;
+};
+
+constexpr PartList kPartLists[] = {
+    {POPUP_BRAKES_PARTS, &Car::Brakes, &Car::BrakesVariant, &Research::BrakesVariantChoice, 2, kBrakesVariants},
+    {POPUP_SUSPENSION_PARTS, &Car::Suspension, &Car::SuspensionVariant, &Research::SuspensionVariantChoice, 2,
+     kSuspensionVariants},
+    {POPUP_ENGINE_PARTS, &Car::Engine, &Car::EngineVariant, &Research::EngineVariantChoice, 3, kEngineVariants},
+};
 
 // ---- The screen
 
@@ -40,9 +58,7 @@ bool NewModel(Window*, i32) {
     car.Brakes = car.Engine = car.Suspension = 0;
     std::fill(std::begin(car.LuxuryItems), std::end(car.LuxuryItems), 0);
     std::fill(std::begin(car.SafetyItems), std::end(car.SafetyItems), 0);
-    car.BrakesVariant = 2;
-    car.EngineVariant = 3;
-    car.SuspensionVariant = 2;
+    for (const PartList& list : kPartLists) car.*list.Variant = list.DefaultChoice;
     car.Rating = car.UnitCost = car.Price = 0;
     std::memset(car.Name, ' ', kNameTyped);
     MainObj.LastDrawnScreen = 0;
@@ -142,25 +158,7 @@ static_assert(CTRL_DESIGN_REAR_FORWARD == CTRL_DESIGN_FRONT_BACK + 5);
 
 // ---- The part lists
 
-// What each list fits: for brakes, suspension and engine the design's part
-// and variant, the variant being chosen and that choice's default and top
-// value; for luxury and safety the design's items.
-struct PartList {
-    i32 Popup;
-    i32 Car::*Part;
-    i32 Car::*Variant;
-    i32 Research::*Choice;
-    i32 DefaultChoice;
-    i32 TopChoice;
-};
-
-constexpr PartList kPartLists[] = {
-    {POPUP_BRAKES_PARTS, &Car::Brakes, &Car::BrakesVariant, &Research::BrakesVariantChoice, 2, kBrakesVariants},
-    {POPUP_SUSPENSION_PARTS, &Car::Suspension, &Car::SuspensionVariant, &Research::SuspensionVariantChoice, 2,
-     kSuspensionVariants},
-    {POPUP_ENGINE_PARTS, &Car::Engine, &Car::EngineVariant, &Research::EngineVariantChoice, 3, kEngineVariants},
-};
-
+// What the luxury and safety lists fit: the design's items.
 struct ItemList {
     i32 Popup;
     i32 (Car::*Items)[kModelArray];

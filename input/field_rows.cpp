@@ -39,10 +39,9 @@ template <Staff& kind> i32* Wage() { return &kind.Wage; }
 i32* DepositAmount() { return &PlayerBank.DepositAmount; }
 i32* LoanAmount() { return &PlayerBank.LoanAmount; }
 
-// A medium's campaign sits at index 5 - MediumId of each block.
 template <i32 row> i32* AdvertAmount() {
     const i32 medium = MainObj.Popup;  // the row is live only while 1..5
-    return &PlayerAdvertising.Block[kAdvertRowBlock[row - 1]].Campaign[kMedia - medium].Amount;
+    return &MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row - 1]], medium).Amount;
 }
 
 i32* OpenAreaScientists() {

@@ -51,3 +51,4 @@ inline constexpr i32 kMostHiredAtOnce = 90;
 inline constexpr i32 kHighestWage = 9999;
 inline constexpr i32 kHighestDeposit = 1000000000;
 inline constexpr i32 kHighestLoan = 100000;
+inline constexpr i32 kHighestPrice = 9999;   // all a price field's four cells spell

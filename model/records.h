@@ -147,10 +147,17 @@ struct AdCampaign {
 
 inline constexpr i32 kMostAdvertMonths = 48;
 
-// One campaign per medium, at index 5 - MediumId.
+// One campaign per medium, at index kMedia - MediumId: the billboard's
+// first, the auto show's last.
 struct AdvertisingBlock {
     AdCampaign Campaign[kMedia];
 };
+
+// A block's campaign in a medium (a MediumId, 1..kMedia).
+constexpr AdCampaign& MediumCampaign(AdvertisingBlock& block, i32 medium) { return block.Campaign[kMedia - medium]; }
+constexpr const AdCampaign& MediumCampaign(const AdvertisingBlock& block, i32 medium) {
+    return block.Campaign[kMedia - medium];
+}
 
 struct Advertising {
     AdvertisingBlock Block[kAdBlocks];
@@ -168,10 +175,12 @@ struct FactorySalonRegion {
 };
 
 // What one region holds: its salons, the technicians its factory (if it has
-// one) puts to work and the salesmen each salon takes.
+// one) puts to work and the salesmen each salon takes; and the most cars a
+// salesman sells in a month.
 inline constexpr i32 kMostSalons = 9;
 inline constexpr i32 kTechniciansPerFactory = 220;
 inline constexpr i32 kSalesmenPerSalon = 10;
+inline constexpr i32 kCarsPerSalesman = 2;
 
 struct FactorySalon {
     i32 TechniciansToAssign;

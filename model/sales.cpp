@@ -10,7 +10,6 @@
 namespace {
 
 constexpr i32 kTopPart = kPartsPerCategory;  // the best part of a category
-constexpr i32 kCarsPerSalesman = 2;
 
 const Research* const kRivalResearch[] = {&Opponent1Research, &Opponent2Research};
 

@@ -54,6 +54,17 @@ enum PopupId : i32 {
     POPUP_RESEARCH_REPORT = 28,
 };
 
+// The design's part lists, POPUP_BRAKES_PARTS .. POPUP_SAFETY_PARTS, one per
+// part category but the body's.
+inline constexpr i32 kPartListCount = POPUP_SAFETY_PARTS - POPUP_BRAKES_PARTS + 1;
+
+// The category a design part list shows; -1 for any other popup.
+constexpr i32 PartListCategory(i32 popup) {
+    constexpr i32 kCategories[kPartListCount] = {PART_BRAKES, PART_SUSPENSION, PART_ENGINE, PART_LUXURY, PART_SAFETY};
+    if (popup < POPUP_BRAKES_PARTS || popup > POPUP_SAFETY_PARTS) return -1;
+    return kCategories[popup - POPUP_BRAKES_PARTS];
+}
+
 enum FocusId : i32 {
     FOCUS_NONE = 0,
     FOCUS_SLOT_1 = 1,

@@ -80,7 +80,8 @@ struct Paint {
     static void DrawMenuMonth(platform::Canvas& canvas);
     static void DrawPopUp(platform::Canvas& canvas);
     static void DrawDescription(platform::Canvas& canvas);
-    static void DrawChosenSlot(platform::Canvas& canvas);
+    // The focused field's or row's frame.
+    static void DrawFocusFrame(platform::Canvas& canvas);
     static void DrawLoading(platform::Canvas& canvas);
     static void DrawParts(platform::Canvas& canvas);
     static void DrawBodyTypes(platform::Canvas& canvas);
@@ -88,7 +89,8 @@ struct Paint {
     static void DrawStatistics(platform::Canvas& canvas);
     // The open popup's texts and the works' figures (screens/popup_texts.cpp).
     static void DrawSlotTexts(platform::Canvas& canvas);
-    static void DrawDesing(platform::Canvas& canvas);
+    // The design being edited: its slot, figures, parts and car.
+    static void DrawCurrentDesign(platform::Canvas& canvas);
     static void DrawFactory(platform::Canvas& canvas);
 };
 

@@ -50,9 +50,8 @@ void DrawDescriptionWithoutPopup(Canvas& canvas) {
 // The billboard campaigns of the six blocks: a second advertising picture
 // shows while any of them is booked.
 i32 AdvertisingBackground() {
-    constexpr i32 billboard = kMedia - MEDIUM_BILLBOARD;
     i32 sum = 0;
-    for (const AdvertisingBlock& block : PlayerAdvertising.Block) sum += block.Campaign[billboard].Amount;
+    for (const AdvertisingBlock& block : PlayerAdvertising.Block) sum += MediumCampaign(block, MEDIUM_BILLBOARD).Amount;
     return sum != 0 ? p_GAME_ADVERTISING2 : p_GAME_ADVERTISING;
 }
 
@@ -80,14 +79,14 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             break;
         case SCREEN_MENU_NEW:
             Drawing(canvas, p_MENU_NEW, 0, 0);
-            DrawChosenSlot(canvas);
+            DrawFocusFrame(canvas);
             DrawText(canvas, TextAt(TEXT_COMPANY_NAME), PlayerObj.Name);
             DrawWord(canvas, TextAt(TEXT_HOME_REGION), HomeRegionWord(PlayerObj.HomeRegion));
             break;
         case SCREEN_MENU_SAVE:
         case SCREEN_MENU_LOAD:
             Drawing(canvas, screen == SCREEN_MENU_SAVE ? p_MENU_SAVE : p_MENU_LOAD, 0, 0);
-            DrawChosenSlot(canvas);
+            DrawFocusFrame(canvas);
             DrawSaveSlots(canvas);
             break;
         case SCREEN_MENU_GAME:
@@ -107,7 +106,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             if (BackgroundWanted(screen)) Drawing(canvas, p_GAME_OFFICE, 0, 0);
             DrawDescriptionWithoutPopup(canvas);
             DrawPopUp(canvas);
-            DrawChosenSlot(canvas);
+            DrawFocusFrame(canvas);
             DrawStatistics(canvas);
             DrawSlotTexts(canvas);
             // The office shows its footer at every paint: reports cover it.
@@ -120,7 +119,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawGuardedBackground(canvas, screen, AdvertisingBackground());
             DrawDescriptionWithoutPopup(canvas);
             DrawPopUp(canvas);
-            DrawChosenSlot(canvas);
+            DrawFocusFrame(canvas);
             DrawSlotTexts(canvas);
             DrawCleanCash(canvas);
             break;
@@ -128,7 +127,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawGuardedBackground(canvas, screen, p_GAME_RESEARCH);
             DrawDescriptionWithoutPopup(canvas);
             DrawPopUp(canvas);
-            DrawChosenSlot(canvas);
+            DrawFocusFrame(canvas);
             DrawLoading(canvas);
             DrawBodyTypes(canvas);
             DrawSlotTexts(canvas);
@@ -137,9 +136,9 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
         case SCREEN_GAME_DESIGN:
             DrawGuardedBackground(canvas, screen, p_GAME_DESIGN);
             DrawDescriptionWithoutPopup(canvas);
-            DrawDesing(canvas);
+            DrawCurrentDesign(canvas);
             DrawPopUp(canvas);
-            DrawChosenSlot(canvas);
+            DrawFocusFrame(canvas);
             DrawParts(canvas);
             DrawText(canvas, TextAt(TEXT_MODEL_NAME), PlayerCar.Name);
             DrawSlotTexts(canvas);
@@ -150,7 +149,7 @@ void Paint::WhatToDraw(Canvas& canvas, i32 screen) {
             DrawDescriptionWithoutPopup(canvas);
             DrawFactory(canvas);
             DrawPopUp(canvas);
-            DrawChosenSlot(canvas);
+            DrawFocusFrame(canvas);
             DrawSlotTexts(canvas);
             DrawCash(canvas);
             break;

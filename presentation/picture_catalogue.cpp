@@ -333,40 +333,22 @@ bool CarPieceOf(i32 picture, CarPieceKey& key) {
     return false;
 }
 
+namespace {
+
+// The popups' pictures stand in the popups' order, but for the profit and
+// model reports, which stand the other way round.
+constexpr i32 InPopupOrder(i32 popup) { return p_PopUp_AutoShow + popup - POPUP_AUTO_SHOW; }
+static_assert(InPopupOrder(POPUP_MONTH_REPORT) == p_PopUp_Office_statistics_month_report);
+static_assert(InPopupOrder(POPUP_RESEARCH_REPORT) == p_PopUp_Office_statistics_research_report);
+
+}  // namespace
+
 i32 PopupPicture(i32 popup) {
-    static constexpr i32 kByPopup[] = {
-        kNoPicture,
-        p_PopUp_AutoShow,
-        p_PopUp_Radio,
-        p_PopUp_Television,
-        p_PopUp_Newspaper,
-        p_PopUp_Billboard,
-        p_PopUp_Brakes,
-        p_PopUp_Suspension,
-        p_PopUp_Engine,
-        p_PopUp_Body,
-        p_PopUp_Luxury,
-        p_PopUp_Safety,
-        p_PopUp_Body_types,
-        p_PopUp_Expand_research,
-        p_PopUp_Map,
-        p_PopUp_Bank,
-        p_PopUp_Personnel,
-        p_PopUp_Design_add_parts,
-        p_PopUp_Design_brakes_parts,
-        p_PopUp_Design_suspension_parts,
-        p_PopUp_Design_engine_parts,
-        p_PopUp_Design_luxury_parts,
-        p_PopUp_Design_safety_parts,
-        p_PopUp_Factory_browse_models,
-        p_PopUp_Office_statistics,
-        p_PopUp_Office_statistics_month_report,
-        p_PopUp_Office_statistics_profit_report,
-        p_PopUp_Office_statistics_model_report,
-        p_PopUp_Office_statistics_research_report,
-    };
-    static_assert(sizeof(kByPopup) / sizeof(kByPopup[0]) == POPUP_RESEARCH_REPORT + 1);
-    return popup >= 1 && popup <= POPUP_RESEARCH_REPORT ? kByPopup[popup] : kNoPicture;
+    switch (popup) {
+    case POPUP_PROFIT_REPORT: return p_PopUp_Office_statistics_profit_report;
+    case POPUP_MODEL_REPORT: return p_PopUp_Office_statistics_model_report;
+    default: return popup >= POPUP_AUTO_SHOW && popup <= POPUP_RESEARCH_REPORT ? InPopupOrder(popup) : kNoPicture;
+    }
 }
 
 i32 BodyTypePicture(i32 bodyType, bool owned) {

@@ -50,7 +50,7 @@ bool SlotHoldsStoredModel() {
 
 }  // namespace
 
-void Paint::DrawDesing(Canvas& canvas) {
+void Paint::DrawCurrentDesign(Canvas& canvas) {
     Drawing(canvas, p_GAME_design_clean_carnr, kCarNumberCleanAt.X, kCarNumberCleanAt.Y);
     DrawInteger(canvas, TextAt(TEXT_DESIGN_SLOT), PlayerCar.Slot);
     if (SlotHoldsStoredModel()) {

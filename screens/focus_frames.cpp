@@ -24,7 +24,7 @@ void CleanOtherFactoryFields(platform::Canvas& canvas, i32 focus) {
 
 }  // namespace
 
-void Paint::DrawChosenSlot(platform::Canvas& canvas) {
+void Paint::DrawFocusFrame(platform::Canvas& canvas) {
     const i32 focus = MainObj.Focus;
     const Placement frame = FocusFrame(focus);
     if (frame.Picture == kNoPicture) return;

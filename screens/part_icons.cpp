@@ -3,7 +3,6 @@
 #include "presentation/interface_state.h"
 #include "presentation/layout.h"
 #include "presentation/paint.h"
-#include "screens/part_names.h"
 
 void Paint::DrawParts(platform::Canvas& canvas) {
     const i32 category = PartListCategory(MainObj.Popup);

@@ -1,7 +1,5 @@
 #include "screens/part_names.h"
 
-#include "presentation/interface_state.h"
-
 namespace {
 
 // By PartCategory, then part 1..10; the body category has no names.
@@ -22,16 +20,9 @@ constexpr const char* PartNames[kPartCategories][kPartsPerCategory] = {
      "rear plastic bumpers", "head restrains", "rear seat belts", "air bags"},
 };
 
-constexpr i32 kListCategories[] = {PART_BRAKES, PART_SUSPENSION, PART_ENGINE, PART_LUXURY, PART_SAFETY};
-
 }  // namespace
 
 const char* PartName(i32 category, i32 part) {
     if (category < 0 || category >= kPartCategories || part < 1 || part > kPartsPerCategory) return "";
     return PartNames[category][part - 1];
-}
-
-i32 PartListCategory(i32 popup) {
-    if (popup < POPUP_BRAKES_PARTS || popup > POPUP_SAFETY_PARTS) return -1;
-    return kListCategories[popup - POPUP_BRAKES_PARTS];
 }

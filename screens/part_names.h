@@ -9,7 +9,3 @@
 // _LUXURY, _SAFETY); "" for the body category, which has no parts, and for
 // any value out of range.
 const char* PartName(i32 category, i32 part);
-
-// The category a design part list (POPUP_BRAKES_PARTS .. POPUP_SAFETY_PARTS)
-// shows; -1 for any other popup.
-i32 PartListCategory(i32 popup);

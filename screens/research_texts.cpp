@@ -10,17 +10,14 @@
 using platform::Canvas;
 
 void screens::DrawAdvertisingTexts(Canvas& canvas, i32 popup) {
-    // A block keeps one campaign per medium, the auto show's last.
-    const i32 campaign = kMedia - popup;
-    if (campaign < 0 || campaign >= kMedia) return;
-    for (i32 row = 0; row < kAdBlocks; ++row) {
-        const AdCampaign& shown = PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[campaign];
-        Paint::DrawInteger(canvas, TextAt(TEXT_ADVERT_MONTHS_1 + row), shown.Months);
-    }
-    for (i32 row = 0; row < kAdBlocks; ++row) {
-        const AdCampaign& shown = PlayerAdvertising.Block[kAdvertRowBlock[row]].Campaign[campaign];
-        Paint::DrawInteger(canvas, TextAt(TEXT_ADVERT_AMOUNT_1 + row), shown.Amount);
-    }
+    if (popup < MEDIUM_AUTO_SHOW || popup > MEDIUM_BILLBOARD) return;
+    const auto shown = [popup](i32 row) -> const AdCampaign& {
+        return MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row]], popup);
+    };
+    for (i32 row = 0; row < kAdBlocks; ++row)
+        Paint::DrawInteger(canvas, TextAt(TEXT_ADVERT_MONTHS_1 + row), shown(row).Months);
+    for (i32 row = 0; row < kAdBlocks; ++row)
+        Paint::DrawInteger(canvas, TextAt(TEXT_ADVERT_AMOUNT_1 + row), shown(row).Amount);
 }
 
 void screens::DrawResearchAreaTexts(Canvas& canvas, i32 popup) {

@@ -8,8 +8,9 @@ namespace {
 
 using OfficeKeys = InputTest;
 
-constexpr i32 H = kHighestDeposit;
-constexpr i32 L = kHighestLoan;
+// The highest deposit and loan the fields store.
+constexpr i32 H = 1000000000;
+constexpr i32 L = 100000;
 
 KeyRow StaffRow(const char* name, i32 focus, Staff& kind, Values given, const char* keys, i32& tracked,
              std::vector<i32> seen, Values then = {}, long repaints = -1) {

@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <numeric>
 #include <string>
 
 #include "input/input_fixture.h"
+#include "model/lab_expansion.h"
 #include "platform/random.h"
 
 namespace {
@@ -30,7 +32,7 @@ protected:
         PlayerResearch.LabCapacity = 100;
         PlayerObj.Cash = 1e7;   // enough for every expansion of the laboratory
         for (i32& area : PlayerResearch.Scientists) area = 0;
-        for (i32 k = 0; k < 3; ++k) {
+        for (i32 k = 0; k < kStaffKindCount; ++k) {
             Staff& kind = Kind(k);
             kind.Count = kAtWorkElsewhere + free;
             kind.Unassigned = free;
@@ -79,12 +81,12 @@ protected:
             // A fire may take the whole free pool, a hire brings 90 at
             // most: hiring comes more often, so that the pools do not run
             // dry.
-            const i32 kind = Pick(3);
+            const i32 kind = Pick(kStaffKindCount);
             switch (Pick(20)) {
             case 0: case 1: return On(CTRL_OFFICE_CLOSE);
             case 2: return On(CTRL_STAFF_BUTTON_1, 2 * kind + 1);
             case 3: case 4: case 5: case 6: case 7: return On(CTRL_STAFF_BUTTON_1, 2 * kind);
-            default: return On(CTRL_STAFF_FIELD_1, Pick(6));
+            default: return On(CTRL_STAFF_FIELD_1, Pick(2 * kStaffKindCount));
             }
         }
         if (popup >= POPUP_RESEARCH_BRAKES && popup <= POPUP_RESEARCH_SAFETY) {
@@ -105,7 +107,7 @@ protected:
         if (Pick(3) == 0) return On(CTRL_BACK);
         const Target openers[] = {Spot(200, 250), Spot(200, 350), Spot(100, 500),
                                   Spot(500, 235), Spot(480, 350), Spot(600, 500)};
-        return openers[Pick(6)];
+        return openers[Pick(static_cast<i32>(std::size(openers)))];
     }
 
     // Digits from the first cell on, blanks after them, and no more digits
@@ -119,7 +121,7 @@ protected:
 
     // What holds after every key and every click.
     static void ExpectSoundRecords() {
-        for (i32 k = 0; k < 3; ++k) {
+        for (i32 k = 0; k < kStaffKindCount; ++k) {
             const Staff& kind = Kind(k);
             ASSERT_GE(kind.Unassigned, 0);
             ASSERT_LE(kind.Count, kMostStaffOfAKind);
@@ -135,7 +137,7 @@ protected:
         const Research& lab = PlayerResearch;
         for (i32 area : lab.Scientists) ASSERT_GE(area, 0);
         ASSERT_LE(ScientistsInAreas(), lab.LabCapacity);
-        ASSERT_LE(lab.LabCapacity, 900);
+        ASSERT_LE(lab.LabCapacity, kMostLabCapacity);
         ASSERT_NO_FATAL_FAILURE(ExpectTypedDigits(lab.InputBuffer, 7));
         ASSERT_GE(PlayerBank.DepositAmount, 0);
         ASSERT_LE(PlayerBank.DepositAmount, kHighestDeposit);
@@ -156,18 +158,18 @@ TEST_F(RandomKeys, ResearchAndStaffInvariantsHoldThroughAnyKeysAndClicks) {
         for (int step = 0; step < 2500; ++step) {
             SCOPED_TRACE("round " + std::to_string(round) + " step " + std::to_string(step));
             if (Pick(4) == 0) {
-                i32 counts[3];
-                for (i32 k = 0; k < 3; ++k) counts[k] = Kind(k).Count;
+                i32 counts[kStaffKindCount];
+                for (i32 k = 0; k < kStaffKindCount; ++k) counts[k] = Kind(k).Count;
                 PressOn(RandomTarget());
                 ASSERT_TRUE(MainObj.Screen == SCREEN_GAME_OFFICE || MainObj.Screen == SCREEN_GAME_RESEARCH ||
                             MainObj.Screen == SCREEN_MENU_GAME || MainObj.Screen == SCREEN_GAME_MAIN)
                     << MainObj.Screen;
-                for (i32 k = 0; k < 3; ++k) {
+                for (i32 k = 0; k < kStaffKindCount; ++k) {
                     hires += Kind(k).Count > counts[k];
                     fires += Kind(k).Count < counts[k];
                     fullStaff |= Kind(k).Count == kMostStaffOfAKind;
                 }
-                fullLab |= PlayerResearch.LabCapacity == 900;
+                fullLab |= PlayerResearch.LabCapacity == kMostLabCapacity;
                 ASSERT_NO_FATAL_FAILURE(ExpectSoundRecords());
                 continue;
             }
@@ -176,8 +178,8 @@ TEST_F(RandomKeys, ResearchAndStaffInvariantsHoldThroughAnyKeysAndClicks) {
                                 focus == FOCUS_RESEARCH_SCIENTISTS;
             const i32 open = inArea ? popup - POPUP_RESEARCH_BRAKES : 0;
             const i32 pairBefore = areas[open] + PlayerScientists.Unassigned;
-            i32 counts[3];
-            for (i32 k = 0; k < 3; ++k) counts[k] = Kind(k).Count;
+            i32 counts[kStaffKindCount];
+            for (i32 k = 0; k < kStaffKindCount; ++k) counts[k] = Kind(k).Count;
             i32 areasBefore[kPartCategories];
             std::copy(std::begin(areas), std::end(areas), areasBefore);
             const i32 poolBefore = PlayerScientists.Unassigned;
@@ -192,7 +194,7 @@ TEST_F(RandomKeys, ResearchAndStaffInvariantsHoldThroughAnyKeysAndClicks) {
             ASSERT_EQ(MainObj.Screen, screen);
             ASSERT_EQ(MainObj.Popup, popup);
             ASSERT_EQ(MainObj.Focus, focus);
-            for (i32 k = 0; k < 3; ++k) ASSERT_EQ(Kind(k).Count, counts[k]);
+            for (i32 k = 0; k < kStaffKindCount; ++k) ASSERT_EQ(Kind(k).Count, counts[k]);
             if (inArea) {
                 ASSERT_EQ(areas[open] + PlayerScientists.Unassigned, pairBefore);
             } else {

@@ -8,7 +8,7 @@ using MouseResearch = InputTest;
 
 constexpr i32 kRowBlock[kAdBlocks] = {3, 0, 1, 2, 4, 5};
 
-AdCampaign& Campaign(i32 block, i32 medium) { return PlayerAdvertising.Block[block].Campaign[kMedia - medium]; }
+AdCampaign& Campaign(i32 block, i32 medium) { return MediumCampaign(PlayerAdvertising.Block[block], medium); }
 
 TEST_F(MouseResearch, MediaPopups) {
     std::vector<ClickRow> rows = {

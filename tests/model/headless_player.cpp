@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "input/field_rows.h"
 #include "model/opponent.h"
 #include "model/player.h"
 #include "platform/random.h"
@@ -66,7 +67,7 @@ i32 SoldAt(i32 slot, i32 price) {
 }
 
 // The player tries prices, as on the factory screen, and keeps the highest
-// one (four digits at most) that still sells as many cars as the lowest.
+// one the price field takes that still sells as many cars as the lowest.
 // While it tries, the other model is off sale (price 0) and leaves it all
 // the salesmen.
 void SetPrice(i32 slot) {
@@ -74,7 +75,7 @@ void SetPrice(i32 slot) {
     const i32 otherPrice = other.Price;
     other.Price = 0;
     const i32 most = SoldAt(slot, 1);
-    i32 low = 1, high = 9999;
+    i32 low = 1, high = kHighestPrice;
     while (low < high) {
         const i32 price = (low + high + 1) / 2;
         if (SoldAt(slot, price) >= most) low = price;
@@ -86,17 +87,17 @@ void SetPrice(i32 slot) {
 
 void Grow() {
     FactorySalonRegion& home = Home();
-    if (home.Salons < 9 && PlayerObj.Cash >= PlayerFactorySalon.SalonPrice + 100000.0) {
+    if (home.Salons < kMostSalons && PlayerObj.Cash >= PlayerFactorySalon.SalonPrice + 100000.0) {
         PlayerObj.Cash -= PlayerFactorySalon.SalonPrice;
         PlayerFactorySalon.SalonPrice += 100000;
         home.Salons += 1;
-        Employ(PlayerSalesmans, home.Salesmen, 10);
+        Employ(PlayerSalesmans, home.Salesmen, kSalesmenPerSalon);
     }
     // Enough technicians to keep three months of sales in stock: a third of
     // that sells at a dearer price than a smaller stock.
-    const i32 capacity = 2 * home.Salesmen;
+    const i32 capacity = kCarsPerSalesman * home.Salesmen;
     const i32 deficit = std::max(0, 3 * capacity + 3 - HomeStock(currentSlot));
-    Employ(PlayerTechnicians, home.Technicians, std::min(220, capacity + std::min(capacity, deficit)) - home.Technicians);
+    Employ(PlayerTechnicians, home.Technicians, std::min(kTechniciansPerFactory, capacity + std::min(capacity, deficit)) - home.Technicians);
     if (PlayerObj.Cash < 300000.0) return;
     for (i32 c = 0; c < kPartCategories; ++c)
         Employ(PlayerScientists, PlayerResearch.Scientists[c],
@@ -116,7 +117,7 @@ void StartGame(i32 homeRegion) {
     Player::SetStartValues();
     Opponent::SetStartValues();
     FactorySalonRegion& home = Home();
-    Employ(PlayerSalesmans, home.Salesmen, 10);
+    Employ(PlayerSalesmans, home.Salesmen, kSalesmenPerSalon);
     home.ProductionLinesUsed = 1;
     home.ProductionLineShipTo[0][0] = home.ProductionLineShipTo[0][1] = homeRegion;
 }

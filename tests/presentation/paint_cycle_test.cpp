@@ -96,15 +96,15 @@ TEST_F(PaintCycle, OfficeRedrawsItsFooterAndCleanMoneyAtEveryPaint) {
 TEST_F(PaintCycle, AdvertisingPicksItsBackgroundOnlyWhenItRedrawsIt) {
     Show(SCREEN_GAME_ADVERTISING);
     EXPECT_EQ(At(10, 10), kAdvert);
-    PlayerAdvertising.Block[3].Campaign[kMedia - MEDIUM_BILLBOARD].Amount = 500;
+    MediumCampaign(PlayerAdvertising.Block[3], MEDIUM_BILLBOARD).Amount = 500;
     Show(SCREEN_GAME_ADVERTISING);
     EXPECT_EQ(At(10, 10), kAdvert);   // typed in the popup: no switch yet
     MainObj.LastDrawnScreen = 0;      // the popup closes
     Show(SCREEN_GAME_ADVERTISING);
     EXPECT_EQ(At(10, 10), kAdvert2);
     // Another medium's campaigns do not count.
-    PlayerAdvertising.Block[3].Campaign[kMedia - MEDIUM_BILLBOARD].Amount = 0;
-    PlayerAdvertising.Block[0].Campaign[kMedia - MEDIUM_RADIO].Amount = 500;
+    MediumCampaign(PlayerAdvertising.Block[3], MEDIUM_BILLBOARD).Amount = 0;
+    MediumCampaign(PlayerAdvertising.Block[0], MEDIUM_RADIO).Amount = 500;
     MainObj.LastDrawnScreen = 0;
     Show(SCREEN_GAME_ADVERTISING);
     EXPECT_EQ(At(10, 10), kAdvert);

@@ -55,7 +55,7 @@ TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
     PlayerCar.BodyType = BODY_RACE_CAR;
     PlayerCar.UnitCost = 123456;
     PlayerCar.Rating = 42;
-    Paint::DrawDesing(canvas());
+    Paint::DrawCurrentDesign(canvas());
     // A free slot shows no cost and no rating; fitted items stand one under
     // the other, without the gap of the empty entry.
     ExpectCells({{379, 62, 7, ES, "10"}, {24, 285, 11, E, "     "}, {278, 338, 9, ES, "4cyl inline gas engine"},
@@ -65,7 +65,7 @@ TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
     PlayerCar.Slot = 7;
     PlayerCar.SlotUsed[7] = 7;
     SetPhoto(p_GAME_design_clean_carnr, 24, 17, kUntouched);
-    Paint::DrawDesing(canvas());
+    Paint::DrawCurrentDesign(canvas());
     // Five cells of cost: a tenth of it.
     ExpectCells({{379, 62, 7, ES, " 7"}, {24, 346, 11, E, "12345"}, {24, 285, 11, E, "42   "}});
 
@@ -73,13 +73,13 @@ TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
     platform::FillCanvas(canvas(), kUntouched);
     PlayerCar.Slot = 0;
     PlayerCar.SlotUsed[0] = 1;
-    Paint::DrawDesing(canvas());
+    Paint::DrawCurrentDesign(canvas());
     ExpectCells({{24, 285, 11, E, "42   "}});
 
     // A slot number outside the record draws no cost and reads nothing outside it.
     platform::FillCanvas(canvas(), kUntouched);
     PlayerCar.Slot = 400;
-    Paint::DrawDesing(canvas());
+    Paint::DrawCurrentDesign(canvas());
     ExpectCells({{24, 346, 11, E, "     "}});
 }
 
@@ -117,13 +117,13 @@ TEST_F(DesignAndFactory, CarPictureNeedsAnEraWithPicturesAndEachPieceAVariant) {
         PlayerCar.Era = c.era;
         PlayerCar.FrontPiece = c.front;
         PlayerCar.MiddlePiece = PlayerCar.RearPiece = c.body == BODY_SPORT ? 3 : 1;
-        Paint::DrawDesing(canvas());
+        Paint::DrawCurrentDesign(canvas());
         ExpectDots({{271, 77, c.atFront}, {362, 77, c.atMiddle}, {430, 77, c.atRear}});
     }
     ExpectCells({{336, 228, 9, ES, std::string(13, ' ')}});   // body 0 has no name
     PlayerCar.BodyType = BODY_SPORT;   // a name even without pictures
     PlayerCar.Era = ERA_1908;
-    Paint::DrawDesing(canvas());
+    Paint::DrawCurrentDesign(canvas());
     ExpectCells({{368, 228, 9, ES, "sport"}});
 }
 

@@ -112,12 +112,12 @@ TEST_F(Overlays, DescriptionStripShowsTheHoverCaptionAndPointer) {
 TEST_F(Overlays, HighlightFrameOfTheFocusOnly) {
     Mark(p_MENU_chosen_slot, 0x010203);
     MainObj.Focus = FOCUS_SLOT_4;
-    Paint::DrawChosenSlot(canvas());
+    Paint::DrawFocusFrame(canvas());
     EXPECT_EQ(At(318, 337), 0x010203u);   // one pixel below the 32-pixel step
     platform::FillCanvas(canvas(), kUntouched);
     for (const i32 focus : {i32{FOCUS_NONE}, 52, -4}) {
         MainObj.Focus = focus;
-        Paint::DrawChosenSlot(canvas());
+        Paint::DrawFocusFrame(canvas());
     }
     EXPECT_EQ(At(318, 240), kUntouched);
 }
@@ -144,7 +144,7 @@ TEST_F(Overlays, ExactlyOneFactoryFieldCarriesAFrame) {
     for (const auto& c : cases) {
         platform::FillCanvas(canvas(), kUntouched);
         MainObj.Focus = c.focus;
-        Paint::DrawChosenSlot(canvas());
+        Paint::DrawFocusFrame(canvas());
         for (i32 line = 0; line < kProductionLines; ++line) EXPECT_EQ(At(170, priceY[line]), c.price[line]) << c.focus;
         for (i32 k = 0; k < 2; ++k) EXPECT_EQ(At(660, workersY[k]), c.workers[k]) << c.focus;
     }

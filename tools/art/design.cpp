@@ -10,6 +10,8 @@
 #include "art/widgets.h"
 #include "presentation/fonts.h"
 #include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
 
 namespace art {
@@ -156,24 +158,25 @@ Canvas DrawAddPartsPopup() {
 }
 
 Canvas DrawPartListPopup(int popup) {
-    const char* titles[5] = {"brakes", "suspension", "engines", "luxury items", "safety items"};
+    const char* titles[kPartListCount] = {"brakes", "suspension", "engines", "luxury items", "safety items"};
     Canvas c = PopupCanvas(popup, titles[popup - POPUP_BRAKES_PARTS], 24);
+    const PictureSize frameSize = SizeOfPicture(p_GAME_design_chosen_part);
     for (int n = 1; n <= kPartsPerCategory; ++n) {
         const Placement frame = FocusFrame(FOCUS_PART_ROW_1 + n - 1);
-        const Rect row{frame.X, frame.Y, frame.X + 356, frame.Y + 42};
+        const Rect row{frame.X, frame.Y, frame.X + frameSize.Width - 1, frame.Y + frameSize.Height - 1};
         c.Fill(row, kPaperLine);
         c.Fill(Grown(row, -1), kPaper);
         Words(c, std::to_string(n), 206, frame.Y + 27, 12, Align::Centre, kMutedInk, Face::SansBold);
     }
     if (popup <= POPUP_ENGINE_PARTS) {
         // One caption serves drums and discs alike.
-        const char* captions[3] = {"brake size", "springing", "tuning"};
+        const char* captions[] = {"brake size", "springing", "tuning"};
         Words(c, captions[popup - POPUP_BRAKES_PARTS], 287, 491, 11, Align::Centre, kMutedInk, Face::SansBold);
         DrawControl(c, CTRL_VARIANT_BACK);
         DrawControl(c, CTRL_VARIANT_FORWARD);
         Field(c, {227, 496, 347, 519});
         if (popup == POPUP_ENGINE_PARTS) {
-            for (int v = 1; v <= 5; ++v) {
+            for (int v = 1; v <= kEngineVariants; ++v) {
                 const double x = EngineMarkerX(v) + 5.5;
                 c.Ring(x, 507.5, 4.2, 1.0, kPaperLine);
             }

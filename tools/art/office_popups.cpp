@@ -119,10 +119,11 @@ Canvas DrawBankPopup() {
 Canvas DrawPersonnelPopup() {
     Canvas c = PopupCanvas(POPUP_PERSONNEL, "personnel");
     Words(c, "type a number in a box, then press hire or fire", 400, 172, 12, Align::Centre, kMutedInk);
-    const char* kinds[3] = {"salesmen", "scientists", "technicians"};
-    for (int k = 0; k < 3; ++k) {
-        const Rect field = ControlAt(CTRL_STAFF_FIELD_1 + 2 * k).Box;
-        const Rect button = ControlAt(CTRL_STAFF_BUTTON_1 + 2 * k).Box;
+    const char* kinds[kStaffKindCount] = {"salesmen", "scientists", "technicians"};
+    constexpr int kFieldsPerKind = 2;   // hire, then fire
+    for (int k = 0; k < kStaffKindCount; ++k) {
+        const Rect field = ControlAt(CTRL_STAFF_FIELD_1 + kFieldsPerKind * k).Box;
+        const Rect button = ControlAt(CTRL_STAFF_BUTTON_1 + kFieldsPerKind * k).Box;
         Heading(c, kinds[k], (field.Left + button.Right + 1) / 2.0, 208, 15, Align::Centre);
     }
     // The game writes the technicians' figures and places their frames a
@@ -130,20 +131,21 @@ Canvas DrawPersonnelPopup() {
     // across the three columns all the same, one row taller than a frame so
     // that every column's frame and figure fall inside; the buttons take the
     // rows that all three click areas share.
-    const int frameHeight = SizeOfPicture(p_GAME_office_personnel_chosen).Height;
-    for (int f = 0; f < 2; ++f) {
+    const PictureSize frameSize = SizeOfPicture(p_GAME_office_personnel_chosen);
+    const int frameHeight = frameSize.Height;
+    for (int f = 0; f < kFieldsPerKind; ++f) {
         const int top = FocusFrame(FOCUS_SALESMEN_HIRE + f).Y;
         const int bottom = FocusFrame(FOCUS_TECHNICIANS_HIRE + f).Y + frameHeight - 1;
         Rect shared = ControlAt(CTRL_STAFF_BUTTON_1 + f).Box;
-        for (int k = 1; k < 3; ++k) {
-            const Rect b = ControlAt(CTRL_STAFF_BUTTON_1 + 2 * k + f).Box;
+        for (int k = 1; k < kStaffKindCount; ++k) {
+            const Rect b = ControlAt(CTRL_STAFF_BUTTON_1 + kFieldsPerKind * k + f).Box;
             shared.Top = std::max(shared.Top, b.Top);
             shared.Bottom = std::min(shared.Bottom, b.Bottom);
         }
-        for (int k = 0; k < 3; ++k) {
-            const Placement frame = FocusFrame(FOCUS_SALESMEN_HIRE + 2 * k + f);
-            Field(c, {frame.X, top, frame.X + 43, bottom});
-            const Control& b = ControlAt(CTRL_STAFF_BUTTON_1 + 2 * k + f);
+        for (int k = 0; k < kStaffKindCount; ++k) {
+            const Placement frame = FocusFrame(FOCUS_SALESMEN_HIRE + kFieldsPerKind * k + f);
+            Field(c, {frame.X, top, frame.X + frameSize.Width - 1, bottom});
+            const Control& b = ControlAt(CTRL_STAFF_BUTTON_1 + kFieldsPerKind * k + f);
             Button(c, {b.Box.Left, shared.Top, b.Box.Right, shared.Bottom}, b.Label, ButtonKind::Action);
         }
     }
@@ -151,15 +153,15 @@ Canvas DrawPersonnelPopup() {
     // the fields above, level across the columns.
     const PictureSize wage = SizeOfPicture(p_GAME_office_personnel_chosen2);
     const int height = frameHeight + 1;
-    const int rowTops[3] = {FocusFrame(FOCUS_SALESMEN_WAGE).Y, TextAt(TEXT_STAFF_COUNT_1).Y - 4,
-                            TextAt(TEXT_STAFF_WAGE_BILL_1).Y - 4};
-    for (int k = 0; k < 3; ++k) {
+    const int rowTops[] = {FocusFrame(FOCUS_SALESMEN_WAGE).Y, TextAt(TEXT_STAFF_COUNT_1).Y - 4,
+                           TextAt(TEXT_STAFF_WAGE_BILL_1).Y - 4};
+    for (int k = 0; k < kStaffKindCount; ++k) {
         const int left = FocusFrame(FOCUS_SALESMEN_WAGE + k).X;
         for (const int top : rowTops) Field(c, {left, top, left + wage.Width - 1, top + height - 1});
     }
-    const char* rows[5] = {"hire", "fire", "wage", "employed", "cost"};
-    const int rowTop[5] = {223, 249, 283, 310, 344};
-    for (int i = 0; i < 5; ++i) CaptionLeftOf(c, rows[i], 168, rowTop[i], 10);
+    const struct { const char* Caption; int Top; } rows[] = {
+        {"hire", 223}, {"fire", 249}, {"wage", 283}, {"employed", 310}, {"cost", 344}};
+    for (const auto& row : rows) CaptionLeftOf(c, row.Caption, 168, row.Top, 10);
     c.Fill({120, 374, 679, 374}, kPaperLine);
     CaptionLeftOf(c, "monthly wages", 346, 398, 10, 13);
     FigureBox(c, TEXT_STAFF_TOTAL_WAGES, 8, 3);

@@ -37,14 +37,11 @@ inline constexpr Rgb kSkyTop{118, 166, 206};
 inline constexpr Rgb kSkyLow{198, 222, 236};
 inline constexpr Rgb kGrass{118, 156, 86};
 inline constexpr Rgb kGrassDark{92, 128, 66};
-inline constexpr Rgb kRoad{96, 96, 100};
 inline constexpr Rgb kBrick{166, 84, 62};
 inline constexpr Rgb kStone{206, 196, 176};
 inline constexpr Rgb kWood{132, 90, 58};
 inline constexpr Rgb kWoodLight{176, 128, 84};
-inline constexpr Rgb kGlass{150, 196, 214};
 inline constexpr Rgb kWall{222, 210, 184};
-inline constexpr Rgb kMetal{150, 156, 162};
 inline constexpr Rgb kShowroom{214, 224, 230};    // behind the car on the design screen
 
 }  // namespace art

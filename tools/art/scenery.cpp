@@ -7,29 +7,6 @@
 
 namespace art {
 
-void WindowGrid(Canvas& c, Rect wall, int columns, int rows, Rgb glass, Rgb frame, double margin) {
-    const double cw = (wall.Width() - 2 * margin) / columns;
-    const double rh = (wall.Height() - 2 * margin) / rows;
-    for (int row = 0; row < rows; ++row) {
-        for (int col = 0; col < columns; ++col) {
-            const double x = wall.Left + margin + col * cw;
-            const double y = wall.Top + margin + row * rh;
-            const double w = cw * 0.62;
-            const double h = rh * 0.66;
-            const double ox = (cw - w) / 2;
-            c.RoundRect(x + ox - 1, y - 1, x + ox + w + 1, y + h + 1, 0.5, frame);
-            c.RoundRectVertical(x + ox, y, x + ox + w, y + h, 0.0, Lighter(glass, 0.25), Darker(glass, 0.15));
-            c.Line({x + ox + w * 0.25, y + h * 0.15}, {x + ox + w * 0.1, y + h * 0.5}, 1.0, {255, 255, 255}, 0.35);
-        }
-    }
-}
-
-void FlatRoof(Canvas& c, Rect roof, Rgb colour) {
-    c.FillVertical(roof, Lighter(colour, 0.12), colour);
-    c.Fill({roof.Left, roof.Bottom - 2, roof.Right, roof.Bottom}, Darker(colour, 0.35));
-    c.Fill({roof.Left, roof.Top, roof.Right, roof.Top}, Darker(colour, 0.2));
-}
-
 void SawtoothRoof(Canvas& c, Rect roof, int teeth, Rgb slope, Rgb glass) {
     c.Fill({roof.Left, roof.Bottom - 3, roof.Right, roof.Bottom}, Darker(slope, 0.3));
     const double w = static_cast<double>(roof.Width()) / teeth;

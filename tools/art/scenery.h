@@ -1,15 +1,11 @@
 #pragma once
-// Small pieces of scenery shared by the places: walls with windows, roofs,
+// Small pieces of scenery shared by the places: windows, roofs, chimneys,
 // trees, clouds, lamps and motor cars of the company's first years.
 
 #include "draw/canvas.h"
 
 namespace art {
 
-// A wall with rows and columns of windows inside `wall` (margins included).
-void WindowGrid(Canvas& c, Rect wall, int columns, int rows, Rgb glass, Rgb frame, double margin = 6);
-// A flat roof seen from above the front edge, with a parapet line.
-void FlatRoof(Canvas& c, Rect roof, Rgb colour);
 // A saw-tooth factory roof of `teeth` glazed teeth.
 void SawtoothRoof(Canvas& c, Rect roof, int teeth, Rgb slope, Rgb glass);
 void Tree(Canvas& c, double x, double base, double size);

@@ -45,12 +45,12 @@ bool WriteCarOverviews(const Output& out) {
     for (i32 body = 1; body <= kBodyTypeCount; ++body)
         for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era) {
             i32 variants[kCarPieces];
-            for (i32 piece = 0; piece < kCarPieces; ++piece) variants[piece] = 1 + (era + piece + body) % 3;
+            for (i32 piece = 0; piece < kCarPieces; ++piece) variants[piece] = 1 + (era + piece + body) % kPieceVariants;
             PutCell(eras, CarInStudio(out, body, era, variants), era - 1, body - 1);
         }
-    art::Canvas choices(3 * kCellWidth, kBodyTypeCount * kCellHeight, kWhite);
+    art::Canvas choices(kPieceVariants * kCellWidth, kBodyTypeCount * kCellHeight, kWhite);
     for (i32 body = 1; body <= kBodyTypeCount; ++body)
-        for (i32 v = 1; v <= 3; ++v) PutCell(choices, CarInStudio(out, body, kEraCount, {v, v, v}), v - 1, body - 1);
+        for (i32 v = 1; v <= kPieceVariants; ++v) PutCell(choices, CarInStudio(out, body, kEraCount, {v, v, v}), v - 1, body - 1);
     const bool wroteEras = out.Write(eras, "21_cars");
     return out.Write(choices, "21_car_variants_1983") && wroteEras;
 }
@@ -61,11 +61,12 @@ bool WriteCarChoices(const Output& out) {
     bool ok = true;
     for (i32 body = 1; body <= kBodyTypeCount; ++body)
         for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era) {
-            art::Canvas sheet(3 * kCellWidth, 9 * kCellHeight, kWhite);
-            for (i32 f = 1; f <= 3; ++f)
-                for (i32 m = 1; m <= 3; ++m)
-                    for (i32 r = 1; r <= 3; ++r)
-                        PutCell(sheet, CarInStudio(out, body, era, {f, m, r}), r - 1, (f - 1) * 3 + m - 1);
+            // A row per front and middle, a column per rear.
+            art::Canvas sheet(kPieceVariants * kCellWidth, kPieceVariants * kPieceVariants * kCellHeight, kWhite);
+            for (i32 f = 1; f <= kPieceVariants; ++f)
+                for (i32 m = 1; m <= kPieceVariants; ++m)
+                    for (i32 r = 1; r <= kPieceVariants; ++r)
+                        PutCell(sheet, CarInStudio(out, body, era, {f, m, r}), r - 1, (f - 1) * kPieceVariants + m - 1);
             const std::string name = std::string("cars_") + folders[body - 1] + "_" + std::to_string(EraYear(era));
             if (!out.Write(sheet, name)) ok = false;
         }

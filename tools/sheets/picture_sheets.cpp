@@ -5,6 +5,7 @@
 
 #include "art/pointers.h"
 #include "presentation/fonts.h"
+#include "presentation/interface_state.h"
 #include "presentation/picture_catalogue.h"
 
 namespace sheets {
@@ -19,18 +20,22 @@ void PasteMagnified(art::Canvas& sheet, const art::Canvas& picture, int x, int y
         for (int px = 0; px < picture.Width() * scale; ++px) sheet.Set(x + px, y + py, picture.At(px / scale, py / scale));
 }
 
-// A row per font, every glyph four times its size.
+// A row per font, every glyph four times its size, in cells that take the
+// widest and the tallest glyph.
 art::Canvas Glyphs() {
     constexpr int kScale = 4;
-    art::Canvas sheet(kScale * 11 * 40, kScale * 5 * 20, kWhite);
+    constexpr int kCellWidth = 11, kCellHeight = 20;
+    const std::string characters = "abcdefghijklmnopqrstuvwxyz0123456789:/*";
+    const int cells = static_cast<int>(characters.size()) + 1;
+    art::Canvas sheet(kScale * kCellWidth * cells, kScale * kCellHeight * kFontCount, kWhite);
     int row = 0;
     for (const FontId font : kFonts) {
         int x = 0;
-        for (const char c : std::string("abcdefghijklmnopqrstuvwxyz0123456789:/*")) {
+        for (const char c : characters) {
             const i32 id = GlyphPicture(font, c);
             if (id == kNoPicture) continue;
             const art::Canvas glyph = CataloguePicture(id);
-            PasteMagnified(sheet, glyph, x, row * 80, kScale);
+            PasteMagnified(sheet, glyph, x, row * kScale * kCellHeight, kScale);
             x += glyph.Width() * kScale + kScale;
         }
         ++row;
@@ -38,40 +43,46 @@ art::Canvas Glyphs() {
     return sheet;
 }
 
-// A row per part category, parts 1 to 10.
+// A row per part list's category, its parts in order.
 art::Canvas PartIcons() {
-    art::Canvas sheet(10 * 52, 5 * 45, kWhite);
-    int row = 0;
-    for (const i32 category : {PART_BRAKES, PART_SUSPENSION, PART_ENGINE, PART_LUXURY, PART_SAFETY}) {
-        for (i32 n = 1; n <= 10; ++n) sheet.Paste(CataloguePicture(PartIconPicture(category, n)), (n - 1) * 52, row * 45);
-        ++row;
+    constexpr int kCellWidth = 52, kCellHeight = 45;
+    art::Canvas sheet(kPartsPerCategory * kCellWidth, kPartListCount * kCellHeight, kWhite);
+    for (i32 row = 0; row < kPartListCount; ++row) {
+        const i32 category = PartListCategory(POPUP_BRAKES_PARTS + row);
+        for (i32 n = 1; n <= kPartsPerCategory; ++n)
+            sheet.Paste(CataloguePicture(PartIconPicture(category, n)), (n - 1) * kCellWidth, row * kCellHeight);
     }
     return sheet;
 }
 
-// Each body type as offered, then as owned.
+// Each body type as offered, then as owned, three body types a row.
 art::Canvas BodyTypes() {
-    art::Canvas sheet(6 * 154, 3 * 105, kWhite);
+    constexpr int kCellWidth = 154, kCellHeight = 105, kColumns = 3;
+    art::Canvas sheet(kColumns * 2 * kCellWidth, kBodyTypeCount / kColumns * kCellHeight, kWhite);
     for (i32 t = 1; t <= kBodyTypeCount; ++t) {
-        const int x = ((t - 1) % 3) * 2 * 154;
-        const int y = ((t - 1) / 3) * 105;
+        const int x = ((t - 1) % kColumns) * 2 * kCellWidth;
+        const int y = ((t - 1) / kColumns) * kCellHeight;
         sheet.Paste(CataloguePicture(BodyTypePicture(t, false)), x, y);
-        sheet.Paste(CataloguePicture(BodyTypePicture(t, true)), x + 154, y);
+        sheet.Paste(CataloguePicture(BodyTypePicture(t, true)), x + kCellWidth, y);
     }
     return sheet;
 }
 
-// The icon and the two pointers, magnified, on light and dark ground.
+// The icon and the two pointers, 32 pixels square, magnified four times on
+// light and dark ground.
 art::Canvas IconAndPointers() {
-    art::Canvas sheet(3 * 140, 280, {236, 230, 214});
-    sheet.Fill({0, 140, 3 * 140 - 1, 279}, {40, 44, 52});
+    constexpr int kScale = 4, kSide = 32 * kScale, kCell = 140, kMargin = 6;
     const std::vector<art::Sprite> sprites{art::DrawIcon()[0], art::DrawArrowPointer(), art::DrawHandPointer()};
+    const int width = static_cast<int>(sprites.size()) * kCell;
+    art::Canvas sheet(width, 2 * kCell, {236, 230, 214});
+    sheet.Fill({0, kCell, width - 1, 2 * kCell - 1}, {40, 44, 52});
     for (std::size_t i = 0; i < sprites.size(); ++i)
         for (int band = 0; band < 2; ++band)
-            for (int y = 0; y < 128; ++y)
-                for (int x = 0; x < 128; ++x) {
-                    const double a = sprites[i].Alpha.At(x / 4, y / 4).R / 255.0;
-                    sheet.Blend(static_cast<int>(i) * 140 + 6 + x, band * 140 + 6 + y, sprites[i].Colour.At(x / 4, y / 4), a);
+            for (int y = 0; y < kSide; ++y)
+                for (int x = 0; x < kSide; ++x) {
+                    const double a = sprites[i].Alpha.At(x / kScale, y / kScale).R / 255.0;
+                    sheet.Blend(static_cast<int>(i) * kCell + kMargin + x, band * kCell + kMargin + y,
+                                sprites[i].Colour.At(x / kScale, y / kScale), a);
                 }
     return sheet;
 }

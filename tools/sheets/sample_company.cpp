@@ -102,7 +102,7 @@ constexpr CampaignSample kCampaigns[] = {
 
 void SetUpAdvertising() {
     for (const CampaignSample& c : kCampaigns)
-        PlayerAdvertising.Block[c.Block].Campaign[kMedia - c.Medium] = AdCampaign{c.Amount, c.Months};
+        MediumCampaign(PlayerAdvertising.Block[c.Block], c.Medium) = AdCampaign{c.Amount, c.Months};
 }
 
 // The stored models, with their line price and month's figures.

@@ -24,7 +24,7 @@ struct ScreenSheet {
 };
 
 // A billboard campaign gives the advertising screen its second picture.
-void BookBillboard() { PlayerAdvertising.Block[3].Campaign[kMedia - MEDIUM_BILLBOARD] = AdCampaign{5000, 6}; }
+void BookBillboard() { MediumCampaign(PlayerAdvertising.Block[3], MEDIUM_BILLBOARD) = AdCampaign{5000, 6}; }
 // A full laboratory is offered no more places.
 void FillLaboratory() { PlayerResearch.LabCapacity = 900; }
 
