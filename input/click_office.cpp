@@ -10,15 +10,13 @@
 #include "input/field_limits.h"
 #include "model/bank_installment.h"
 #include "model/shown_region.h"
+#include "model/site_prices.h"
 
 namespace clicks {
 namespace {
 
 using platform::Window;
 using i64 = std::int64_t;
-
-constexpr i32 kFactoryPriceRise = 1000000;
-constexpr i32 kSalonPriceRise = 100000;
 
 // ---- Office
 

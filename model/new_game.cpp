@@ -7,6 +7,7 @@
 #include "model/part_tables.h"
 #include "model/player.h"
 #include "model/records.h"
+#include "model/site_prices.h"
 #include "presentation/interface_state.h"
 
 namespace {
@@ -80,8 +81,8 @@ void StartAdvertising() {
 void StartFactories() {
     FactorySalon& factories = PlayerFactorySalon;
     factories.ShownRegion = REGION_AUSTRALIA;
-    factories.FactoryPrice = 500000;
-    factories.SalonPrice = 200000;
+    factories.FactoryPrice = kFactoryStartPrice;
+    factories.SalonPrice = kSalonStartPrice;
     // A new company starts with nothing typed on its factory screen: numbers
     // from an earlier game would stand in the staff boxes as if just typed.
     factories.TechniciansToAssign = 0;

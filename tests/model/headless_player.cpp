@@ -7,6 +7,7 @@
 #include "input/field_rows.h"
 #include "model/opponent.h"
 #include "model/player.h"
+#include "model/site_prices.h"
 #include "platform/random.h"
 #include "presentation/interface_state.h"
 
@@ -85,11 +86,14 @@ void SetPrice(i32 slot) {
     other.Price = otherPrice;
 }
 
+// What the player keeps in hand after buying a salon, for the month's bills.
+constexpr double kCashKeptBack = 100000.0;
+
 void Grow() {
     FactorySalonRegion& home = Home();
-    if (home.Salons < kMostSalons && PlayerObj.Cash >= PlayerFactorySalon.SalonPrice + 100000.0) {
+    if (home.Salons < kMostSalons && PlayerObj.Cash >= PlayerFactorySalon.SalonPrice + kCashKeptBack) {
         PlayerObj.Cash -= PlayerFactorySalon.SalonPrice;
-        PlayerFactorySalon.SalonPrice += 100000;
+        PlayerFactorySalon.SalonPrice += kSalonPriceRise;
         home.Salons += 1;
         Employ(PlayerSalesmans, home.Salesmen, kSalesmenPerSalon);
     }

@@ -25,7 +25,7 @@ void PasteMagnified(art::Canvas& sheet, const art::Canvas& picture, int x, int y
 art::Canvas Glyphs() {
     constexpr int kScale = 4;
     constexpr int kCellWidth = 11, kCellHeight = 20;
-    const std::string characters = "abcdefghijklmnopqrstuvwxyz0123456789:/*";
+    const std::string characters = "abcdefghijklmnopqrstuvwxyz0123456789:/*-";
     const int cells = static_cast<int>(characters.size()) + 1;
     art::Canvas sheet(kScale * kCellWidth * cells, kScale * kCellHeight * kFontCount, kWhite);
     int row = 0;
