@@ -111,6 +111,28 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
     }
 }
 
+// The truck's rear guard over its wheel, hung on the frame: a band while
+// the wings stand apart; once they merge into the cab, a valance in the
+// cab's paint round the dark arch, so the rear wheel sits in paint as the
+// front one does.
+void TruckGuard(Canvas& c, const Car& car) {
+    const double r = car.WheelRadius, x = car.RearWheel;
+    std::vector<Vec> guard;
+    if (car.Style->Wings == WingKind::Merged) {
+        // From the load box's floor down to the axle, on either side of the arch.
+        const double top = 2 * r + 6, reach = r + 9;
+        guard = {{x + reach, r - 1}, {x + reach, top}, {x - reach, top}, {x - reach, r - 1}};
+        std::vector<double> round{1, 7, 7, 1};
+        Arc(guard, x, r, r + 3, r + 3, std::numbers::pi, 0.0);
+        round.resize(guard.size(), 0.0);
+        Paint(c, Rounded(guard, round), car.Colour);
+        return;
+    }
+    Arc(guard, x, r, r + 5, r + 5, 0.0, std::numbers::pi);
+    Arc(guard, x, r, r + 2, r + 2, std::numbers::pi, 0.0);
+    c.Polygon(Screen(guard), car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.1) : Rgb{34, 32, 34});
+}
+
 }  // namespace
 
 double BoardHeight(const Car& car) { return car.WheelRadius + 1; }
@@ -194,15 +216,7 @@ void Wings(Canvas& c, const Car& car) {
                 [&](Canvas& on) { Wing(on, car, x, front); });
     };
     if (car.Body == BODY_TRUCK) {
-        HangsOn(c, car, "rear wing", "frame", [&](Canvas& on) {
-            const double r = car.WheelRadius, x = car.RearWheel;
-            std::vector<Vec> guard;
-            Arc(guard, x, r, r + 5, r + 5, 0.0, std::numbers::pi);
-            std::vector<Vec> inner;
-            Arc(inner, x, r, r + 2, r + 2, std::numbers::pi, 0.0);
-            guard.insert(guard.end(), inner.begin(), inner.end());
-            on.Polygon(Screen(guard), car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.1) : Rgb{34, 32, 34});
-        });
+        HangsOn(c, car, "rear wing", "frame", [&](Canvas& on) { TruckGuard(on, car); });
         if (!car.Fenders) return;
         wing(car.FrontWheel, true);
     } else {
