@@ -7,6 +7,23 @@
 #include "art/car_model.h"
 
 namespace art::car {
+namespace {
+
+// Side curtains buttoned down from the canopy's underside to the body
+// between x0 and x1, a celluloid pane in each of their bays.
+void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
+    const double top = TopAt(car.Shape, (x0 + x1) / 2) - 3;
+    HangsOn(c, car, "side curtains", "canopy", [&](Canvas& on) {
+        on.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, top).Y), static_cast<int>(At(x1, 0).X),
+                 static_cast<int>(At(0, car.Belt - 1).Y)}, {58, 54, 50});
+        const double bay = (x1 - x0) / bays;
+        for (int i = 0; i < bays; ++i)
+            on.RoundRect(At(x0 + bay * i + 3, 0).X, At(0, top - 6).Y, At(x0 + bay * (i + 1) - 3, 0).X, At(0, top - 16).Y, 2,
+                         {150, 180, 196});
+    });
+}
+
+}  // namespace
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
 void MiddleDetails(Canvas& c, const Car& car) {
@@ -36,12 +53,9 @@ void MiddleDetails(Canvas& c, const Car& car) {
         panel.push_back({end, car.Belt - 1});
         panel.push_back({door, car.Belt - 1});
         if (car.Roof == Top::Canopy) {
-            // Side curtains buttoned down under the canopy, a small pane in each.
-            HangsOn(c, car, "side curtains", "canopy", [&](Canvas& on) {
-                on.Polygon(Screen(panel), {58, 54, 50});
-                for (const double x : {door + 4, 134.0})
-                    on.RoundRect(At(x, 0).X, At(0, car.Belt + 22).Y, At(x + 10, 0).X, At(0, car.Belt + 12).Y, 2, {150, 180, 196});
-            });
+            // Under a canopy: side curtains round the front seats, from the
+            // windscreen's post to the rear quarter.
+            SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
             return;
         }
         On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
@@ -120,13 +134,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
     }
     if (roof == Roof::Sleeper && car.Roof == Top::Canopy) {
         // Side curtains buttoned down between the open cab's posts.
-        const double x0 = std::max(P(car, 4).X, kJoins[0] + 2), x1 = NodeOf(car, 5).X;
-        const double top = TopAt(car.Shape, (x0 + x1) / 2) - 3;
-        HangsOn(c, car, "side curtains", "canopy", [&](Canvas& on) {
-            on.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, top).Y), static_cast<int>(At(x1, 0).X),
-                     static_cast<int>(At(0, car.Belt - 1).Y)}, {58, 54, 50});
-            on.RoundRect(At(x0 + 3, 0).X, At(0, top - 6).Y, At(x1 - 3, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
-        });
+        SideCurtains(c, car, std::max(P(car, 4).X, kJoins[0] + 2), NodeOf(car, 5).X, 1);
     } else if (roof == Roof::Sleeper) {
         // A sleeping box behind the cab, on the frame.
         const double x0 = P(car, 8).X - 2, top = P(car, 5).Y - 10;
