@@ -273,7 +273,34 @@ void FrontDetails(Canvas& c, const Car& car) {
             });
         });
     }
-    if (car.Front == 3) {
+    // A cab over the engine, or a nose sloping straight up into the
+    // windscreen, has no bonnet for a stripe and a mascot: the cab-over
+    // truck carries air horns on its roof instead, the van driving lamps
+    // set in its bumper.
+    const bool bonnet = P(car, 3).X - P(car, 2).X >= 24;
+    if (car.Front == 3 && !bonnet && car.Body == BODY_TRUCK) {
+        const Vec roof = P(car, 4);
+        HangsOn(c, car, "air horns", "body", [&](Canvas& on) {
+            // Two trumpets side by side, the far one a little higher and
+            // shorter, each flaring to its bell at the front.
+            const double back = roof.X + 34;
+            on.Line(At(back - 5, roof.Y - 1), At(back - 5, roof.Y + 6.5), 2.0, kBlack);
+            for (const Vec horn : {Vec{roof.X + 18, roof.Y + 6.5}, Vec{roof.X + 12, roof.Y + 3}}) {
+                const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 0.8}, {back, horn.Y - 0.8},
+                                               {back, horn.Y + 0.8}, {horn.X + 5, horn.Y + 0.8}, {horn.X, horn.Y + 2.5}};
+                on.Polygon(Screen(trumpet), kChrome);
+                on.Polyline(Screen(trumpet), 0.8, {96, 100, 108});
+            }
+        });
+    } else if (car.Front == 3 && !bonnet) {
+        On(c, car, "driving lamps", "bumper", [&](Canvas& on) {
+            for (const double d : {4.0, 11.0}) {
+                const Vec l = At(std::min(nose, StartAt(body, low + 2)) + d, low + 3);
+                on.Ellipse(l.X, l.Y, 2.5, 3, kChrome);
+                on.Ellipse(l.X - 0.5, l.Y, 1.6, 2.2, kLamp);
+            }
+        });
+    } else if (car.Front == 3) {
         const Vec b = NodeOf(car, 2);
         On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
