@@ -5,9 +5,16 @@
 #include <cmath>
 
 #include "art/car_model.h"
+#include "art/showroom.h"
+#include "presentation/layout.h"
 
 namespace art::car {
 namespace {
+
+// The highest a roof load may reach: every car keeps the three top rows of
+// its pictures bare.
+constexpr double kCeiling = kCarGround - kCarPieceAt[0].Y - 3;
+constexpr double kLuggage = 10;   // the tallest case on a roof rack
 
 // Side curtains buttoned down from the canopy's underside to the body
 // between x0 and x1, a celluloid pane in each of their bays.
@@ -104,14 +111,17 @@ void MiddleDetails(Canvas& c, const Car& car) {
         // A roof rack on feet standing on the roof, with luggage.
         const Rgb iron{50, 50, 54};
         const double roofAt[2] = {TopAt(car.Shape, rackFrom + 4), TopAt(car.Shape, rackTo - 4)};
-        const double bar = std::max(roofAt[0], roofAt[1]) + 4;
+        // On a tall roof the feet are shorter, so the luggage stays clear of
+        // the picture's top rows.
+        const double roofTop = std::max(roofAt[0], roofAt[1]);
+        const double bar = roofTop + std::clamp(kCeiling - kLuggage - roofTop, 2.0, 4.0);
         HangsOn(c, car, "roof rack", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
             on.Line(At(rackFrom + 4, roofAt[0] - 1), At(rackFrom + 4, bar), 2.0, iron);
             on.Line(At(rackTo - 4, roofAt[1] - 1), At(rackTo - 4, bar), 2.0, iron);
             on.Line(At(rackFrom, bar), At(rackTo, bar), 2.0, iron);
         });
         HangsOn(c, car, "luggage", "roof rack", [&](Canvas& on) {
-            on.RoundRect(At(rackFrom + 4, 0).X, At(0, bar + 10).Y, At(rackFrom + 20, 0).X, At(0, bar + 1).Y, 2, {150, 100, 60});
+            on.RoundRect(At(rackFrom + 4, 0).X, At(0, bar + kLuggage).Y, At(rackFrom + 20, 0).X, At(0, bar + 1).Y, 2, {150, 100, 60});
             on.RoundRect(At(rackFrom + 21, 0).X, At(0, bar + 7).Y, At(rackTo - 5, 0).X, At(0, bar + 1).Y, 2, {70, 100, 130});
         });
         if (car.Body == BODY_TRUCK)
