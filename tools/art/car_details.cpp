@@ -205,7 +205,10 @@ void RearDetails(Canvas& c, const Car& car) {
         });
         if (car.Era <= 2 && !Utility(car)) {
             HangsOn(c, car, "trunk", "body", [&](Canvas& on) {
-                const Vec t = At(tail - 12, tailH + 22);
+                // Against the back, or on a tail that slopes away under it
+                // moved forward till the tail is under all of its floor.
+                const double back = std::min(tail, EndAt(Painted(car), tailH + 5));
+                const Vec t = At(back - 12, tailH + 22);
                 on.RoundRect(t.X, t.Y, t.X + 11, t.Y + 17, 2, {60, 40, 30});
                 on.Line({t.X, t.Y + 6}, {t.X + 11, t.Y + 6}, 1.0, {200, 160, 70});
             });
