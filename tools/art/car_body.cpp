@@ -107,7 +107,11 @@ void Body(Canvas& c, const Car& car) {
 // Side glass under the roof: the space between the waist and the roof, kept
 // clear of the outline by the pillars' width.
 void Glass(Canvas& c, const Car& car) {
-    const double from = P(car, 3).X, to = Fit(252);
+    // It ends where a level deck begins: a boot raised near the roof's end
+    // has no glass along it, while a tailgate sloping on down keeps its pane.
+    const Vec deck = NodeOf(car, 6), tail = NodeOf(car, 7);
+    const bool level = std::abs(tail.Y - deck.Y) < 0.3 * (tail.X - deck.X);
+    const double from = P(car, 3).X, to = level ? std::min(Fit(252), deck.X) : Fit(252);
     std::vector<std::pair<double, double>> run;
     const auto flush = [&]() {
         if (run.size() >= 2) {
