@@ -266,9 +266,14 @@ void FrontDetails(Canvas& c, const Car& car) {
     if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6) {
         On(c, car, "louvres", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) {
-                for (int i = 0; i < 6; ++i) {
-                    const double x = x0 + (x1 - x0) * (0.35 + 0.1 * i);
-                    on.Line(At(x, hood - 6), At(x + 2, std::max(low2, hood - 16)), 1.6, Darker(car.Colour, 0.45));
+                // Six over the bonnet's rear half; on a short bonnet fewer, far
+                // enough apart to read as slots, each under the bonnet's top
+                // where it slopes.
+                const double gap = std::max((x1 - x0) * 0.1, 3.0);
+                const double first = std::min(x0 + (x1 - x0) * 0.35, x1 - 2 - 2 * gap);
+                for (double x = first; x + 2 <= x1 + 0.01 && x < first + 5.5 * gap; x += gap) {
+                    const double top = std::min(hood - 6, TopAt(body, x) - 4);
+                    on.Line(At(x, top), At(x + 2, std::max(low2, top - 10)), 1.6, Darker(car.Colour, 0.45));
                 }
             });
         });
