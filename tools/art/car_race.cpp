@@ -59,17 +59,20 @@ void RacePods(Canvas& c, const Car& car) {
 
 void RaceNose(Canvas& c, const Car& car) {
     const double nose = std::min(NodeOf(car, 0).X, NodeOf(car, 1).X);
-    // The nose wing: flat, twin or a white blade, with the number on the nose.
-    const Rgb wing = car.Front == 2 ? Rgb{40, 40, 44} : car.Front == 3 ? Rgb{240, 240, 236} : Darker(car.Colour, 0.2);
+    // The nose wing: flat, twin planes or a white blade, with the number
+    // on the nose.
+    const Rgb wing = car.Front == 3 ? Rgb{240, 240, 236} : Darker(car.Colour, 0.2);
     const double low = NodeOf(car, 0).Y;
-    // its end plate, down from the nose
     HangsOn(c, car, "nose wing", "body", [&](Canvas& on) {
-        // It ends ahead of the front wheel.
+        // It ends ahead of the front wheel; twin planes stand apart by a
+        // slot, so each reads on its own.
         const double end = std::min(nose + 26, car.FrontWheel - car.WheelRadius - 1.5);
-        on.Polygon(Screen({{nose - 3, low - 6}, {end, low - 6}, {end - 4, low - (car.Front == 2 ? -1.0 : 2.0)}, {nose - 3, low - 1}}), wing);
+        const double twin = car.Front == 2 ? 1.5 : 0.0;
+        on.Polygon(Screen({{nose - 3, low - 6}, {end, low - 6}, {end - 4, low - 2 - twin}, {nose - 3, low - 1 - 2 * twin}}), wing);
+        if (car.Front == 2) on.Polygon(Screen({{nose - 1, low - 1.5}, {end - 4, low - 1.5}, {end - 7, low + 2}, {nose - 1, low + 2}}), wing);
+        // its end plate, down from the nose
         on.Fill({static_cast<int>(At(nose + 2, 0).X), static_cast<int>(At(0, low + 1).Y), static_cast<int>(At(nose + 5, 0).X),
                  static_cast<int>(At(0, low - 7).Y)}, {40, 40, 44});
-        if (car.Front == 2) on.Polygon(Screen({{nose - 1, low + 1}, {end - 4, low + 1}, {end - 7, low + 4}, {nose - 1, low + 4}}), wing);
     });
     On(c, car, "number", "body", [&](Canvas& on) {
         // The roundel on the nose's side, below its top wherever the nose is low.
