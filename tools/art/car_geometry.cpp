@@ -96,6 +96,9 @@ void Reshape(Car& car) {
                 v.X += tail.RoofPull * 0.5;
             }
             if (n.Index == 7) v.Y += tail.TailRise;
+            // A deck or tail raised to the roof's height stops there: a box
+            // body's back never pokes above its roof.
+            if (n.Index == 6 || n.Index == 7) v.Y = std::min(v.Y, std::max(P(car, n.Index).Y, P(car, 5).Y));
             if (n.Index >= 7) v.X = std::min(fitEnd, v.X + tail.Back);
             n.Round = tail.Round;
         }
