@@ -10,6 +10,7 @@
 #include "art/scenes.h"
 #include "presentation/layout.h"
 #include "presentation/picture_catalogue.h"
+#include "support/every_car.h"
 
 namespace {
 
@@ -27,19 +28,13 @@ std::string FirstInTopRows(const art::Sprite& car) {
 
 TEST(CarHeadroom, EveryChoiceOfPiecesLeavesTheTopThreeRowsBare) {
     int cars = 0;
-    for (i32 body = 1; body <= kBodyTypeCount; ++body)
-        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
-            for (i32 f = 1; f <= kPieceVariants; ++f)
-                for (i32 m = 1; m <= kPieceVariants; ++m)
-                    for (i32 r = 1; r <= kPieceVariants; ++r) {
-                        const art::Sprite car = art::DrawCarSprite(body, era, f, m, r);
-                        ASSERT_GE(car.Alpha.Height(), kBareRows);
-                        const std::string first = FirstInTopRows(car);
-                        EXPECT_TRUE(first.empty()) << PictureName(CarPiecePicture(body, era, CAR_FRONT, f)) << " "
-                                                   << PictureName(CarPiecePicture(body, era, CAR_MIDDLE, m)) << " "
-                                                   << PictureName(CarPiecePicture(body, era, CAR_REAR, r)) << ": covers " << first;
-                        ++cars;
-                    }
+    for (const CarChoice& c : EveryCar()) {
+        const art::Sprite car = art::DrawCarSprite(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        ASSERT_GE(car.Alpha.Height(), kBareRows);
+        const std::string first = FirstInTopRows(car);
+        EXPECT_TRUE(first.empty()) << c.Names() << ": covers " << first;
+        ++cars;
+    }
     // Nine body types over 38 body-and-era pairs, 27 choices each.
     EXPECT_EQ(cars, 38 * 27);
 }

@@ -16,6 +16,7 @@
 #include "art/scenes.h"
 #include "art/showroom.h"
 #include "presentation/picture_catalogue.h"
+#include "support/every_car.h"
 
 namespace {
 
@@ -107,20 +108,13 @@ std::vector<std::string> Misplaced(const PartLog& log) {
 TEST(CarParts, EveryPartOfEveryCarSitsOnWhatItBelongsTo) {
     int cars = 0;
     PartLog log;   // one for all, so its drawing canvases are made once
-    for (i32 body = 1; body <= kBodyTypeCount; ++body)
-        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
-            for (i32 f = 1; f <= kPieceVariants; ++f)
-                for (i32 m = 1; m <= kPieceVariants; ++m)
-                    for (i32 r = 1; r <= kPieceVariants; ++r) {
-                        log.Parts.clear();
-                        art::DrawCar(body, era, f, m, r, &log);
-                        ASSERT_FALSE(log.Parts.empty());
-                        for (const std::string& fault : Misplaced(log))
-                            ADD_FAILURE() << PictureName(CarPiecePicture(body, era, CAR_FRONT, f)) << " "
-                                          << PictureName(CarPiecePicture(body, era, CAR_MIDDLE, m)) << " "
-                                          << PictureName(CarPiecePicture(body, era, CAR_REAR, r)) << ": " << fault;
-                        ++cars;
-                    }
+    for (const CarChoice& c : EveryCar()) {
+        log.Parts.clear();
+        art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear, &log);
+        ASSERT_FALSE(log.Parts.empty());
+        for (const std::string& fault : Misplaced(log)) ADD_FAILURE() << c.Names() << ": " << fault;
+        ++cars;
+    }
     EXPECT_EQ(cars, 1026);   // 38 bodies and eras, 27 choices each
 }
 

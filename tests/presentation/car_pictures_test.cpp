@@ -14,6 +14,7 @@
 #include "presentation/picture_catalogue.h"
 #include "presentation/picture_sizes.h"
 #include "support/decoded_pictures.h"
+#include "support/every_car.h"
 
 namespace {
 
@@ -107,10 +108,6 @@ protected:
         std::sort(patches.begin(), patches.end(), [](const Patch& a, const Patch& b) { return a.Size > b.Size; });
         return patches;
     }
-
-    static std::string Names(const i32 (&pieces)[kCarPieces]) {
-        return std::string(PictureName(pieces[0])) + " " + PictureName(pieces[1]) + " " + PictureName(pieces[2]);
-    }
 };
 
 TEST_F(CarPictures, VariantsOfAPieceShareOneSizeAndTheCarFitsItsBox) {
@@ -158,33 +155,28 @@ TEST_F(CarPictures, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
         return count;
     };
     i32 combinations = 0;
-    for (i32 body = 1; body <= kBodyTypeCount; ++body)
-        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
-            for (i32 f = 1; f <= kPieceVariants; ++f)
-                for (i32 m = 1; m <= kPieceVariants; ++m)
-                    for (i32 r = 1; r <= kPieceVariants; ++r) {
-                        const i32 pieces[kCarPieces] = {CarPiecePicture(body, era, CAR_FRONT, f), CarPiecePicture(body, era, CAR_MIDDLE, m),
-                                                        CarPiecePicture(body, era, CAR_REAR, r)};
-                        const ComposedCar car = Compose(pieces);
-                        ASSERT_EQ(kLeft + car.Width - 1, 523);   // the box's right edge
-                        for (i32 k = 0; k < kBareColumns; ++k) {
-                            const std::vector<bool> first = carRows(car, k), last = carRows(car, car.Width - 1 - k);
-                            EXPECT_EQ(std::count(first.begin(), first.end(), true), 0) << Names(pieces) << " column " << k;
-                            EXPECT_EQ(std::count(last.begin(), last.end(), true), 0) << Names(pieces) << " column -" << k;
-                        }
-                        for (i32 join = 1; join < kCarPieces; ++join) {
-                            const i32 x = kCarPieceAt[join].X - kLeft;
-                            const std::vector<bool> before = carRows(car, x - 1), after = carRows(car, x);
-                            EXPECT_EQ(unmatched(before, after) + unmatched(after, before), 0)
-                                << PictureName(pieces[join - 1]) << " joins " << PictureName(pieces[join]);
-                        }
-                        const std::vector<Patch> patches = Patches(car, kPartDifference);
-                        ASSERT_FALSE(patches.empty()) << Names(pieces);
-                        if (patches.size() > 1 && patches[1].Size > kSpeck)
-                            ADD_FAILURE() << Names(pieces) << ": a part of " << patches[1].Size << " pixels stands apart at screen ("
-                                          << patches[1].X << ", " << patches[1].Y << ")";
-                        ++combinations;
-                    }
+    for (const CarChoice& c : EveryCar()) {
+        const i32 pieces[kCarPieces] = {c.Piece(CAR_FRONT), c.Piece(CAR_MIDDLE), c.Piece(CAR_REAR)};
+        const ComposedCar car = Compose(pieces);
+        ASSERT_EQ(kLeft + car.Width - 1, 523);   // the box's right edge
+        for (i32 k = 0; k < kBareColumns; ++k) {
+            const std::vector<bool> first = carRows(car, k), last = carRows(car, car.Width - 1 - k);
+            EXPECT_EQ(std::count(first.begin(), first.end(), true), 0) << c.Names() << " column " << k;
+            EXPECT_EQ(std::count(last.begin(), last.end(), true), 0) << c.Names() << " column -" << k;
+        }
+        for (i32 join = 1; join < kCarPieces; ++join) {
+            const i32 x = kCarPieceAt[join].X - kLeft;
+            const std::vector<bool> before = carRows(car, x - 1), after = carRows(car, x);
+            EXPECT_EQ(unmatched(before, after) + unmatched(after, before), 0)
+                << PictureName(pieces[join - 1]) << " joins " << PictureName(pieces[join]);
+        }
+        const std::vector<Patch> patches = Patches(car, kPartDifference);
+        ASSERT_FALSE(patches.empty()) << c.Names();
+        if (patches.size() > 1 && patches[1].Size > kSpeck)
+            ADD_FAILURE() << c.Names() << ": a part of " << patches[1].Size << " pixels stands apart at screen ("
+                          << patches[1].X << ", " << patches[1].Y << ")";
+        ++combinations;
+    }
     EXPECT_EQ(combinations, 1026);   // 38 bodies and eras, 27 choices each
 }
 

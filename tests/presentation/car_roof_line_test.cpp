@@ -14,6 +14,7 @@
 #include "art/scenes.h"
 #include "presentation/layout.h"
 #include "presentation/picture_catalogue.h"
+#include "support/every_car.h"
 
 namespace {
 
@@ -36,11 +37,6 @@ std::vector<int> BodyTops(const PartLog& log) {
     return tops;
 }
 
-std::string Names(i32 body, i32 era, i32 f, i32 m, i32 r) {
-    return std::string(PictureName(CarPiecePicture(body, era, CAR_FRONT, f))) + " " + PictureName(CarPiecePicture(body, era, CAR_MIDDLE, m)) +
-           " " + PictureName(CarPiecePicture(body, era, CAR_REAR, r));
-}
-
 // A truck's or pick-up's cab stands up between a low bonnet and a low bed,
 // and an open car's screen above its body: only closed bodies are held to it.
 bool HasRoofAcrossTheMiddle(i32 body, const art::car::Car& car) {
@@ -51,22 +47,18 @@ TEST(CarRoofs, NoClosedCarsRoofRisesBetweenTheJoinsAboveTheRoofAtBoth) {
     constexpr int kAntiAliasing = 1;   // a row of faint edge pixels
     int cars = 0;
     PartLog log;
-    for (i32 body = 1; body <= kBodyTypeCount; ++body)
-        for (i32 era = FirstPictureEra(body); era <= kEraCount; ++era)
-            for (i32 f = 1; f <= kPieceVariants; ++f)
-                for (i32 m = 1; m <= kPieceVariants; ++m)
-                    for (i32 r = 1; r <= kPieceVariants; ++r) {
-                        if (!HasRoofAcrossTheMiddle(body, art::car::MakeCar(body, era, f, m, r))) continue;
-                        log.Parts.clear();
-                        art::DrawCar(body, era, f, m, r, &log);
-                        const std::vector<int> tops = BodyTops(log);
-                        const int atJoins = std::min(tops.front(), tops.back());
-                        const auto highest = std::min_element(tops.begin(), tops.end());
-                        EXPECT_GE(*highest, atJoins - kAntiAliasing)
-                            << Names(body, era, f, m, r) << ": the roof stands " << atJoins - *highest << " rows above the joins at screen x "
-                            << kCarPieceAt[1].X + (highest - tops.begin());
-                        ++cars;
-                    }
+    for (const CarChoice& c : EveryCar()) {
+        if (!HasRoofAcrossTheMiddle(c.Body, art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear))) continue;
+        log.Parts.clear();
+        art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear, &log);
+        const std::vector<int> tops = BodyTops(log);
+        const int atJoins = std::min(tops.front(), tops.back());
+        const auto highest = std::min_element(tops.begin(), tops.end());
+        EXPECT_GE(*highest, atJoins - kAntiAliasing)
+            << c.Names() << ": the roof stands " << atJoins - *highest << " rows above the joins at screen x "
+            << kCarPieceAt[1].X + (highest - tops.begin());
+        ++cars;
+    }
     // Wagons from 1923, sport coupes from 1968, luxury cars from 1923,
     // sedans from 1938, vans from 1938 and compacts from 1953.
     EXPECT_EQ(cars, 23 * 27);
