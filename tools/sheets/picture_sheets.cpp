@@ -26,8 +26,9 @@ art::Canvas Glyphs() {
     constexpr int kScale = 4;
     constexpr int kCellWidth = 11, kCellHeight = 20;
     const std::string characters = "abcdefghijklmnopqrstuvwxyz0123456789:/*-";
-    const int cells = static_cast<int>(characters.size()) + 1;
-    art::Canvas sheet(kScale * kCellWidth * cells, kScale * kCellHeight * kFontCount, kWhite);
+    const int cells = static_cast<int>(characters.size());
+    // Each glyph is followed by one magnified pixel of white.
+    art::Canvas sheet(kScale * (kCellWidth + 1) * cells, kScale * kCellHeight * kFontCount, kWhite);
     int row = 0;
     for (const FontId font : kFonts) {
         int x = 0;
