@@ -37,10 +37,14 @@ void MiddleDetails(Canvas& c, const Car& car) {
     const Roof roof = RoofOf(car);
     if (car.Body == BODY_RACE_CAR) return;
     const double sill = car.WheelRadius * 0.9 + 6;
-    const double door = car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124;
+    // The 1938 luxury car's cabin stands far back behind its long bonnet:
+    // its doors part further back with it, so the front door's window is as
+    // long as the rear door's, and no third pillar stands between them.
+    const bool setBack = car.Body == BODY_LUXURY && car.Era == ERA_1938;
+    const double door = (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
     if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         Pillar(c, car, door);
-        if (car.Middle == 3) Pillar(c, car, 140);
+        if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
     }
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         On(c, car, "door", "body", [&](Canvas& layer) {
@@ -174,7 +178,7 @@ void RearDetails(Canvas& c, const Car& car) {
         // One more pillar ahead of the rear window.
         double end = kRearFrom;
         for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
-        if (end - 30 > kRearFrom + 6) Pillar(c, car, end - 30);
+        if (end - 30 > kJoins[1] + 6) Pillar(c, car, end - 30);
     }
     // Early closed cars have small windows: one more pillar behind the doors.
     if (car.Roof == Top::Closed && car.Era <= ERA_1923 && car.Body != BODY_TRUCK) Pillar(c, car, kRearFrom + 4);
