@@ -40,9 +40,9 @@ const BodyShape kShapes[kBodyTypeCount] = {
        {{{0, 12}, {0, 28}, {10, 32}, {100, 42}, {130, 60}, {176, 60}, {232, 54}, {248, 54}, {252, 46}, {250, 12}}}}}},
     // Luxury: longer in the bonnet and the boot than the family sedan, its
     // cabin formal and set back. A tall limousine with its trunk behind; a
-    // notchback with a bulging boot and wings apart; a full-width saloon
-    // with a small upright cabin; a long low saloon; a square saloon whose
-    // bonnet rises to a high deck.
+    // long low four-door saloon with a bustle boot and wings apart; a
+    // full-width saloon with a small upright cabin; a long low saloon; a
+    // square saloon whose bonnet rises to a high deck.
     {{100, 30, 44}, 50, 206,
      {{{},
        {{{18, 28}, {18, 70}, {22, 72}, {106, 76}, {110, 120}, {198, 120}, {202, 80}, {240, 78}, {244, 48}, {244, 28}}},
