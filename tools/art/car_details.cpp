@@ -30,6 +30,27 @@ void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
     });
 }
 
+// Simulated wood-grain panelling along the wagon's side between the joins,
+// from under the shoulder line to above the sill, in a pale frame moulding.
+void WoodPanel(Canvas& c, const Car& car, double sill) {
+    const double x0 = kJoins[0] + 2, x1 = kJoins[1] - 2, top = car.Belt - 5.5, bottom = sill + 1;
+    const Rgb wood{204, 158, 102};
+    On(c, car, "wood panel", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            on.Polygon(Screen({{x0, bottom}, {x0, top}, {x1, top}, {x1, bottom}}), wood);
+            // The grain: streaks along the panel, each wandering a little.
+            for (double h = bottom + 2; h < top - 1; h += 2.5) {
+                std::vector<Vec> streak;
+                for (double x = x0; x <= x1; x += 2) streak.push_back({x, h + 0.6 * std::sin(x * 0.23 + h * 1.7)});
+                on.Polyline(Screen(streak), 0.7, Darker(wood, 0.28), 0.8);
+            }
+        });
+    });
+    On(c, car, "wood frame", "wood panel", [&](Canvas& on) {
+        on.Polyline(Screen({{x0, bottom}, {x0, top}, {x1, top}, {x1, bottom}, {x0, bottom}}), 1.4, {236, 222, 190});
+    });
+}
+
 }  // namespace
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
@@ -37,11 +58,21 @@ void MiddleDetails(Canvas& c, const Car& car) {
     const Roof roof = RoofOf(car);
     if (car.Body == BODY_RACE_CAR) return;
     const double sill = car.WheelRadius * 0.9 + 6;
-    const double door = car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124;
-    if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
+    // The 1938 luxury car's cabin stands far back behind its long bonnet:
+    // its doors part further back with it, so the front door's window is as
+    // long as the rear door's, and no third pillar stands between them.
+    const bool setBack = car.Body == BODY_LUXURY && car.Era == ERA_1938;
+    // Where a closed car of 1968 on cannot raise its roof, the saloons and
+    // compacts are pillarless two-doors, one long door under one long
+    // window, and the wagons wear wood-grain panelling.
+    const bool late = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
+    const bool hardtop = late && car.Body != BODY_FAMILY_WAGON;
+    const double door = hardtop ? 150 : (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
+    if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK && !hardtop) {
         Pillar(c, car, door);
-        if (car.Middle == 3) Pillar(c, car, 140);
+        if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
     }
+    if (late && !hardtop) WoodPanel(c, car, sill);
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         On(c, car, "door", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
@@ -49,7 +80,14 @@ void MiddleDetails(Canvas& c, const Car& car) {
                         static_cast<int>(At(0, car.Belt - 9).Y)}, {220, 224, 228});
         });
     }
-    if (roof == Roof::Panel) {
+    if (hardtop) {
+        // The vent pane's post a hand's width behind the windscreen's foot.
+        double glass = kJoins[0];
+        while (glass < door && GlassTop(car, glass) <= car.Belt + 2) glass += 1;
+        const double post = std::min(glass + 12, P(car, 4).X + 2);
+        On(c, car, "vent post", "glass", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post)), 1.6, {60, 64, 70}); });
+    }
+    if (roof == Roof::Panel && !late) {
         // A closed rear quarter: the roof carried down as a broad pillar
         // from the door to just before the rear join, in the roof's own
         // colour, a small quarter light behind it where the glass runs on.
@@ -78,22 +116,6 @@ void MiddleDetails(Canvas& c, const Car& car) {
         });
         if (Utility(car)) return;
         const double top = GlassTop(car, end);
-        if (car.Era >= ERA_1968) {
-            // A formal roof of its day: the roof behind the door and the
-            // blind quarter in grained vinyl a shade darker than the paint,
-            // a narrow opera window let into it.
-            const Rgb vinyl = Darker(car.Colour, 0.45);
-            On(c, car, "vinyl top", "body", [&](Canvas& layer) {
-                OnPaint(layer, car, [&](Canvas& on) {
-                    on.Polygon(Screen({{door + 1.6, car.Belt}, {door + 1.6, 140}, {end, 140}, {end, car.Belt}}), vinyl);
-                    for (double h = car.Belt + 3; h < 140; h += 3) on.Line(At(door + 2, h), At(end, h), 0.6, Lighter(vinyl, 0.1), 0.6);
-                });
-            });
-            On(c, car, "opera window", "vinyl top", [&](Canvas& on) {
-                on.RoundRect(At(end - 12, 0).X, At(0, top - 3).Y, At(end - 4, 0).X, At(0, car.Belt + 6).Y, 3, {150, 180, 196});
-            });
-            return;
-        }
         // The landau iron of the old closed cars: a chrome S across the
         // blind quarter.
         std::vector<Vec> iron;
@@ -174,7 +196,7 @@ void RearDetails(Canvas& c, const Car& car) {
         // One more pillar ahead of the rear window.
         double end = kRearFrom;
         for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
-        if (end - 30 > kRearFrom + 6) Pillar(c, car, end - 30);
+        if (end - 30 > kJoins[1] + 6) Pillar(c, car, end - 30);
     }
     // Early closed cars have small windows: one more pillar behind the doors.
     if (car.Roof == Top::Closed && car.Era <= ERA_1923 && car.Body != BODY_TRUCK) Pillar(c, car, kRearFrom + 4);

@@ -40,13 +40,13 @@ const BodyShape kShapes[kBodyTypeCount] = {
        {{{0, 12}, {0, 28}, {10, 32}, {100, 42}, {130, 60}, {176, 60}, {232, 54}, {248, 54}, {252, 46}, {250, 12}}}}}},
     // Luxury: longer in the bonnet and the boot than the family sedan, its
     // cabin formal and set back. A tall limousine with its trunk behind; a
-    // notchback with a bulging boot and wings apart; a full-width saloon
-    // with a small upright cabin; a long low saloon; a square saloon whose
-    // bonnet rises to a high deck.
+    // long low four-door saloon with a bustle boot and wings apart; a
+    // full-width saloon with a small upright cabin; a long low saloon; a
+    // square saloon whose bonnet rises to a high deck.
     {{100, 30, 44}, 50, 206,
      {{{},
        {{{18, 28}, {18, 70}, {22, 72}, {106, 76}, {110, 120}, {198, 120}, {202, 80}, {240, 78}, {244, 48}, {244, 28}}},
-       {{{4, 34}, {4, 60}, {12, 66}, {102, 72}, {116, 104}, {194, 104}, {208, 66}, {236, 60}, {246, 40}, {244, 23}}},
+       {{{4, 32}, {4, 58}, {12, 64}, {102, 68}, {112, 94}, {200, 94}, {214, 60}, {236, 57}, {246, 38}, {244, 26}}},
        {{{0, 14}, {0, 44}, {8, 54}, {94, 58}, {114, 88}, {190, 88}, {202, 60}, {248, 58}, {252, 46}, {250, 14}}},
        {{{0, 12}, {0, 38}, {4, 44}, {94, 48}, {114, 72}, {194, 72}, {204, 50}, {248, 48}, {252, 40}, {250, 12}}},
        {{{0, 12}, {0, 34}, {4, 42}, {96, 56}, {112, 80}, {194, 80}, {202, 62}, {248, 62}, {252, 50}, {250, 12}}}}}},

@@ -74,36 +74,43 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
     }
     case WingKind::Swept: {
         // A pontoon: the crown well above the wheel, running down into a
-        // long tail toward the board; its lower edge is the wheel's arch, or
-        // a spat over the rear wheel of a luxury car.
+        // long tail toward the board; its lower edge is the wheel's arch. A
+        // luxury car's rear wing is shorter than its front one and carries a
+        // spat: a panel set just inside the wing's line, down to the hub, so
+        // the tyre shows below it.
         const double lead = front ? 1.0 : -1.0;
-        const double reachOpen = r + (front ? 10 : 12), reachBoard = r + (front ? 26 : 16);
-        std::vector<Vec> outer;
-        for (int k = 0; k <= 24; ++k) {
-            const double a = std::numbers::pi * k / 24;   // 0 at the open end, pi at the board
-            const double reach = a < std::numbers::pi / 2 ? reachOpen : reachBoard;
-            const double d = -std::cos(a) * reach;         // from the open end toward the board
-            outer.push_back({x + lead * d, board + (2 * r + 8 - board) * std::pow(std::sin(a), 0.8)});
-        }
-        outer.front().Y = front ? r - 2 : r + 2;
         const bool spat = !front && car.Body == BODY_LUXURY;
+        const double reachOpen = r + (front ? 10 : spat ? 8 : 12), reachBoard = r + (front ? 26 : spat ? 14 : 16);
+        const double crown = 2 * r + (spat ? 6 : 8);
+        const auto line = [&](double inset) {
+            std::vector<Vec> points;
+            for (int k = 0; k <= 24; ++k) {
+                const double a = std::numbers::pi * k / 24;   // 0 at the open end, pi at the board
+                const double reach = (a < std::numbers::pi / 2 ? reachOpen : reachBoard) - inset;
+                const double d = -std::cos(a) * reach;         // from the open end toward the board
+                points.push_back({x + lead * d, board + (crown - inset - board) * std::pow(std::sin(a), 0.8)});
+            }
+            return points;
+        };
+        std::vector<Vec> outer = line(0);
+        outer.front().Y = front ? r - 2 : r + 2;
         std::vector<Vec> under;
-        if (spat) {
-            // The skirt's lower edge runs on from the board to the wing's
-            // rear end, over the wheel's hub: the tyre shows below it.
-            under = {{x + lead * (r + 6), board}, {x - lead * (r + 8), r + 2}};
-        } else {
-            Arc(under, x, r, r + 2, r + 2, front ? 0.0 : std::numbers::pi, front ? std::numbers::pi : 0.0);
-            under.insert(under.begin(), {x + lead * (r + 3), board});
-        }
+        Arc(under, x, r, r + 2, r + 2, front ? 0.0 : std::numbers::pi, front ? std::numbers::pi : 0.0);
+        under.insert(under.begin(), {x + lead * (r + 3), board});
         // outer runs open end -> board end; under runs board end -> open end.
         shape = outer;
         shape.insert(shape.end(), under.begin(), under.end());
         Paint(c, Rounded(shape, 2.0), Darker(car.Colour, 0.1));
+        if (spat) {
+            const std::vector<Vec> skirt = line(3);
+            Paint(c, skirt, Darker(car.Colour, 0.1));
+            c.Polyline(Screen(skirt), 1.0, Darker(car.Colour, 0.45), 0.8);
+            c.Line(At(skirt.front()), At(skirt.back()), 1.2, kChrome);
+        }
         c.Polyline(Screen(outer), 1.3, Darker(car.Colour, 0.55), 0.9);
-        std::vector<Vec> crown(outer.begin() + 6, outer.begin() + 16);
-        for (Vec& v : crown) v.Y -= 1.5;
-        c.Polyline(Screen(crown), 1.0, Lighter(car.Colour, 0.45), 0.6);
+        std::vector<Vec> light(outer.begin() + 6, outer.begin() + 16);
+        for (Vec& v : light) v.Y -= 1.5;
+        c.Polyline(Screen(light), 1.0, Lighter(car.Colour, 0.45), 0.6);
         return;
     }
     case WingKind::Merged:
