@@ -30,27 +30,6 @@ void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
     });
 }
 
-// Simulated wood-grain panelling along the wagon's side between the joins,
-// from under the shoulder line to above the sill, in a pale frame moulding.
-void WoodPanel(Canvas& c, const Car& car, double sill) {
-    const double x0 = kJoins[0] + 2, x1 = kJoins[1] - 2, top = car.Belt - 5.5, bottom = sill + 1;
-    const Rgb wood{204, 158, 102};
-    On(c, car, "wood panel", "body", [&](Canvas& layer) {
-        OnPaint(layer, car, [&](Canvas& on) {
-            on.Polygon(Screen({{x0, bottom}, {x0, top}, {x1, top}, {x1, bottom}}), wood);
-            // The grain: streaks along the panel, each wandering a little.
-            for (double h = bottom + 2; h < top - 1; h += 2.5) {
-                std::vector<Vec> streak;
-                for (double x = x0; x <= x1; x += 2) streak.push_back({x, h + 0.6 * std::sin(x * 0.23 + h * 1.7)});
-                on.Polyline(Screen(streak), 0.7, Darker(wood, 0.28), 0.8);
-            }
-        });
-    });
-    On(c, car, "wood frame", "wood panel", [&](Canvas& on) {
-        on.Polyline(Screen({{x0, bottom}, {x0, top}, {x1, top}, {x1, bottom}, {x0, bottom}}), 1.4, {236, 222, 190});
-    });
-}
-
 }  // namespace
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
@@ -62,17 +41,14 @@ void MiddleDetails(Canvas& c, const Car& car) {
     // its doors part further back with it, so the front door's window is as
     // long as the rear door's, and no third pillar stands between them.
     const bool setBack = car.Body == BODY_LUXURY && car.Era == ERA_1938;
-    // Where a closed car of 1968 on cannot raise its roof, the saloons and
-    // compacts are pillarless two-doors, one long door under one long
-    // window, and the wagons wear wood-grain panelling.
-    const bool late = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
-    const bool hardtop = late && car.Body != BODY_FAMILY_WAGON;
+    // Where a closed car of 1968 on cannot raise its roof, it is a
+    // pillarless two-door: one long door under one long window.
+    const bool hardtop = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
     const double door = hardtop ? 150 : (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
     if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK && !hardtop) {
         Pillar(c, car, door);
         if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
     }
-    if (late && !hardtop) WoodPanel(c, car, sill);
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         On(c, car, "door", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
@@ -87,7 +63,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
         const double post = std::min(glass + 12, P(car, 4).X + 2);
         On(c, car, "vent post", "glass", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post)), 1.6, {60, 64, 70}); });
     }
-    if (roof == Roof::Panel && !late) {
+    if (roof == Roof::Panel && !hardtop) {
         // A closed rear quarter: the roof carried down as a broad pillar
         // from the door to just before the rear join, in the roof's own
         // colour, a small quarter light behind it where the glass runs on.
