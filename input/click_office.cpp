@@ -272,29 +272,31 @@ constexpr Rule kReportBack[4][1] = {
     {{CTRL_RESEARCH_REPORT_BACK, 1, BackToStatistics}},
 };
 
+// Every click that reaches the bank or the personnel popup starts a new
+// number in its fields.
+void BlankOpenFields() {
+    if (MainObj.Popup == POPUP_BANK) Blank(PlayerBank.InputBuffer);
+    if (MainObj.Popup == POPUP_PERSONNEL)
+        for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) Blank(staff->InputBuffer);
+}
+
 }  // namespace
 
-// The office's own rectangles only while no popup is open; a click that
-// opens one goes on to that popup's tests with the same point. The bank's
-// repay button lies over the left edge of the safe that opens the bank, so
-// the bank's buttons wait for the next click: opening it never repays.
+// The office's own rectangles only while no popup is open, and a click that
+// opens a popup does nothing more: the bank's repay button lies over the left
+// edge of the safe that opens the bank, and opening the bank never repays.
 void ClickOffice(Window* window) {
-    const bool opening = MainObj.Popup == POPUP_NONE;
-    if (opening) {
+    if (MainObj.Popup == POPUP_NONE) {
         Run(window, kOffice);
         RunHoverAreas(window, SCREEN_GAME_OFFICE);
+        BlankOpenFields();
+        return;
     }
-    if (MainObj.Popup == POPUP_NONE) return;
     if (MainObj.Popup == POPUP_MAP) Run(window, kMap);
     if (MainObj.Popup != POPUP_MAP) Run(window, kOfficeClose);
-    if (MainObj.Popup == POPUP_BANK) {
-        Blank(PlayerBank.InputBuffer);
-        if (!opening) Run(window, kBank);
-    }
-    if (MainObj.Popup == POPUP_PERSONNEL) {
-        for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) Blank(staff->InputBuffer);
-        Run(window, kPersonnel);
-    }
+    BlankOpenFields();
+    if (MainObj.Popup == POPUP_BANK) Run(window, kBank);
+    if (MainObj.Popup == POPUP_PERSONNEL) Run(window, kPersonnel);
     if (MainObj.Popup == POPUP_STATISTICS) Run(window, kStatistics);
     for (i32 report = 0; report < 4; ++report)
         if (MainObj.Popup == POPUP_MONTH_REPORT + report) Run(window, kReportBack[report]);

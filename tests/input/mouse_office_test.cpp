@@ -161,10 +161,17 @@ TEST_F(MouseOffice, BankDepositsTermsLoansAndRepayments) {
          {On(CTRL_BANK_REPAY)}, {{PlayerBank.LoanLeft, 116000}, {PlayerObj.Cash, -3000.0}}},
         // The safe and the repay button overlap: the click that opens the
         // bank only opens it, whatever was typed there before.
-        {"opening the bank on its repay button repays nothing", POPUP_NONE, RunningLoan(5000), {Spot(590, 360)},
+        // Like every click that reaches the bank, the opening one starts a
+        // new number in its fields.
+        {"opening the bank on its repay button repays nothing", POPUP_NONE,
+         Join({RunningLoan(5000), {{PlayerBank.InputBuffer, "5000"}}}), {Spot(590, 360)},
          {{MainObj.Popup, POPUP_BANK}, {PlayerBank.LoanLeft, 116000}, {PlayerBank.MonthsLeft, 40},
-          {PlayerBank.LoanTerm, 12}, {PlayerBank.LoanRate, 10},
-          {PlayerBank.LoanAmount, 5000}, {PlayerObj.Cash, 50000.0}, {PlayerBank.Deposit, 0}}},
+          {PlayerBank.LoanTerm, 12}, {PlayerBank.LoanRate, 10}, {PlayerBank.LoanAmount, 5000},
+          {PlayerObj.Cash, 50000.0}, {PlayerBank.Deposit, 0}, {PlayerBank.InputBuffer, kBlankBuffer}}},
+        {"opening the personnel popup starts new numbers", POPUP_NONE,
+         {{PlayerTechnicians.InputBuffer, "20"}, {PlayerTechnicians.HireCount, 20}}, {Spot(420, 360)},
+         {{MainObj.Popup, POPUP_PERSONNEL}, {PlayerTechnicians.InputBuffer, kBlankBuffer},
+          {PlayerTechnicians.HireCount, 20}}},
         {"the next click there repays", POPUP_NONE, RunningLoan(5000), {Spot(590, 360), Spot(590, 360)},
          {{PlayerBank.LoanLeft, 111000}, {PlayerObj.Cash, 45000.0}, {PlayerBank.LoanAmount, 0}}},
     };
