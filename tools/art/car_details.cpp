@@ -34,8 +34,8 @@ void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
 void MiddleDetails(Canvas& c, const Car& car) {
-    const Roof roof = RoofOf(car);
     if (car.Body == BODY_RACE_CAR) return;
+    const Roof roof = RoofOf(car);
     const double sill = car.WheelRadius * 0.9 + 6;
     // The 1938 luxury car's cabin stands far back behind its long bonnet:
     // its doors part further back with it, so the front door's window is as
@@ -45,11 +45,11 @@ void MiddleDetails(Canvas& c, const Car& car) {
     // pillarless two-door: one long door under one long window.
     const bool hardtop = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
     const double door = hardtop ? 150 : (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
-    if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK && !hardtop) {
-        Pillar(c, car, door);
-        if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
-    }
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
+        if (car.Roof == Top::Closed && !hardtop) {
+            Pillar(c, car, door);
+            if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
+        }
         On(c, car, "door", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
             layer.Fill({static_cast<int>(At(door - 12, 0).X), static_cast<int>(At(0, car.Belt - 8).Y), static_cast<int>(At(door - 6, 0).X),
@@ -69,16 +69,16 @@ void MiddleDetails(Canvas& c, const Car& car) {
         // colour, a small quarter light behind it where the glass runs on.
         // It ends at the cab's back where the cab is short.
         const double end = std::min(kJoins[1] - 4, EndAt(car.Shape, car.Belt + 6) - 3);
-        std::vector<Vec> panel;
-        for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
-        panel.push_back({end, car.Belt - 1});
-        panel.push_back({door, car.Belt - 1});
         if (car.Roof == Top::Canopy) {
             // Under a canopy: side curtains round the front seats, from the
             // windscreen's post to the rear quarter.
             SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
             return;
         }
+        std::vector<Vec> panel;
+        for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
+        panel.push_back({end, car.Belt - 1});
+        panel.push_back({door, car.Belt - 1});
         On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
         Pillar(c, car, door);
         // In the roof's second colour it is the roof's own pillar; in the
@@ -146,7 +146,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
     } else if (roof == Roof::Sleeper) {
         // A sleeping box behind the cab, on the frame.
         const double x0 = P(car, 8).X - 2, top = P(car, 5).Y - 10;
-        HangsOn(c, car, "sleeping box", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
+        HangsOn(c, car, "sleeping box", "body", [&](Canvas& on) {
             Paint(on, Rounded(std::vector<Vec>{{x0, car.WheelRadius * 2 + 6}, {x0, top}, {x0 + 22, top}, {x0 + 22, car.WheelRadius * 2 + 6}}, 5.0),
                   car.Colour);
         });
@@ -167,8 +167,7 @@ void RearDetails(Canvas& c, const Car& car) {
     const double tail = car.Body == BODY_TRUCK ? box.back().X : std::max(NodeOf(car, 8).X, NodeOf(car, 7).X);
     const double bottom = car.Body == BODY_TRUCK ? box.back().Y : NodeOf(car, 9).Y;
     const double tailH = car.Body == BODY_TRUCK ? box.back().Y + 6 : std::max(NodeOf(car, 8).Y, bottom + 10);
-    if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK &&
-        (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
+    if (car.Roof == Top::Closed && (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
         // One more pillar ahead of the rear window.
         double end = kRearFrom;
         for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
@@ -183,7 +182,7 @@ void RearDetails(Canvas& c, const Car& car) {
         if (car.Rear == 3) on.Fill({static_cast<int>(lamp.X - 2), static_cast<int>(lamp.Y - 6), static_cast<int>(lamp.X + 1), static_cast<int>(lamp.Y + 4)}, red);
         else on.Ellipse(lamp.X, lamp.Y, 2, 3, red);
     });
-    if (car.Rear == 2 && car.Era <= 3 && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
+    if (car.Rear == 2 && car.Era <= ERA_1938 && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         // The spare wheel on the tail.
         const double h = bottom + car.WheelRadius + 2;
         const Vec w = At(EndAt(Painted(car), h) + 1, h);
@@ -201,7 +200,7 @@ void RearDetails(Canvas& c, const Car& car) {
             on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, bottom + 3).Y),
                      static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom - 2).Y)}, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
         });
-        if (car.Era <= 2 && !Utility(car)) {
+        if (car.Era <= ERA_1923 && !Utility(car)) {
             HangsOn(c, car, "trunk", "body", [&](Canvas& on) {
                 // Against the back, or on a tail that slopes away under it
                 // moved forward till the tail is under all of its floor.
