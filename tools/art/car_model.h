@@ -115,7 +115,6 @@ struct Car {
     const EraStyle* Style;
     Top Roof;
     bool Fenders;  // separate mudguards and running boards
-    double Corner; // rounding of the outline
     int Front, Middle, Rear;
     PartLog* Log = nullptr;   // where the parts are recorded, when a test asks
 };
