@@ -21,12 +21,10 @@ constexpr double kLuggage = 10;   // the tallest case on a roof rack
 void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
     const double top = TopAt(car.Shape, (x0 + x1) / 2) - 3;
     HangsOn(c, car, "side curtains", "canopy", [&](Canvas& on) {
-        on.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, top).Y), static_cast<int>(At(x1, 0).X),
-                 static_cast<int>(At(0, car.Belt - 1).Y)}, {58, 54, 50});
+        FillBox(on, x0, top, x1, car.Belt - 1, {58, 54, 50});
         const double bay = (x1 - x0) / bays;
         for (int i = 0; i < bays; ++i)
-            on.RoundRect(At(x0 + bay * i + 3, 0).X, At(0, top - 6).Y, At(x0 + bay * (i + 1) - 3, 0).X, At(0, top - 16).Y, 2,
-                         {150, 180, 196});
+            RoundBox(on, x0 + bay * i + 3, top - 6, x0 + bay * (i + 1) - 3, top - 16, 2, {150, 180, 196});
     });
 }
 
@@ -52,8 +50,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
         }
         On(c, car, "door", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
-            layer.Fill({static_cast<int>(At(door - 12, 0).X), static_cast<int>(At(0, car.Belt - 8).Y), static_cast<int>(At(door - 6, 0).X),
-                        static_cast<int>(At(0, car.Belt - 9).Y)}, {220, 224, 228});
+            FillBox(layer, door - 12, car.Belt - 8, door - 6, car.Belt - 9, {220, 224, 228});
         });
     }
     if (hardtop) {
@@ -119,8 +116,8 @@ void MiddleDetails(Canvas& c, const Car& car) {
             on.Line(At(rackFrom, bar), At(rackTo, bar), 2.0, iron);
         });
         HangsOn(c, car, "luggage", "roof rack", [&](Canvas& on) {
-            on.RoundRect(At(rackFrom + 4, 0).X, At(0, bar + kLuggage).Y, At(rackFrom + 20, 0).X, At(0, bar + 1).Y, 2, {150, 100, 60});
-            on.RoundRect(At(rackFrom + 21, 0).X, At(0, bar + 7).Y, At(rackTo - 5, 0).X, At(0, bar + 1).Y, 2, {70, 100, 130});
+            RoundBox(on, rackFrom + 4, bar + kLuggage, rackFrom + 20, bar + 1, 2, {150, 100, 60});
+            RoundBox(on, rackFrom + 21, bar + 7, rackTo - 5, bar + 1, 2, {70, 100, 130});
         });
         if (car.Body == BODY_TRUCK)
             for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
@@ -133,11 +130,10 @@ void MiddleDetails(Canvas& c, const Car& car) {
         // A fuel tank strapped under the frame behind the cab.
         const double frame = car.WheelRadius * 2 + 2;
         HangsOn(c, car, "fuel tank", "frame", [&](Canvas& on) {
-            on.RoundRect(At(121, 0).X, At(0, frame + 1).Y, At(146, 0).X, At(0, frame - 11).Y, 4, {150, 156, 164});
+            RoundBox(on, 121, frame + 1, 146, frame - 11, 4, {150, 156, 164});
             on.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
             for (const double x : {126.0, 141.0}) on.Line(At(x, frame + 1), At(x, frame - 11), 1.4, {50, 50, 54});
-            on.Fill({static_cast<int>(At(132, 0).X), static_cast<int>(At(0, frame + 1).Y), static_cast<int>(At(135, 0).X),
-                     static_cast<int>(At(0, frame - 1).Y)}, {50, 50, 54});
+            FillBox(on, 132, frame + 1, 135, frame - 1, {50, 50, 54});
         });
     }
     if (roof == Roof::Sleeper && car.Roof == Top::Canopy) {
@@ -151,7 +147,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
                   car.Colour);
         });
         On(c, car, "sleeping box window", "sleeping box", [&](Canvas& on) {
-            on.RoundRect(At(x0 + 6, 0).X, At(0, top - 6).Y, At(x0 + 16, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+            RoundBox(on, x0 + 6, top - 6, x0 + 16, top - 16, 2, {150, 180, 196});
         });
     }
 }
@@ -197,8 +193,7 @@ void RearDetails(Canvas& c, const Car& car) {
         HangsOn(c, car, "rear bumper", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
             // It starts behind the rear wheel, however short the tail.
             const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + 1.5);
-            on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, bottom + 3).Y),
-                     static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom - 2).Y)}, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
+            FillBox(on, from, bottom + 3, tail + 1, bottom - 2, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
         });
         if (car.Era <= ERA_1923 && !Utility(car)) {
             HangsOn(c, car, "trunk", "body", [&](Canvas& on) {

@@ -216,6 +216,16 @@ std::vector<Vec> Screen(const std::vector<Vec>& carPoints) {
     return s;
 }
 
+void FillBox(Canvas& c, double x0, double top, double x1, double bottom, Rgb colour) {
+    const Vec a = At(x0, top), b = At(x1, bottom);
+    c.Fill({static_cast<int>(a.X), static_cast<int>(a.Y), static_cast<int>(b.X), static_cast<int>(b.Y)}, colour);
+}
+
+void RoundBox(Canvas& c, double x0, double top, double x1, double bottom, double radius, Rgb colour) {
+    const Vec a = At(x0, top), b = At(x1, bottom);
+    c.RoundRect(a.X, a.Y, b.X, b.Y, radius, colour);
+}
+
 // Where the outline reaches furthest along `across` on the line where
 // `along` equals `at` (0 where the car is not there).
 double Furthest(const std::vector<Vec>& shape, double Vec::*along, double Vec::*across, double at) {

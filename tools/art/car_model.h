@@ -131,6 +131,10 @@ std::vector<Vec> Rounded(const std::vector<Vec>& p, double radius);
 Vec At(Vec p);
 Vec At(double x, double h);
 std::vector<Vec> Screen(const std::vector<Vec>& carPoints);
+// A box from car x0 to x1 and from height `top` down to `bottom`: filled
+// with each edge cut down to its pixel, or drawn with rounded corners.
+void FillBox(Canvas& c, double x0, double top, double x1, double bottom, Rgb colour);
+void RoundBox(Canvas& c, double x0, double top, double x1, double bottom, double radius, Rgb colour);
 
 double TopAt(const std::vector<Vec>& shape, double x);
 double EndAt(const std::vector<Vec>& shape, double h);

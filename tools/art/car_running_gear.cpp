@@ -237,8 +237,7 @@ void Wings(Canvas& c, const Car& car) {
         on.Polygon(Screen({{from + 4, y}, {to - 4, y}, {to - 4, underside(to - 4)}, {from + 4, underside(from + 4)}}),
                    car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{46, 42, 40});
         const double thick = 1.5 + 2.0 * car.Style->Boards;
-        on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, y + thick / 2).Y), static_cast<int>(At(to, 0).X),
-                 static_cast<int>(At(0, y - thick / 2).Y)},
+        FillBox(on, from, y + thick / 2, to, y - thick / 2,
                 car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{40, 36, 34});
         on.Line(At(from, y + thick / 2), At(to, y + thick / 2), 1.0, car.Style->Wings == WingKind::Swept ? kChrome : Rgb{120, 116, 110}, 0.8);
     });
@@ -251,8 +250,7 @@ void Chassis(Canvas& c, const Car& car) {
     HangsOn(c, car, "frame", "body", [&](Canvas& on) {
         const double sill = std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y);
         const double from = NodeOf(car, 0).X + 1, to = car.Body == BODY_TRUCK ? car.RearWheel + r + 6 : NodeOf(car, 9).X - 2;
-        on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, sill + 1).Y), static_cast<int>(At(to, 0).X),
-                 static_cast<int>(At(0, sill - 4).Y)}, kIron);
+        FillBox(on, from, sill + 1, to, sill - 4, kIron);
     });
     if (car.Era == ERA_1908 && car.Body == BODY_TRUCK) {
         // Chain drive: a sprocket behind the cab, the chain to the rear wheel.
