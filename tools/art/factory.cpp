@@ -97,21 +97,26 @@ void Leader(Canvas& c, const char* caption, int baseline, int right) {
         c.Fill({x, baseline, x, baseline}, kPaperLine);
 }
 
+// A caption at the card's left, on the middle of a row `height` tall from
+// `top`; returns its baseline.
+int StaffCaption(Canvas& c, const char* caption, int top, int height) {
+    const int baseline = top + height / 2 + CapHeight(kStaffCaption) / 2;
+    Words(c, caption, kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
+    return baseline;
+}
+
 // A figure the player only reads: its caption at the card's left and a
 // dotted leader up to the figure, which stands on the paper without a box:
 // a box is where the player types.
 void StaffLine(Canvas& c, int text, const char* caption) {
     const TextAnchor& a = TextAt(text);
-    const int baseline = a.Y + FontCell(a.Font).Height / 2 + CapHeight(kStaffCaption) / 2;
-    Words(c, caption, kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
-    Leader(c, caption, baseline, a.X - 5);
+    Leader(c, caption, StaffCaption(c, caption, a.Y, FontCell(a.Font).Height), a.X - 5);
 }
 
 // The field where the number to post is typed, after its caption.
 void PostField(Canvas& c, Point at) {
     const PictureSize size = SizeOfPicture(p_GAME_factory_workers_chosen);
-    const int baseline = at.Y + size.Height / 2 + CapHeight(kStaffCaption) / 2;
-    Words(c, "post here", kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
+    StaffCaption(c, "post here", at.Y, size.Height);
     Field(c, {at.X, at.Y, at.X + size.Width - 1, at.Y + size.Height - 1});
 }
 
