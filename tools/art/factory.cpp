@@ -2,6 +2,7 @@
 // models, prices and destinations, and the technicians and salesmen posted
 // there; the model browser opens over it.
 #include <cmath>
+#include <numbers>
 
 #include "art/other_popups.h"
 #include "art/palette.h"
@@ -42,7 +43,7 @@ void RollingChassis(Canvas& c, int left, int ground) {
         c.Ellipse(x, ground - 20, 20, 20, black);
         c.Ellipse(x, ground - 20, 16, 16, {214, 196, 150});
         for (int i = 0; i < 6; ++i) {
-            const double a = 3.14159 * i / 6;
+            const double a = std::numbers::pi * i / 6;
             c.Line({x - 15 * std::cos(a), ground - 20 - 15 * std::sin(a)},
                    {x + 15 * std::cos(a), ground - 20 + 15 * std::sin(a)}, 1.0, {120, 96, 60});
         }
