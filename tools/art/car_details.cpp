@@ -15,6 +15,8 @@ namespace {
 // its pictures bare.
 constexpr double kCeiling = kCarGround - kCarPieceAt[0].Y - 3;
 constexpr double kLuggage = 10;   // the tallest case on a roof rack
+// Where the front door's shut line stands, by the middle piece's variant.
+constexpr double kDoorAt[3] = {124, 128, 118};
 
 // Side curtains buttoned down from the canopy's underside to the body
 // between x0 and x1, a celluloid pane in each of their bays.
@@ -42,7 +44,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
     // Where a closed car of 1968 on cannot raise its roof, it is a
     // pillarless two-door: one long door under one long window.
     const bool hardtop = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
-    const double door = hardtop ? 150 : (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
+    const double door = hardtop ? 150 : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         if (car.Roof == Top::Closed && !hardtop) {
             Pillar(c, car, door);
