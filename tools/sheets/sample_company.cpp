@@ -216,6 +216,7 @@ void SetUpSampleCompany() {
 }
 
 void WriteSampleSaves() {
+    SetUpSampleCompany();
     struct Save {
         i32 Slot;
         SlotStamp Stamp;   // month, day, year, hour, minute
