@@ -61,7 +61,7 @@ enum class GrilleKind { Radiator, Shell, Tall, Wide, Bars, Slats };
 enum class BumperKind { None, Bar, Blade, Chrome, Black };
 struct EraStyle {
     WingKind Wings;
-    double Boards;     // running boards: 1 from wing to wing, less is a step
+    double Boards;     // how deep the running boards are: 1 full, less a slim step
     WheelKind Wheels;
     LampKind Lamps;
     GrilleKind Grille;
