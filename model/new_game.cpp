@@ -1,6 +1,8 @@
 // A new game for the player: the records of January 1908. The company name
 // and home region typed on the new-game screen are its input and stay.
 
+#include "model/new_game.h"
+
 #include <cstring>
 #include <initializer_list>
 
@@ -140,7 +142,7 @@ void ShowMainView() {
 
 }  // namespace
 
-void Player::SetStartValues() {
+void SetNewGameRecords() {
     StartCompany();
     StartBank();
     StartResearch();
@@ -149,6 +151,10 @@ void Player::SetStartValues() {
     StartFactories();
     EmptyModelSlots();
     EmptyAccounts();
+}
+
+void Player::SetStartValues() {
+    SetNewGameRecords();
     ShowMainView();
     LoadPartCosts();
     LoadPartRates();

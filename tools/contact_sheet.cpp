@@ -81,7 +81,6 @@ int main(int argc, char** argv) {
             if (cars) {
                 ok = sheets::WriteCarChoices(out);
             } else {
-                SetUpSampleCompany();
                 WriteSampleSaves();
                 ok = sheets::WriteScreenSheets(out);
                 ok = sheets::WriteCarOverviews(out) && ok;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/headless_player.h"
+#include "model/new_game.h"
 #include "model/player.h"
 #include "support/game_folder.h"
 #include "support/values.h"
@@ -59,6 +60,20 @@ TEST_F(NewGame, StartsAfreshInTheHomeRegionWhateverAnEarlierGameLeft) {
                {ModelSaleObj.Stock[REGION_ASIA - 1][1], 0}, {ExpensesObj.Total, 0}, {PlayerProfitLoss.Profit, 0},
                {PlayerObj.Name, "tester"}});
     EXPECT_NE(RateObj.VariantBonus, 0);
+}
+
+// The records alone, as the contact sheets' sample company starts from
+// them: the screen shown and the part tables loaded stay as they were.
+TEST_F(NewGame, RecordsAloneLeaveTheScreenAndThePartTables) {
+    MainObj.Screen = SCREEN_GAME_OFFICE;
+    MainObj.Popup = POPUP_BANK;
+    CostsObj.Engine[1] = 55;
+    PlayerObj.HomeRegion = REGION_AFRICA;
+    SetNewGameRecords();
+    ExpectAll({{MainObj.Screen, SCREEN_GAME_OFFICE}, {MainObj.Popup, POPUP_BANK}, {CostsObj.Engine[1], 55},
+               {PlayerObj.Year, 1908}, {PlayerBank.LoanLeft, 116000}, {PlayerFactorySalon.Region[REGION_AFRICA - 1].HasFactory, 1},
+               {PlayerResearch.BodyTypesOwned, 2}});
+    EXPECT_EQ(PlayerObj.Cash, 100000.0);
 }
 
 }  // namespace

@@ -15,7 +15,6 @@ namespace art {
 namespace {
 
 constexpr int kFloorLine = 372;
-constexpr int kAdvertCardEdge = 2;
 
 void Room(Canvas& c) {
     // A papered wall above a wooden skirting, and a boarded floor.
@@ -185,7 +184,7 @@ Canvas DrawAdvertising(bool billboardAdvert) {
 
 Canvas DrawMediumPopup(int popup) {
     const char* titles[5] = {"auto show", "radio", "television", "newspaper", "billboard"};
-    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW], 26, kAdvertCardEdge);
+    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW]);
     Words(c, "months", 411, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     Words(c, "amount", 508, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     for (int r = 0; r < kAdBlocks; ++r) {

@@ -62,8 +62,7 @@ void Body(Canvas& c, const Car& car) {
         const std::vector<Vec> box = LoadBox(car);
         // The chassis under it, over the wheels' tops.
         HangsOn(c, car, "frame", "body", [&](Canvas& on) {
-            on.Fill({static_cast<int>(At(P(car, 8).X - 2, 0).X), static_cast<int>(At(0, box[0].Y).Y),
-                     static_cast<int>(At(box[box.size() - 1].X - 1, 0).X), static_cast<int>(At(0, box[0].Y - 4).Y)}, {40, 40, 44});
+            FillBox(on, P(car, 8).X - 2, box[0].Y, box.back().X - 1, box[0].Y - 4, {40, 40, 44});
         });
         // Wooden boards up to 1938; then a steel dropside, an aluminium
         // box with ribs along it, a smooth white box van.
@@ -152,7 +151,7 @@ void Canopy(Canvas& c, const Car& car) {
         if (x < x1) c.Line(At(x, car.Belt), At(x, TopAt(car.Shape, x) - 2), 2.0, {50, 46, 42});
     c.Polygon(Screen(roof), {40, 38, 36});
     for (const double x : {P(car, 4).X + 12, 182.0})
-        if (x + 16 < last) c.RoundRect(At(x, 0).X, At(0, car.Belt + 22).Y, At(x + 16, 0).X, At(0, car.Belt - 1).Y, 3, {110, 60, 40});
+        if (x + 16 < last) RoundBox(c, x, car.Belt + 22, x + 16, car.Belt - 1, 3, {110, 60, 40});
 }
 
 // The open cockpit: windscreen and seat, and what the middle variant adds.
@@ -178,7 +177,7 @@ void Cockpit(Canvas& c, const Car& car) {
         HangsOn(c, car, "hood", "body", [&](Canvas& on) { on.Polygon(Screen(Rounded(up, 5.0)), hood); });
         On(c, car, "hood window and iron", "hood", [&](Canvas& on) {
             on.Line(At(top.X + 6, crown - 1), At(140, crown - 1), 1.0, {90, 84, 78});
-            on.RoundRect(At(128, 0).X, At(0, crown - 5).Y, At(140, 0).X, At(0, car.Belt + 8).Y, 3, {150, 180, 196});
+            RoundBox(on, 128, crown - 5, 140, car.Belt + 8, 3, {150, 180, 196});
             on.Line(At(143, crown - 6), At(149, car.Belt + 4), 1.6, {200, 204, 208});
         });
         return;
@@ -186,14 +185,14 @@ void Cockpit(Canvas& c, const Car& car) {
     // The seat's back stands down into the body, wherever its top dips.
     const double seat = std::min(car.Belt, TopAt(Painted(car), top.X + 16)) - 3;
     HangsOn(c, car, "seat", "body", [&](Canvas& on) {
-        on.RoundRect(At(top.X + 8, 0).X, At(0, car.Belt + 16).Y, At(top.X + 24, 0).X, At(0, seat).Y, 3, {110, 60, 40});
+        RoundBox(on, top.X + 8, car.Belt + 16, top.X + 24, seat, 3, {110, 60, 40});
     });
     if (roof == Roof::Raised) {
         // The hood folded down behind the seat.
         HangsOn(c, car, "folded hood", "body", [&](Canvas& on) {
             // On the deck behind the seat, however low the deck is.
             const double deck = std::min(car.Belt, TopAt(Painted(car), 144)) - 2;
-            on.RoundRect(At(133, 0).X, At(0, deck + 14).Y, At(155, 0).X, At(0, deck).Y, 5, hood);
+            RoundBox(on, 133, deck + 14, 155, deck, 5, hood);
             for (const double x : {139.0, 149.0}) on.Line(At(x, deck + 1), At(x, deck + 13), 1.4, {150, 110, 70});
         });
     }

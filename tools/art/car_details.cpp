@@ -15,18 +15,18 @@ namespace {
 // its pictures bare.
 constexpr double kCeiling = kCarGround - kCarPieceAt[0].Y - 3;
 constexpr double kLuggage = 10;   // the tallest case on a roof rack
+// Where the front door's shut line stands, by the middle piece's variant.
+constexpr double kDoorAt[3] = {124, 128, 118};
 
 // Side curtains buttoned down from the canopy's underside to the body
 // between x0 and x1, a celluloid pane in each of their bays.
 void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
     const double top = TopAt(car.Shape, (x0 + x1) / 2) - 3;
     HangsOn(c, car, "side curtains", "canopy", [&](Canvas& on) {
-        on.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, top).Y), static_cast<int>(At(x1, 0).X),
-                 static_cast<int>(At(0, car.Belt - 1).Y)}, {58, 54, 50});
+        FillBox(on, x0, top, x1, car.Belt - 1, {58, 54, 50});
         const double bay = (x1 - x0) / bays;
         for (int i = 0; i < bays; ++i)
-            on.RoundRect(At(x0 + bay * i + 3, 0).X, At(0, top - 6).Y, At(x0 + bay * (i + 1) - 3, 0).X, At(0, top - 16).Y, 2,
-                         {150, 180, 196});
+            RoundBox(on, x0 + bay * i + 3, top - 6, x0 + bay * (i + 1) - 3, top - 16, 2, {150, 180, 196});
     });
 }
 
@@ -34,8 +34,8 @@ void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
 void MiddleDetails(Canvas& c, const Car& car) {
-    const Roof roof = RoofOf(car);
     if (car.Body == BODY_RACE_CAR) return;
+    const Roof roof = RoofOf(car);
     const double sill = car.WheelRadius * 0.9 + 6;
     // The 1938 luxury car's cabin stands far back behind its long bonnet:
     // its doors part further back with it, so the front door's window is as
@@ -44,16 +44,15 @@ void MiddleDetails(Canvas& c, const Car& car) {
     // Where a closed car of 1968 on cannot raise its roof, it is a
     // pillarless two-door: one long door under one long window.
     const bool hardtop = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
-    const double door = hardtop ? 150 : (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
-    if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK && !hardtop) {
-        Pillar(c, car, door);
-        if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
-    }
+    const double door = hardtop ? 150 : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
+        if (car.Roof == Top::Closed && !hardtop) {
+            Pillar(c, car, door);
+            if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
+        }
         On(c, car, "door", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
-            layer.Fill({static_cast<int>(At(door - 12, 0).X), static_cast<int>(At(0, car.Belt - 8).Y), static_cast<int>(At(door - 6, 0).X),
-                        static_cast<int>(At(0, car.Belt - 9).Y)}, {220, 224, 228});
+            FillBox(layer, door - 12, car.Belt - 8, door - 6, car.Belt - 9, {220, 224, 228});
         });
     }
     if (hardtop) {
@@ -69,16 +68,16 @@ void MiddleDetails(Canvas& c, const Car& car) {
         // colour, a small quarter light behind it where the glass runs on.
         // It ends at the cab's back where the cab is short.
         const double end = std::min(kJoins[1] - 4, EndAt(car.Shape, car.Belt + 6) - 3);
-        std::vector<Vec> panel;
-        for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
-        panel.push_back({end, car.Belt - 1});
-        panel.push_back({door, car.Belt - 1});
         if (car.Roof == Top::Canopy) {
             // Under a canopy: side curtains round the front seats, from the
             // windscreen's post to the rear quarter.
             SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
             return;
         }
+        std::vector<Vec> panel;
+        for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
+        panel.push_back({end, car.Belt - 1});
+        panel.push_back({door, car.Belt - 1});
         On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
         Pillar(c, car, door);
         // In the roof's second colour it is the roof's own pillar; in the
@@ -119,8 +118,8 @@ void MiddleDetails(Canvas& c, const Car& car) {
             on.Line(At(rackFrom, bar), At(rackTo, bar), 2.0, iron);
         });
         HangsOn(c, car, "luggage", "roof rack", [&](Canvas& on) {
-            on.RoundRect(At(rackFrom + 4, 0).X, At(0, bar + kLuggage).Y, At(rackFrom + 20, 0).X, At(0, bar + 1).Y, 2, {150, 100, 60});
-            on.RoundRect(At(rackFrom + 21, 0).X, At(0, bar + 7).Y, At(rackTo - 5, 0).X, At(0, bar + 1).Y, 2, {70, 100, 130});
+            RoundBox(on, rackFrom + 4, bar + kLuggage, rackFrom + 20, bar + 1, 2, {150, 100, 60});
+            RoundBox(on, rackFrom + 21, bar + 7, rackTo - 5, bar + 1, 2, {70, 100, 130});
         });
         if (car.Body == BODY_TRUCK)
             for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
@@ -133,11 +132,10 @@ void MiddleDetails(Canvas& c, const Car& car) {
         // A fuel tank strapped under the frame behind the cab.
         const double frame = car.WheelRadius * 2 + 2;
         HangsOn(c, car, "fuel tank", "frame", [&](Canvas& on) {
-            on.RoundRect(At(121, 0).X, At(0, frame + 1).Y, At(146, 0).X, At(0, frame - 11).Y, 4, {150, 156, 164});
+            RoundBox(on, 121, frame + 1, 146, frame - 11, 4, {150, 156, 164});
             on.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
             for (const double x : {126.0, 141.0}) on.Line(At(x, frame + 1), At(x, frame - 11), 1.4, {50, 50, 54});
-            on.Fill({static_cast<int>(At(132, 0).X), static_cast<int>(At(0, frame + 1).Y), static_cast<int>(At(135, 0).X),
-                     static_cast<int>(At(0, frame - 1).Y)}, {50, 50, 54});
+            FillBox(on, 132, frame + 1, 135, frame - 1, {50, 50, 54});
         });
     }
     if (roof == Roof::Sleeper && car.Roof == Top::Canopy) {
@@ -146,12 +144,12 @@ void MiddleDetails(Canvas& c, const Car& car) {
     } else if (roof == Roof::Sleeper) {
         // A sleeping box behind the cab, on the frame.
         const double x0 = P(car, 8).X - 2, top = P(car, 5).Y - 10;
-        HangsOn(c, car, "sleeping box", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
+        HangsOn(c, car, "sleeping box", "body", [&](Canvas& on) {
             Paint(on, Rounded(std::vector<Vec>{{x0, car.WheelRadius * 2 + 6}, {x0, top}, {x0 + 22, top}, {x0 + 22, car.WheelRadius * 2 + 6}}, 5.0),
                   car.Colour);
         });
         On(c, car, "sleeping box window", "sleeping box", [&](Canvas& on) {
-            on.RoundRect(At(x0 + 6, 0).X, At(0, top - 6).Y, At(x0 + 16, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+            RoundBox(on, x0 + 6, top - 6, x0 + 16, top - 16, 2, {150, 180, 196});
         });
     }
 }
@@ -167,8 +165,7 @@ void RearDetails(Canvas& c, const Car& car) {
     const double tail = car.Body == BODY_TRUCK ? box.back().X : std::max(NodeOf(car, 8).X, NodeOf(car, 7).X);
     const double bottom = car.Body == BODY_TRUCK ? box.back().Y : NodeOf(car, 9).Y;
     const double tailH = car.Body == BODY_TRUCK ? box.back().Y + 6 : std::max(NodeOf(car, 8).Y, bottom + 10);
-    if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK &&
-        (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
+    if (car.Roof == Top::Closed && (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
         // One more pillar ahead of the rear window.
         double end = kRearFrom;
         for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
@@ -183,7 +180,7 @@ void RearDetails(Canvas& c, const Car& car) {
         if (car.Rear == 3) on.Fill({static_cast<int>(lamp.X - 2), static_cast<int>(lamp.Y - 6), static_cast<int>(lamp.X + 1), static_cast<int>(lamp.Y + 4)}, red);
         else on.Ellipse(lamp.X, lamp.Y, 2, 3, red);
     });
-    if (car.Rear == 2 && car.Era <= 3 && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
+    if (car.Rear == 2 && car.Era <= ERA_1938 && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         // The spare wheel on the tail.
         const double h = bottom + car.WheelRadius + 2;
         const Vec w = At(EndAt(Painted(car), h) + 1, h);
@@ -198,10 +195,9 @@ void RearDetails(Canvas& c, const Car& car) {
         HangsOn(c, car, "rear bumper", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
             // It starts behind the rear wheel, however short the tail.
             const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + 1.5);
-            on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, bottom + 3).Y),
-                     static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom - 2).Y)}, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
+            FillBox(on, from, bottom + 3, tail + 1, bottom - 2, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
         });
-        if (car.Era <= 2 && !Utility(car)) {
+        if (car.Era <= ERA_1923 && !Utility(car)) {
             HangsOn(c, car, "trunk", "body", [&](Canvas& on) {
                 // Against the back, or on a tail that slopes away under it
                 // moved forward till the tail is under all of its floor.

@@ -41,7 +41,7 @@ void Radiator(Canvas& c, const Car& car, double nose, double low, double high) {
     case GrilleKind::Shell: {
         // A tall, narrow shell: nickel, or painted, round a dark core.
         const Rgb shell = car.Front == 2 ? Darker(car.Colour, 0.2) : kChrome;
-        c.RoundRect(At(nose - 1.5, 0).X, At(0, high + 4).Y, At(nose + 5, 0).X, At(0, low).Y, 1.5, shell);
+        RoundBox(c, nose - 1.5, high + 4, nose + 5, low, 1.5, shell);
         Rect(c, nose, low + 2, nose + 3.5, high + 1, {56, 56, 60});
         for (double h = low + 4; h < high; h += 3) c.Line(At(nose, h), At(nose + 3.5, h), 0.8, {110, 110, 116});
         Rect(c, nose + 1, high + 4, nose + 3, high + 6, shell);   // the cap
@@ -168,13 +168,13 @@ void Bumper(Canvas& c, const Car& car, double nose, double low) {
     }
     case BumperKind::Chrome: {
         const Span s = span(3, 22, low, 10);
-        c.RoundRect(At(s.From, 0).X, At(0, low + 5).Y, At(s.To, 0).X, At(0, low - 2).Y, 2, kChrome);
-        if (extra) c.RoundRect(At(s.From - 2, 0).X, At(0, low + 9).Y, At(s.From + 6, 0).X, At(0, low - 1).Y, 2.5, kChrome);
+        RoundBox(c, s.From, low + 5, s.To, low - 2, 2, kChrome);
+        if (extra) RoundBox(c, s.From - 2, low + 9, s.From + 6, low - 1, 2.5, kChrome);
         return;
     }
     case BumperKind::Black: {
         const Span s = span(2, 26, low, 10);
-        c.RoundRect(At(s.From, 0).X, At(0, low + 7).Y, At(s.To, 0).X, At(0, low - 1).Y, 2, kBlack);
+        RoundBox(c, s.From, low + 7, s.To, low - 1, 2, kBlack);
         if (extra) Rect(c, s.From + 1, low - 3, std::min(s.To + 4, AheadOfWheel(car, low - 2)), low - 1, kBlack);   // a spoiler lip
         return;
     }

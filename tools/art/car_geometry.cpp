@@ -87,7 +87,7 @@ void Reshape(Car& car) {
             }
             if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked))
                 v.X = std::clamp(v.X + (roof == Roof::Upright ? -12.0 : 12.0), kMiddleFrom + 3, kMiddleTo - 3);
-            if (n.Is == Kind::Inner) n.Round = 8.0 / std::max(1.0, car.Corner);
+            if (n.Is == Kind::Inner) n.Round = 8.0 / std::max(1.0, car.Style->Corner);
         }
         if (v.X > kRearFrom && n.Index >= 5 && car.Body != BODY_TRUCK) {
             if (n.Index == 5) v.X = std::max(kRearFrom + 3, v.X + tail.RoofPull);
@@ -110,19 +110,35 @@ void Reshape(Car& car) {
         std::erase_if(car.Nodes, [](const Node& n) { return n.Index == 3 && n.Is == Kind::Inner; });
 }
 
+// The outline through the nodes with every corner rounded: a cut's a
+// little, the others by the era's rounding times the node's own share.
+// Outline points `waistFrom` to `waistTo` are held down to the waist.
+std::vector<Vec> RoundedNodes(const Car& car, int waistFrom = 0, int waistTo = -1) {
+    const double corner = car.Style->Corner;
+    std::vector<Vec> points;
+    std::vector<double> radii;
+    for (const Node& n : car.Nodes) {
+        Vec v = n.At;
+        if (n.Is != Kind::Floor && n.Index >= waistFrom && n.Index <= waistTo) v.Y = std::min(v.Y, car.Belt);
+        points.push_back(v);
+        radii.push_back(n.Is == Kind::Cut ? std::min(corner, 4.0) : corner * n.Round);
+    }
+    return Rounded(points, radii);
+}
+
 }  // namespace
 
 Roof RoofOf(const Car& car) {
-    // A rack needs a flat roof; over a windscreen the windscreen's rake
-    // changes instead.
+    // An open car's windscreen stands taller, or its hood goes up, where a
+    // closed car's windscreen would be set upright or raked.
     const Roof r = kRoofs[car.Body - 1][car.Middle - 1];
     if (car.Roof == Top::Open && (r == Roof::Upright || r == Roof::Raked)) return r == Roof::Upright ? Roof::Raised : Roof::Lowered;
     // Only a cab whose whole roof lies between the joins can stand taller: a
     // roof running on to a join would rise and fall back as a hump. There the
     // raised choice blinds the rear side windows instead.
     if (r == Roof::Raised && car.Roof != Top::Open && (P(car, 4).X < kMiddleFrom || P(car, 5).X > kMiddleTo)) return Roof::Panel;
-    if (car.Roof == Top::Open || RoofIsFlat(car)) return r;
-    if (r == Roof::Rack) return Roof::Raked;
+    // A rack needs a flat roof: a curved one is raked instead.
+    if (r == Roof::Rack && car.Roof != Top::Open && !RoofIsFlat(car)) return Roof::Raked;
     return r;
 }
 
@@ -181,19 +197,12 @@ Car MakeCar(int body, int era, int front, int middle, int rear) {
     if ((body == BODY_FAMILY_WAGON || body == BODY_TRUCK) && era == ERA_1908) car.Roof = Top::Canopy;
     if ((body == BODY_SPORT && era <= ERA_1953) || body == BODY_RACE_CAR) car.Roof = Top::Open;
     car.Fenders = car.Style->Wings != WingKind::Merged && body != BODY_RACE_CAR;
-    car.Corner = car.Style->Corner;
     car.Belt = body == BODY_VAN ? std::min(P(car, 4).Y, P(car, 5).Y) - 34 : P(car, 3).Y + 2;
     car.Front = front;
     car.Middle = middle;
     car.Rear = rear;
     Reshape(car);
-    std::vector<Vec> points;
-    std::vector<double> radii;
-    for (const Node& n : car.Nodes) {
-        points.push_back(n.At);
-        radii.push_back(n.Is == Kind::Cut ? std::min(car.Corner, 4.0) : car.Corner * n.Round);
-    }
-    car.Shape = Rounded(points, radii);
+    car.Shape = RoundedNodes(car);
     return car;
 }
 
@@ -205,6 +214,16 @@ std::vector<Vec> Screen(const std::vector<Vec>& carPoints) {
     std::vector<Vec> s;
     for (const Vec& v : carPoints) s.push_back(At(v));
     return s;
+}
+
+void FillBox(Canvas& c, double x0, double top, double x1, double bottom, Rgb colour) {
+    const Vec a = At(x0, top), b = At(x1, bottom);
+    c.Fill({static_cast<int>(a.X), static_cast<int>(a.Y), static_cast<int>(b.X), static_cast<int>(b.Y)}, colour);
+}
+
+void RoundBox(Canvas& c, double x0, double top, double x1, double bottom, double radius, Rgb colour) {
+    const Vec a = At(x0, top), b = At(x1, bottom);
+    c.RoundRect(a.X, a.Y, b.X, b.Y, radius, colour);
 }
 
 // Where the outline reaches furthest along `across` on the line where
@@ -246,16 +265,7 @@ double EndAt(const std::vector<Vec>& shape, double h) { return Furthest(shape, &
 // The body's outline as drawn: open and canopied bodies end at the waist.
 std::vector<Vec> Painted(const Car& car) {
     if (car.Roof == Top::Closed) return car.Shape;
-    const int last = car.Roof == Top::Canopy ? 7 : 5;
-    std::vector<Vec> points;
-    std::vector<double> radii;
-    for (const Node& n : car.Nodes) {
-        Vec v = n.At;
-        if (n.Is != Kind::Floor && n.Index >= 3 && n.Index <= last) v.Y = std::min(v.Y, car.Belt);
-        points.push_back(v);
-        radii.push_back(n.Is == Kind::Cut ? std::min(car.Corner, 4.0) : car.Corner * n.Round);
-    }
-    return Rounded(points, radii);
+    return RoundedNodes(car, 3, car.Roof == Top::Canopy ? 7 : 5);
 }
 
 bool Utility(const Car& car) {

@@ -61,7 +61,7 @@ enum class GrilleKind { Radiator, Shell, Tall, Wide, Bars, Slats };
 enum class BumperKind { None, Bar, Blade, Chrome, Black };
 struct EraStyle {
     WingKind Wings;
-    double Boards;     // running boards: 1 from wing to wing, less is a step
+    double Boards;     // how deep the running boards are: 1 full, less a slim step
     WheelKind Wheels;
     LampKind Lamps;
     GrilleKind Grille;
@@ -115,7 +115,6 @@ struct Car {
     const EraStyle* Style;
     Top Roof;
     bool Fenders;  // separate mudguards and running boards
-    double Corner; // rounding of the outline
     int Front, Middle, Rear;
     PartLog* Log = nullptr;   // where the parts are recorded, when a test asks
 };
@@ -132,6 +131,10 @@ std::vector<Vec> Rounded(const std::vector<Vec>& p, double radius);
 Vec At(Vec p);
 Vec At(double x, double h);
 std::vector<Vec> Screen(const std::vector<Vec>& carPoints);
+// A box from car x0 to x1 and from height `top` down to `bottom`: filled
+// with each edge cut down to its pixel, or drawn with rounded corners.
+void FillBox(Canvas& c, double x0, double top, double x1, double bottom, Rgb colour);
+void RoundBox(Canvas& c, double x0, double top, double x1, double bottom, double radius, Rgb colour);
 
 double TopAt(const std::vector<Vec>& shape, double x);
 double EndAt(const std::vector<Vec>& shape, double h);

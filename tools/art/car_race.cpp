@@ -16,8 +16,7 @@ void RaceCockpit(Canvas& c, const Car& car) {
         HangsOn(c, car, "air box", "body", [&](Canvas& on) {
             on.Polygon(Screen(Rounded(std::vector<Vec>{{145, rim - 2}, {147, rim + 24}, {154, rim + 24}, {158, rim - 2}}, 2.0)),
                        Darker(car.Colour, 0.15));
-            on.Fill({static_cast<int>(At(146, 0).X), static_cast<int>(At(0, rim + 22).Y), static_cast<int>(At(149, 0).X),
-                     static_cast<int>(At(0, rim + 13).Y)}, {30, 30, 32});
+            FillBox(on, 146, rim + 22, 149, rim + 13, {30, 30, 32});
         });
     }
     if (roof == Roof::Hoop) {
@@ -30,7 +29,7 @@ void RaceCockpit(Canvas& c, const Car& car) {
     // stripe in the car's colour.
     const Vec head = At(136, rim + 14);
     HangsOn(c, car, "driver", "body", [&](Canvas& on) {
-        on.RoundRect(At(127, 0).X, At(0, rim + 9).Y, At(146, 0).X, At(0, rim - 1).Y, 4, {46, 56, 96});
+        RoundBox(on, 127, rim + 9, 146, rim - 1, 4, {46, 56, 96});
         on.Ellipse(head.X, head.Y + 5, 3.5, 4, {46, 56, 96});   // the neck
     });
     HangsOn(c, car, "helmet", "driver", [&](Canvas& on) {
@@ -71,8 +70,7 @@ void RaceNose(Canvas& c, const Car& car) {
         on.Polygon(Screen({{nose - 3, low - 6}, {end, low - 6}, {end - 4, low - 2 - twin}, {nose - 3, low - 1 - 2 * twin}}), wing);
         if (car.Front == 2) on.Polygon(Screen({{nose - 1, low - 1.5}, {end - 4, low - 1.5}, {end - 7, low + 2}, {nose - 1, low + 2}}), wing);
         // its end plate, down from the nose
-        on.Fill({static_cast<int>(At(nose + 2, 0).X), static_cast<int>(At(0, low + 1).Y), static_cast<int>(At(nose + 5, 0).X),
-                 static_cast<int>(At(0, low - 7).Y)}, {40, 40, 44});
+        FillBox(on, nose + 2, low + 1, nose + 5, low - 7, {40, 40, 44});
     });
     On(c, car, "number", "body", [&](Canvas& on) {
         // The roundel on the nose's side, below its top wherever the nose is low.
@@ -101,8 +99,7 @@ void RaceTail(Canvas& c, const Car& car) {
         on.Polygon(Screen(blade), colour);
         if (car.Rear == 3) on.Polyline(Screen({blade[3], blade[0], blade[1]}), 1.0, {60, 60, 64});   // a white blade's edge
         if (groundEffect || car.Rear == 2)
-            on.Fill({static_cast<int>(At(tail - 4, 0).X), static_cast<int>(At(0, h + deep + 4).Y), static_cast<int>(At(tail - 1, 0).X),
-                     static_cast<int>(At(0, h - 4).Y)}, {40, 40, 44});
+            FillBox(on, tail - 4, h + deep + 4, tail - 1, h - 4, {40, 40, 44});
     });
     // The tail lamp under the wing's post.
     HangsOn(c, car, "tail lamp", "body", [&](Canvas& on) {

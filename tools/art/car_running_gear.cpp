@@ -13,13 +13,12 @@ namespace {
 constexpr Rgb kTyre{28, 28, 30};
 constexpr Rgb kIron{40, 40, 44};
 
-// Points of a circle arc around (x, h), angles in radians counter-clockwise
-// from the tail's side (0) over the top (pi/2) to the nose's side (pi).
-void Arc(std::vector<Vec>& out, double x, double h, double rx, double ry, double from, double to, int steps = 16) {
-    for (int k = 0; k <= steps; ++k) {
-        const double a = from + (to - from) * k / steps;
-        out.push_back({x + rx * std::cos(a), h + ry * std::sin(a)});
-    }
+// Adds the points of a circle arc around (x, h) to `out`, angles in degrees
+// counter-clockwise from the tail's side (0) over the top (90) to the nose's
+// side (180).
+void Arc(std::vector<Vec>& out, double x, double h, double r, double from, double to, int steps = 16) {
+    const std::vector<Vec> arc = ArcPoints(x, h, r, r, from, to, steps);
+    out.insert(out.end(), arc.begin(), arc.end());
 }
 
 Rgb WingColour(const Car& car) {
@@ -57,10 +56,10 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
     case WingKind::Arched: {
         const double lead = front ? 1.0 : -1.0;   // toward the board
         std::vector<Vec> outer, inner;
-        const double a0 = front ? std::numbers::pi * 0.97 : std::numbers::pi * 0.03;
-        const double a1 = front ? std::numbers::pi * 0.3 : std::numbers::pi * 0.7;
-        Arc(outer, x, r, r + 7, r + 7, a0, a1);
-        Arc(inner, x, r, r + 2, r + 2, a0, a1);
+        const double a0 = front ? 174.6 : 5.4;
+        const double a1 = front ? 54.0 : 126.0;
+        Arc(outer, x, r, r + 7, a0, a1);
+        Arc(inner, x, r, r + 2, a0, a1);
         outer.push_back({x + lead * (r + 18), board + 2});
         inner.push_back({x + lead * (r + 18), board - 1});
         shape = outer;
@@ -68,7 +67,7 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
         c.Polygon(Screen(shape), WingColour(car));
         // The light along the wing's crown.
         std::vector<Vec> crown;
-        Arc(crown, x, r, r + 6, r + 6, std::numbers::pi * 0.85, std::numbers::pi * 0.45, 8);
+        Arc(crown, x, r, r + 6, 153.0, 81.0, 8);
         c.Polyline(Screen(crown), 1.0, {96, 96, 104}, 0.8);
         return;
     }
@@ -95,7 +94,7 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
         std::vector<Vec> outer = line(0);
         outer.front().Y = front ? r - 2 : r + 2;
         std::vector<Vec> under;
-        Arc(under, x, r, r + 2, r + 2, front ? 0.0 : std::numbers::pi, front ? std::numbers::pi : 0.0);
+        Arc(under, x, r, r + 2, front ? 0.0 : 180.0, front ? 180.0 : 0.0);
         under.insert(under.begin(), {x + lead * (r + 3), board});
         // outer runs open end -> board end; under runs board end -> open end.
         shape = outer;
@@ -130,13 +129,13 @@ void TruckGuard(Canvas& c, const Car& car) {
         const double top = 2 * r + 6, reach = r + 9;
         guard = {{x + reach, r - 1}, {x + reach, top}, {x - reach, top}, {x - reach, r - 1}};
         std::vector<double> round{1, 7, 7, 1};
-        Arc(guard, x, r, r + 3, r + 3, std::numbers::pi, 0.0);
+        Arc(guard, x, r, r + 3, 180.0, 0.0);
         round.resize(guard.size(), 0.0);
         Paint(c, Rounded(guard, round), car.Colour);
         return;
     }
-    Arc(guard, x, r, r + 5, r + 5, 0.0, std::numbers::pi);
-    Arc(guard, x, r, r + 2, r + 2, std::numbers::pi, 0.0);
+    Arc(guard, x, r, r + 5, 0.0, 180.0);
+    Arc(guard, x, r, r + 2, 180.0, 0.0);
     c.Polygon(Screen(guard), car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.1) : Rgb{34, 32, 34});
 }
 
@@ -151,8 +150,9 @@ double FrontWingTop(const Car& car, double x) {
     const double r = car.WheelRadius, d = x - car.FrontWheel;
     const double reach = car.Style->Wings == WingKind::Swept ? r + 8 : r + 6;
     if (std::abs(d) >= reach) return r;
-    return r + std::sqrt(reach * reach - d * d) * (car.Style->Wings == WingKind::Flat ? 0.0 : 1.0) +
-           (car.Style->Wings == WingKind::Flat ? r + 4 : 0.0);
+    // A flat wing is level over its wheel; the others follow their arch.
+    if (car.Style->Wings == WingKind::Flat) return 2 * r + 4;
+    return r + std::sqrt(reach * reach - d * d);
 }
 
 void Wheel(Canvas& c, const Car& car, double x) {
@@ -222,15 +222,10 @@ void Wings(Canvas& c, const Car& car) {
         HangsOn(c, car, name, car.Style->Wings == WingKind::Swept ? WheelName(car, x) : "board",
                 [&](Canvas& on) { Wing(on, car, x, front); });
     };
-    if (car.Body == BODY_TRUCK) {
-        HangsOn(c, car, "rear wing", "frame", [&](Canvas& on) { TruckGuard(on, car); });
-        if (!car.Fenders) return;
-        wing(car.FrontWheel, true);
-    } else {
-        if (!car.Fenders) return;
-        wing(car.FrontWheel, true);
-        wing(car.RearWheel, false);
-    }
+    if (car.Body == BODY_TRUCK) HangsOn(c, car, "rear wing", "frame", [&](Canvas& on) { TruckGuard(on, car); });
+    if (!car.Fenders) return;
+    wing(car.FrontWheel, true);
+    if (car.Body != BODY_TRUCK) wing(car.RearWheel, false);
     // The running board from wing to wing, a truck's to its cab, and the
     // dark apron between board and body.
     HangsOn(c, car, "board", "body", [&](Canvas& on) {
@@ -242,8 +237,7 @@ void Wings(Canvas& c, const Car& car) {
         on.Polygon(Screen({{from + 4, y}, {to - 4, y}, {to - 4, underside(to - 4)}, {from + 4, underside(from + 4)}}),
                    car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{46, 42, 40});
         const double thick = 1.5 + 2.0 * car.Style->Boards;
-        on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, y + thick / 2).Y), static_cast<int>(At(to, 0).X),
-                 static_cast<int>(At(0, y - thick / 2).Y)},
+        FillBox(on, from, y + thick / 2, to, y - thick / 2,
                 car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{40, 36, 34});
         on.Line(At(from, y + thick / 2), At(to, y + thick / 2), 1.0, car.Style->Wings == WingKind::Swept ? kChrome : Rgb{120, 116, 110}, 0.8);
     });
@@ -256,8 +250,7 @@ void Chassis(Canvas& c, const Car& car) {
     HangsOn(c, car, "frame", "body", [&](Canvas& on) {
         const double sill = std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y);
         const double from = NodeOf(car, 0).X + 1, to = car.Body == BODY_TRUCK ? car.RearWheel + r + 6 : NodeOf(car, 9).X - 2;
-        on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, sill + 1).Y), static_cast<int>(At(to, 0).X),
-                 static_cast<int>(At(0, sill - 4).Y)}, kIron);
+        FillBox(on, from, sill + 1, to, sill - 4, kIron);
     });
     if (car.Era == ERA_1908 && car.Body == BODY_TRUCK) {
         // Chain drive: a sprocket behind the cab, the chain to the rear wheel.

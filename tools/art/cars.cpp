@@ -7,6 +7,7 @@
 // bonnet in front, the roof in the middle, the tail at the rear. Whatever a
 // variant adds stays inside its own piece and hangs on the body.
 #include <algorithm>
+#include <optional>
 
 #include "art/car_model.h"
 #include "art/palette.h"
@@ -21,10 +22,13 @@ namespace {
 
 using namespace car;
 
+// The whole car's part of the screen: the car box from the front piece's top.
+constexpr Rect kWholeCar{kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145};
+
 // The car on the showroom, or on a plain ground colour (for cut-outs).
-Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}) {
-    Canvas c(800, 600, plain ? ground : kShowroom);
-    if (!plain) Showroom(c);
+Canvas DrawOnShowroom(const Car& car, std::optional<Rgb> plainGround = std::nullopt) {
+    Canvas c(800, 600, plainGround.value_or(kShowroom));
+    if (!plainGround) Showroom(c);
     // Shadow on the floor.
     c.Ellipse(kNoseX + 126, kCarGround + 1, 112, 4.5, {60, 70, 80}, 0.35);
     if (car.Body != BODY_RACE_CAR) {
@@ -70,17 +74,15 @@ Canvas DrawOnShowroom(const Car& car, bool plain = false, Rgb ground = {0, 0, 0}
 Canvas DrawCar(int bodyType, int era, int front, int middle, int rear, car::PartLog* log) {
     Car car = MakeCar(bodyType, era, front, middle, rear);
     car.Log = log;
-    const Canvas screen = DrawOnShowroom(car);
-    return screen.Cut({kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145});
+    return DrawOnShowroom(car).Cut(kWholeCar);
 }
 
 Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear) {
     // Drawn on black and on white: where the two differ, the car lets the
     // ground through, which gives each pixel's coverage.
     const Car car = MakeCar(bodyType, era, front, middle, rear);
-    const Rect box{kCarPieceAt[0].X, kCarPieceAt[0].Y, kCarBox.Right, kCarPieceAt[0].Y + 145};
-    const Canvas black = DrawOnShowroom(car, true, {0, 0, 0}).Cut(box);
-    const Canvas white = DrawOnShowroom(car, true, {255, 255, 255}).Cut(box);
+    const Canvas black = DrawOnShowroom(car, Rgb{0, 0, 0}).Cut(kWholeCar);
+    const Canvas white = DrawOnShowroom(car, Rgb{255, 255, 255}).Cut(kWholeCar);
     Sprite s{Canvas(black.Width(), black.Height(), {0, 0, 0}), Canvas(black.Width(), black.Height(), {0, 0, 0})};
     for (int y = 0; y < black.Height(); ++y)
         for (int x = 0; x < black.Width(); ++x) {
@@ -101,10 +103,6 @@ Canvas DrawCarPiece(int bodyType, int era, int piece, int variant) {
     const Canvas screen = DrawOnShowroom(MakeCar(bodyType, era, v[0], v[1], v[2]));
     return CutPicture(screen, kCarPieceAt[piece], CarPiecePicture(bodyType, era, piece, variant));
 }
-
-}  // namespace art
-
-namespace art {
 
 void PlaceSprite(Canvas& c, const Sprite& s, double x, double y, double scale) {
     const int w = static_cast<int>(s.Colour.Width() * scale);

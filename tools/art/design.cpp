@@ -49,12 +49,17 @@ void DrawingOffice(Canvas& c) {
     const Rgb celluloid{214, 200, 150};
     c.Polygon({{214, 296}, {214, 380}, {256, 380}}, celluloid, 0.85);   // the set square
     c.Polygon({{221, 326}, {221, 372}, {243, 372}}, {70, 48, 32});
-    for (const Rect sheet : {Rect{24, 484, 138, 532}, Rect{150, 482, 264, 532}, Rect{500, 484, 626, 532},
-                            Rect{640, 482, 776, 532}}) {
-        const bool blueprint = sheet.Left == 24 || sheet.Left == 640;
-        CarElevation(c, sheet, blueprint ? Rgb{48, 86, 146} : Rgb{240, 232, 206},
-                     blueprint ? Rgb{230, 240, 250} : Rgb{90, 80, 70});
-    }
+    // Blueprints at the ends, pencil drawings between them.
+    struct Look {
+        Rgb Paper, Ink;
+    };
+    constexpr Look kBlueprint{{48, 86, 146}, {230, 240, 250}}, kPencil{{240, 232, 206}, {90, 80, 70}};
+    constexpr struct {
+        Rect Sheet;
+        Look Drawn;
+    } kDrawings[] = {{{24, 484, 138, 532}, kBlueprint}, {{150, 482, 264, 532}, kPencil},
+                     {{500, 484, 626, 532}, kPencil}, {{640, 482, 776, 532}, kBlueprint}};
+    for (const auto& d : kDrawings) CarElevation(c, d.Sheet, d.Drawn.Paper, d.Drawn.Ink);
 }
 
 void Panel(Canvas& c, Rect box, const char* title) {

@@ -2,6 +2,7 @@
 // models, prices and destinations, and the technicians and salesmen posted
 // there; the model browser opens over it.
 #include <cmath>
+#include <numbers>
 
 #include "art/other_popups.h"
 #include "art/palette.h"
@@ -42,7 +43,7 @@ void RollingChassis(Canvas& c, int left, int ground) {
         c.Ellipse(x, ground - 20, 20, 20, black);
         c.Ellipse(x, ground - 20, 16, 16, {214, 196, 150});
         for (int i = 0; i < 6; ++i) {
-            const double a = 3.14159 * i / 6;
+            const double a = std::numbers::pi * i / 6;
             c.Line({x - 15 * std::cos(a), ground - 20 - 15 * std::sin(a)},
                    {x + 15 * std::cos(a), ground - 20 + 15 * std::sin(a)}, 1.0, {120, 96, 60});
         }
@@ -97,21 +98,26 @@ void Leader(Canvas& c, const char* caption, int baseline, int right) {
         c.Fill({x, baseline, x, baseline}, kPaperLine);
 }
 
+// A caption at the card's left, on the middle of a row `height` tall from
+// `top`; returns its baseline.
+int StaffCaption(Canvas& c, const char* caption, int top, int height) {
+    const int baseline = top + height / 2 + CapHeight(kStaffCaption) / 2;
+    Words(c, caption, kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
+    return baseline;
+}
+
 // A figure the player only reads: its caption at the card's left and a
 // dotted leader up to the figure, which stands on the paper without a box:
 // a box is where the player types.
 void StaffLine(Canvas& c, int text, const char* caption) {
     const TextAnchor& a = TextAt(text);
-    const int baseline = a.Y + FontCell(a.Font).Height / 2 + CapHeight(kStaffCaption) / 2;
-    Words(c, caption, kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
-    Leader(c, caption, baseline, a.X - 5);
+    Leader(c, caption, StaffCaption(c, caption, a.Y, FontCell(a.Font).Height), a.X - 5);
 }
 
 // The field where the number to post is typed, after its caption.
 void PostField(Canvas& c, Point at) {
     const PictureSize size = SizeOfPicture(p_GAME_factory_workers_chosen);
-    const int baseline = at.Y + size.Height / 2 + CapHeight(kStaffCaption) / 2;
-    Words(c, "post here", kStaffLeft, baseline, kStaffCaption.Size, Align::Left, kStaffCaption.Colour);
+    StaffCaption(c, "post here", at.Y, size.Height);
     Field(c, {at.X, at.Y, at.X + size.Width - 1, at.Y + size.Height - 1});
 }
 

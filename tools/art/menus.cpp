@@ -118,13 +118,14 @@ Canvas DrawSaveLoad(bool save) {
     const TextAnchor& text = TextAt(TEXT_SLOT_ROW_1);
     const int textRight = text.X + text.Step * text.Cells - 1;
     const int margin = 10;
-    Words(c, "slot", 296, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
+    const int slotColumn = 296;   // the middle of the slot numbers
+    Words(c, "slot", slotColumn, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
     Words(c, "date", text.X + text.Step * 4, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
     Words(c, "time", text.X + text.Step * 11.5, 234, 11, Align::Centre, kMutedInk, Face::SansBold);
     for (int k = 0; k < 4; ++k) {
         const Placement frame = FocusFrame(FOCUS_SLOT_1 + k);
         Field(c, {text.X - margin, frame.Y, textRight + margin, frame.Y + 26});
-        Words(c, std::to_string(k + 1), 296, frame.Y + 19, 15, Align::Centre, kMutedInk, Face::SerifBold);
+        Words(c, std::to_string(k + 1), slotColumn, frame.Y + 19, 15, Align::Centre, kMutedInk, Face::SerifBold);
     }
     DrawControl(c, save ? CTRL_SAVE_BACK : CTRL_LOAD_BACK, ButtonKind::Quiet);
     DrawControl(c, save ? CTRL_SAVE_OK : CTRL_LOAD_OK);

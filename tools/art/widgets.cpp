@@ -30,10 +30,15 @@ void ButtonBase(Canvas& canvas, Rect box, ButtonKind kind) {
 // The smallest word size a player reads at the game's own resolution.
 constexpr int kLegibleSize = 11;
 
-int FittingSize(const std::string& label, Rect box, Face face) {
-    int size = std::clamp(box.Height() * 11 / 20, kLegibleSize, 16);
-    while (size > 8 && TextWidth({face, size, kButtonText}, label) > box.Width() - 8) --size;
+// The size, from `size` down to `least`, at which the text first fits in
+// `width` (`least` when none does).
+int ShrunkToFit(const std::string& text, Face face, int size, int least, int width) {
+    while (size > least && TextWidth({face, size, kInk}, text) > width) --size;
     return size;
+}
+
+int FittingSize(const std::string& label, Rect box, Face face) {
+    return ShrunkToFit(label, face, std::clamp(box.Height() * 11 / 20, kLegibleSize, 16), 8, box.Width() - 8);
 }
 
 // The word with a faint shadow under it that lifts it from the button.
@@ -147,8 +152,7 @@ void Heading(Canvas& canvas, const std::string& text, double x, int baseline, in
 void Sign(Canvas& canvas, Rect box, const std::string& text, Rgb plate, Rgb ink) {
     canvas.RoundRect(box.Left, box.Top, box.Right + 1.0, box.Bottom + 1.0, 2.0, Darker(plate, 0.4));
     canvas.RoundRect(box.Left + 1.0, box.Top + 1.0, box.Right, box.Bottom, 1.5, plate);
-    int size = std::clamp(box.Height() - 6, kLegibleSize, 18);
-    while (size > 7 && TextWidth({Face::SansBold, size, ink}, text) > box.Width() - 6) --size;
+    const int size = ShrunkToFit(text, Face::SansBold, std::clamp(box.Height() - 6, kLegibleSize, 18), 7, box.Width() - 6);
     DrawTextCentred(canvas, {Face::SansBold, size, ink}, box, text);
 }
 
@@ -160,8 +164,8 @@ void EnamelPlate(Canvas& canvas, Rect box, const std::string& text) {
     canvas.RoundRect(l + 1, t + 1, r - 1, b - 1, 2.5, enamel);
     canvas.RoundRect(l + 2.5, t + 2.5, r - 2.5, b - 2.5, 2.0, rim);
     canvas.RoundRect(l + 3.5, t + 3.5, r - 3.5, b - 3.5, 1.5, enamel);
-    int size = std::clamp(box.Height() - 8, kLegibleSize, 14);
-    while (size > kLegibleSize && TextWidth({Face::SerifBold, size, rim}, text) > box.Width() - 12) --size;
+    const int size = ShrunkToFit(text, Face::SerifBold, std::clamp(box.Height() - 8, kLegibleSize, 14), kLegibleSize,
+                                 box.Width() - 12);
     // The screws sit in the margin the letters leave at each end, where there is one.
     if (box.Width() - TextWidth({Face::SerifBold, size, rim}, text) >= 24) {
         const double cy = CentreY(box);

@@ -16,7 +16,6 @@ constexpr Rect kAround{kCarPieceAt[0].X - 8, kCarPieceAt[0].Y - 3, 531, kCarPiec
 constexpr int kGap = 6;
 constexpr int kCellWidth = kAround.Width() + kGap;
 constexpr int kCellHeight = kAround.Height() + kGap;
-constexpr art::Rgb kWhite{255, 255, 255};
 
 // The car the design screen shows for a body type, era and the variant of
 // each piece (front, middle, rear).

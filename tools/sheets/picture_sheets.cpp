@@ -12,8 +12,6 @@ namespace sheets {
 
 namespace {
 
-constexpr art::Rgb kWhite{255, 255, 255};
-
 // A picture blown up `scale` times, each pixel a square.
 void PasteMagnified(art::Canvas& sheet, const art::Canvas& picture, int x, int y, int scale) {
     for (int py = 0; py < picture.Height() * scale; ++py)

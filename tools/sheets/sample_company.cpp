@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "model/new_game.h"
 #include "model/records.h"
 #include "platform/files.h"
 #include "saves/slot_image.h"
@@ -22,7 +23,6 @@ void SetName(char (&name)[kNameSize], const char* text) {
 void SetUpCompanies() {
     SetName(PlayerObj.Name, "hartley motors");
     PlayerObj.Cash = 2487300.0;
-    PlayerObj.HomeRegion = REGION_SOUTH_AMERICA;
     PlayerObj.Year = 1923;
     PlayerObj.Month = 9;
     SetName(Opponent1Obj.Name, "ferrand cars");
@@ -52,8 +52,6 @@ void SetUpBank() {
     PlayerBank.LoanRate = 16;
     PlayerBank.LoanTerm = 48;
     PlayerBank.LoanAmount = 100000;
-    PlayerBank.LoanLeft = 116000;
-    PlayerBank.MonthsLeft = 48;
 }
 
 // Research levels by PartCategory (brakes, suspension, engine, body, luxury,
@@ -77,8 +75,6 @@ void SetUpResearch() {
         r.ResearchProgress[category] = progress[category];
     }
     r.LabCapacity = 300;
-    r.OwnedBodyTypes[1] = BODY_FAMILY_WAGON;
-    r.OwnedBodyTypes[2] = BODY_TRUCK;
     r.OwnedBodyTypes[3] = BODY_PICK_UP_TRUCK;
     r.BodyTypesOffered = 4;
     r.BodyTypesOwned = 3;
@@ -164,7 +160,6 @@ void SetUpFactories() {
     f.SalesmenToAssign = 90;
     f.ShownRegion = REGION_SOUTH_AMERICA;
     FactorySalonRegion& home = f.Region[REGION_SOUTH_AMERICA - 1];
-    home.HasFactory = 1;
     home.Salons = 3;
     home.Technicians = 220;
     home.Salesmen = 9999;
@@ -206,6 +201,9 @@ void SetUpAccounts() {
 }  // namespace
 
 void SetUpSampleCompany() {
+    // A game started in South America, then played on.
+    PlayerObj.HomeRegion = REGION_SOUTH_AMERICA;
+    SetNewGameRecords();
     SetUpCompanies();
     SetUpStaff();
     SetUpBank();
@@ -218,6 +216,7 @@ void SetUpSampleCompany() {
 }
 
 void WriteSampleSaves() {
+    SetUpSampleCompany();
     struct Save {
         i32 Slot;
         SlotStamp Stamp;   // month, day, year, hour, minute

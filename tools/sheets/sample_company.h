@@ -7,7 +7,7 @@
 // Sets every record to the sample game; the interface state is left alone.
 void SetUpSampleCompany();
 
-// Writes saved games into slots 1, 2 and 4 of Data/Saves below the working
-// folder (slot 3 stays empty), stamped with fixed dates, for the save and
-// load screens.
+// Writes saved games of the sample company into slots 1, 2 and 4 of
+// Data/Saves below the working folder (slot 3 stays empty), stamped with
+// fixed dates, for the save and load screens.
 void WriteSampleSaves();

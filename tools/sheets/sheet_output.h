@@ -9,6 +9,9 @@
 
 namespace sheets {
 
+// The ground the sheets lay their pictures out on.
+inline constexpr art::Rgb kWhite{255, 255, 255};
+
 struct Output {
     platform::Window* Game;   // the game's window, catalogue loaded
     std::string Folder;       // absolute
