@@ -286,3 +286,38 @@ TEST_F(PictureFiles, SmallFiguresFillTheirCells) {
     }
     for (char c = 'a'; c <= 'z'; ++c) EXPECT_GE(ink(c).Top, 1) << c;
 }
+
+// The letters with three stems, m and w, are the widest of a narrow cell:
+// across their x-height each stem stands in clean ink between counters of
+// clean paper (no grey that melts them into a block), and the cell's outer
+// columns stay paper so that they do not run into their neighbours.
+TEST_F(PictureFiles, ThreeStemmedLettersKeepOpenCountersInsideTheirCells) {
+    const struct { char Font, Letter; i32 Row; } letters[] = {
+        {FONT_DCHAR, 'm', 8}, {FONT_LCHAR, 'm', 6}, {FONT_LCHAR, 'w', 7}};
+    for (const auto& l : letters) {
+        const Picture& g = Get(GlyphPicture(l.Font, l.Letter));
+        const unsigned char* paper = g.At(0, 0);
+        // How far a pixel lies from the paper, 0..765.
+        const auto away = [&](i32 x, i32 y) {
+            const unsigned char* c = g.At(x, y);
+            return std::abs(c[0] - paper[0]) + std::abs(c[1] - paper[1]) + std::abs(c[2] - paper[2]);
+        };
+        i32 ink = 0;
+        for (i32 x = 0; x < g.Width; ++x) ink = std::max(ink, away(x, l.Row));
+        ASSERT_GT(ink, 200) << l.Font << l.Letter;
+        i32 stems = 0;
+        bool inStem = false;
+        for (i32 x = 0; x < g.Width; ++x) {
+            const i32 a = away(x, l.Row);
+            EXPECT_TRUE(a < ink / 5 || a > ink * 3 / 5) << l.Font << l.Letter << ": grey at column " << x;
+            const bool isInk = a > ink * 3 / 5;
+            if (isInk && !inStem) ++stems;
+            inStem = isInk;
+        }
+        EXPECT_EQ(stems, 3) << l.Font << l.Letter;
+        for (i32 y = 0; y < g.Height; ++y) {
+            EXPECT_LT(away(0, y), ink / 5) << l.Font << l.Letter << " row " << y;
+            EXPECT_LT(away(g.Width - 1, y), ink / 5) << l.Font << l.Letter << " row " << y;
+        }
+    }
+}

@@ -94,6 +94,35 @@ TEST_F(PictureRules, EveryExitPlateStandsInsideTheAreaThatLeaves) {
     }
 }
 
+// Each laboratory bench carries one green name plate, centred on the bench,
+// and wherever the pointer rests on that plate the game names that bench,
+// never the area of another (the safety bench reaches up under luxury).
+TEST_F(PictureRules, EveryBenchPlateNamesItsOwnBench) {
+    const unsigned char green[3] = {46, 104, 88};
+    const struct { i32 Item, CentreX; } benches[] = {{HOT_BRAKES, 261}, {HOT_SUSPENSION, 223}, {HOT_ENGINE, 168},
+                                                     {HOT_BODY, 538},   {HOT_LUXURY, 578},     {HOT_SAFETY, 632}};
+    const HoverAreaList areas = HoverAreas(SCREEN_GAME_RESEARCH);
+    const Picture& p = Get(p_GAME_RESEARCH);
+    Extent plateOf[HOT_STATISTICS + 1];
+    for (i32 y = 0; y < 540; ++y)
+        for (i32 x = 0; x < 800; ++x) {
+            const unsigned char* c = p.At(x, y);
+            if (std::abs(c[0] - green[0]) + std::abs(c[1] - green[1]) + std::abs(c[2] - green[2]) > 12) continue;
+            i32 named = HOT_NONE;   // the last area holding the point names it
+            for (i32 i = 0; i < areas.Count; ++i)
+                if (areas.First[i].Box.Contains(x, y)) named = areas.First[i].HotItem;
+            ASSERT_NE(named, HOT_NONE) << "plate pixel outside every bench at " << x << "," << y;
+            Extent& e = plateOf[named];
+            e = {std::min(e.Left, x), std::min(e.Top, y), std::max(e.Right, x), std::max(e.Bottom, y)};
+        }
+    for (const auto& bench : benches) {
+        const Extent& e = plateOf[bench.Item];
+        ASSERT_GT(e.Width(), 40) << "bench " << bench.Item << " has no plate";
+        EXPECT_LE(e.Height(), 16) << "bench " << bench.Item << ": its plate is split between areas";
+        EXPECT_NEAR((e.Left + e.Right) / 2.0, bench.CentreX, 2.0) << "bench " << bench.Item;
+    }
+}
+
 // A figure's digits, at any width the game writes, keep two columns of
 // paper to either side and a row above and below before any border.
 TEST_F(PictureRules, FiguresKeepAMarginFromTheirBoxes) {

@@ -55,9 +55,12 @@ void Doorway(Canvas& c) {
               {80, 58, 42});
     c.PolygonVertical({{nearX, topNear}, {farX, topFar}, {farX, SideFloorY(farX)}, {nearX, SideFloorY(nearX)}},
                       {250, 244, 222}, {222, 206, 170});
-    c.Polygon({{nearX, SideFloorY(nearX)}, {farX, SideFloorY(farX)}, {farX + 36, SideFloorY(farX) + 22},
-               {nearX + 26, SideFloorY(nearX) + 34}},
-              {250, 236, 200}, 0.3);                               // light from the passage
+    // The light from the passage lies on the boards beyond the sill, running
+    // straight out into the room, square to the side wall.
+    const double sillNear = SideFloorY(nearX) + 1, sillFar = SideFloorY(farX) + 1;
+    c.Polygon({{nearX, sillNear}, {farX, sillFar}, {farX + 44, sillFar}, {nearX + 62, sillNear + 6}},
+              {250, 236, 200}, 0.3);
+    c.Line({nearX, SideFloorY(nearX)}, {farX, SideFloorY(farX)}, 2.0, {96, 68, 46});   // the sill
     // The plate on its bracket, square to the room.
     const Rgb iron{44, 40, 38};
     c.Fill({2, 92, 52, 93}, iron);
@@ -83,9 +86,14 @@ void AutoShowPoster(Canvas& c) {
 void Radio(Canvas& c) {
     // x 205..261, y 233..271, on a side table: a wireless set in a wooden
     // box with brass dials and a horn loudspeaker.
+    // The table stands against the wall: its feet reach the floor boards
+    // just in front of the skirting, a rail between them low down.
+    const int feet = kFloorLine + 2;
+    c.Ellipse(233, feet + 1, 36, 2, {0, 0, 0}, 0.2);
     c.Fill({198, 272, 268, 278}, kWood);
-    c.Fill({204, 279, 208, 340}, Darker(kWood, 0.2));
-    c.Fill({258, 279, 262, 340}, Darker(kWood, 0.2));
+    c.Fill({204, 279, 208, feet}, Darker(kWood, 0.2));
+    c.Fill({258, 279, 262, feet}, Darker(kWood, 0.2));
+    c.Fill({208, 340, 258, 343}, Darker(kWood, 0.3));
     c.RoundRectVertical(205, 248, 262, 272, 3, kWoodLight, kWood);
     c.Fill({209, 252, 258, 268}, {40, 34, 30});
     for (int x : {218, 234, 250}) {

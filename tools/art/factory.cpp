@@ -21,19 +21,24 @@ namespace {
 // What shows of the works round the cards, along the foot of the wall:
 // machine tools driven by the belts from the shaft, and a rolling chassis
 // waiting for its body.
+// The cone pulley's centre and radius: low and small enough to show whole
+// below the production lines' card, which ends at row 472.
+constexpr int kLathePulleyY = 486;
+constexpr int kLathePulleyR = 9;
+
 void Lathe(Canvas& c, int x) {
     const Rgb iron{58, 60, 64};
     const Rgb paint{70, 96, 84};
-    c.Fill({x - 44, 504, x - 40, 539}, iron);                 // legs
-    c.Fill({x + 40, 504, x + 44, 539}, iron);
-    c.Fill({x - 48, 498, x + 48, 505}, paint);                 // the bed
-    c.Fill({x - 48, 498, x + 48, 498}, Lighter(paint, 0.25));
-    c.Fill({x - 46, 482, x - 22, 497}, paint);                 // headstock and tailstock
-    c.Fill({x + 28, 488, x + 42, 497}, paint);
-    c.Line({x - 22.0, 489}, {x + 28.0, 489}, 2.0, {150, 152, 156});   // the work between centres
-    c.Ellipse(x - 34, 480, 11, 11, iron);                      // the cone pulley the belts turn
-    c.Ellipse(x - 34, 480, 7, 7, {96, 98, 104});
-    c.Ellipse(x - 34, 480, 2, 2, iron);
+    c.Fill({x - 44, 510, x - 40, 539}, iron);                 // legs
+    c.Fill({x + 40, 510, x + 44, 539}, iron);
+    c.Fill({x - 48, 504, x + 48, 511}, paint);                 // the bed
+    c.Fill({x - 48, 504, x + 48, 504}, Lighter(paint, 0.25));
+    c.Fill({x - 46, 490, x - 22, 503}, paint);                 // headstock and tailstock
+    c.Fill({x + 28, 495, x + 42, 503}, paint);
+    c.Line({x - 22.0, 496}, {x + 28.0, 496}, 2.0, {150, 152, 156});   // the work between centres
+    c.Ellipse(x - 34, kLathePulleyY, kLathePulleyR, kLathePulleyR, iron);   // the cone pulley the belts turn
+    c.Ellipse(x - 34, kLathePulleyY, kLathePulleyR - 3.5, kLathePulleyR - 3.5, {96, 98, 104});
+    c.Ellipse(x - 34, kLathePulleyY, 2, 2, iron);
 }
 
 void RollingChassis(Canvas& c, int left, int ground) {
@@ -76,8 +81,9 @@ void BrickWall(Canvas& c) {
     // Three lathes clear of the exit, each belted to the pulley above it.
     const struct { int Pulley, Lathe; } drives[] = {{100, 134}, {220, 254}, {460, 540}};
     for (const auto& d : drives) {
-        c.Line({d.Pulley - 3.0, 14}, {d.Lathe - 45.0, 480}, 2.5, {70, 52, 36});
-        c.Line({d.Pulley + 3.0, 14}, {d.Lathe - 23.0, 480}, 2.5, {70, 52, 36});
+        const double pulley = d.Lathe - 34.0;
+        c.Line({d.Pulley - 3.0, 14}, {pulley - kLathePulleyR, kLathePulleyY}, 2.5, {70, 52, 36});
+        c.Line({d.Pulley + 3.0, 14}, {pulley + kLathePulleyR, kLathePulleyY}, 2.5, {70, 52, 36});
         Lathe(c, d.Lathe);
     }
     RollingChassis(c, 612, 536);

@@ -40,7 +40,7 @@ Rgb GlyphInk(char font) {
 Canvas DrawGlyph(char font, char c) {
     const GlyphCell cell = FontCell(font);
     Canvas glyph(cell.Width, cell.Height, GlyphPaper(font));
-    if (font == FONT_DSCHAR && DrawPixelLetter(glyph, c, GlyphInk(font))) return glyph;
+    if (DrawPixelLetter(glyph, font, c, GlyphInk(font))) return glyph;
     const GlyphFace gf = FaceOf(font);
     const TextStyle style{gf.Typeface, gf.Size, GlyphInk(font)};
     // One baseline for the whole font: ascenders and descenders centred in the cell.

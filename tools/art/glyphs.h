@@ -14,8 +14,8 @@ Rgb GlyphInk(char font);
 
 // The glyph of one character (a..z, 0..9, and ':' '/' '*' in FONT_DCHAR).
 Canvas DrawGlyph(char font, char c);
-// A letter or figure of the small figures font set on the pixel grid of its
-// cell; false for a character it has no picture for.
-bool DrawPixelLetter(Canvas& cell, char c, Rgb ink);
+// A letter or figure of `font` set on the pixel grid of its cell; false for
+// a character the font draws from its outline face instead.
+bool DrawPixelLetter(Canvas& cell, char font, char c, Rgb ink);
 
 }  // namespace art

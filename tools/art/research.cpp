@@ -41,9 +41,12 @@ void Hall(Canvas& c) {
     }
 }
 
-// A work bench filling a hover area, with a name plate on its front.
-void Bench(Canvas& c, Rect area, const char* name, double plateAt = 0.5) {
-    const int top = area.Top + area.Height() * 45 / 100;
+// The row of a bench's top board; what lies on the bench rests on it.
+int BenchTop(Rect area) { return area.Top + area.Height() * 45 / 100; }
+
+// A work bench filling a hover area, with a name plate centred on its front.
+void Bench(Canvas& c, Rect area, const char* name) {
+    const int top = BenchTop(area);
     c.Ellipse(CentreX(area), area.Bottom - 1, area.Width() * 0.5, 4, {0, 0, 0}, 0.15);
     // A joiner's bench: a thick oak top on square legs, an apron below.
     c.Fill({area.Left + 4, top, area.Right - 4, top + 7}, {112, 76, 46});
@@ -52,7 +55,7 @@ void Bench(Canvas& c, Rect area, const char* name, double plateAt = 0.5) {
     c.Fill({area.Right - 13, top + 8, area.Right - 8, area.Bottom - 2}, {92, 62, 38});
     c.Fill({area.Left + 14, top + 8, area.Right - 14, std::min(area.Bottom - 2, top + 22)}, {140, 100, 64});
     const int plateWidth = std::min(area.Width() - 30, 90);
-    const int cx = static_cast<int>(area.Left + area.Width() * plateAt);
+    const int cx = static_cast<int>(CentreX(area));
     Sign(c, {cx - plateWidth / 2, top + 6, cx + plateWidth / 2, top + 22}, name, kAction, kButtonText);
 }
 
@@ -70,6 +73,7 @@ void BrakeDrum(Canvas& c, double x, double y, double r) {
     c.Line({x, y}, {x + r * 1.1, y - r * 0.9}, 2, {60, 60, 64});
 }
 
+// A coil spring standing on its last coil at `bottom`.
 void Spring(Canvas& c, double x, double bottom, double top, double r) {
     std::vector<Vec> p;
     for (int i = 0; i <= 40; ++i) {
@@ -79,37 +83,98 @@ void Spring(Canvas& c, double x, double bottom, double top, double r) {
     c.Polyline(p, 2.2, {70, 110, 150});
 }
 
-void EngineBlock(Canvas& c, double x, double y, double w, double h) {
+// An engine block on a short stand whose feet rest on `benchTop`.
+void EngineBlock(Canvas& c, double x, double y, double w, double h, int benchTop) {
     c.RoundRect(x, y, x + w, y + h, 4, {90, 96, 104});
     c.RoundRect(x + 4, y - h * 0.3, x + w - 4, y + 2, 3, {120, 126, 134});
     for (int i = 0; i < 4; ++i) c.Ellipse(x + w * (0.2 + 0.2 * i), y - h * 0.3, w * 0.07, 3, {60, 60, 66});
     c.Ellipse(x - 4, y + h * 0.5, h * 0.35, h * 0.35, {70, 74, 80});
-    c.Fill({static_cast<int>(x + w * 0.2), static_cast<int>(y + h), static_cast<int>(x + w * 0.28), static_cast<int>(y + h + 16)}, {60, 60, 60});
-    c.Fill({static_cast<int>(x + w * 0.72), static_cast<int>(y + h), static_cast<int>(x + w * 0.8), static_cast<int>(y + h + 16)}, {60, 60, 60});
+    for (const double at : {0.2, 0.72}) {
+        const int left = static_cast<int>(x + w * at);
+        c.Fill({left, static_cast<int>(y + h), left + 8, benchTop}, {60, 60, 60});
+        c.Fill({left - 3, benchTop - 1, left + 11, benchTop}, {48, 48, 50});   // the foot
+    }
 }
 
-// An acetylene head lamp of brass on its bracket.
-void HeadLamp(Canvas& c, double x, double y, double r) {
+// An acetylene head lamp of brass on its bracket, whose foot rests on `benchTop`.
+void HeadLamp(Canvas& c, double x, double y, double r, int benchTop) {
     const Rgb brass{200, 160, 70};
-    c.Fill({static_cast<int>(x - 2), static_cast<int>(y + r), static_cast<int>(x + 2), static_cast<int>(y + r * 1.6)}, Darker(brass, 0.3));
+    c.Fill({static_cast<int>(x - 2), static_cast<int>(y + r), static_cast<int>(x + 2), benchTop}, Darker(brass, 0.3));
+    c.Fill({static_cast<int>(x - 6), benchTop - 1, static_cast<int>(x + 6), benchTop}, Darker(brass, 0.4));
     c.RoundRect(x - r * 1.1, y - r, x + r * 0.6, y + r, r * 0.3, brass);
     c.Ellipse(x + r * 0.6, y, r * 0.35, r, Darker(brass, 0.2));
     c.Ellipse(x + r * 0.62, y, r * 0.25, r * 0.8, {250, 240, 200});
     c.Polygon({{x - r * 0.6, y - r}, {x - r * 0.3, y - r * 1.5}, {x, y - r * 1.5}, {x + r * 0.3, y - r}}, Darker(brass, 0.15));
 }
 
-// A bulb horn: a rubber bulb and a coiled brass trumpet.
-void BulbHorn(Canvas& c, double x, double y, double s) {
+// A bulb horn lying on the bench top: a rubber bulb and a coiled brass trumpet.
+void BulbHorn(Canvas& c, double x, double benchTop, double s) {
     const Rgb brass{204, 164, 72};
+    const double y = benchTop + 1 - s * 0.18;   // the bulb flattens a little where it lies
     c.Ellipse(x, y, s * 0.22, s * 0.18, {60, 40, 34});
     c.Polyline({{x + s * 0.2, y}, {x + s * 0.6, y}, {x + s * 0.8, y - s * 0.2}, {x + s * 0.6, y - s * 0.4}, {x + s * 0.4, y - s * 0.3}},
                s * 0.07, brass);
     c.Polygon({{x + s * 0.4, y - s * 0.3}, {x + s * 0.1, y - s * 0.5}, {x + s * 0.1, y - s * 0.1}}, brass);
 }
 
-void Seat(Canvas& c, double x, double y, double s) {
-    c.RoundRect(x, y, x + s * 0.3, y + s, s * 0.1, {150, 60, 50});
-    c.RoundRect(x, y + s * 0.7, x + s, y + s, s * 0.1, {170, 70, 58});
+// A buttoned leather seat seen from the front: a fluted back, rolled arms
+// and a plump cushion on short feet, centred on `x`.
+void LeatherSeat(Canvas& c, double x, int benchTop) {
+    const Rgb leather{156, 52, 44};
+    const Rgb shade = Darker(leather, 0.35);
+    const double t = benchTop;
+    c.Fill({static_cast<int>(x) - 24, benchTop - 3, static_cast<int>(x) - 21, benchTop}, {60, 40, 30});   // feet
+    c.Fill({static_cast<int>(x) + 21, benchTop - 3, static_cast<int>(x) + 24, benchTop}, {60, 40, 30});
+    c.RoundRectVertical(x - 21, t - 44, x + 21, t - 12, 8, Lighter(leather, 0.15), shade);   // the back
+    for (int i = -2; i <= 2; ++i) c.Line({x + i * 7.0, t - 38}, {x + i * 7.0, t - 16}, 1.0, shade);   // flutes
+    c.Fill({static_cast<int>(x) - 18, static_cast<int>(t) - 41, static_cast<int>(x) + 18, static_cast<int>(t) - 41},
+           Lighter(leather, 0.3));                                                       // the rolled top's light
+    c.Polygon({{x - 22, t - 16}, {x + 22, t - 16}, {x + 25, t - 9}, {x - 25, t - 9}}, Lighter(leather, 0.1));   // cushion
+    c.Fill({static_cast<int>(x) - 25, static_cast<int>(t) - 9, static_cast<int>(x) + 25, static_cast<int>(t) - 4}, shade);
+    for (const double side : {-1.0, 1.0}) {                                              // the arms
+        c.RoundRectVertical(x + side * 25 - 5, t - 28, x + side * 25 + 5, t - 3, 3, leather, Darker(leather, 0.45));
+        c.Ellipse(x + side * 25, t - 28, 6, 3.5, Lighter(leather, 0.25));
+    }
+    for (const double dx : {-10.5, 0.0, 10.5}) c.Ellipse(x + dx, t - 30, 1.3, 1.3, Darker(leather, 0.55));   // buttons
+}
+
+// A dashboard clock in a brass bezel, standing on a small walnut foot.
+void DashClock(Canvas& c, double x, int benchTop) {
+    const Rgb brass{200, 160, 70};
+    const double t = benchTop;
+    const double cy = t - 23;
+    c.Polygon({{x - 6, t - 8}, {x + 6, t - 8}, {x + 11, t - 3}, {x - 11, t - 3}}, kWood);
+    c.Fill({static_cast<int>(x) - 14, benchTop - 3, static_cast<int>(x) + 14, benchTop}, Darker(kWood, 0.3));
+    c.Ellipse(x, t - 42, 3, 2.5, brass);                                 // the winder
+    c.Ellipse(x, cy, 18, 18, Darker(brass, 0.25));
+    c.Ellipse(x, cy, 16, 16, brass);
+    c.Ellipse(x, cy, 13, 13, {244, 238, 218});
+    for (int h = 0; h < 12; ++h) {
+        const double a = h * 3.14159265 / 6;
+        const double r = h % 3 == 0 ? 1.3 : 0.8;
+        c.Ellipse(x + std::sin(a) * 10.5, cy - std::cos(a) * 10.5, r, r, {50, 44, 40});
+    }
+    c.Line({x, cy}, {x + 5.5, cy + 3}, 1.8, {40, 36, 34});              // ten past four
+    c.Line({x, cy}, {x + 1.5, cy - 9}, 1.2, {40, 36, 34});
+    c.Ellipse(x, cy, 1.6, 1.6, {160, 40, 30});
+}
+
+// A wooden steering wheel on its column, clamped to the bench top.
+void SteeringWheel(Canvas& c, double x, int benchTop) {
+    const Rgb iron{60, 60, 66};
+    const Rgb walnut{112, 70, 40};
+    const double t = benchTop;
+    const double cy = t - 25;
+    c.Line({x, cy}, {x + 13, t - 3}, 5, iron);                           // the column
+    c.Fill({static_cast<int>(x) + 4, benchTop - 3, static_cast<int>(x) + 22, benchTop}, Darker(iron, 0.2));
+    for (const double a : {90.0, 210.0, 330.0}) {                        // three spokes
+        const double r = a * 3.14159265 / 180;
+        c.Line({x, cy}, {x + std::cos(r) * 17, cy + std::sin(r) * 17}, 2.6, {150, 150, 156});
+    }
+    c.Ring(x, cy, 18, 4.5, walnut);
+    c.Polyline(ArcPoints(x, cy, 18, 18, 200, 290, 12), 1.2, Lighter(walnut, 0.3));   // light on the rim
+    c.Ellipse(x, cy, 5, 5, iron);
+    c.Ellipse(x, cy, 2.5, 2.5, {200, 160, 70});                          // the horn button
 }
 
 // A saloon's body shell fresh from the coachbuilder, without its wheels and
@@ -207,27 +272,35 @@ Canvas DrawResearch() {
     Hall(c);
     BackWall(c);
     // Back row: brakes and body.
-    Bench(c, {167, 232, 354, 286}, "brakes");
-    BrakeDrum(c, 220, 242, 13);
-    BrakeDrum(c, 266, 246, 9);
-    c.RoundRect(294, 244, 340, 254, 3, {120, 96, 70});   // a spare lining
-    c.RoundRect(298, 240, 336, 246, 2, {90, 70, 52});
+    const Rect brakes{167, 232, 354, 286};
+    Bench(c, brakes, "brakes");
+    const int drumsOn = BenchTop(brakes) + 1;   // a drum stands on its rim
+    BrakeDrum(c, 220, drumsOn - 13, 13);
+    BrakeDrum(c, 266, drumsOn - 9, 9);
+    c.RoundRect(294, drumsOn - 11, 340, drumsOn, 3, {120, 96, 70});   // a spare lining
+    c.RoundRect(298, drumsOn - 15, 336, drumsOn - 9, 2, {90, 70, 52});
     Bench(c, {443, 232, 633, 285}, "body");
     BodyShell(c, 255);
     // Middle row: suspension and luxury.
-    Bench(c, {100, 315, 345, 387}, "suspension");
-    for (int i = 0; i < 4; ++i) Spring(c, 140 + i * 50, 346, 312, 7);
-    Bench(c, {455, 314, 700, 387}, "luxury", 0.25);
-    Seat(c, 482, 316, 30);
-    c.RoundRect(560, 326, 604, 346, 4, kWoodLight);
-    c.Ellipse(594, 336, 4, 4, {60, 40, 30});
-    c.Ring(650, 330, 12, 3, {60, 60, 66});
+    const Rect suspension{100, 315, 345, 387};
+    Bench(c, suspension, "suspension");
+    const int springsOn = BenchTop(suspension) + 1;
+    for (int i = 0; i < 4; ++i) Spring(c, 140 + i * 50, springsOn, springsOn - 34, 7);
+    // The luxury bench stands four pixels further back than its area: its
+    // centred plate then ends above the strip below it that belongs to safety.
+    const Rect luxury{455, 310, 700, 383};
+    Bench(c, luxury, "luxury");
+    LeatherSeat(c, 505, BenchTop(luxury));
+    DashClock(c, 580, BenchTop(luxury));
+    SteeringWheel(c, 648, BenchTop(luxury));
     // Front row: engine and safety.
-    Bench(c, {5, 431, 330, 530}, "engine");
-    EngineBlock(c, 90, 440, 110, 30);
-    Bench(c, {470, 431, 794, 531}, "safety");
-    HeadLamp(c, 536, 456, 11);
-    BulbHorn(c, 680, 466, 44);
+    const Rect engine{5, 431, 330, 530};
+    Bench(c, engine, "engine");
+    EngineBlock(c, 90, 440, 110, 30, BenchTop(engine));
+    const Rect safety{470, 431, 794, 531};
+    Bench(c, safety, "safety");
+    HeadLamp(c, 536, 456, 11, BenchTop(safety));
+    BulbHorn(c, 680, BenchTop(safety), 44);
     DrawFooter(c, FooterButton::None);
     return c;
 }
