@@ -43,7 +43,7 @@ void Body(Canvas& c, const Car& car) {
     // A shoulder line along the side, from the cowl to the tail; two tones
     // part at it. Late cars carry a strip lower down the side: chrome in
     // 1968, black rubber in 1983.
-    const double end = car.Body == BODY_TRUCK ? P(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
+    const double end = car.Body == BODY_TRUCK ? NodeOf(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
     const double strip = (car.Belt + car.WheelRadius * 2) / 2;
     On(c, car, "shoulder line", "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) {
@@ -60,10 +60,21 @@ void Body(Canvas& c, const Car& car) {
     });
     if (car.Body == BODY_TRUCK) {
         const std::vector<Vec> box = LoadBox(car);
-        // The chassis under it, over the wheels' tops.
-        HangsOn(c, car, "frame", "body", [&](Canvas& on) {
-            on.Fill({static_cast<int>(At(P(car, 8).X - 2, 0).X), static_cast<int>(At(0, box[0].Y).Y),
-                     static_cast<int>(At(box[box.size() - 1].X - 1, 0).X), static_cast<int>(At(0, box[0].Y - 4).Y)}, {40, 40, 44});
+        // The box's runner along its floor, on cross bearers standing on the
+        // frame's rails: one under each end and a few between, the same
+        // whatever the pieces, so they line up across the joins.
+        HangsOn(c, car, "sub-frame", "frame", [&](Canvas& on) {
+            const double floor = box[0].Y, end = box.back().X;
+            const auto block = [&](double x0, double x1, double h0, double h1, Rgb colour) {
+                on.Fill({static_cast<int>(At(x0, 0).X), static_cast<int>(At(0, h1).Y), static_cast<int>(At(x1, 0).X),
+                         static_cast<int>(At(0, h0).Y)}, colour);
+            };
+            std::vector<double> bearers;
+            for (double x = kJoins[0] + 6; x < end - 10; x += 15)
+                if (x > box[0].X) bearers.push_back(x);
+            bearers.push_back(end - 5);
+            for (const double x : bearers) block(x, x + 4, FrameTop(car), floor - 3, {58, 56, 56});
+            block(NodeOf(car, 8).X - 2, end - 1, floor - 4, floor, {40, 40, 44});
         });
         // Wooden boards up to 1938; then a steel dropside, an aluminium
         // box with ribs along it, a smooth white box van.
@@ -76,7 +87,7 @@ void Body(Canvas& c, const Car& car) {
                                   {{200, 204, 208}, {150, 156, 162}, {128, 134, 140}, {110, 114, 120}, false},
                                   {{246, 246, 242}, {214, 216, 214}, {196, 198, 196}, {160, 162, 164}, true}};
         const BoxLook& look = looks[std::max(0, car.Era - ERA_1938)];
-        HangsOn(c, car, "load box", "frame", [&](Canvas& on) {
+        HangsOn(c, car, "load box", "sub-frame", [&](Canvas& on) {
             PolygonGraded(on, Screen(box), At(0, 118).Y, look.Top, At(0, 40).Y, look.Bottom);
             const double floor = box[0].Y, top = box[1].Y;
             const double step = car.Era == ERA_1983 ? 26 : car.Era == ERA_1953 ? 16 : 11;

@@ -131,7 +131,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
     }
     if (roof == Roof::Spare) {
         // A fuel tank strapped under the frame behind the cab.
-        const double frame = car.WheelRadius * 2 + 2;
+        const double frame = FrameTop(car) - 4;
         HangsOn(c, car, "fuel tank", "frame", [&](Canvas& on) {
             on.RoundRect(At(121, 0).X, At(0, frame + 1).Y, At(146, 0).X, At(0, frame - 11).Y, 4, {150, 156, 164});
             on.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);

@@ -273,7 +273,7 @@ std::vector<Vec> LoadBox(const Car& car) {
     const double floor = car.WheelRadius * 2 + 6;
     constexpr double kTop[kEraCount] = {0, 98, 102, 104, 108, 116};
     const double top = car.Era == ERA_1908 ? floor + 24 : kTop[car.Era - 1];
-    const double front = P(car, 8).X + 5;
+    const double front = NodeOf(car, 8).X + 5;
     const TailStyle& tail = kTails[car.Rear - 1];
     const double end = Fit(250) + tail.Back;
     std::vector<Vec> box{{front, floor}, {front, top}, {kRearFrom, top}};

@@ -154,6 +154,7 @@ void Cockpit(Canvas& c, const Car& car);
 
 // What the body stands on (car_running_gear.cpp).
 double BoardHeight(const Car& car);
+double FrameTop(const Car& car);   // the top of a truck's frame rails
 void Wheel(Canvas& c, const Car& car, double x);
 std::string WheelName(const Car& car, double x);   // "front wheel" or "rear wheel"
 void Wings(Canvas& c, const Car& car);    // and running boards
