@@ -92,7 +92,10 @@ void Body(Canvas& c, const Car& car) {
             const double floor = box[0].Y, top = box[1].Y;
             const double step = car.Era == ERA_1983 ? 26 : car.Era == ERA_1953 ? 16 : 11;
             if (look.Upright) {
-                for (double x = box[0].X + 8; x < box.back().X - 3; x += step) {
+                // Spaced from the plain cab's back, so a longer cab hides
+                // the first ones and leaves the others where they were.
+                for (double x = P(car, 8).X + 13; x < box.back().X - 3; x += step) {
+                    if (x < box[0].X + 6) continue;
                     const double h = std::min(top, TopAt(box, x)) - 3;
                     on.Line(At(x, floor + 3), At(x, h), 1.2, look.Line);
                 }
@@ -162,7 +165,8 @@ void Canopy(Canvas& c, const Car& car) {
     for (const double x : {P(car, 4).X + 2, 125.0, last})
         if (x < x1) c.Line(At(x, car.Belt), At(x, TopAt(car.Shape, x) - 2), 2.0, {50, 46, 42});
     c.Polygon(Screen(roof), {40, 38, 36});
-    for (const double x : {P(car, 4).X + 12, 182.0})
+    // A truck's crew cab carries a second bench under its longer canopy.
+    for (const double x : {P(car, 4).X + 12, car.Body == BODY_TRUCK ? P(car, 4).X + 34 : 182.0})
         if (x + 16 < last) c.RoundRect(At(x, 0).X, At(0, car.Belt + 22).Y, At(x + 16, 0).X, At(0, car.Belt - 1).Y, 3, {110, 60, 40});
 }
 

@@ -140,18 +140,16 @@ void MiddleDetails(Canvas& c, const Car& car) {
                      static_cast<int>(At(0, frame - 1).Y)}, {50, 50, 54});
         });
     }
-    if (roof == Roof::Sleeper && car.Roof == Top::Canopy) {
-        // Side curtains buttoned down between the open cab's posts.
-        SideCurtains(c, car, std::max(P(car, 4).X, kJoins[0] + 2), NodeOf(car, 5).X, 1);
-    } else if (roof == Roof::Sleeper) {
-        // A sleeping box behind the cab, on the frame.
-        const double x0 = P(car, 8).X - 2, top = P(car, 5).Y - 10;
-        HangsOn(c, car, "sleeping box", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
-            Paint(on, Rounded(std::vector<Vec>{{x0, car.WheelRadius * 2 + 6}, {x0, top}, {x0 + 22, top}, {x0 + 22, car.WheelRadius * 2 + 6}}, 5.0),
-                  car.Colour);
-        });
-        On(c, car, "sleeping box window", "sleeping box", [&](Canvas& on) {
-            on.RoundRect(At(x0 + 6, 0).X, At(0, top - 6).Y, At(x0 + 16, 0).X, At(0, top - 16).Y, 2, {150, 180, 196});
+    if (roof == Roof::Sleeper && car.Roof == Top::Closed) {
+        // The crew cab's rear door: its post where the cab's back stood,
+        // in the paint above the waist, a shut line below it, a handle.
+        const double post = P(car, 7).X - 1;
+        const Rgb frame = Darker(car.Style->TwoTone ? kRoofTone : car.Colour, 0.12);
+        On(c, car, "crew cab pillar", "body", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post) + 1), 3.2, frame); });
+        On(c, car, "crew door", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(post, car.Belt - 3), At(post, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
+            layer.Fill({static_cast<int>(At(post + 4, 0).X), static_cast<int>(At(0, car.Belt - 8).Y), static_cast<int>(At(post + 10, 0).X),
+                        static_cast<int>(At(0, car.Belt - 9).Y)}, {220, 224, 228});
         });
     }
 }

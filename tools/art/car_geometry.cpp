@@ -102,6 +102,8 @@ void Reshape(Car& car) {
             if (n.Index >= 7) v.X = std::min(fitEnd, v.X + tail.Back);
             n.Round = tail.Round;
         }
+        // A crew cab: the cab's back moved back over the frame, under one roof.
+        if (car.Body == BODY_TRUCK && roof == Roof::Sleeper && n.Index >= 5) v.X += kCrewCab;
     }
     // A windscreen set upright or raked at its top runs straight from where
     // the type's own line leaves it: a cut left on the old line would bend

@@ -75,6 +75,8 @@ extern const EraStyle kEraStyles[kEraCount];
 
 // What a middle variant does to the roof.
 enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox, Panel };
+// How far a truck's crew cab carries the cab's back toward the load box.
+constexpr double kCrewCab = 22;
 extern const Roof kRoofs[kBodyTypeCount][3];
 
 // What a front variant does to the nose, and a rear variant to the tail.

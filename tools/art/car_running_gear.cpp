@@ -238,8 +238,8 @@ void Wings(Canvas& c, const Car& car) {
     HangsOn(c, car, "board", "body", [&](Canvas& on) {
         const double r = car.WheelRadius, y = BoardHeight(car);
         const double from = car.FrontWheel + r + 10;
-        const double to = car.Body == BODY_TRUCK ? P(car, 8).X : car.RearWheel - r - 8;
-        const Vec nose = NodeOf(car, 0), tail = NodeOf(car, 9);
+        const double to = car.Body == BODY_TRUCK ? NodeOf(car, 8).X : car.RearWheel - r - 8;
+        const Vec nose = NodeOf(car, 0), tail = P(car, 9);   // a crew cab's longer back leaves it as it was
         const auto underside = [&](double x) { return nose.Y + (tail.Y - nose.Y) * (x - nose.X) / (tail.X - nose.X) + 1; };
         on.Polygon(Screen({{from + 4, y}, {to - 4, y}, {to - 4, underside(to - 4)}, {from + 4, underside(from + 4)}}),
                    car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{46, 42, 40});
