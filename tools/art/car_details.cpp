@@ -210,7 +210,16 @@ void RearDetails(Canvas& c, const Car& car) {
             });
         }
     }
-    if (car.Body == BODY_TRUCK && car.Rear == 3) {
+    if (car.Body == BODY_TRUCK && car.Rear == 3 && car.Era >= ERA_1968) {
+        // A tail lift folded up against the box's doors, on arms from under its floor.
+        HangsOn(c, car, "tail lift", "load box", [&](Canvas& on) {
+            const Rgb steel{128, 132, 138};
+            on.Line(At(tail - 12, bottom - 3), At(tail + 2, bottom - 5), 2.0, {60, 60, 64});
+            on.Fill({static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom + 22).Y), static_cast<int>(At(tail + 4, 0).X),
+                     static_cast<int>(At(0, bottom - 6).Y)}, steel);
+            on.Line(At(tail + 3.5, bottom - 5), At(tail + 3.5, bottom + 21), 1.0, Lighter(steel, 0.4));
+        });
+    } else if (car.Body == BODY_TRUCK && car.Rear == 3) {
         // A ladder up the box's back.
         const double top = box[box.size() - 2].Y;
         HangsOn(c, car, "ladder", "load box", [&](Canvas& on) {

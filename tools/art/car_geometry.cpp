@@ -285,7 +285,7 @@ std::vector<Vec> LoadBox(const Car& car) {
             box.push_back({end - 18 + 18 * std::cos(a), top - 18 + 18 * std::sin(a)});
         }
     } else {
-        box.push_back({end, top + (car.Rear == 3 ? 4.0 : 0.0)});
+        box.push_back({end, top});
     }
     box.push_back({end, floor});
     return box;
