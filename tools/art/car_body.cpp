@@ -38,6 +38,53 @@ void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw
         }
 }
 
+namespace {
+
+// The pick-up's cab and bed read as two: a door in the cab, a dark gap
+// between the cab's back and the bed's front wall down to the sill, a
+// capping rail along the bed's side and the tailgate's shut line.
+void PickUpBed(Canvas& c, const Car& car) {
+    const std::vector<Vec> body = Painted(car);
+    const Rgb shut = Darker(car.Colour, 0.45);
+    const double bed = P(car, 7).Y, gap = P(car, 6).X + 2.5;
+    const double sill = NodeOf(car, 9).Y + 3;
+    const double front = P(car, 3).X + 4, back = P(car, 6).X - 5;
+    On(c, car, "cab door", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            for (const double x : {front, back}) on.Line(At(x, car.Belt - 1), At(x, sill), 1.0, shut, 0.9);
+            on.Line(At(front, sill), At(back, sill), 1.0, shut, 0.7);
+        });
+        layer.Fill({static_cast<int>(At(back - 9, 0).X), static_cast<int>(At(0, car.Belt - 6).Y), static_cast<int>(At(back - 3, 0).X),
+                    static_cast<int>(At(0, car.Belt - 7).Y)}, {220, 224, 228});
+    });
+    On(c, car, "bed gap", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) { on.Line(At(gap, bed + 2), At(gap, 0), 2.2, {34, 30, 30}); });
+    });
+    // The capping rail: a bright top edge over a shadow, from the front
+    // wall to the tail.
+    const double from = gap + 1.5, to = EndAt(body, bed - 6) - 1;
+    std::vector<Vec> top, under;
+    for (double x = from; x <= to; x += 2) {
+        top.push_back({x, TopAt(body, x) - 1});
+        under.push_back({x, TopAt(body, x) - 3.5});
+    }
+    On(c, car, "bed rail", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            on.Polyline(Screen(top), 1.6, Lighter(car.Colour, 0.3));
+            on.Polyline(Screen(under), 1.2, Darker(car.Colour, 0.4));
+        });
+    });
+    const double gate = to - 6;
+    On(c, car, "tailgate", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            on.Line(At(gate, bed - 4), At(gate, sill + 4), 1.0, shut, 0.9);
+            on.Line(At(gate + 2, bed - 8), At(gate + 4, bed - 8), 1.4, {60, 60, 64});
+        });
+    });
+}
+
+}  // namespace
+
 void Body(Canvas& c, const Car& car) {
     Host(c, car, "body", [&](Canvas& on) { Paint(on, Painted(car), car.Colour); });
     // A shoulder line along the side, from the cowl to the tail; two tones
@@ -106,16 +153,7 @@ void Body(Canvas& c, const Car& car) {
             on.Polyline(Screen(box), 2.0, look.Edge);
         });
     }
-    if (car.Body == BODY_PICK_UP_TRUCK) {
-        // The bed's inside seen over its side, just under the side's top.
-        const std::vector<Vec> body = Painted(car);
-        std::vector<Vec> rail;
-        const double from = P(car, 6).X + 4, to = EndAt(body, P(car, 8).Y - 8) - 5;
-        for (double x = from; x <= to; x += 2) rail.push_back({x, TopAt(body, x) - 3});
-        On(c, car, "bed line", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) { on.Polyline(Screen(rail), 2.0, Darker(car.Colour, 0.5)); });
-        });
-    }
+    if (car.Body == BODY_PICK_UP_TRUCK) PickUpBed(c, car);
 }
 
 // Side glass under the roof: the space between the waist and the roof, kept
