@@ -81,8 +81,11 @@ void Reshape(Car& car) {
                 v.Y += rise;
                 if (n.Index == 4 && n.Is == Kind::Own) {
                     const Vec cowl = P(car, 3), screenTop = P(car, 4);
-                    v.X = car.Roof == Top::Open ? std::max(kMiddleFrom + 3, v.X - 4)
-                                                : v.X + rise * (screenTop.X - cowl.X) / std::max(1.0, screenTop.Y - cowl.Y);
+                    // A pick-up's high-roof cab brings its roof forward over
+                    // a steeper screen, so it grows as long as it grows tall.
+                    v.X = car.Roof == Top::Open             ? std::max(kMiddleFrom + 3, v.X - 4)
+                        : car.Body == BODY_PICK_UP_TRUCK ? std::max(kMiddleFrom + 3, v.X - rise)
+                                                            : v.X + rise * (screenTop.X - cowl.X) / std::max(1.0, screenTop.Y - cowl.Y);
                 }
             }
             if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked))
@@ -110,6 +113,9 @@ void Reshape(Car& car) {
     // it, and under a roof moved forward stand out behind it as a notch.
     if (roof == Roof::Upright || roof == Roof::Raked)
         std::erase_if(car.Nodes, [](const Node& n) { return n.Index == 3 && n.Is == Kind::Inner; });
+    // So does a pick-up's steeper screen, from its cowl behind the join.
+    if (roof == Roof::Raised && car.Body == BODY_PICK_UP_TRUCK && car.Roof == Top::Closed)
+        std::erase_if(car.Nodes, [](const Node& n) { return n.Index == 3 && n.Is != Kind::Own && n.At.X > kJoins[0]; });
 }
 
 }  // namespace
