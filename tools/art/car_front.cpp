@@ -251,10 +251,10 @@ void FrontDetails(Canvas& c, const Car& car) {
         });
     }
     if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
-        // A bulb horn along the bonnet's side.
+        // A bulb horn along the bonnet's side, clear below its top edge.
         HangsOn(c, car, "horn", "body", [&](Canvas& on) {
-            const Vec h = At(nose + 12, high - 6);
-            on.Line(h, {h.X + 34, h.Y + 2}, 2.0, kBrass);
+            const Vec h = At(nose + 12, high - 11);
+            on.Line(h, {h.X + 30, h.Y}, 2.0, kBrass);
             on.Ellipse(h.X - 2, h.Y, 4, 3, kBrass);
         });
     }
@@ -307,7 +307,8 @@ void FrontDetails(Canvas& c, const Car& car) {
         });
     } else if (car.Front == 3) {
         const Vec b = NodeOf(car, 2);
-        On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
+        // A brass-era bonnet carries its horn instead.
+        if (car.Style->Lamps != LampKind::Brass) On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
         });
         // The mascot: on the radiator's cap, or on the bonnet's front.
