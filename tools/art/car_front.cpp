@@ -290,11 +290,11 @@ void FrontDetails(Canvas& c, const Car& car) {
             // shorter, each flaring to its bell at the front.
             const double back = roof.X + 34;
             on.Line(At(back - 5, roof.Y - 1), At(back - 5, roof.Y + 6.5), 2.0, kBlack);
+            // The far one first, in shade, the near one over it in plain chrome.
             for (const Vec horn : {Vec{roof.X + 18, roof.Y + 6.5}, Vec{roof.X + 12, roof.Y + 3}}) {
-                const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 0.8}, {back, horn.Y - 0.8},
-                                               {back, horn.Y + 0.8}, {horn.X + 5, horn.Y + 0.8}, {horn.X, horn.Y + 2.5}};
-                on.Polygon(Screen(trumpet), kChrome);
-                on.Polyline(Screen(trumpet), 0.8, {96, 100, 108});
+                const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 1}, {back, horn.Y - 1},
+                                               {back, horn.Y + 1}, {horn.X + 5, horn.Y + 1}, {horn.X, horn.Y + 2.5}};
+                on.Polygon(Screen(trumpet), horn.X > roof.X + 15 ? Darker(kChrome, 0.3) : kChrome);
             }
         });
     } else if (car.Front == 3 && !bonnet) {
