@@ -38,12 +38,59 @@ void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw
         }
 }
 
+namespace {
+
+// The pick-up's cab and bed read as two: a door in the cab, a dark gap
+// between the cab's back and the bed's front wall down to the sill, a
+// capping rail along the bed's side and the tailgate's shut line.
+void PickUpBed(Canvas& c, const Car& car) {
+    const std::vector<Vec> body = Painted(car);
+    const Rgb shut = Darker(car.Colour, 0.45);
+    const double bed = P(car, 7).Y, gap = P(car, 6).X + 2.5;
+    const double sill = NodeOf(car, 9).Y + 3;
+    const double front = P(car, 3).X + 4, back = P(car, 6).X - 5;
+    On(c, car, "cab door", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            for (const double x : {front, back}) on.Line(At(x, car.Belt - 1), At(x, sill), 1.0, shut, 0.9);
+            on.Line(At(front, sill), At(back, sill), 1.0, shut, 0.7);
+        });
+        layer.Fill({static_cast<int>(At(back - 9, 0).X), static_cast<int>(At(0, car.Belt - 6).Y), static_cast<int>(At(back - 3, 0).X),
+                    static_cast<int>(At(0, car.Belt - 7).Y)}, {220, 224, 228});
+    });
+    On(c, car, "bed gap", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) { on.Line(At(gap, bed + 2), At(gap, 0), 2.2, {34, 30, 30}); });
+    });
+    // The capping rail: a bright top edge over a shadow, from the front
+    // wall to the tail.
+    const double from = gap + 1.5, to = EndAt(body, bed - 6) - 1;
+    std::vector<Vec> top, under;
+    for (double x = from; x <= to; x += 2) {
+        top.push_back({x, TopAt(body, x) - 1});
+        under.push_back({x, TopAt(body, x) - 3.5});
+    }
+    On(c, car, "bed rail", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            on.Polyline(Screen(top), 1.6, Lighter(car.Colour, 0.3));
+            on.Polyline(Screen(under), 1.2, Darker(car.Colour, 0.4));
+        });
+    });
+    const double gate = to - 6;
+    On(c, car, "tailgate", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            on.Line(At(gate, bed - 4), At(gate, sill + 4), 1.0, shut, 0.9);
+            on.Line(At(gate + 2, bed - 8), At(gate + 4, bed - 8), 1.4, {60, 60, 64});
+        });
+    });
+}
+
+}  // namespace
+
 void Body(Canvas& c, const Car& car) {
     Host(c, car, "body", [&](Canvas& on) { Paint(on, Painted(car), car.Colour); });
     // A shoulder line along the side, from the cowl to the tail; two tones
     // part at it. Late cars carry a strip lower down the side: chrome in
     // 1968, black rubber in 1983.
-    const double end = car.Body == BODY_TRUCK ? P(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
+    const double end = car.Body == BODY_TRUCK ? NodeOf(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
     const double strip = (car.Belt + car.WheelRadius * 2) / 2;
     On(c, car, "shoulder line", "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) {
@@ -60,9 +107,17 @@ void Body(Canvas& c, const Car& car) {
     });
     if (car.Body == BODY_TRUCK) {
         const std::vector<Vec> box = LoadBox(car);
-        // The chassis under it, over the wheels' tops.
-        HangsOn(c, car, "frame", "body", [&](Canvas& on) {
-            FillBox(on, P(car, 8).X - 2, box[0].Y, box.back().X - 1, box[0].Y - 4, {40, 40, 44});
+        // The box's runner along its floor, on cross bearers standing on the
+        // frame's rails: one under each end and a few between, the same
+        // whatever the pieces, so they line up across the joins.
+        HangsOn(c, car, "sub-frame", "frame", [&](Canvas& on) {
+            const double floor = box[0].Y, end = box.back().X;
+            std::vector<double> bearers;
+            for (double x = kJoins[0] + 6; x < end - 10; x += 15)
+                if (x > box[0].X) bearers.push_back(x);
+            bearers.push_back(end - 5);
+            for (const double x : bearers) FillBox(on, x, floor - 3, x + 4, FrameTop(car), {58, 56, 56});
+            FillBox(on, NodeOf(car, 8).X - 2, floor, end - 1, floor - 4, {40, 40, 44});
         });
         // Wooden boards up to 1938; then a steel dropside, an aluminium
         // box with ribs along it, a smooth white box van.
@@ -75,12 +130,15 @@ void Body(Canvas& c, const Car& car) {
                                   {{200, 204, 208}, {150, 156, 162}, {128, 134, 140}, {110, 114, 120}, false},
                                   {{246, 246, 242}, {214, 216, 214}, {196, 198, 196}, {160, 162, 164}, true}};
         const BoxLook& look = looks[std::max(0, car.Era - ERA_1938)];
-        HangsOn(c, car, "load box", "frame", [&](Canvas& on) {
+        HangsOn(c, car, "load box", "sub-frame", [&](Canvas& on) {
             PolygonGraded(on, Screen(box), At(0, 118).Y, look.Top, At(0, 40).Y, look.Bottom);
             const double floor = box[0].Y, top = box[1].Y;
             const double step = car.Era == ERA_1983 ? 26 : car.Era == ERA_1953 ? 16 : 11;
             if (look.Upright) {
-                for (double x = box[0].X + 8; x < box.back().X - 3; x += step) {
+                // Spaced from the plain cab's back, so a longer cab hides
+                // the first ones and leaves the others where they were.
+                for (double x = P(car, 8).X + 13; x < box.back().X - 3; x += step) {
+                    if (x < box[0].X + 6) continue;
                     const double h = std::min(top, TopAt(box, x)) - 3;
                     on.Line(At(x, floor + 3), At(x, h), 1.2, look.Line);
                 }
@@ -91,16 +149,7 @@ void Body(Canvas& c, const Car& car) {
             on.Polyline(Screen(box), 2.0, look.Edge);
         });
     }
-    if (car.Body == BODY_PICK_UP_TRUCK) {
-        // The bed's inside seen over its side, just under the side's top.
-        const std::vector<Vec> body = Painted(car);
-        std::vector<Vec> rail;
-        const double from = P(car, 6).X + 4, to = EndAt(body, P(car, 8).Y - 8) - 5;
-        for (double x = from; x <= to; x += 2) rail.push_back({x, TopAt(body, x) - 3});
-        On(c, car, "bed line", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) { on.Polyline(Screen(rail), 2.0, Darker(car.Colour, 0.5)); });
-        });
-    }
+    if (car.Body == BODY_PICK_UP_TRUCK) PickUpBed(c, car);
 }
 
 // Side glass under the roof: the space between the waist and the roof, kept
@@ -150,7 +199,8 @@ void Canopy(Canvas& c, const Car& car) {
     for (const double x : {P(car, 4).X + 2, 125.0, last})
         if (x < x1) c.Line(At(x, car.Belt), At(x, TopAt(car.Shape, x) - 2), 2.0, {50, 46, 42});
     c.Polygon(Screen(roof), {40, 38, 36});
-    for (const double x : {P(car, 4).X + 12, 182.0})
+    // A truck's crew cab carries a second bench under its longer canopy.
+    for (const double x : {P(car, 4).X + 12, car.Body == BODY_TRUCK ? P(car, 4).X + 34 : 182.0})
         if (x + 16 < last) RoundBox(c, x, car.Belt + 22, x + 16, car.Belt - 1, 3, {110, 60, 40});
 }
 

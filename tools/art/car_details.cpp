@@ -130,7 +130,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
     }
     if (roof == Roof::Spare) {
         // A fuel tank strapped under the frame behind the cab.
-        const double frame = car.WheelRadius * 2 + 2;
+        const double frame = FrameTop(car) - 4;
         HangsOn(c, car, "fuel tank", "frame", [&](Canvas& on) {
             RoundBox(on, 121, frame + 1, 146, frame - 11, 4, {150, 156, 164});
             on.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
@@ -138,18 +138,15 @@ void MiddleDetails(Canvas& c, const Car& car) {
             FillBox(on, 132, frame + 1, 135, frame - 1, {50, 50, 54});
         });
     }
-    if (roof == Roof::Sleeper && car.Roof == Top::Canopy) {
-        // Side curtains buttoned down between the open cab's posts.
-        SideCurtains(c, car, std::max(P(car, 4).X, kJoins[0] + 2), NodeOf(car, 5).X, 1);
-    } else if (roof == Roof::Sleeper) {
-        // A sleeping box behind the cab, on the frame.
-        const double x0 = P(car, 8).X - 2, top = P(car, 5).Y - 10;
-        HangsOn(c, car, "sleeping box", "body", [&](Canvas& on) {
-            Paint(on, Rounded(std::vector<Vec>{{x0, car.WheelRadius * 2 + 6}, {x0, top}, {x0 + 22, top}, {x0 + 22, car.WheelRadius * 2 + 6}}, 5.0),
-                  car.Colour);
-        });
-        On(c, car, "sleeping box window", "sleeping box", [&](Canvas& on) {
-            RoundBox(on, x0 + 6, top - 6, x0 + 16, top - 16, 2, {150, 180, 196});
+    if (roof == Roof::Sleeper && car.Roof == Top::Closed) {
+        // The crew cab's rear door: its post where the cab's back stood,
+        // in the paint above the waist, a shut line below it, a handle.
+        const double post = P(car, 7).X - 1;
+        const Rgb frame = Darker(car.Style->TwoTone ? kRoofTone : car.Colour, 0.12);
+        On(c, car, "crew cab pillar", "body", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post) + 1), 3.2, frame); });
+        On(c, car, "crew door", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(post, car.Belt - 3), At(post, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
+            FillBox(layer, post + 4, car.Belt - 8, post + 10, car.Belt - 9, {220, 224, 228});
         });
     }
 }
@@ -208,7 +205,16 @@ void RearDetails(Canvas& c, const Car& car) {
             });
         }
     }
-    if (car.Body == BODY_TRUCK && car.Rear == 3) {
+    if (car.Body == BODY_TRUCK && car.Rear == 3 && car.Era >= ERA_1968) {
+        // A tail lift folded up against the box's doors, on arms from under its floor.
+        HangsOn(c, car, "tail lift", "load box", [&](Canvas& on) {
+            const Rgb steel{128, 132, 138};
+            on.Line(At(tail - 12, bottom - 3), At(tail + 2, bottom - 5), 2.0, {60, 60, 64});
+            on.Fill({static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom + 22).Y), static_cast<int>(At(tail + 4, 0).X),
+                     static_cast<int>(At(0, bottom - 6).Y)}, steel);
+            on.Line(At(tail + 3.5, bottom - 5), At(tail + 3.5, bottom + 21), 1.0, Lighter(steel, 0.4));
+        });
+    } else if (car.Body == BODY_TRUCK && car.Rear == 3) {
         // A ladder up the box's back.
         const double top = box[box.size() - 2].Y;
         HangsOn(c, car, "ladder", "load box", [&](Canvas& on) {

@@ -251,10 +251,10 @@ void FrontDetails(Canvas& c, const Car& car) {
         });
     }
     if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
-        // A bulb horn along the bonnet's side.
+        // A bulb horn along the bonnet's side, clear below its top edge.
         HangsOn(c, car, "horn", "body", [&](Canvas& on) {
-            const Vec h = At(nose + 12, high - 6);
-            on.Line(h, {h.X + 34, h.Y + 2}, 2.0, kBrass);
+            const Vec h = At(nose + 12, high - 11);
+            on.Line(h, {h.X + 30, h.Y}, 2.0, kBrass);
             on.Ellipse(h.X - 2, h.Y, 4, 3, kBrass);
         });
     }
@@ -290,11 +290,11 @@ void FrontDetails(Canvas& c, const Car& car) {
             // shorter, each flaring to its bell at the front.
             const double back = roof.X + 34;
             on.Line(At(back - 5, roof.Y - 1), At(back - 5, roof.Y + 6.5), 2.0, kBlack);
+            // The far one first, in shade, the near one over it in plain chrome.
             for (const Vec horn : {Vec{roof.X + 18, roof.Y + 6.5}, Vec{roof.X + 12, roof.Y + 3}}) {
-                const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 0.8}, {back, horn.Y - 0.8},
-                                               {back, horn.Y + 0.8}, {horn.X + 5, horn.Y + 0.8}, {horn.X, horn.Y + 2.5}};
-                on.Polygon(Screen(trumpet), kChrome);
-                on.Polyline(Screen(trumpet), 0.8, {96, 100, 108});
+                const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 1}, {back, horn.Y - 1},
+                                               {back, horn.Y + 1}, {horn.X + 5, horn.Y + 1}, {horn.X, horn.Y + 2.5}};
+                on.Polygon(Screen(trumpet), horn.X > roof.X + 15 ? Darker(kChrome, 0.3) : kChrome);
             }
         });
     } else if (car.Front == 3 && !bonnet) {
@@ -307,7 +307,8 @@ void FrontDetails(Canvas& c, const Car& car) {
         });
     } else if (car.Front == 3) {
         const Vec b = NodeOf(car, 2);
-        On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
+        // A brass-era bonnet carries its horn instead.
+        if (car.Style->Lamps != LampKind::Brass) On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
         });
         // The mascot: on the radiator's cap, or on the bonnet's front.

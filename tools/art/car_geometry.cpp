@@ -81,8 +81,11 @@ void Reshape(Car& car) {
                 v.Y += rise;
                 if (n.Index == 4 && n.Is == Kind::Own) {
                     const Vec cowl = P(car, 3), screenTop = P(car, 4);
-                    v.X = car.Roof == Top::Open ? std::max(kMiddleFrom + 3, v.X - 4)
-                                                : v.X + rise * (screenTop.X - cowl.X) / std::max(1.0, screenTop.Y - cowl.Y);
+                    // A pick-up's high-roof cab brings its roof forward over
+                    // a steeper screen, so it grows as long as it grows tall.
+                    v.X = car.Roof == Top::Open             ? std::max(kMiddleFrom + 3, v.X - 4)
+                        : car.Body == BODY_PICK_UP_TRUCK ? std::max(kMiddleFrom + 3, v.X - rise)
+                                                            : v.X + rise * (screenTop.X - cowl.X) / std::max(1.0, screenTop.Y - cowl.Y);
                 }
             }
             if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked))
@@ -102,12 +105,17 @@ void Reshape(Car& car) {
             if (n.Index >= 7) v.X = std::min(fitEnd, v.X + tail.Back);
             n.Round = tail.Round;
         }
+        // A crew cab: the cab's back moved back over the frame, under one roof.
+        if (car.Body == BODY_TRUCK && roof == Roof::Sleeper && n.Index >= 5) v.X += kCrewCab;
     }
     // A windscreen set upright or raked at its top runs straight from where
     // the type's own line leaves it: a cut left on the old line would bend
     // it, and under a roof moved forward stand out behind it as a notch.
     if (roof == Roof::Upright || roof == Roof::Raked)
         std::erase_if(car.Nodes, [](const Node& n) { return n.Index == 3 && n.Is == Kind::Inner; });
+    // So does a pick-up's steeper screen, from its cowl behind the join.
+    if (roof == Roof::Raised && car.Body == BODY_PICK_UP_TRUCK && car.Roof == Top::Closed)
+        std::erase_if(car.Nodes, [](const Node& n) { return n.Index == 3 && n.Is != Kind::Own && n.At.X > kJoins[0]; });
 }
 
 // The outline through the nodes with every corner rounded: a cut's a
@@ -283,7 +291,7 @@ std::vector<Vec> LoadBox(const Car& car) {
     const double floor = car.WheelRadius * 2 + 6;
     constexpr double kTop[kEraCount] = {0, 98, 102, 104, 108, 116};
     const double top = car.Era == ERA_1908 ? floor + 24 : kTop[car.Era - 1];
-    const double front = P(car, 8).X + 5;
+    const double front = NodeOf(car, 8).X + 5;
     const TailStyle& tail = kTails[car.Rear - 1];
     const double end = Fit(250) + tail.Back;
     std::vector<Vec> box{{front, floor}, {front, top}, {kRearFrom, top}};
@@ -293,7 +301,7 @@ std::vector<Vec> LoadBox(const Car& car) {
             box.push_back({end - 18 + 18 * std::cos(a), top - 18 + 18 * std::sin(a)});
         }
     } else {
-        box.push_back({end, top + (car.Rear == 3 ? 4.0 : 0.0)});
+        box.push_back({end, top});
     }
     box.push_back({end, floor});
     return box;

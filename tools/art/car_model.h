@@ -75,6 +75,8 @@ extern const EraStyle kEraStyles[kEraCount];
 
 // What a middle variant does to the roof.
 enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox, Panel };
+// How far a truck's crew cab carries the cab's back toward the load box.
+constexpr double kCrewCab = 22;
 extern const Roof kRoofs[kBodyTypeCount][3];
 
 // What a front variant does to the nose, and a rear variant to the tail.
@@ -157,6 +159,7 @@ void Cockpit(Canvas& c, const Car& car);
 
 // What the body stands on (car_running_gear.cpp).
 double BoardHeight(const Car& car);
+double FrameTop(const Car& car);   // the top of a truck's frame rails
 void Wheel(Canvas& c, const Car& car, double x);
 std::string WheelName(const Car& car, double x);   // "front wheel" or "rear wheel"
 void Wings(Canvas& c, const Car& car);    // and running boards

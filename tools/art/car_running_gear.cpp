@@ -143,6 +143,8 @@ void TruckGuard(Canvas& c, const Car& car) {
 
 double BoardHeight(const Car& car) { return car.WheelRadius + 1; }
 
+double FrameTop(const Car& car) { return car.WheelRadius * 2 - 2; }
+
 std::string WheelName(const Car& car, double x) { return x == car.FrontWheel ? "front wheel" : "rear wheel"; }
 
 double FrontWingTop(const Car& car, double x) {
@@ -231,8 +233,8 @@ void Wings(Canvas& c, const Car& car) {
     HangsOn(c, car, "board", "body", [&](Canvas& on) {
         const double r = car.WheelRadius, y = BoardHeight(car);
         const double from = car.FrontWheel + r + 10;
-        const double to = car.Body == BODY_TRUCK ? P(car, 8).X : car.RearWheel - r - 8;
-        const Vec nose = NodeOf(car, 0), tail = NodeOf(car, 9);
+        const double to = car.Body == BODY_TRUCK ? NodeOf(car, 8).X : car.RearWheel - r - 8;
+        const Vec nose = NodeOf(car, 0), tail = P(car, 9);   // a crew cab's longer back leaves it as it was
         const auto underside = [&](double x) { return nose.Y + (tail.Y - nose.Y) * (x - nose.X) / (tail.X - nose.X) + 1; };
         on.Polygon(Screen({{from + 4, y}, {to - 4, y}, {to - 4, underside(to - 4)}, {from + 4, underside(from + 4)}}),
                    car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.3) : Rgb{46, 42, 40});
@@ -244,22 +246,34 @@ void Wings(Canvas& c, const Car& car) {
 }
 
 void Chassis(Canvas& c, const Car& car) {
-    if (!car.Fenders) return;
-    // The frame under the body, from the dumb irons to the tail.
+    const bool truck = car.Body == BODY_TRUCK;
+    if (!car.Fenders && !truck) return;
+    // The frame under the body, from the dumb irons to the tail. A truck's
+    // rails run just under its wheels' tops, from under the cab to the load
+    // box's end, so the box stands on them and the rear wheel rises behind.
     const double r = car.WheelRadius;
     HangsOn(c, car, "frame", "body", [&](Canvas& on) {
-        const double sill = std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y);
-        const double from = NodeOf(car, 0).X + 1, to = car.Body == BODY_TRUCK ? car.RearWheel + r + 6 : NodeOf(car, 9).X - 2;
-        FillBox(on, from, sill + 1, to, sill - 4, kIron);
+        const double top = truck ? FrameTop(car) : std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y) + 1;
+        const double from = truck && !car.Fenders ? NodeOf(car, 8).X - 4 : NodeOf(car, 0).X + 1;
+        const double to = truck ? LoadBox(car).back().X - 1 : NodeOf(car, 9).X - 2;
+        FillBox(on, from, top, to, top - 5, kIron);
     });
-    if (car.Era == ERA_1908 && car.Body == BODY_TRUCK) {
-        // Chain drive: a sprocket behind the cab, the chain to the rear wheel.
+    if (car.Era == ERA_1908 && truck) {
+        // Chain drive: a sprocket on a bracket under the frame behind the
+        // cab, the chain running back to the rear wheel's hub.
         HangsOn(c, car, "chain drive", "frame", [&](Canvas& on) {
-            const Vec s = At(car.RearWheel - 34, r + 2), w = At(car.RearWheel, r);
-            on.Ellipse(s.X, s.Y, 4, 4, kIron);
-            on.Line({s.X, s.Y - 4}, {w.X, w.Y - 7}, 1.6, {70, 70, 74});
-            on.Line({s.X, s.Y + 4}, {w.X, w.Y + 7}, 1.6, {70, 70, 74});
-            on.Ellipse(w.X, w.Y, 7, 7, {70, 70, 74});
+            const double x = car.RearWheel - 29;   // clear of the join ahead of it
+            const Vec s = At(x, r + 4), w = At(car.RearWheel, r);
+            const Rgb chain{86, 86, 92}, steel{150, 150, 156};
+            on.Line({s.X, s.Y}, At(x, FrameTop(car) - 4), 2.4, kIron);
+            on.Line({s.X, s.Y - 4}, {w.X, w.Y - 4}, 1.4, chain);
+            on.Line({s.X, s.Y + 4}, {w.X, w.Y + 4}, 1.4, chain);
+            on.Ellipse(s.X, s.Y, 5, 5, steel);
+            for (int k = 0; k < 8; ++k) {
+                const double a = k * std::numbers::pi / 4;
+                on.Line({s.X + 3 * std::cos(a), s.Y + 3 * std::sin(a)}, {s.X + 5.6 * std::cos(a), s.Y + 5.6 * std::sin(a)}, 1.0, chain);
+            }
+            on.Ellipse(s.X, s.Y, 1.8, 1.8, kIron);
         });
     }
 }
