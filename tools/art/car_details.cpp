@@ -37,14 +37,16 @@ void MiddleDetails(Canvas& c, const Car& car) {
     if (car.Body == BODY_RACE_CAR) return;
     const Roof roof = RoofOf(car);
     const double sill = car.WheelRadius * 0.9 + 6;
-    // The 1938 luxury car's cabin stands far back behind its long bonnet:
-    // its doors part further back with it, so the front door's window is as
+    // The luxury car's cabin stands far back behind its long bonnet: its
+    // doors part further back with it, so the front door's window is as
     // long as the rear door's, and no third pillar stands between them.
-    const bool setBack = car.Body == BODY_LUXURY && car.Era == ERA_1938;
+    const bool setBack = car.Body == BODY_LUXURY;
     // Where a closed car of 1968 on cannot raise its roof, it is a
     // pillarless two-door: one long door under one long window.
     const bool hardtop = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
-    const double door = hardtop ? 150 : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
+    double door = hardtop ? 150 : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
+    // Behind a raked screen the front door still has a window of its own.
+    if (setBack) door = std::clamp(NodeOf(car, 4).X + 12, door, kMiddleTo);
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         if (car.Roof == Top::Closed && !hardtop) {
             Pillar(c, car, door);
@@ -162,14 +164,20 @@ void RearDetails(Canvas& c, const Car& car) {
     const double tail = car.Body == BODY_TRUCK ? box.back().X : std::max(NodeOf(car, 8).X, NodeOf(car, 7).X);
     const double bottom = car.Body == BODY_TRUCK ? box.back().Y : NodeOf(car, 9).Y;
     const double tailH = car.Body == BODY_TRUCK ? box.back().Y + 6 : std::max(NodeOf(car, 8).Y, bottom + 10);
+    double quarter = 0;   // the pillar ahead of the rear window, where there is one
     if (car.Roof == Top::Closed && (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
         // One more pillar ahead of the rear window.
         double end = kRearFrom;
         for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
-        if (end - 30 > kJoins[1] + 6) Pillar(c, car, end - 30);
+        if (end - 30 > kJoins[1] + 6) {
+            quarter = end - 30;
+            Pillar(c, car, quarter);
+        }
     }
-    // Early closed cars have small windows: one more pillar behind the doors.
-    if (car.Roof == Top::Closed && car.Era <= ERA_1923 && car.Body != BODY_TRUCK) Pillar(c, car, kRearFrom + 4);
+    // Early closed cars have small windows: one more pillar behind the doors,
+    // unless the quarter light's pillar already stands there.
+    if (car.Roof == Top::Closed && car.Era <= ERA_1923 && car.Body != BODY_TRUCK && std::abs(quarter - kRearFrom - 4) > 8)
+        Pillar(c, car, kRearFrom + 4);
     // Tail lamps at the end, on the paint.
     const double lampH = tailH - 4;
     const Vec lamp = At((car.Body == BODY_TRUCK ? tail : EndAt(Painted(car), lampH)) - 2, lampH);

@@ -88,8 +88,13 @@ void Reshape(Car& car) {
                                                             : v.X + rise * (screenTop.X - cowl.X) / std::max(1.0, screenTop.Y - cowl.Y);
                 }
             }
-            if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked))
-                v.X = std::clamp(v.X + (roof == Roof::Upright ? -12.0 : 12.0), kMiddleFrom + 3, kMiddleTo - 3);
+            if (n.Index == 4 && n.Is == Kind::Own && (roof == Roof::Upright || roof == Roof::Raked)) {
+                double shift = roof == Roof::Upright ? -12.0 : 12.0;
+                // A formal saloon's upright screen keeps the rake of its day
+                // from 1953 on: it loses only a third of its run.
+                if (roof == Roof::Upright && car.Body == BODY_LUXURY && car.Era >= ERA_1953) shift = (P(car, 3).X - v.X) / 3;
+                v.X = std::clamp(v.X + shift, kMiddleFrom + 3, kMiddleTo - 3);
+            }
             if (n.Is == Kind::Inner) n.Round = 8.0 / std::max(1.0, car.Style->Corner);
         }
         if (v.X > kRearFrom && n.Index >= 5 && car.Body != BODY_TRUCK) {

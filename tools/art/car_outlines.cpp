@@ -39,17 +39,18 @@ const BodyShape kShapes[kBodyTypeCount] = {
        {{{0, 12}, {0, 30}, {6, 36}, {100, 40}, {134, 56}, {166, 56}, {226, 45}, {246, 43}, {252, 36}, {250, 12}}},
        {{{0, 12}, {0, 28}, {10, 32}, {100, 42}, {130, 60}, {176, 60}, {232, 54}, {248, 54}, {252, 46}, {250, 12}}}}}},
     // Luxury: longer in the bonnet and the boot than the family sedan, its
-    // cabin formal and set back. A tall limousine with its trunk behind; a
-    // long low four-door saloon with a bustle boot and wings apart; a
-    // full-width saloon with a small upright cabin; a long low saloon; a
-    // square saloon whose bonnet rises to a high deck.
+    // sides no deeper, its cabin long, formal and set back, with a window
+    // in each door and a quarter light. A limousine with its trunk behind;
+    // a long low saloon with a bustle boot and wings apart; a full-width
+    // saloon; a long low three-box saloon; a square saloon with a sloping
+    // nose and a boot level with its waist.
     {{100, 30, 44}, 50, 206,
      {{{},
-       {{{18, 28}, {18, 70}, {22, 72}, {106, 76}, {110, 120}, {198, 120}, {202, 80}, {240, 78}, {244, 48}, {244, 28}}},
+       {{{18, 28}, {18, 64}, {22, 66}, {102, 68}, {106, 110}, {214, 110}, {218, 70}, {240, 68}, {244, 48}, {244, 28}}},
        {{{4, 32}, {4, 58}, {12, 64}, {102, 68}, {112, 94}, {200, 94}, {214, 60}, {236, 57}, {246, 38}, {244, 26}}},
-       {{{0, 14}, {0, 44}, {8, 54}, {94, 58}, {114, 88}, {190, 88}, {202, 60}, {248, 58}, {252, 46}, {250, 14}}},
-       {{{0, 12}, {0, 38}, {4, 44}, {94, 48}, {114, 72}, {194, 72}, {204, 50}, {248, 48}, {252, 40}, {250, 12}}},
-       {{{0, 12}, {0, 34}, {4, 42}, {96, 56}, {112, 80}, {194, 80}, {202, 62}, {248, 62}, {252, 50}, {250, 12}}}}}},
+       {{{0, 14}, {0, 42}, {8, 50}, {102, 54}, {120, 86}, {202, 86}, {214, 56}, {248, 54}, {252, 42}, {250, 14}}},
+       {{{0, 12}, {0, 36}, {4, 42}, {102, 44}, {122, 68}, {204, 68}, {212, 46}, {248, 44}, {252, 32}, {250, 12}}},
+       {{{0, 12}, {0, 28}, {6, 34}, {102, 46}, {128, 72}, {204, 72}, {214, 47}, {248, 46}, {252, 34}, {250, 12}}}}}},
     // Family sedan: a rounded fastback with swept wings; a full-width
     // saloon; a long low three-box saloon; a wedge with a high boot. From
     // 1953 it stops short of the box's ends, so the luxury car beside it
