@@ -51,14 +51,14 @@ const BodyShape kShapes[kBodyTypeCount] = {
        {{{0, 14}, {0, 42}, {8, 50}, {102, 54}, {120, 86}, {202, 86}, {214, 56}, {248, 54}, {252, 42}, {250, 14}}},
        {{{0, 12}, {0, 36}, {4, 42}, {102, 44}, {122, 68}, {204, 68}, {212, 46}, {248, 44}, {252, 32}, {250, 12}}},
        {{{0, 12}, {0, 28}, {6, 34}, {102, 46}, {128, 72}, {204, 72}, {214, 47}, {248, 46}, {252, 34}, {250, 12}}}}}},
-    // Family sedan: a rounded fastback with swept wings; a full-width
-    // saloon; a long low three-box saloon; a wedge with a high boot. From
-    // 1953 it stops short of the box's ends, so the luxury car beside it
-    // reads longer.
+    // Family sedan: a low fastback with a long bonnet and swept wings; a
+    // full-width saloon; a long low three-box saloon; a wedge with a high
+    // boot. From 1953 it stops short of the box's ends, so the luxury car
+    // beside it reads longer.
     {{50, 90, 150}, 50, 204,
      {{{},
        {},
-       {{{14, 34}, {14, 60}, {24, 68}, {86, 70}, {108, 100}, {168, 102}, {212, 78}, {236, 56}, {244, 40}, {242, 23}}},
+       {{{10, 32}, {10, 56}, {20, 62}, {98, 64}, {114, 90}, {170, 90}, {206, 74}, {232, 56}, {240, 38}, {238, 24}}},
        {{{10, 14}, {10, 40}, {18, 50}, {82, 54}, {104, 84}, {178, 84}, {204, 58}, {234, 56}, {240, 44}, {238, 14}}},
        {{{8, 12}, {8, 34}, {12, 40}, {82, 44}, {108, 66}, {180, 66}, {200, 46}, {238, 44}, {244, 36}, {242, 12}}},
        {{{8, 12}, {6, 26}, {14, 32}, {84, 46}, {114, 72}, {178, 72}, {208, 58}, {240, 58}, {246, 48}, {244, 12}}}}}},
