@@ -41,10 +41,13 @@ void MiddleDetails(Canvas& c, const Car& car) {
     // its doors part further back with it, so the front door's window is as
     // long as the rear door's, and no third pillar stands between them.
     const bool setBack = car.Body == BODY_LUXURY && car.Era == ERA_1938;
-    // Where a closed car of 1968 on cannot raise its roof, it is a
-    // pillarless two-door: one long door under one long window.
-    const bool hardtop = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
-    const double door = hardtop ? 150 : (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
+    // Where a closed car cannot raise its roof, it is a two-door: one long
+    // door under one long window. From 1968 on a pillarless hardtop; before
+    // it, the door's rear edge carries a pillar, a small quarter light
+    // behind it.
+    const bool twoDoor = roof == Roof::Panel && car.Roof == Top::Closed && !Utility(car);
+    const bool hardtop = twoDoor && car.Era >= ERA_1968;
+    const double door = twoDoor ? (hardtop ? 150 : 148) : (car.Middle == 2 ? 128 : car.Middle == 3 ? 118 : 124) + (setBack ? 16 : 0);
     if (car.Roof == Top::Closed && car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK && !hardtop) {
         Pillar(c, car, door);
         if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
@@ -63,7 +66,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
         const double post = std::min(glass + 12, P(car, 4).X + 2);
         On(c, car, "vent post", "glass", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post)), 1.6, {60, 64, 70}); });
     }
-    if (roof == Roof::Panel && !hardtop) {
+    if (roof == Roof::Panel && !twoDoor) {
         // A closed rear quarter: the roof carried down as a broad pillar
         // from the door to just before the rear join, in the roof's own
         // colour, a small quarter light behind it where the glass runs on.
@@ -79,6 +82,21 @@ void MiddleDetails(Canvas& c, const Car& car) {
             SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
             return;
         }
+        if (car.Body == BODY_VAN) {
+            // Behind the cab's door, a sliding door to the load: its rear
+            // edge, the rail it runs on along its foot and a pull near its
+            // front.
+            const double foot = std::max(sill + 4, NodeOf(car, 9).Y + 4);
+            On(c, car, "sliding door", "body", [&](Canvas& layer) {
+                OnPaint(layer, car, [&](Canvas& on) {
+                    on.Line(At(end, car.Belt - 3), At(end, foot - 2), 1.0, Darker(car.Colour, 0.35), 0.8);
+                    on.Line(At(door + 1, foot), At(end + 2, foot), 2.0, Darker(car.Colour, 0.5));
+                });
+                layer.Fill({static_cast<int>(At(door + 3, 0).X), static_cast<int>(At(0, car.Belt - 6).Y),
+                            static_cast<int>(At(door + 4, 0).X), static_cast<int>(At(0, car.Belt - 14).Y)}, {220, 224, 228});
+            });
+            return;
+        }
         On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
         Pillar(c, car, door);
         // In the roof's second colour it is the roof's own pillar; in the
@@ -89,19 +107,6 @@ void MiddleDetails(Canvas& c, const Car& car) {
             OnPaint(layer, car, [&](Canvas& on) {
                 on.Line(At(door + 3, car.Belt + 4), At(end - 2, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
             });
-        });
-        if (Utility(car)) return;
-        const double top = GlassTop(car, end);
-        // The landau iron of the old closed cars: a chrome S across the
-        // blind quarter.
-        std::vector<Vec> iron;
-        for (int k = 0; k <= 12; ++k) {
-            const double t = k / 12.0;
-            iron.push_back({door + 6 + (end - door - 11) * t, car.Belt + 4 + (top - car.Belt - 8) * t * t * (3 - 2 * t)});
-        }
-        On(c, car, "landau iron", "body", [&](Canvas& on) {
-            on.Polyline(Screen(iron), 1.6, kChrome);
-            for (const Vec& v : {iron.front(), iron.back()}) on.Ellipse(At(v).X, At(v).Y, 1.4, 1.4, kChrome);
         });
     }
     const double rackFrom = 108, rackTo = 142;
