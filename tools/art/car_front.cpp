@@ -169,7 +169,8 @@ void Bumper(Canvas& c, const Car& car, double nose, double low) {
     case BumperKind::Chrome: {
         const Span s = span(3, 22, low, 10);
         c.RoundRect(At(s.From, 0).X, At(0, low + 5).Y, At(s.To, 0).X, At(0, low - 2).Y, 2, kChrome);
-        if (extra) c.RoundRect(At(s.From - 2, 0).X, At(0, low + 9).Y, At(s.From + 6, 0).X, At(0, low - 1).Y, 2.5, kChrome);
+        // The third front's overrider; from 1968 its driving lamps stand there.
+        if (extra && car.Era <= ERA_1953) c.RoundRect(At(s.From - 2, 0).X, At(0, low + 9).Y, At(s.From + 6, 0).X, At(0, low - 1).Y, 2.5, kChrome);
         return;
     }
     case BumperKind::Black: {
@@ -250,7 +251,17 @@ void FrontDetails(Canvas& c, const Car& car) {
             on.Ellipse(p.X, p.Y, 2, 2.5, kAmber);
         });
     }
-    if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
+    // The first wagon's bulb horn: a brass tube along the bonnet's side
+    // from the rubber bulb at the scuttle to its bell behind the radiator.
+    const bool bulbHorn = car.Front == 3 && car.Style->Lamps == LampKind::Brass && car.Body != BODY_TRUCK;
+    if (bulbHorn) {
+        HangsOn(c, car, "horn", "body", [&](Canvas& on) {
+            const double h = hood - 4, bell = nose + 9, bulb = P(car, 3).X - 5;
+            on.Line(At(bell + 3, h), At(bulb, h + 1), 1.6, kBrass);
+            on.Polygon(Screen({{bell + 4, h - 1}, {bell + 4, h + 1}, {bell, h + 3.5}, {bell, h - 3.5}}), kBrass);
+            on.Ellipse(At(bulb + 1, h + 1).X, At(bulb + 1, h + 1).Y, 3.5, 2.8, {30, 30, 32});
+        });
+    } else if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
         // A bulb horn along the bonnet's side.
         HangsOn(c, car, "horn", "body", [&](Canvas& on) {
             const Vec h = At(nose + 12, high - 6);
@@ -281,8 +292,11 @@ void FrontDetails(Canvas& c, const Car& car) {
     // A cab over the engine, or a nose sloping straight up into the
     // windscreen, has no bonnet for a stripe and a mascot: the cab-over
     // truck carries air horns on its roof instead, the van driving lamps
-    // set in its bumper.
+    // set in its bumper. From 1968 no bonnet carries a stripe, and only
+    // the luxury car's keeps its mascot: the driving lamps stand in every
+    // bumper.
     const bool bonnet = P(car, 3).X - P(car, 2).X >= 24;
+    const bool mascot = bonnet && (car.Era <= ERA_1953 || (car.Era == ERA_1968 && car.Body == BODY_LUXURY));
     if (car.Front == 3 && !bonnet && car.Body == BODY_TRUCK) {
         const Vec roof = P(car, 4);
         HangsOn(c, car, "air horns", "body", [&](Canvas& on) {
@@ -297,19 +311,24 @@ void FrontDetails(Canvas& c, const Car& car) {
                 on.Polyline(Screen(trumpet), 0.8, {96, 100, 108});
             }
         });
-    } else if (car.Front == 3 && !bonnet) {
+    } else if (car.Front == 3 && (!bonnet || car.Era >= ERA_1968)) {
         On(c, car, "driving lamps", "bumper", [&](Canvas& on) {
+            // Across the bumper's middle, the thin chrome one's or the deep black one's.
+            const double h = car.Style->Bumper == BumperKind::Chrome ? low + 1.5 : low + 3;
             for (const double d : {4.0, 11.0}) {
-                const Vec l = At(std::min(nose, StartAt(body, low + 2)) + d, low + 3);
+                const Vec l = At(std::min(nose, StartAt(body, low + 2)) + d, h);
                 on.Ellipse(l.X, l.Y, 2.5, 3, kChrome);
                 on.Ellipse(l.X - 0.5, l.Y, 1.6, 2.2, kLamp);
             }
         });
-    } else if (car.Front == 3) {
+    }
+    if (car.Front == 3 && mascot) {
         const Vec b = NodeOf(car, 2);
-        On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
-        });
+        if (!bulbHorn && car.Era <= ERA_1953) {
+            On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
+                OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
+            });
+        }
         // The mascot: on the radiator's cap, or on the bonnet's front.
         HangsOn(c, car, "mascot", radiator ? "radiator" : "body", [&](Canvas& on) {
             const Vec m = radiator ? At(nose + 2, high + 5.5) : At(b.X + 2, b.Y);
