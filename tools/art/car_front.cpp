@@ -274,7 +274,35 @@ void FrontDetails(Canvas& c, const Car& car) {
     const double x0 = NodeOf(car, 2).X + 12;
     const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
     const double low2 = std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6});
-    if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6) {
+    // Louvres up to 1938; then a chrome row of ventiports, in 1968 a
+    // chrome-framed vent with its slats, in 1983 a side repeater lamp on
+    // the black strip.
+    const bool vents = car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6;
+    if (car.Front == 2 && car.Body != BODY_VAN && car.Style->Bumper == BumperKind::Black) {
+        HangsOn(c, car, "side repeater", "side strip", [&](Canvas& on) {
+            const double strip = (car.Belt + car.WheelRadius * 2) / 2;
+            Rect(on, x1 - 7, strip - 1.5, x1 - 2, strip + 1.5, kAmber);
+        });
+    } else if (vents && car.Era >= ERA_1953) {
+        On(c, car, "side vent", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) {
+                const double from = x1 - 16, to = x1 - 2;
+                const double top = std::min({hood - 6, TopAt(body, from) - 4, TopAt(body, to) - 4});
+                if (car.Era == ERA_1953) {
+                    for (double x = from + 2; x < to; x += 5) {
+                        const Vec p = At(x, top - 2);
+                        on.Ellipse(p.X, p.Y, 2.4, 1.8, kChrome);
+                        on.Ellipse(p.X, p.Y, 1.2, 0.8, {40, 40, 46});
+                    }
+                    return;
+                }
+                const double t = std::round(top);
+                Rect(on, from, t - 7, to, t, kChrome);
+                Rect(on, from + 1, t - 6, to - 1, t - 1, {34, 34, 38});
+                for (const double h : {t - 5, t - 3}) Rect(on, from + 1, h, to - 1, h + 1, {150, 156, 164});
+            });
+        });
+    } else if (vents) {
         On(c, car, "louvres", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) {
                 // Six over the bonnet's rear half; on a short bonnet fewer, far
