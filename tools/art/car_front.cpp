@@ -278,7 +278,7 @@ void FrontDetails(Canvas& c, const Car& car) {
     // chrome-framed vent with its slats, in 1983 a side repeater lamp on
     // the black strip.
     const bool vents = car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6;
-    if (car.Front == 2 && car.Body != BODY_VAN && car.Style->Bumper == BumperKind::Black) {
+    if (car.Front == 2 && car.Body != BODY_VAN && car.Style->Bumper == BumperKind::Black && x1 - x0 >= 8) {
         HangsOn(c, car, "side repeater", "side strip", [&](Canvas& on) {
             const double strip = (car.Belt + car.WheelRadius * 2) / 2;
             Rect(on, x1 - 7, strip - 1.5, x1 - 2, strip + 1.5, kAmber);
