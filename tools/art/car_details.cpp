@@ -201,10 +201,32 @@ void RearDetails(Canvas& c, const Car& car) {
     if (car.Rear == 3) {
         // A bumper or step, and a trunk on the old cars.
         HangsOn(c, car, "rear bumper", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
-            // It starts behind the rear wheel, however short the tail.
-            const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + 1.5);
-            on.Fill({static_cast<int>(At(from, 0).X), static_cast<int>(At(0, bottom + 3).Y),
-                     static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom - 2).Y)}, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
+            // It starts behind the rear wheel, and behind its wing, however
+            // short the tail.
+            const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + (car.Fenders ? 5 : 1.5));
+            const auto x = [](double at) { return At(at, 0).X; };
+            const auto y = [](double h) { return At(0, h).Y; };
+            if (Utility(car)) {
+                on.Fill({static_cast<int>(x(from)), static_cast<int>(y(bottom + 3)), static_cast<int>(x(tail + 1)),
+                         static_cast<int>(y(bottom - 2))}, {60, 60, 64});
+                return;
+            }
+            switch (car.Style->Bumper) {
+            case BumperKind::Chrome:
+                // Wrapped round the tail's foot like the front one, its top
+                // catching the light.
+                on.RoundRect(x(from), y(bottom + 8), x(tail + 2), y(bottom + 1), 2, kChrome);
+                on.Line(At(from + 1, bottom + 6.5), At(tail + 1, bottom + 6.5), 0.8, {236, 238, 240});
+                return;
+            case BumperKind::Black:
+                on.RoundRect(x(from), y(bottom + 8), x(tail + 2), y(bottom - 1), 2, {40, 40, 44});
+                return;
+            default:
+                // A nickel bar or blade across the tail.
+                on.Line(At(from, bottom + 1), At(tail + 2, bottom + 1), 2.6, kChrome);
+                on.Line(At(from, bottom + 1.8), At(tail + 2, bottom + 1.8), 0.8, {236, 238, 240});
+                return;
+            }
         });
         if (car.Era <= 2 && !Utility(car)) {
             HangsOn(c, car, "trunk", "body", [&](Canvas& on) {
