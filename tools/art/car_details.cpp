@@ -201,9 +201,10 @@ void RearDetails(Canvas& c, const Car& car) {
     if (car.Rear == 3) {
         // A bumper or step, and a trunk on the old cars.
         HangsOn(c, car, "rear bumper", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
-            // It starts behind the rear wheel, and behind its wing, however
-            // short the tail.
-            const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + (car.Fenders ? 5 : 1.5));
+            // It starts behind the rear wheel, however short the tail, and
+            // behind the early cars' black wing, which would read as the tyre.
+            const bool blackWing = car.Style->Wings == WingKind::Flat || car.Style->Wings == WingKind::Arched;
+            const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + (blackWing ? 10 : 1.5));
             const auto x = [](double at) { return At(at, 0).X; };
             const auto y = [](double h) { return At(0, h).Y; };
             if (Utility(car)) {
