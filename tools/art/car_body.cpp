@@ -190,7 +190,8 @@ void Canopy(Canvas& c, const Car& car) {
     std::vector<Vec> roof;
     std::vector<Vec> under;
     for (double x = x0; x <= x1; x += 1.0) {
-        const double h = TopAt(car.Shape, x);
+        // Level over the front post, where the outline's corner rounds away.
+        const double h = TopAt(car.Shape, std::max(x, P(car, 4).X + 4));
         roof.push_back({x, h});
         under.push_back({x, h - 4});
     }

@@ -41,12 +41,15 @@ void MiddleDetails(Canvas& c, const Car& car) {
     // doors part further back with it, so the front door's window is as
     // long as the rear door's, and no third pillar stands between them.
     const bool setBack = car.Body == BODY_LUXURY;
-    // Where a closed car of 1968 on cannot raise its roof, it is a
-    // pillarless two-door: one long door under one long window.
-    const bool hardtop = roof == Roof::Panel && car.Roof == Top::Closed && car.Era >= ERA_1968 && !Utility(car);
-    double door = hardtop ? 150 : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
+    // Where a closed car cannot raise its roof, it is a two-door: one long
+    // door under one long window. From 1968 on a pillarless hardtop; before
+    // it, the door's rear edge carries a pillar, a small quarter light
+    // behind it.
+    const bool twoDoor = roof == Roof::Panel && car.Roof == Top::Closed && !Utility(car);
+    const bool hardtop = twoDoor && car.Era >= ERA_1968;
+    double door = twoDoor ? (hardtop ? 150 : 148) : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
     // Behind a raked screen the front door still has a window of its own.
-    if (setBack) door = std::clamp(NodeOf(car, 4).X + 12, door, kMiddleTo);
+    if (setBack && !twoDoor) door = std::clamp(NodeOf(car, 4).X + 12, door, kMiddleTo);
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         if (car.Roof == Top::Closed && !hardtop) {
             Pillar(c, car, door);
@@ -64,7 +67,7 @@ void MiddleDetails(Canvas& c, const Car& car) {
         const double post = std::min(glass + 12, P(car, 4).X + 2);
         On(c, car, "vent post", "glass", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post)), 1.6, {60, 64, 70}); });
     }
-    if (roof == Roof::Panel && !hardtop) {
+    if (roof == Roof::Panel && !twoDoor) {
         // A closed rear quarter: the roof carried down as a broad pillar
         // from the door to just before the rear join, in the roof's own
         // colour, a small quarter light behind it where the glass runs on.
@@ -74,6 +77,20 @@ void MiddleDetails(Canvas& c, const Car& car) {
             // Under a canopy: side curtains round the front seats, from the
             // windscreen's post to the rear quarter.
             SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
+            return;
+        }
+        if (car.Body == BODY_VAN) {
+            // Behind the cab's door, a sliding door to the load: its rear
+            // edge, the rail it runs on along its foot and a pull near its
+            // front.
+            const double foot = std::max(sill + 4, NodeOf(car, 9).Y + 4);
+            On(c, car, "sliding door", "body", [&](Canvas& layer) {
+                OnPaint(layer, car, [&](Canvas& on) {
+                    on.Line(At(end, car.Belt - 3), At(end, foot - 2), 1.0, Darker(car.Colour, 0.35), 0.8);
+                    on.Line(At(door + 1, foot), At(end + 2, foot), 2.0, Darker(car.Colour, 0.5));
+                });
+                FillBox(layer, door + 3, car.Belt - 6, door + 4, car.Belt - 14, {220, 224, 228});
+            });
             return;
         }
         std::vector<Vec> panel;
@@ -90,19 +107,6 @@ void MiddleDetails(Canvas& c, const Car& car) {
             OnPaint(layer, car, [&](Canvas& on) {
                 on.Line(At(door + 3, car.Belt + 4), At(end - 2, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
             });
-        });
-        if (Utility(car)) return;
-        const double top = GlassTop(car, end);
-        // The landau iron of the old closed cars: a chrome S across the
-        // blind quarter.
-        std::vector<Vec> iron;
-        for (int k = 0; k <= 12; ++k) {
-            const double t = k / 12.0;
-            iron.push_back({door + 6 + (end - door - 11) * t, car.Belt + 4 + (top - car.Belt - 8) * t * t * (3 - 2 * t)});
-        }
-        On(c, car, "landau iron", "body", [&](Canvas& on) {
-            on.Polyline(Screen(iron), 1.6, kChrome);
-            for (const Vec& v : {iron.front(), iron.back()}) on.Ellipse(At(v).X, At(v).Y, 1.4, 1.4, kChrome);
         });
     }
     const double rackFrom = 108, rackTo = 142;
@@ -198,9 +202,30 @@ void RearDetails(Canvas& c, const Car& car) {
     if (car.Rear == 3) {
         // A bumper or step, and a trunk on the old cars.
         HangsOn(c, car, "rear bumper", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
-            // It starts behind the rear wheel, however short the tail.
-            const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + 1.5);
-            FillBox(on, from, bottom + 3, tail + 1, bottom - 2, Utility(car) ? Rgb{60, 60, 64} : Rgb{200, 204, 208});
+            // It starts behind the rear wheel, however short the tail, and
+            // behind the early cars' black wing, which would read as the tyre.
+            const bool blackWing = car.Style->Wings == WingKind::Flat || car.Style->Wings == WingKind::Arched;
+            const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + (blackWing ? 10 : 1.5));
+            if (Utility(car)) {
+                FillBox(on, from, bottom + 3, tail + 1, bottom - 2, {60, 60, 64});
+                return;
+            }
+            switch (car.Style->Bumper) {
+            case BumperKind::Chrome:
+                // Wrapped round the tail's foot like the front one, its top
+                // catching the light.
+                RoundBox(on, from, bottom + 8, tail + 2, bottom + 1, 2, kChrome);
+                on.Line(At(from + 1, bottom + 6.5), At(tail + 1, bottom + 6.5), 0.8, {236, 238, 240});
+                return;
+            case BumperKind::Black:
+                RoundBox(on, from, bottom + 8, tail + 2, bottom - 1, 2, {40, 40, 44});
+                return;
+            default:
+                // A nickel bar or blade across the tail.
+                on.Line(At(from, bottom + 1), At(tail + 2, bottom + 1), 2.6, kChrome);
+                on.Line(At(from, bottom + 1.8), At(tail + 2, bottom + 1.8), 0.8, {236, 238, 240});
+                return;
+            }
         });
         if (car.Era <= ERA_1923 && !Utility(car)) {
             HangsOn(c, car, "trunk", "body", [&](Canvas& on) {

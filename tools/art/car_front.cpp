@@ -169,7 +169,8 @@ void Bumper(Canvas& c, const Car& car, double nose, double low) {
     case BumperKind::Chrome: {
         const Span s = span(3, 22, low, 10);
         RoundBox(c, s.From, low + 5, s.To, low - 2, 2, kChrome);
-        if (extra) RoundBox(c, s.From - 2, low + 9, s.From + 6, low - 1, 2.5, kChrome);
+        // The third front's overrider; from 1968 its driving lamps stand there.
+        if (extra && car.Era <= ERA_1953) RoundBox(c, s.From - 2, low + 9, s.From + 6, low - 1, 2.5, kChrome);
         return;
     }
     case BumperKind::Black: {
@@ -250,8 +251,18 @@ void FrontDetails(Canvas& c, const Car& car) {
             on.Ellipse(p.X, p.Y, 2, 2.5, kAmber);
         });
     }
-    if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
-        // A bulb horn along the bonnet's side, clear below its top edge.
+    // The first wagon's bulb horn: a brass tube along the bonnet's side
+    // from the rubber bulb at the scuttle to its bell behind the radiator.
+    const bool bulbHorn = car.Front == 3 && car.Style->Lamps == LampKind::Brass && car.Body != BODY_TRUCK;
+    if (bulbHorn) {
+        HangsOn(c, car, "horn", "body", [&](Canvas& on) {
+            const double h = hood - 4, bell = nose + 9, bulb = P(car, 3).X - 5;
+            on.Line(At(bell + 3, h), At(bulb, h + 1), 1.6, kBrass);
+            on.Polygon(Screen({{bell + 4, h - 1}, {bell + 4, h + 1}, {bell, h + 3.5}, {bell, h - 3.5}}), kBrass);
+            on.Ellipse(At(bulb + 1, h + 1).X, At(bulb + 1, h + 1).Y, 3.5, 2.8, {30, 30, 32});
+        });
+    } else if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
+        // The truck's bulb horn along the bonnet's side, clear below its top edge.
         HangsOn(c, car, "horn", "body", [&](Canvas& on) {
             const Vec h = At(nose + 12, high - 11);
             on.Line(h, {h.X + 30, h.Y}, 2.0, kBrass);
@@ -263,7 +274,35 @@ void FrontDetails(Canvas& c, const Car& car) {
     const double x0 = NodeOf(car, 2).X + 12;
     const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
     const double low2 = std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6});
-    if (car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6) {
+    // Louvres up to 1938; then a chrome row of ventiports, in 1968 a
+    // chrome-framed vent with its slats, in 1983 a side repeater lamp on
+    // the black strip.
+    const bool vents = car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6;
+    if (car.Front == 2 && car.Body != BODY_VAN && car.Style->Bumper == BumperKind::Black && x1 - x0 >= 8) {
+        HangsOn(c, car, "side repeater", "side strip", [&](Canvas& on) {
+            const double strip = (car.Belt + car.WheelRadius * 2) / 2;
+            Rect(on, x1 - 7, strip - 1.5, x1 - 2, strip + 1.5, kAmber);
+        });
+    } else if (vents && car.Era >= ERA_1953) {
+        On(c, car, "side vent", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) {
+                const double from = x1 - 16, to = x1 - 2;
+                const double top = std::min({hood - 6, TopAt(body, from) - 4, TopAt(body, to) - 4});
+                if (car.Era == ERA_1953) {
+                    for (double x = from + 2; x < to; x += 5) {
+                        const Vec p = At(x, top - 2);
+                        on.Ellipse(p.X, p.Y, 2.4, 1.8, kChrome);
+                        on.Ellipse(p.X, p.Y, 1.2, 0.8, {40, 40, 46});
+                    }
+                    return;
+                }
+                const double t = std::round(top);
+                Rect(on, from, t - 7, to, t, kChrome);
+                Rect(on, from + 1, t - 6, to - 1, t - 1, {34, 34, 38});
+                for (const double h : {t - 5, t - 3}) Rect(on, from + 1, h, to - 1, h + 1, {150, 156, 164});
+            });
+        });
+    } else if (vents) {
         On(c, car, "louvres", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) {
                 // Six over the bonnet's rear half; on a short bonnet fewer, far
@@ -281,8 +320,11 @@ void FrontDetails(Canvas& c, const Car& car) {
     // A cab over the engine, or a nose sloping straight up into the
     // windscreen, has no bonnet for a stripe and a mascot: the cab-over
     // truck carries air horns on its roof instead, the van driving lamps
-    // set in its bumper.
+    // set in its bumper. From 1968 no bonnet carries a stripe, and only
+    // the luxury car's keeps its mascot: the driving lamps stand in every
+    // bumper.
     const bool bonnet = P(car, 3).X - P(car, 2).X >= 24;
+    const bool mascot = bonnet && (car.Era <= ERA_1953 || (car.Era == ERA_1968 && car.Body == BODY_LUXURY));
     if (car.Front == 3 && !bonnet && car.Body == BODY_TRUCK) {
         const Vec roof = P(car, 4);
         HangsOn(c, car, "air horns", "body", [&](Canvas& on) {
@@ -297,20 +339,25 @@ void FrontDetails(Canvas& c, const Car& car) {
                 on.Polygon(Screen(trumpet), horn.X > roof.X + 15 ? Darker(kChrome, 0.3) : kChrome);
             }
         });
-    } else if (car.Front == 3 && !bonnet) {
+    } else if (car.Front == 3 && (!bonnet || car.Era >= ERA_1968)) {
         On(c, car, "driving lamps", "bumper", [&](Canvas& on) {
+            // Across the bumper's middle, the thin chrome one's or the deep black one's.
+            const double h = car.Style->Bumper == BumperKind::Chrome ? low + 1.5 : low + 3;
             for (const double d : {4.0, 11.0}) {
-                const Vec l = At(std::min(nose, StartAt(body, low + 2)) + d, low + 3);
+                const Vec l = At(std::min(nose, StartAt(body, low + 2)) + d, h);
                 on.Ellipse(l.X, l.Y, 2.5, 3, kChrome);
                 on.Ellipse(l.X - 0.5, l.Y, 1.6, 2.2, kLamp);
             }
         });
-    } else if (car.Front == 3) {
+    }
+    if (car.Front == 3 && mascot) {
         const Vec b = NodeOf(car, 2);
-        // A brass-era bonnet carries its horn instead.
-        if (car.Style->Lamps != LampKind::Brass) On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
-        });
+        // A brass-era bonnet carries its horn instead; from 1968 no stripe.
+        if (car.Style->Lamps != LampKind::Brass && car.Era <= ERA_1953) {
+            On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
+                OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
+            });
+        }
         // The mascot: on the radiator's cap, or on the bonnet's front.
         HangsOn(c, car, "mascot", radiator ? "radiator" : "body", [&](Canvas& on) {
             const Vec m = radiator ? At(nose + 2, high + 5.5) : At(b.X + 2, b.Y);

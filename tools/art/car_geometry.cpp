@@ -103,7 +103,11 @@ void Reshape(Car& car) {
                 v.Y += tail.DeckRise;
                 v.X += tail.RoofPull * 0.5;
             }
-            if (n.Index == 7) v.Y += tail.TailRise;
+            // An open car's long sloping tail is raised at its end, not
+            // where the slope starts: that would stand up as a hump on the
+            // deck.
+            const bool boatTail = car.Roof == Top::Open && P(car, 8).X - P(car, 7).X > 30 && tail.TailRise > 0;
+            if (n.Index == (boatTail ? 8 : 7)) v.Y += tail.TailRise;
             // A deck or tail raised to the roof's height stops there: a box
             // body's back never pokes above its roof.
             if (n.Index == 6 || n.Index == 7) v.Y = std::min(v.Y, std::max(P(car, n.Index).Y, P(car, 5).Y));

@@ -1,0 +1,96 @@
+// What the pieces add along the car's side reads as what it is: a two-door
+// saloon's long front window is glass from the windscreen to the door's
+// pillar, an open sports car's raised tail never humps up above its deck, and
+// an early car's rear bumper stands clear of its black rear wing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "art/car_model.h"
+#include "art/car_parts.h"
+#include "art/scenes.h"
+#include "art/showroom.h"
+#include "presentation/layout.h"
+#include "presentation/picture_catalogue.h"
+#include "support/every_car.h"
+
+namespace {
+
+using art::car::PartLog;
+using art::car::PartRecord;
+
+// A pane of the side glass, lit at its top and darker at the waist; neither
+// the paint of any car nor the cream of a two-tone roof.
+bool IsGlass(art::Rgb p) { return p.R < 200 && p.G > 140 && p.B > 170 && p.B > p.R + 25; }
+
+TEST(CarSideDetails, TheClosedTwoDoorsOfTheEarlyErasHaveOneLongFrontWindow) {
+    struct Closed {
+        i32 Body, Era;
+        int Belt;   // screen row of the waist
+    };
+    // Screen columns 387..414: from behind the windscreen's post to just
+    // ahead of the door's pillar.
+    const Closed cars[] = {{BODY_FAMILY_WAGON, ERA_1923, 136}, {BODY_FAMILY_WAGON, ERA_1938, 138},
+                           {BODY_FAMILY_WAGON, ERA_1953, 152}, {BODY_FAMILY_SEDAN, ERA_1953, 152},
+                           {BODY_COMPACT, ERA_1953, 144}};
+    for (const Closed& car : cars) {
+        const art::Canvas c = art::DrawCar(car.Body, car.Era, 1, 2, 1);
+        const int y = car.Belt - 4 - kCarPieceAt[0].Y;
+        int blind = 0;
+        for (int x = 387; x <= 414; ++x) blind += IsGlass(c.At(x - kCarPieceAt[0].X, y)) ? 0 : 1;
+        EXPECT_EQ(blind, 0) << "body " << car.Body << ", era " << car.Era << ": " << blind << " columns of the front window are not glass";
+    }
+}
+
+// The top row of the named part in each screen column from `from` on (a
+// large row where it does not reach).
+std::vector<int> Tops(const PartLog& log, const std::string& name, int from) {
+    std::vector<int> tops(static_cast<std::size_t>(art::kCarBox.Right - from + 1), 10000);
+    for (const PartRecord& part : log.Parts)
+        if (part.Name == name)
+            for (const auto& p : part.Pixels)
+                if (p.X >= from) tops[static_cast<std::size_t>(p.X - from)] = std::min(tops[static_cast<std::size_t>(p.X - from)], p.Y);
+    return tops;
+}
+
+TEST(CarSideDetails, AnOpenSportsCarsRaisedTailNeverStandsAboveTheJoin) {
+    constexpr int kAntiAliasing = 1;
+    for (const i32 era : {ERA_1923, ERA_1938}) {
+        PartLog log;
+        art::DrawCar(BODY_SPORT, era, 1, 1, 3, &log);
+        const std::vector<int> tops = Tops(log, "body", kCarPieceAt[2].X);
+        const auto highest = std::min_element(tops.begin(), tops.end());
+        EXPECT_GE(*highest, tops.front() - kAntiAliasing)
+            << "era " << era << ": the tail stands " << tops.front() - *highest << " rows above the join at screen x "
+            << kCarPieceAt[2].X + (highest - tops.begin());
+    }
+}
+
+// The early wings are black like the tyre under them: a bumper drawn over
+// one reads as drawn across the wheel.
+TEST(CarSideDetails, NoRearBumperIsDrawnOverAnEarlyCarsBlackRearWing) {
+    int withWings = 0;
+    PartLog log;
+    for (const CarChoice& c : EveryCar()) {
+        if (c.Rear != 3 || c.Front != 1 || c.Middle != 1 || c.Era > ERA_1923 || c.Body == BODY_TRUCK) continue;
+        log.Parts.clear();
+        art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear, &log);
+        std::map<std::pair<int, int>, bool> wing;
+        for (const PartRecord& part : log.Parts)
+            if (part.Name == "rear wing")
+                for (const auto& p : part.Pixels) wing[{p.X, p.Y}] = true;
+        if (wing.empty()) continue;
+        ++withWings;
+        int over = 0;
+        for (const PartRecord& part : log.Parts)
+            if (part.Name == "rear bumper")
+                for (const auto& p : part.Pixels) over += wing.count({p.X, p.Y}) != 0 ? 1 : 0;
+        EXPECT_EQ(over, 0) << c.Names();
+    }
+    EXPECT_EQ(withWings, 4);   // the wagons of 1908 and 1923, the sports and luxury cars of 1923
+}
+
+}  // namespace
