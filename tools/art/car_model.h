@@ -164,6 +164,7 @@ void Wheel(Canvas& c, const Car& car, double x);
 std::string WheelName(const Car& car, double x);   // "front wheel" or "rear wheel"
 void Wings(Canvas& c, const Car& car);    // and running boards
 void Chassis(Canvas& c, const Car& car);
+void DriveChain(Canvas& c, const Car& car);   // over the rear wheel, where it is chain driven
 double FrontWingTop(const Car& car, double x);   // the front wing's crown above x (0: none)
 
 // The race car's own parts (car_race.cpp).

@@ -139,6 +139,22 @@ void TruckGuard(Canvas& c, const Car& car) {
     c.Polygon(Screen(guard), car.Style->Wings == WingKind::Swept ? Darker(car.Colour, 0.1) : Rgb{34, 32, 34});
 }
 
+// The first truck drives its rear wheels by chain from a sprocket under
+// the frame ahead of them.
+bool ChainDriven(const Car& car) { return car.Era == ERA_1908 && car.Body == BODY_TRUCK; }
+
+struct ChainSprockets {
+    Vec Frame, Wheel;   // their centres
+    double FrameRadius, WheelRadius;
+};
+
+ChainSprockets SprocketsOf(const Car& car) {
+    const double r = car.WheelRadius;
+    // The frame's sprocket clear of the join ahead of it, the wheel's a
+    // little over half the wheel across.
+    return {{car.RearWheel - 29, r + 4}, {car.RearWheel, r}, 4.5, r * 0.5};
+}
+
 }  // namespace
 
 double BoardHeight(const Car& car) { return car.WheelRadius + 1; }
@@ -251,31 +267,51 @@ void Chassis(Canvas& c, const Car& car) {
     // The frame under the body, from the dumb irons to the tail. A truck's
     // rails run just under its wheels' tops, from under the cab to the load
     // box's end, so the box stands on them and the rear wheel rises behind.
-    const double r = car.WheelRadius;
     HangsOn(c, car, "frame", "body", [&](Canvas& on) {
         const double top = truck ? FrameTop(car) : std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y) + 1;
         const double from = truck && !car.Fenders ? NodeOf(car, 8).X - 4 : NodeOf(car, 0).X + 1;
         const double to = truck ? LoadBox(car).back().X - 1 : NodeOf(car, 9).X - 2;
         FillBox(on, from, top, to, top - 5, kIron);
     });
-    if (car.Era == ERA_1908 && truck) {
+    if (ChainDriven(car)) {
         // Chain drive: a sprocket on a bracket under the frame behind the
-        // cab, the chain running back to the rear wheel's hub.
+        // cab; its chain runs back to the rear wheel's hub (DriveChain).
         HangsOn(c, car, "chain drive", "frame", [&](Canvas& on) {
-            const double x = car.RearWheel - 29;   // clear of the join ahead of it
-            const Vec s = At(x, r + 4), w = At(car.RearWheel, r);
-            const Rgb chain{86, 86, 92}, steel{150, 150, 156};
-            on.Line({s.X, s.Y}, At(x, FrameTop(car) - 4), 2.4, kIron);
-            on.Line({s.X, s.Y - 4}, {w.X, w.Y - 4}, 1.4, chain);
-            on.Line({s.X, s.Y + 4}, {w.X, w.Y + 4}, 1.4, chain);
-            on.Ellipse(s.X, s.Y, 5, 5, steel);
-            for (int k = 0; k < 8; ++k) {
-                const double a = k * std::numbers::pi / 4;
-                on.Line({s.X + 3 * std::cos(a), s.Y + 3 * std::sin(a)}, {s.X + 5.6 * std::cos(a), s.Y + 5.6 * std::sin(a)}, 1.0, chain);
-            }
-            on.Ellipse(s.X, s.Y, 1.8, 1.8, kIron);
+            const ChainSprockets s = SprocketsOf(car);
+            const Vec at = At(s.Frame);
+            on.Line(at, At(s.Frame.X, FrameTop(car) - 4), 2.4, kIron);
+            on.Ellipse(at.X, at.Y, s.FrameRadius + 1, s.FrameRadius + 1, kIron);
+            on.Ellipse(at.X, at.Y, s.FrameRadius - 1.5, s.FrameRadius - 1.5, {150, 150, 156});
+            on.Ellipse(at.X, at.Y, 1.4, 1.4, kIron);
         });
     }
+}
+
+void DriveChain(Canvas& c, const Car& car) {
+    if (!ChainDriven(car)) return;
+    // The chain as one loop round both sprockets: over the frame sprocket's
+    // front, along two straight runs and round the back of the big sprocket
+    // bolted to the wheel's spokes. Steel links on a dark edge, so it reads
+    // against the black tyre and frame and against the wooden spokes alike.
+    const ChainSprockets s = SprocketsOf(car);
+    const double dx = s.Wheel.X - s.Frame.X, dy = s.Wheel.Y - s.Frame.Y;
+    const double heading = std::atan2(dy, dx);
+    const double wrap = std::acos((s.FrameRadius - s.WheelRadius) / std::hypot(dx, dy));
+    std::vector<Vec> loop;
+    const auto arc = [&](Vec centre, double radius, double from, double to) {
+        constexpr int kSteps = 12;
+        for (int k = 0; k <= kSteps; ++k) {
+            const double a = from + (to - from) * k / kSteps;
+            loop.push_back({centre.X + radius * std::cos(a), centre.Y + radius * std::sin(a)});
+        }
+    };
+    arc(s.Frame, s.FrameRadius, heading + wrap, heading + 2 * std::numbers::pi - wrap);
+    arc(s.Wheel, s.WheelRadius, heading - wrap, heading + wrap);
+    loop.push_back(loop.front());
+    HangsOn(c, car, "drive chain", "rear wheel", [&](Canvas& on) {
+        on.Polyline(Screen(loop), 2.8, kIron);
+        on.Polyline(Screen(loop), 1.3, {176, 178, 184});
+    });
 }
 
 }  // namespace art::car

@@ -46,6 +46,7 @@ Canvas DrawOnShowroom(const Car& car, std::optional<Rgb> plainGround = std::null
         if (car.Roof == Top::Open) Cockpit(c, car);
         RadiatorShell(c, car);
         for (const double x : Wheels(car)) Host(c, car, WheelName(car, x), [&](Canvas& on) { Wheel(on, car, x); });
+        DriveChain(c, car);
         Wings(c, car);
     } else {
         // Open wheels stand outside the body: the body first, then the
