@@ -30,6 +30,39 @@ void SideCurtains(Canvas& c, const Car& car, double x0, double x1, int bays) {
     });
 }
 
+// The third rear's kit on a truck, all at the load box's end: a step hung
+// under the frame's end with the tail lamp on the rail beside it, and a
+// ladder from the step up past the box's top, or from 1968 the tail lift
+// folded up flush against the box's back.
+void TruckRearKit(Canvas& c, const Car& car, const std::vector<Vec>& box) {
+    const double tail = box.back().X, floor = box.back().Y, top = box[box.size() - 2].Y;
+    const double rail = FrameTop(car) - 5;   // the frame rails' underside
+    const double tread = rail - 4;           // the step's top
+    // Clear of the rear wheel's guard, which reaches well past the tyre.
+    const double from = std::max(tail - 16, car.RearWheel + car.WheelRadius + 10);
+    HangsOn(c, car, "rear step", "frame", [&](Canvas& on) {
+        for (const double x : {from + 2, tail - 3}) FillBox(on, x, rail + 1, x + 1.5, tread, {50, 50, 54});
+        FillBox(on, from, tread, tail + 1, tread - 3, {70, 70, 76});
+        on.Line(At(from, tread - 0.5), At(tail + 1, tread - 0.5), 1.0, {130, 132, 138});
+    });
+    HangsOn(c, car, "tail lamp", "frame", [&](Canvas& on) { FillBox(on, tail - 2, rail + 4, tail + 1, rail + 1, {210, 40, 40}); });
+    const Rgb steel{176, 178, 184};
+    if (car.Era >= ERA_1968) {
+        HangsOn(c, car, "tail lift", "load box", [&](Canvas& on) {
+            FillBox(on, tail - 3, floor + 24, tail + 0.5, floor + 1, {128, 132, 138});
+            on.Line(At(tail - 2.5, floor + 2), At(tail - 2.5, floor + 23), 1.0, steel);
+        });
+        return;
+    }
+    // Rails and rungs in bright steel, so it reads against the box's boards
+    // and paint alike.
+    const double near = tail - 8, far = tail - 3;
+    HangsOn(c, car, "ladder", "load box", [&](Canvas& on) {
+        for (const double x : {near, far}) on.Line(At(x, tread), At(x, top + 3), 1.2, steel);
+        for (double y = tread + 5; y < top; y += 5) on.Line(At(near, y), At(far, y), 1.0, steel);
+    });
+}
+
 }  // namespace
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
@@ -182,6 +215,10 @@ void RearDetails(Canvas& c, const Car& car) {
     // unless the quarter light's pillar already stands there.
     if (car.Roof == Top::Closed && car.Era <= ERA_1923 && car.Body != BODY_TRUCK && std::abs(quarter - kRearFrom - 4) > 8)
         Pillar(c, car, kRearFrom + 4);
+    if (car.Body == BODY_TRUCK && car.Rear == 3) {
+        TruckRearKit(c, car, box);
+        return;
+    }
     // Tail lamps at the end, on the paint.
     const double lampH = tailH - 4;
     const Vec lamp = At((car.Body == BODY_TRUCK ? tail : EndAt(Painted(car), lampH)) - 2, lampH);
@@ -201,7 +238,7 @@ void RearDetails(Canvas& c, const Car& car) {
     }
     if (car.Rear == 3) {
         // A bumper or step, and a trunk on the old cars.
-        HangsOn(c, car, "rear bumper", car.Body == BODY_TRUCK ? "load box" : "body", [&](Canvas& on) {
+        HangsOn(c, car, "rear bumper", "body", [&](Canvas& on) {
             // It starts behind the rear wheel, however short the tail, and
             // behind the early cars' black wing, which would read as the tyre.
             const bool blackWing = car.Style->Wings == WingKind::Flat || car.Style->Wings == WingKind::Arched;
@@ -237,23 +274,6 @@ void RearDetails(Canvas& c, const Car& car) {
                 on.Line({t.X, t.Y + 6}, {t.X + 11, t.Y + 6}, 1.0, {200, 160, 70});
             });
         }
-    }
-    if (car.Body == BODY_TRUCK && car.Rear == 3 && car.Era >= ERA_1968) {
-        // A tail lift folded up against the box's doors, on arms from under its floor.
-        HangsOn(c, car, "tail lift", "load box", [&](Canvas& on) {
-            const Rgb steel{128, 132, 138};
-            on.Line(At(tail - 12, bottom - 3), At(tail + 2, bottom - 5), 2.0, {60, 60, 64});
-            on.Fill({static_cast<int>(At(tail + 1, 0).X), static_cast<int>(At(0, bottom + 22).Y), static_cast<int>(At(tail + 4, 0).X),
-                     static_cast<int>(At(0, bottom - 6).Y)}, steel);
-            on.Line(At(tail + 3.5, bottom - 5), At(tail + 3.5, bottom + 21), 1.0, Lighter(steel, 0.4));
-        });
-    } else if (car.Body == BODY_TRUCK && car.Rear == 3) {
-        // A ladder up the box's back.
-        const double top = box[box.size() - 2].Y;
-        HangsOn(c, car, "ladder", "load box", [&](Canvas& on) {
-            on.Line(At(tail - 2, box.back().Y), At(tail - 2, top - 2), 1.4, {60, 60, 64});
-            for (double y = box.back().Y + 6; y < top - 4; y += 8) on.Line(At(tail - 4, y), At(tail, y), 1.2, {60, 60, 64});
-        });
     }
 }
 
