@@ -93,4 +93,88 @@ TEST(CarSideDetails, NoRearBumperIsDrawnOverAnEarlyCarsBlackRearWing) {
     EXPECT_EQ(withWings, 4);   // the wagons of 1908 and 1923, the sports and luxury cars of 1923
 }
 
+// Every pixel of the named parts, on the screen.
+std::vector<art::car::Pixel> PixelsOf(const PartLog& log, const std::string& name) {
+    std::vector<art::car::Pixel> pixels;
+    for (const PartRecord& part : log.Parts)
+        if (part.Name == name) pixels.insert(pixels.end(), part.Pixels.begin(), part.Pixels.end());
+    return pixels;
+}
+
+// The top row of the body in screen column x.
+int BodyTop(const PartLog& log, int x) { return Tops(log, "body", x).front(); }
+
+TEST(CarSideDetails, EveryDoorPillarReachesTheRoof) {
+    // Closed cars whose screen is raked back over the third middle's door,
+    // and ones with plain screens: a pillar stops at most the roof's rail
+    // and a little anti-aliasing short of the body's top above it.
+    const CarChoice cars[] = {{BODY_FAMILY_SEDAN, ERA_1938, 1, 3, 1}, {BODY_FAMILY_WAGON, ERA_1983, 1, 3, 2},
+                              {BODY_FAMILY_SEDAN, ERA_1938, 1, 1, 1}, {BODY_LUXURY, ERA_1953, 1, 3, 1}};
+    for (const CarChoice& car : cars) {
+        PartLog log;
+        art::DrawCar(car.Body, car.Era, car.Front, car.Middle, car.Rear, &log);
+        std::map<int, int> top;   // each pillar column's top row
+        for (const auto& p : PixelsOf(log, "pillar")) top[p.X] = top.count(p.X) != 0 ? std::min(top[p.X], p.Y) : p.Y;
+        ASSERT_FALSE(top.empty()) << car.Names();
+        for (const auto& [x, y] : top) EXPECT_LE(y - BodyTop(log, x), 7) << car.Names() << ": the pillar at screen x " << x << " stops short";
+    }
+}
+
+TEST(CarSideDetails, ATwoToneCarsPillarsAreInTheRoofsColour) {
+    for (const i32 body : {BODY_FAMILY_SEDAN, BODY_LUXURY, BODY_FAMILY_WAGON}) {
+        for (const i32 middle : {1, 3}) {
+            PartLog log;
+            const art::Canvas c = art::DrawCar(body, ERA_1953, 1, middle, 1, &log);
+            const std::vector<art::car::Pixel> pillar = PixelsOf(log, "pillar");
+            ASSERT_FALSE(pillar.empty()) << "body " << body << ", middle " << middle;
+            int dark = 0;
+            for (const auto& p : pillar) {
+                const art::Rgb colour = c.At(p.X - kCarPieceAt[0].X, p.Y - kCarPieceAt[0].Y);
+                dark += colour.R + colour.G + colour.B < 3 * 150 ? 1 : 0;
+            }
+            // Only the anti-aliased edge over the darker glass's foot.
+            EXPECT_LE(dark * 10, static_cast<int>(pillar.size())) << "body " << body << ", middle " << middle;
+        }
+    }
+}
+
+TEST(CarSideDetails, AnEstatesTwoDoorsWindowEndsAtItsDoor) {
+    // The door's shut line stands at car x 148 or 150: screen x 419..421.
+    for (const i32 era : {ERA_1968, ERA_1983}) {
+        PartLog log;
+        art::DrawCar(BODY_FAMILY_WAGON, era, 1, 2, 1, &log);
+        int atDoor = 0;
+        for (const auto& p : PixelsOf(log, "pillar")) atDoor += p.X >= 417 && p.X <= 423 ? 1 : 0;
+        EXPECT_GT(atDoor, 0) << "era " << era;
+    }
+}
+
+TEST(CarSideDetails, AHighBootDeckEndsLevelOverTheTail) {
+    struct Deck {
+        i32 Body;
+        int From, To;   // screen columns between the rear window's foot and the tail's corner
+    };
+    for (const Deck& deck : {Deck{BODY_FAMILY_SEDAN, 480, 500}, Deck{BODY_LUXURY, 490, 508}}) {
+        PartLog log;
+        art::DrawCar(deck.Body, ERA_1983, 1, 1, 3, &log);
+        const std::vector<int> tops = Tops(log, "body", deck.From);
+        const auto [low, high] = std::minmax_element(tops.begin(), tops.begin() + (deck.To - deck.From + 1));
+        EXPECT_LE(*high - *low, 1) << "body " << deck.Body << ": the deck climbs " << *high - *low << " rows";
+    }
+}
+
+TEST(CarSideDetails, AShortNosesBumperAndIndicatorStandClearOfTheTyre) {
+    for (const i32 era : {ERA_1953, ERA_1968, ERA_1983}) {
+        PartLog log;
+        art::DrawCar(BODY_COMPACT, era, 2, 1, 1, &log);
+        std::map<int, int> tyre;   // the front tyre's first column in each row
+        for (const auto& p : PixelsOf(log, "front wheel")) tyre[p.Y] = tyre.count(p.Y) != 0 ? std::min(tyre[p.Y], p.X) : p.X;
+        for (const char* part : {"bumper", "indicator"}) {
+            int close = 0;
+            for (const auto& p : PixelsOf(log, part)) close += tyre.count(p.Y) != 0 && tyre[p.Y] - p.X < 2 ? 1 : 0;
+            EXPECT_EQ(close, 0) << "era " << era << ": the " << part << " touches the tyre";
+        }
+    }
+}
+
 }  // namespace

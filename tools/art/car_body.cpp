@@ -178,10 +178,13 @@ void Glass(Canvas& c, const Car& car) {
     flush();
 }
 
+// A pillar belongs to the roof: on a two-tone car it is in the roof's
+// colour, so it never reads as a post of the body's pushed up through it.
 void Pillar(Canvas& c, const Car& car, double x) {
     const double top = GlassTop(car, x);
     if (top < car.Belt + 6) return;
-    On(c, car, "pillar", "body", [&](Canvas& on) { on.Line(At(x, car.Belt), At(x, top + 1), 3.2, Darker(car.Colour, 0.12)); });
+    const Rgb roof = car.Style->TwoTone && car.Roof == Top::Closed ? kRoofTone : car.Colour;
+    On(c, car, "pillar", "body", [&](Canvas& on) { on.Line(At(x, car.Belt), At(x, top + 1), 3.2, Darker(roof, 0.12)); });
 }
 
 // Roof posts, seats and the canopy of the first cars.

@@ -17,6 +17,7 @@ constexpr double kCeiling = kCarGround - kCarPieceAt[0].Y - 3;
 constexpr double kLuggage = 10;   // the tallest case on a roof rack
 // Where the front door's shut line stands, by the middle piece's variant.
 constexpr double kDoorAt[3] = {124, 128, 118};
+constexpr double kSecondPillar = 140;   // the third middle's, behind the front door
 
 // Side curtains buttoned down from the canopy's underside to the body
 // between x0 and x1, a celluloid pane in each of their bays.
@@ -75,18 +76,27 @@ void MiddleDetails(Canvas& c, const Car& car) {
     // long as the rear door's, and no third pillar stands between them.
     const bool setBack = car.Body == BODY_LUXURY;
     // Where a closed car cannot raise its roof, it is a two-door: one long
-    // door under one long window. From 1968 on a pillarless hardtop; before
-    // it, the door's rear edge carries a pillar, a small quarter light
-    // behind it.
+    // door under one long window. From 1968 on a saloon is a pillarless
+    // hardtop; before it, and on an estate always, the door's rear edge
+    // carries a pillar, the quarter light or the load windows behind it.
     const bool twoDoor = roof == Roof::Panel && car.Roof == Top::Closed && !Utility(car);
-    const bool hardtop = twoDoor && car.Era >= ERA_1968;
+    const bool hardtop = twoDoor && car.Era >= ERA_1968 && car.Body != BODY_FAMILY_WAGON;
     double door = twoDoor ? (hardtop ? 150 : 148) : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
     // Behind a raked screen the front door still has a window of its own.
     if (setBack && !twoDoor) door = std::clamp(NodeOf(car, 4).X + 12, door, kMiddleTo);
+    // The third middle's doors part ahead of a second pillar; where the
+    // screen is raked back over that parting, a pillar there would stand
+    // under the screen's slope as a stub short of the roof, so the doors
+    // part at the second pillar instead.
+    bool secondPillar = car.Middle == 3 && !setBack;
+    if (secondPillar && car.Roof == Top::Closed && door < NodeOf(car, 4).X) {
+        door = kSecondPillar;
+        secondPillar = false;
+    }
     if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
         if (car.Roof == Top::Closed && !hardtop) {
             Pillar(c, car, door);
-            if (car.Middle == 3 && !setBack) Pillar(c, car, 140);
+            if (secondPillar) Pillar(c, car, kSecondPillar);
         }
         On(c, car, "door", "body", [&](Canvas& layer) {
             OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
@@ -94,11 +104,22 @@ void MiddleDetails(Canvas& c, const Car& car) {
         });
     }
     if (hardtop) {
-        // The vent pane's post a hand's width behind the windscreen's foot.
-        double glass = kJoins[0];
-        while (glass < door && GlassTop(car, glass) <= car.Belt + 2) glass += 1;
-        const double post = std::min(glass + 12, P(car, 4).X + 2);
-        On(c, car, "vent post", "glass", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post)), 1.6, {60, 64, 70}); });
+        // With no pillar, the door glass's own frame shows where it ends,
+        // over the door's rear edge: chrome, in 1983 black rubber. In 1968
+        // the frame also closes a vent pane a hand's width behind the
+        // windscreen's foot; by 1983 the door glass is one pane.
+        const Rgb frame = car.Style->Bumper == BumperKind::Black ? Rgb{44, 44, 48} : kChrome;
+        On(c, car, "door glass frame", "glass", [&](Canvas& on) {
+            on.Line(At(door, car.Belt), At(door, GlassTop(car, door) - 0.5), 1.4, frame);
+            if (car.Era != ERA_1968) return;
+            double glass = kJoins[0];
+            while (glass < door && GlassTop(car, glass) <= car.Belt + 2) glass += 1;
+            const double post = std::min(glass + 12, P(car, 4).X + 2);
+            std::vector<Vec> pane;
+            for (double x = glass + 1; x <= post; x += 1) pane.push_back({x, GlassTop(car, x) - 0.8});
+            pane.push_back({post, car.Belt});
+            on.Polyline(Screen(pane), 1.4, frame);
+        });
     }
     if (roof == Roof::Panel && !twoDoor) {
         // A closed rear quarter: the roof carried down as a broad pillar

@@ -130,11 +130,13 @@ void Headlamps(Canvas& canvas, const Car& car, const std::vector<Vec>& body, dou
     HangsOn(canvas, car, "headlamp", host, [&](Canvas& c) { Headlamp(c, car, body, nose, high); });
 }
 
-// Where the front wheel's tyre begins at height h, less a pixel's gap: a
-// bumper ends there, however short the nose.
+// Where the front wheel's tyre begins at height h, less a gap: a bumper
+// ends there, however short the nose. Beside a body with its wings merged
+// the gap is wide enough to read, so the tyre never seems to cover the
+// bumper; a separate wing's front stands between them anyway.
 double AheadOfWheel(const Car& car, double h) {
     const double r = car.WheelRadius, d = h - r;
-    return car.FrontWheel - (std::abs(d) < r ? std::sqrt(r * r - d * d) : 0.0) - 1.5;
+    return car.FrontWheel - (std::abs(d) < r ? std::sqrt(r * r - d * d) : 0.0) - (car.Fenders ? 1.5 : 5);
 }
 
 void Bumper(Canvas& c, const Car& car, double nose, double low) {
@@ -242,14 +244,19 @@ void FrontDetails(Canvas& c, const Car& car) {
         }
     });
     Headlamps(c, car, body, nose, high);
-    FrontBumper(c, car, std::min(nose, StartAt(body, std::min(low + 2, high))), low);
+    const double bumperNose = std::min(nose, StartAt(body, std::min(low + 2, high)));
+    FrontBumper(c, car, bumperNose, low);
     if (car.Front == 2 && car.Style->Wings == WingKind::Merged) {
-        // An indicator round the corner, behind the headlamp.
-        HangsOn(c, car, "indicator", "body", [&](Canvas& on) {
-            const double h = LampHeight(car, 5);
-            const Vec p = At(StartAt(body, h) + 12, h);
-            on.Ellipse(p.X, p.Y, 2, 2.5, kAmber);
-        });
+        // An indicator round the corner, behind the headlamp; where the
+        // nose is too short for it there, clear of the tyre, it is set in
+        // the bumper's front instead.
+        const double h = LampHeight(car, 5), lamps = StartAt(body, h);
+        const double x = std::min(lamps + 12, AheadOfWheel(car, h) - 3);
+        if (x >= lamps + 11) {
+            HangsOn(c, car, "indicator", "body", [&](Canvas& on) { on.Ellipse(At(x, h).X, At(x, h).Y, 2, 2.5, kAmber); });
+        } else {
+            HangsOn(c, car, "indicator", "bumper", [&](Canvas& on) { Rect(on, bumperNose - 1, low + 0.5, bumperNose + 3, low + 3.5, kAmber); });
+        }
     }
     // The first wagon's bulb horn: a brass tube along the bonnet's side
     // from the rubber bulb at the scuttle to its bell behind the radiator.
@@ -277,7 +284,9 @@ void FrontDetails(Canvas& c, const Car& car) {
     // Louvres up to 1938; then a chrome row of ventiports, in 1968 a
     // chrome-framed vent with its slats, in 1983 a side repeater lamp on
     // the black strip.
-    const bool vents = car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6;
+    // The framed vent needs more bonnet side than its own length: on a
+    // short nose it would stand on the wing over the wheel like a sticker.
+    const bool vents = car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6 && (car.Era != ERA_1968 || x1 - x0 >= 20);
     if (car.Front == 2 && car.Body != BODY_VAN && car.Style->Bumper == BumperKind::Black && x1 - x0 >= 8) {
         HangsOn(c, car, "side repeater", "side strip", [&](Canvas& on) {
             const double strip = (car.Belt + car.WheelRadius * 2) / 2;

@@ -11,6 +11,8 @@
 namespace art::car {
 namespace {
 
+constexpr double kOverhang = 16;   // the least a nose moved back stands ahead of the front tyre
+
 // The outline with cuts at the borders of the variants' ranges, so moving a
 // corner inside one range never tilts a line in another.
 std::vector<Node> Split(const Outline& o) {
@@ -63,7 +65,12 @@ void Reshape(Car& car) {
         if (n.Is == Kind::Floor || n.Is == Kind::Cut) continue;
         Vec& v = n.At;
         if (v.X < kFrontTo && n.Index <= 2) {
-            if (n.Index <= 1) v.X -= nose.Forward;
+            // A nose moved back keeps room ahead of the front tyre for
+            // the bumper and lamps on the body's front, where the wings
+            // are merged into it.
+            const bool bodyFront = !car.Fenders && car.Body != BODY_RACE_CAR;
+            const double limit = bodyFront ? std::max(v.X, car.FrontWheel - car.WheelRadius - kOverhang) : 1e9;
+            if (n.Index <= 1) v.X = std::min(v.X - nose.Forward, limit);
             // A lowered nose keeps room for its lamps above the bumper.
             if (n.Index == 1) v.Y = std::max(v.Y + nose.NoseRise, std::min(v.Y, P(car, 0).Y + 16));
             if (n.Index == 2) {
@@ -107,7 +114,11 @@ void Reshape(Car& car) {
             // where the slope starts: that would stand up as a hump on the
             // deck.
             const bool boatTail = car.Roof == Top::Open && P(car, 8).X - P(car, 7).X > 30 && tail.TailRise > 0;
-            if (n.Index == (boatTail ? 8 : 7)) v.Y += tail.TailRise;
+            // A level boot deck raised rises as one, its end square over
+            // the tail: raised more at its end it would climb into a lip.
+            const bool levelDeck = car.Roof == Top::Closed && std::abs(P(car, 7).Y - P(car, 6).Y) <= 3 && P(car, 7).X - P(car, 6).X >= 20;
+            const double rise = levelDeck ? std::min(tail.TailRise, tail.DeckRise) : tail.TailRise;
+            if (n.Index == (boatTail ? 8 : 7)) v.Y += rise;
             // A deck or tail raised to the roof's height stops there: a box
             // body's back never pokes above its roof.
             if (n.Index == 6 || n.Index == 7) v.Y = std::min(v.Y, std::max(P(car, n.Index).Y, P(car, 5).Y));
