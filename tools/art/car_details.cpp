@@ -16,7 +16,7 @@ namespace {
 constexpr double kCeiling = kCarGround - kCarPieceAt[0].Y - 3;
 constexpr double kLuggage = 10;   // the tallest case on a roof rack
 // Where the front door's shut line stands, by the middle piece's variant.
-constexpr double kDoorAt[3] = {124, 128, 118};
+constexpr double kDoorAt[kPieceVariants] = {124, 128, 118};
 constexpr double kSecondPillar = 140;   // the third middle's, behind the front door
 
 // Side curtains buttoned down from the canopy's underside to the body
