@@ -1,8 +1,10 @@
-// The first-car recipe of the README, played as a new player plays it: every
-// step is a click on the layout table's rectangles or a typed key, and the
-// months end through the next-month button. The random sequence restarts
-// with each test, so the months it plays are the same every run.
+// The README's recipe, played as a new player plays it: the first car to
+// December 1909, then the second stage to December 1920. Every step is a
+// click on the layout table's rectangles or a typed key, and the months end
+// through the next-month button. The random sequence restarts with each
+// test, so the months it plays are the same every run.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -17,6 +19,17 @@ namespace {
 constexpr i32 kTechnicians = 20;
 constexpr i32 kSalesmen = 10;
 constexpr i32 kPrice = 1000;
+
+// The second stage's numbers: two more salons in the home region, each
+// bought once the cash covers it and what the month needs kept in hand,
+// and each staffed like the first; the price once the rivals' research
+// passes the first car's parts; the second car and its price.
+constexpr double kKeptInCash = 50000.0;
+constexpr double kSecondSalonCash = 200000.0 + kKeptInCash;
+constexpr double kThirdSalonCash = 300000.0 + kKeptInCash;
+constexpr i32 kPriceWhenPassed = 740;
+constexpr i32 kOldCarSellOff = 670;
+constexpr i32 kSecondCarPrice = 1550;
 
 // What the player reads at each month's end: the footer's cash and the
 // report's two totals.
@@ -77,49 +90,81 @@ struct NewcomerRecipe : InputTest {
         ClickOn(CTRL_STAFF_BUTTON_1, 2 * column);
     }
 
-    // Step 2: the staff folder, technicians and salesmen, no scientists; the
-    // office is left by its door.
-    void HireStaff() {
+    // Staff hired in the staff folder; the office is left by its door.
+    void HireInOffice(i32 technicians, i32 salesmen) {
         ClickHoverArea(SCREEN_GAME_MAIN, HOT_OFFICE);
         ClickHoverArea(SCREEN_GAME_OFFICE, HOT_PERSONNEL);
         ASSERT_EQ(MainObj.Popup, POPUP_PERSONNEL);
-        Hire(2, kTechnicians);
-        Hire(0, kSalesmen);
+        Hire(2, technicians);
+        Hire(0, salesmen);
         ClickOn(CTRL_OFFICE_CLOSE);
         ClickHoverArea(SCREEN_GAME_OFFICE, HOT_EXIT);
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+    }
+
+    // Step 2: technicians and salesmen, no scientists.
+    void HireStaff() {
+        ASSERT_NO_FATAL_FAILURE(HireInOffice(kTechnicians, kSalesmen));
         ASSERT_EQ(PlayerTechnicians.Unassigned, kTechnicians);
         ASSERT_EQ(PlayerSalesmans.Unassigned, kSalesmen);
         EXPECT_EQ(PlayerScientists.Count, 0);
     }
 
-    // Steps 3 to 5: a new model of the first parts, named and saved. After
-    // each install the list goes back to the parts chooser, whose close
-    // comes once, at the end.
-    void DesignModel(const char* typed, const char* stored) {
+    // A new model of the parts on row `row` of the three part lists, and
+    // with `items` the first luxury and safety items, named and saved.
+    // After each install the list goes back to the parts chooser, whose
+    // close comes once, at the end. Returns the slot it was saved in.
+    i32 DesignModel(const char* typed, const char* stored, i32 row, bool items) {
         ClickHoverArea(SCREEN_GAME_MAIN, HOT_DESIGN);
         ClickOn(CTRL_DESIGN_NEW_MODEL);
+        const i32 slot = PlayerCar.Slot;
         ClickOn(CTRL_DESIGN_NAME);
         Type(typed);
         ClickOn(CTRL_DESIGN_ADD_PARTS);
         for (i32 chooserRow : {CTRL_ADD_ENGINE, CTRL_ADD_SUSPENSION, CTRL_ADD_BRAKES}) {
             ClickOn(chooserRow);
-            ClickOn(CTRL_PART_ROW_1);
+            ClickOn(CTRL_PART_ROW_1, row - 1);
             ClickOn(CTRL_PARTS_INSTALL);
-            ASSERT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
+            EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
+        }
+        for (i32 chooserRow : {CTRL_ADD_LUXURY, CTRL_ADD_SAFETY}) {
+            if (!items) break;
+            ClickOn(chooserRow);
+            ClickOn(CTRL_PART_ROW_1);
+            ClickOn(CTRL_ITEMS_INSTALL);
+            EXPECT_EQ(MainObj.Popup, POPUP_ADD_PARTS);
         }
         ClickOn(CTRL_ADD_CLOSE);
-        ASSERT_EQ(MainObj.Popup, POPUP_NONE);
+        EXPECT_EQ(MainObj.Popup, POPUP_NONE);
         ClickOn(CTRL_DESIGN_SAVE_MODEL);
-        ASSERT_EQ(PlayerCar.SlotUsed[1], 1);
-        // The figures the design screen shows and the README quotes.
-        EXPECT_EQ(PlayerModel(1).Engine, 1);
-        EXPECT_EQ(PlayerModel(1).Suspension, 1);
-        EXPECT_EQ(PlayerModel(1).Brakes, 1);
+        EXPECT_EQ(PlayerCar.SlotUsed[slot], slot);
+        const Car& model = PlayerModel(slot);
+        EXPECT_EQ(model.Engine, row);
+        EXPECT_EQ(model.Suspension, row);
+        EXPECT_EQ(model.Brakes, row);
+        EXPECT_EQ(model.LuxuryItems[1], items ? 1 : 0);
+        EXPECT_EQ(model.SafetyItems[1], items ? 1 : 0);
+        EXPECT_EQ(std::memcmp(model.Name, stored, std::strlen(stored)), 0);
+        ClickOn(CTRL_DESIGN_EXIT);
+        return slot;
+    }
+
+    // Steps 3 to 5: the first parts, no items. The figures the design screen
+    // shows and the README quotes.
+    void DesignFirstCar(const char* typed, const char* stored) {
+        ASSERT_EQ(DesignModel(typed, stored, 1, false), 1);
         EXPECT_EQ(PlayerModel(1).UnitCost, 450);
         EXPECT_EQ(PlayerModel(1).Rating, 112);
-        EXPECT_EQ(std::memcmp(PlayerModel(1).Name, stored, std::strlen(stored)), 0);
-        ClickOn(CTRL_DESIGN_EXIT);
+    }
+
+    // The "post here" boxes of the region the works shows.
+    void PostStaff(i32 technicians, i32 salesmen) {
+        ClickOn(CTRL_FACTORY_TECHNICIANS);
+        TypeNumber(technicians);
+        ClickOn(CTRL_ASSIGN_TECHNICIANS);
+        ClickOn(CTRL_FACTORY_SALESMEN);
+        TypeNumber(salesmen);
+        ClickOn(CTRL_ASSIGN_SALESMEN);
     }
 
     // Steps 6 to 9: the factory turned to the home region; the model on line
@@ -137,18 +182,58 @@ struct NewcomerRecipe : InputTest {
         PressUntil(DestinationArrow(1, 2, true), place.ProductionLineShipTo[0][1], home);
         ClickOn(CTRL_PRICE_1);
         TypeNumber(kPrice);
-        ClickOn(CTRL_FACTORY_TECHNICIANS);
-        TypeNumber(kTechnicians);
-        ClickOn(CTRL_ASSIGN_TECHNICIANS);
-        ClickOn(CTRL_FACTORY_SALESMEN);
-        TypeNumber(kSalesmen);
-        ClickOn(CTRL_ASSIGN_SALESMEN);
+        PostStaff(kTechnicians, kSalesmen);
         EXPECT_EQ(place.ProductionLineModel[0], 1);
         EXPECT_EQ(place.Technicians, kTechnicians);
         EXPECT_EQ(place.Salesmen, kSalesmen);
         EXPECT_EQ(PlayerModel(1).Price, kPrice);
         ClickOn(CTRL_FACTORY_EXIT);
         return presses;
+    }
+
+    // Each salon takes ten salesmen, and twenty technicians build what they
+    // sell: a salon more in the home region, bought on the map (which opens
+    // on the region the works showed last), staffed and posted.
+    void AddHomeSalon(i32 home) {
+        const FactorySalonRegion& place = PlayerFactorySalon.Region[home - 1];
+        const i32 salons = place.Salons;
+        ClickHoverArea(SCREEN_GAME_MAIN, HOT_OFFICE);
+        ClickHoverArea(SCREEN_GAME_OFFICE, HOT_MAP);
+        ASSERT_EQ(MainObj.Popup, POPUP_MAP);
+        ASSERT_EQ(PlayerFactorySalon.ShownRegion, home);
+        ClickOn(CTRL_MAP_BUY_SALON);
+        ASSERT_EQ(place.Salons, salons + 1);
+        ClickOn(CTRL_MAP_CLOSE);
+        ClickHoverArea(SCREEN_GAME_OFFICE, HOT_EXIT);
+        HireInOffice(kTechnicians, kSalesmen);
+        ClickHoverArea(SCREEN_GAME_MAIN, HOT_FACTORY);
+        ASSERT_EQ(PlayerFactorySalon.ShownRegion, home);
+        PostStaff(place.Technicians + kTechnicians, place.Salesmen + kSalesmen);
+        EXPECT_EQ(place.Salesmen, kSalesmen * place.Salons);
+        EXPECT_EQ(place.Technicians, 2 * place.Salesmen);
+        ClickOn(CTRL_FACTORY_EXIT);
+    }
+
+    void SetLinePrice(i32 line, i32 price) {
+        ClickHoverArea(SCREEN_GAME_MAIN, HOT_FACTORY);
+        ClickOn(CTRL_PRICE_1, line - 1);
+        TypeNumber(price);
+        ClickOn(CTRL_FACTORY_EXIT);
+    }
+
+    // Line 1 builds `slot` instead of the old model, shipping where it did.
+    void ReplaceLineOne(i32 home, i32 slot) {
+        const FactorySalonRegion& place = PlayerFactorySalon.Region[home - 1];
+        ClickHoverArea(SCREEN_GAME_MAIN, HOT_FACTORY);
+        ClickOn(CTRL_REMOVE_1);
+        ClickOn(CTRL_FACTORY_BROWSE);
+        ClickOn(CTRL_BROWSE_ROW_1, slot - 1);
+        ClickOn(CTRL_BROWSE_ADD);
+        EXPECT_EQ(place.ProductionLineModel[0], slot);
+        EXPECT_EQ(place.ProductionLinesUsed, 1);
+        EXPECT_EQ(place.ProductionLineShipTo[0][0], home);
+        EXPECT_EQ(place.ProductionLineShipTo[0][1], home);
+        ClickOn(CTRL_FACTORY_EXIT);
     }
 
     void PlayMonth() {
@@ -166,6 +251,76 @@ struct NewcomerRecipe : InputTest {
             ASSERT_LE(PlayerObj.Year, 1909);
         }
         ASSERT_EQ(months.size(), 23u);
+    }
+
+    // The months of the second stage's decisions, as the calendar showed
+    // them, and the least cash seen at any time.
+    struct SecondStageSeen {
+        i32 SecondSalon = 0, ThirdSalon = 0;   // year * 100 + month
+        double LeastCash = 0.0;
+    };
+
+    i32 Today() const { return PlayerObj.Year * 100 + PlayerObj.Month; }
+    bool Shows(i32 year, i32 month) const { return Today() == year * 100 + month; }
+
+    // February 1918: the laboratory alone has brought the second engine,
+    // suspension and brakes and the first luxury and safety items. The old
+    // car's last cars sell at once below one and a half times its unit
+    // cost; the new one takes its line.
+    void BuildTheSecondCar(i32 home, const char* typed, const char* stored) {
+        const i32* level = PlayerResearch.ResearchLevel;
+        EXPECT_EQ(level[PART_ENGINE], 2);
+        EXPECT_EQ(level[PART_SUSPENSION], 2);
+        EXPECT_EQ(level[PART_BRAKES], 2);
+        EXPECT_EQ(level[PART_LUXURY], 1);
+        EXPECT_EQ(level[PART_SAFETY], 1);
+        SetLinePrice(1, kOldCarSellOff);
+        const i32 slot = DesignModel(typed, stored, 2, true);
+        ASSERT_EQ(slot, 2);
+        EXPECT_EQ(PlayerModel(slot).UnitCost, 665);
+        EXPECT_EQ(PlayerModel(slot).Rating, 152);
+        ReplaceLineOne(home, slot);
+        SetLinePrice(1, kSecondCarPrice);
+        EXPECT_EQ(PlayerModel(1).Price, kOldCarSellOff);
+        EXPECT_EQ(PlayerModel(slot).Price, kSecondCarPrice);
+    }
+
+    // The second stage, from December 1909 to December 1920.
+    SecondStageSeen PlaySecondStage(i32 home, const char* typed, const char* stored) {
+        SecondStageSeen seen;
+        seen.LeastCash = PlayerObj.Cash;
+        const FactorySalonRegion& place = PlayerFactorySalon.Region[home - 1];
+        while (!Shows(1920, 12)) {
+            if (place.Salons == 1 && PlayerObj.Cash >= kSecondSalonCash) {
+                seen.SecondSalon = Today();
+                AddHomeSalon(home);
+            }
+            if (place.Salons == 2 && PlayerObj.Cash >= kThirdSalonCash) {
+                seen.ThirdSalon = Today();
+                AddHomeSalon(home);
+            }
+            if (Shows(1914, 12)) {
+                SetLinePrice(1, kPriceWhenPassed);
+                EXPECT_EQ(Opponent1Research.ResearchLevel[PART_ENGINE], 1);
+            }
+            if (Shows(1918, 2)) BuildTheSecondCar(home, typed, stored);
+            seen.LeastCash = std::min(seen.LeastCash, PlayerObj.Cash);
+            if (HasFatalFailure()) return seen;
+            PlayMonth();
+            if (HasFatalFailure()) return seen;
+            seen.LeastCash = std::min(seen.LeastCash, PlayerObj.Cash);
+            if (Shows(1912, 1)) {
+                EXPECT_EQ(PlayerBank.LoanLeft, 0);   // the starting loan's 48 months
+            }
+            if (Shows(1915, 1)) {
+                // The rivals' research has passed the first car's parts.
+                for (const Research* rival : {&Opponent1Research, &Opponent2Research})
+                    for (i32 part : {PART_ENGINE, PART_BRAKES, PART_SUSPENSION}) EXPECT_EQ(rival->ResearchLevel[part], 2);
+                // Wages per head by now: 3400 a month for the first stage's 30.
+                EXPECT_EQ(kTechnicians * PlayerTechnicians.Wage + kSalesmen * PlayerSalesmans.Wage, 3400);
+            }
+        }
+        return seen;
     }
 
     std::string Ledger() const {
@@ -191,23 +346,55 @@ struct NewcomerRecipe : InputTest {
         EXPECT_EQ(months.back().Cash, cashInDecember1909);
         EXPECT_EQ(ModelSaleObj.Sold[home - 1][1], 2 * kSalesmen);
         EXPECT_EQ(ModelSaleObj.Stock[home - 1][1], 10);
+        // Research moves 83 a month in each area without scientists, a
+        // rival's 120 whatever it spends.
+        EXPECT_EQ(PlayerResearch.ResearchProgress[PART_ENGINE], 23 * 83);
+        EXPECT_EQ(Opponent2Research.ResearchProgress[PART_BRAKES], 23 * 120);
+    }
+
+    // After 1920: the rivals' 1923 styling in December 1921, their third
+    // parts in January 1922. At its price the second car then sells nothing
+    // and the model report's stock grows.
+    void PlayIntoJanuary1922(i32 home) {
+        while (!Shows(1921, 12)) ASSERT_NO_FATAL_FAILURE(PlayMonth());
+        EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], ERA_1923);
+        EXPECT_EQ(Opponent1Research.ResearchLevel[PART_ENGINE], 2);
+        EXPECT_GT(ModelSaleObj.Sold[home - 1][2], 0);
+        const i32 stock = ModelSaleObj.Stock[home - 1][2];
+        ASSERT_NO_FATAL_FAILURE(PlayMonth());
+        for (const Research* rival : {&Opponent1Research, &Opponent2Research})
+            for (i32 part : {PART_ENGINE, PART_BRAKES, PART_SUSPENSION}) EXPECT_EQ(rival->ResearchLevel[part], 3);
+        EXPECT_EQ(ModelSaleObj.Sold[home - 1][2], 0);
+        EXPECT_GT(ModelSaleObj.Stock[home - 1][2], stock);
     }
 };
 
-// The README's recipe twice in one run: first from australia, then, as a
-// second game started from the main menu, from europe with the README's
-// extra step that turns the factory to the home region. The second game
-// meets what the first one leaves: the new-game dialog on australia and an
-// amount typed in the bank. Its months draw on the same random sequence
-// after the first game's, hence figures of their own.
-TEST_F(NewcomerRecipe, TheFirstCarPaysItsWayFromTwoHomeRegionsInOneRun) {
+// What the README promises of the second stage: each salon bought in the
+// months it names, the cash never below what a month needs kept in hand,
+// and over 2200000 of it in December 1920.
+void ExpectTheSecondStage(const NewcomerRecipe::SecondStageSeen& seen, double cashInDecember1920) {
+    EXPECT_TRUE(seen.SecondSalon == 191005 || seen.SecondSalon == 191006) << seen.SecondSalon;
+    EXPECT_TRUE(seen.ThirdSalon == 191204 || seen.ThirdSalon == 191205) << seen.ThirdSalon;
+    EXPECT_GE(seen.LeastCash, kKeptInCash);
+    EXPECT_GT(PlayerObj.Cash, 2200000.0);
+    EXPECT_EQ(PlayerObj.Cash, cashInDecember1920);
+}
+
+// The README's recipe, both stages, twice in one run: first from australia,
+// then, as a second game started from the main menu, from europe with the
+// README's extra step that turns the factory to the home region. The second
+// game meets what the first one leaves: the new-game dialog on australia
+// and an amount typed in the bank. Its months draw on the same random
+// sequence after the first game's, hence figures of their own.
+TEST_F(NewcomerRecipe, BothStagesPayFromTwoHomeRegionsInOneRun) {
     Click(400, 300);   // the intro
     ASSERT_EQ(StartNewGame("MERIDEN", REGION_AUSTRALIA), 1);
     ASSERT_NO_FATAL_FAILURE(HireStaff());
-    ASSERT_NO_FATAL_FAILURE(DesignModel("TOURER", "tourer"));
+    ASSERT_NO_FATAL_FAILURE(DesignFirstCar("TOURER", "tourer"));
     ASSERT_EQ(SetUpFactory(REGION_AUSTRALIA), 0);
     ASSERT_NO_FATAL_FAILURE(PlayMonth());
     EXPECT_EQ(ProductionObj.ModelTotal[1], kTechnicians);   // a car a technician
+    EXPECT_EQ(ExpensesObj.Wages, 2500);
     ASSERT_NO_FATAL_FAILURE(PlayToDecember1909());
     ExpectTheRecipesYears(REGION_AUSTRALIA, 2174, 221306.0);
 
@@ -226,18 +413,22 @@ TEST_F(NewcomerRecipe, TheFirstCarPaysItsWayFromTwoHomeRegionsInOneRun) {
     ASSERT_NO_FATAL_FAILURE(PlayMonth());
     EXPECT_EQ(ExpensesObj.Installment, 2417);
 
+    ExpectTheSecondStage(PlaySecondStage(REGION_AUSTRALIA, "SALOON", "saloon"), 2262144.0);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_NO_FATAL_FAILURE(PlayIntoJanuary1922(REGION_AUSTRALIA));
+
     ClickOn(CTRL_BACK);
     ClickOn(CTRL_MENU_MAIN_MENU);
     ASSERT_EQ(MainObj.Screen, SCREEN_MENU);
     ASSERT_EQ(StartNewGame("HALDANE", REGION_EUROPE), 3);   // from australia
     EXPECT_EQ(PlayerBank.LoanAmount, 50000);
     ASSERT_NO_FATAL_FAILURE(HireStaff());
-    ASSERT_NO_FATAL_FAILURE(DesignModel("RUNABOUT", "runabout"));
+    ASSERT_NO_FATAL_FAILURE(DesignFirstCar("RUNABOUT", "runabout"));
     ASSERT_EQ(SetUpFactory(REGION_EUROPE), 3);
     ASSERT_NO_FATAL_FAILURE(PlayMonth());
     EXPECT_EQ(ProductionObj.ModelTotal[1], kTechnicians);
     ASSERT_NO_FATAL_FAILURE(PlayToDecember1909());
-    ExpectTheRecipesYears(REGION_EUROPE, 2078, 220204.0);
+    ExpectTheRecipesYears(REGION_EUROPE, 1962, 219698.0);
 
     // The kept amount is still in the loan box. The repay button lies over
     // the safe's left edge, but the click that opens the bank there only
@@ -248,7 +439,11 @@ TEST_F(NewcomerRecipe, TheFirstCarPaysItsWayFromTwoHomeRegionsInOneRun) {
     ASSERT_EQ(MainObj.Popup, POPUP_BANK);
     EXPECT_EQ(PlayerBank.LoanLeft, 60432);
     EXPECT_EQ(PlayerBank.LoanAmount, 50000);
-    EXPECT_EQ(PlayerObj.Cash, 220204.0);
+    EXPECT_EQ(PlayerObj.Cash, 219698.0);
+    ClickOn(CTRL_OFFICE_CLOSE);
+    ClickHoverArea(SCREEN_GAME_OFFICE, HOT_EXIT);
+
+    ExpectTheSecondStage(PlaySecondStage(REGION_EUROPE, "LANDAULET", "landaulet"), 2277426.0);
 }
 
 }  // namespace
