@@ -129,16 +129,29 @@ void DoorGlassFrame(Canvas& c, const Car& car, double door) {
     });
 }
 
-// Behind the van's cab door, a sliding door to the load: its rear edge, the
-// rail it runs on along its foot and a pull near its front.
+// Behind the van's cab door, a door to the load with a window level with
+// the cab's, so that the second middle reads at a glance as a van that
+// carries people as well as goods. Up to 1938 the door hangs on hinges at
+// its front and opens by a handle at its back; from 1953 it slides back on
+// a rail along its foot, by a pull near its front. The window's corners are
+// as round as the era's, in a dark rubber seal.
 void LoadDoor(Canvas& c, const Car& car, double door, double end) {
     const double foot = std::max(Sill(car) + 4, NodeOf(car, 9).Y + 4);
-    On(c, car, "sliding door", "body", [&](Canvas& layer) {
+    const double top = TopAt(car.Shape, (door + end) / 2) - 2;   // under the roof's gutter
+    const bool slides = car.Era >= ERA_1953;
+    std::vector<Vec> window = Rounded({{door + 4, top - 3}, {end - 3, top - 3}, {end - 3, car.Belt}, {door + 4, car.Belt}},
+                                      std::min(car.Style->Corner / 3, 3.0));
+    On(c, car, "load door", "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) {
-            on.Line(At(end, car.Belt - 3), At(end, foot - 2), 1.0, Darker(car.Colour, 0.35), 0.8);
-            on.Line(At(door + 1, foot), At(end + 2, foot), 2.0, Darker(car.Colour, 0.5));
+            on.Polyline(Screen({{door, car.Belt - 3}, {door, top}, {end, top}, {end, foot - 2}}), 1.0, Darker(car.Colour, 0.35), 0.8);
+            if (slides) on.Line(At(door + 1, foot), At(end + 2, foot), 2.0, Darker(car.Colour, 0.5));
         });
-        FillBox(layer, door + 3, car.Belt - 6, door + 4, car.Belt - 14, {220, 224, 228});
+        Pane(layer, car, window);
+        window.push_back(window.front());
+        layer.Polyline(Screen(window), 1.0, {40, 40, 44});
+        if (slides) return FillBox(layer, door + 3, car.Belt - 6, door + 4, car.Belt - 14, {220, 224, 228});
+        for (const double h : {foot + 6, top - 8}) FillBox(layer, door - 1, h + 3, door + 2, h, {40, 40, 44});
+        FillBox(layer, end - 9, car.Belt - 8, end - 3, car.Belt - 9, {220, 224, 228});
     });
 }
 

@@ -152,6 +152,7 @@ std::vector<Vec> LoadBox(const Car& car);
 void Paint(Canvas& c, const std::vector<Vec>& shape, Rgb colour);
 void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw);
 void Body(Canvas& c, const Car& car);
+void Pane(Canvas& c, const Car& car, const std::vector<Vec>& pane);
 void Glass(Canvas& c, const Car& car);
 void Pillar(Canvas& c, const Car& car, double x);
 void Canopy(Canvas& c, const Car& car);
