@@ -155,30 +155,28 @@ void LoadDoor(Canvas& c, const Car& car, double door, double end) {
     });
 }
 
-// A closed rear quarter: the roof carried down as a broad pillar from the
-// door to just before the rear join, in the roof's own colour, a small
-// quarter light behind it where the glass runs on. It ends at the cab's
-// back where the cab is short. Under a canopy: side curtains round the
-// front seats, from the windscreen's post to the rear quarter.
+// The pick-up's cab with its rear quarters closed: the cab's own paint
+// carried down from the roof to the waist behind the door's glass, on to
+// the cab's back, so the glass ends at it as at the cab's back.
+void BlindQuarter(Canvas& c, const Car& car, double door) {
+    const double back = EndAt(car.Shape, car.Belt + 1);
+    std::vector<Vec> panel;
+    // Its top steps down a column after the glass's, over the glass's soft end.
+    for (double x = door; x <= back; x += 1) panel.push_back({x, GlassTop(car, x - 1) + 0.5});
+    panel.push_back({back, car.Belt - 1});
+    panel.push_back({door, car.Belt - 1});
+    On(c, car, "blind quarter", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
+}
+
+// Where a closed cab cannot raise its roof, its rear quarter closes: on the
+// van a door to the load, on the pick-up a blind quarter. Under a canopy:
+// side curtains round the front seats, from the windscreen's post to the
+// rear quarter.
 void RearQuarter(Canvas& c, const Car& car, double door) {
     const double end = std::min(kJoins[1] - 4, EndAt(car.Shape, car.Belt + 6) - 3);
     if (car.Roof == Top::Canopy) return SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
     if (car.Body == BODY_VAN) return LoadDoor(c, car, door, end);
-    std::vector<Vec> panel;
-    for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
-    panel.push_back({end, car.Belt - 1});
-    panel.push_back({door, car.Belt - 1});
-    On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
-    Pillar(c, car, door);
-    // In the roof's second colour it is the roof's own pillar; in the
-    // body's, a panel with a pillar at its back and a crease along it.
-    if (car.Style->TwoTone) return;
-    Pillar(c, car, end);
-    On(c, car, "panel line", "body", [&](Canvas& layer) {
-        OnPaint(layer, car, [&](Canvas& on) {
-            on.Line(At(door + 3, car.Belt + 4), At(end - 2, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
-        });
-    });
+    BlindQuarter(c, car, door);
 }
 
 // A roof rack on feet standing on the roof, with luggage; on the truck's
