@@ -1,10 +1,12 @@
 // What the pieces add along the car's side reads as what it is: a two-door
 // saloon's long front window is glass from the windscreen to the door's
-// pillar, an open sports car's raised tail never humps up above its deck, and
-// an early car's rear bumper stands clear of its black rear wing.
+// pillar, an open sports car's raised tail never humps up above its deck, an
+// early car's rear bumper stands clear of its black rear wing, and a van's
+// second middle reads at a glance as another van.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -174,6 +176,23 @@ TEST(CarSideDetails, AShortNosesBumperAndIndicatorStandClearOfTheTyre) {
             for (const auto& p : PixelsOf(log, part)) close += tyre.count(p.Y) != 0 && tyre[p.Y] - p.X < 2 ? 1 : 0;
             EXPECT_EQ(close, 0) << "era " << era << ": the " << part << " touches the tyre";
         }
+    }
+}
+
+// The studio's middle arrow must show a change the player sees at 1x: more
+// than a door's shut line moved along the van's blank side.
+TEST(CarSideDetails, AVansSecondMiddleChangesAClearPatchOfItsSide) {
+    constexpr int kSeen = 24;         // channel levels apart: plain to see at 1x
+    constexpr int kAtAGlance = 300;   // pixels: a small window's worth
+    for (i32 era = FirstPictureEra(BODY_VAN); era <= kEraCount; ++era) {
+        const art::Canvas first = art::DrawCar(BODY_VAN, era, 1, 1, 1), second = art::DrawCar(BODY_VAN, era, 1, 2, 1);
+        int changed = 0;
+        for (int y = 0; y < first.Height(); ++y)
+            for (int x = 0; x < first.Width(); ++x) {
+                const art::Rgb a = first.At(x, y), b = second.At(x, y);
+                changed += std::max({std::abs(a.R - b.R), std::abs(a.G - b.G), std::abs(a.B - b.B)}) > kSeen ? 1 : 0;
+            }
+        EXPECT_GE(changed, kAtAGlance) << "era " << era << ": " << changed << " pixels change";
     }
 }
 

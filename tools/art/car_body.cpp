@@ -152,6 +152,11 @@ void Body(Canvas& c, const Car& car) {
     if (car.Body == BODY_PICK_UP_TRUCK) PickUpBed(c, car);
 }
 
+// A pane of glass: lit at the roof, darker down at the waist.
+void Pane(Canvas& c, const Car& car, const std::vector<Vec>& pane) {
+    PolygonGraded(c, Screen(pane), At(0, 118).Y, {196, 226, 238}, At(0, car.Belt).Y, {112, 150, 176});
+}
+
 // Side glass under the roof: the space between the waist and the roof, kept
 // clear of the outline by the pillars' width.
 void Glass(Canvas& c, const Car& car) {
@@ -166,7 +171,7 @@ void Glass(Canvas& c, const Car& car) {
             std::vector<Vec> glass;
             for (const auto& [x, h] : run) glass.push_back({x, h});
             for (auto it = run.rbegin(); it != run.rend(); ++it) glass.push_back({it->first, car.Belt});
-            PolygonGraded(c, Screen(glass), At(0, 118).Y, {196, 226, 238}, At(0, car.Belt).Y, {112, 150, 176});
+            Pane(c, car, glass);
         }
         run.clear();
     };

@@ -64,151 +64,178 @@ void TruckRearKit(Canvas& c, const Car& car, const std::vector<Vec>& box) {
     });
 }
 
+double Sill(const Car& car) { return car.WheelRadius * 0.9 + 6; }   // where the doors' shut lines end
+
+// A door's shut line from the waist down to the sill, its handle from `handle`.
+void Door(Canvas& c, const Car& car, const char* name, double x, double handle) {
+    On(c, car, name, "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) { on.Line(At(x, car.Belt - 3), At(x, Sill(car) + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
+        FillBox(layer, handle, car.Belt - 8, handle + 6, car.Belt - 9, {220, 224, 228});
+    });
+}
+
+// Where the front door's shut line stands, and what the doors are.
+struct Doors { double At; bool TwoDoor, Hardtop, SecondPillar; };
+
+Doors DoorsOf(const Car& car) {
+    // The luxury car's cabin stands far back behind its long bonnet: its
+    // doors part further back with it, so the front door's window is as
+    // long as the rear door's, and no third pillar stands between them.
+    const bool setBack = car.Body == BODY_LUXURY;
+    Doors d{};
+    // Where a closed car cannot raise its roof, it is a two-door: one long
+    // door under one long window. From 1968 on a saloon is a pillarless
+    // hardtop; before it, and on an estate always, the door's rear edge
+    // carries a pillar, the quarter light or the load windows behind it.
+    d.TwoDoor = RoofOf(car) == Roof::Panel && car.Roof == Top::Closed && !Utility(car);
+    d.Hardtop = d.TwoDoor && car.Era >= ERA_1968 && car.Body != BODY_FAMILY_WAGON;
+    d.At = d.TwoDoor ? (d.Hardtop ? 150 : 148) : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
+    // Behind a raked screen the front door still has a window of its own.
+    if (setBack && !d.TwoDoor) d.At = std::clamp(NodeOf(car, 4).X + 12, d.At, kMiddleTo);
+    // The third middle's doors part ahead of a second pillar; where the
+    // screen is raked back over that parting, a pillar there would stand
+    // under the screen's slope as a stub short of the roof, so the doors
+    // part at the second pillar instead.
+    d.SecondPillar = car.Middle == 3 && !setBack;
+    if (d.SecondPillar && car.Roof == Top::Closed && d.At < NodeOf(car, 4).X) {
+        d.At = kSecondPillar;
+        d.SecondPillar = false;
+    }
+    return d;
+}
+
+void FrontDoor(Canvas& c, const Car& car, const Doors& doors) {
+    if (car.Roof == Top::Closed && !doors.Hardtop) Pillar(c, car, doors.At);
+    if (car.Roof == Top::Closed && doors.SecondPillar) Pillar(c, car, kSecondPillar);
+    Door(c, car, "door", doors.At, doors.At - 12);
+}
+
+// With no pillar, the door glass's own frame shows where it ends, over the
+// door's rear edge: chrome, in 1983 black rubber. In 1968 the frame also
+// closes a vent pane a hand's width behind the windscreen's foot; by 1983
+// the door glass is one pane.
+void DoorGlassFrame(Canvas& c, const Car& car, double door) {
+    const Rgb frame = car.Style->Bumper == BumperKind::Black ? Rgb{44, 44, 48} : kChrome;
+    On(c, car, "door glass frame", "glass", [&](Canvas& on) {
+        on.Line(At(door, car.Belt), At(door, GlassTop(car, door) - 0.5), 1.4, frame);
+        if (car.Era != ERA_1968) return;
+        double glass = kJoins[0];
+        while (glass < door && GlassTop(car, glass) <= car.Belt + 2) glass += 1;
+        const double post = std::min(glass + 12, P(car, 4).X + 2);
+        std::vector<Vec> pane;
+        for (double x = glass + 1; x <= post; x += 1) pane.push_back({x, GlassTop(car, x) - 0.8});
+        pane.push_back({post, car.Belt});
+        on.Polyline(Screen(pane), 1.4, frame);
+    });
+}
+
+// Behind the van's cab door, a door to the load with a window level with
+// the cab's, so that the second middle reads at a glance as a van that
+// carries people as well as goods. Up to 1938 the door hangs on hinges at
+// its front and opens by a handle at its back; from 1953 it slides back on
+// a rail along its foot, by a pull near its front. The window's corners are
+// as round as the era's, in a dark rubber seal.
+void LoadDoor(Canvas& c, const Car& car, double door, double end) {
+    const double foot = std::max(Sill(car) + 4, NodeOf(car, 9).Y + 4);
+    const double top = TopAt(car.Shape, (door + end) / 2) - 2;   // under the roof's gutter
+    const bool slides = car.Era >= ERA_1953;
+    std::vector<Vec> window = Rounded({{door + 4, top - 3}, {end - 3, top - 3}, {end - 3, car.Belt}, {door + 4, car.Belt}},
+                                      std::min(car.Style->Corner / 3, 3.0));
+    On(c, car, "load door", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) {
+            on.Polyline(Screen({{door, car.Belt - 3}, {door, top}, {end, top}, {end, foot - 2}}), 1.0, Darker(car.Colour, 0.35), 0.8);
+            if (slides) on.Line(At(door + 1, foot), At(end + 2, foot), 2.0, Darker(car.Colour, 0.5));
+        });
+        Pane(layer, car, window);
+        window.push_back(window.front());
+        layer.Polyline(Screen(window), 1.0, {40, 40, 44});
+        if (slides) return FillBox(layer, door + 3, car.Belt - 6, door + 4, car.Belt - 14, {220, 224, 228});
+        for (const double h : {foot + 6, top - 8}) FillBox(layer, door - 1, h + 3, door + 2, h, {40, 40, 44});
+        FillBox(layer, end - 9, car.Belt - 8, end - 3, car.Belt - 9, {220, 224, 228});
+    });
+}
+
+// The pick-up's cab with its rear quarters closed: the cab's own paint
+// carried down from the roof to the waist behind the door's glass, on to
+// the cab's back, so the glass ends at it as at the cab's back.
+void BlindQuarter(Canvas& c, const Car& car, double door) {
+    const double back = EndAt(car.Shape, car.Belt + 1);
+    std::vector<Vec> panel;
+    // Its top steps down a column after the glass's, over the glass's soft end.
+    for (double x = door; x <= back; x += 1) panel.push_back({x, GlassTop(car, x - 1) + 0.5});
+    panel.push_back({back, car.Belt - 1});
+    panel.push_back({door, car.Belt - 1});
+    On(c, car, "blind quarter", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
+}
+
+// Where a closed cab cannot raise its roof, its rear quarter closes: on the
+// van a door to the load, on the pick-up a blind quarter. Under a canopy:
+// side curtains round the front seats, from the windscreen's post to the
+// rear quarter.
+void RearQuarter(Canvas& c, const Car& car, double door) {
+    const double end = std::min(kJoins[1] - 4, EndAt(car.Shape, car.Belt + 6) - 3);
+    if (car.Roof == Top::Canopy) return SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
+    if (car.Body == BODY_VAN) return LoadDoor(c, car, door, end);
+    BlindQuarter(c, car, door);
+}
+
+// A roof rack on feet standing on the roof, with luggage; on the truck's
+// cab, roof lamps ahead of it.
+void RoofRack(Canvas& c, const Car& car) {
+    const double rackFrom = 108, rackTo = 142;
+    const Rgb iron{50, 50, 54};
+    const double roofAt[2] = {TopAt(car.Shape, rackFrom + 4), TopAt(car.Shape, rackTo - 4)};
+    // On a tall roof the feet are shorter, so the luggage stays clear of
+    // the picture's top rows.
+    const double roofTop = std::max(roofAt[0], roofAt[1]);
+    const double bar = roofTop + std::clamp(kCeiling - kLuggage - roofTop, 2.0, 4.0);
+    HangsOn(c, car, "roof rack", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
+        on.Line(At(rackFrom + 4, roofAt[0] - 1), At(rackFrom + 4, bar), 2.0, iron);
+        on.Line(At(rackTo - 4, roofAt[1] - 1), At(rackTo - 4, bar), 2.0, iron);
+        on.Line(At(rackFrom, bar), At(rackTo, bar), 2.0, iron);
+    });
+    HangsOn(c, car, "luggage", "roof rack", [&](Canvas& on) {
+        RoundBox(on, rackFrom + 4, bar + kLuggage, rackFrom + 20, bar + 1, 2, {150, 100, 60});
+        RoundBox(on, rackFrom + 21, bar + 7, rackTo - 5, bar + 1, 2, {70, 100, 130});
+    });
+    for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
+        if (car.Body == BODY_TRUCK && x > kMiddleFrom - 10 && x < rackFrom)
+            HangsOn(c, car, "roof lamp", "body", [&](Canvas& on) { on.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60}); });
+}
+
+// A fuel tank strapped under the frame behind the truck's cab.
+void FuelTank(Canvas& c, const Car& car) {
+    const double frame = FrameTop(car) - 4;
+    HangsOn(c, car, "fuel tank", "frame", [&](Canvas& on) {
+        RoundBox(on, 121, frame + 1, 146, frame - 11, 4, {150, 156, 164});
+        on.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
+        for (const double x : {126.0, 141.0}) on.Line(At(x, frame + 1), At(x, frame - 11), 1.4, {50, 50, 54});
+        FillBox(on, 132, frame + 1, 135, frame - 1, {50, 50, 54});
+    });
+}
+
+// The crew cab's rear door: its post where the cab's back stood, in the
+// paint above the waist, a shut line below it, a handle.
+void CrewDoor(Canvas& c, const Car& car) {
+    const double post = P(car, 7).X - 1;
+    const Rgb frame = Darker(car.Style->TwoTone ? kRoofTone : car.Colour, 0.12);
+    On(c, car, "crew cab pillar", "body", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post) + 1), 3.2, frame); });
+    Door(c, car, "crew door", post, post + 4);
+}
+
 }  // namespace
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
 void MiddleDetails(Canvas& c, const Car& car) {
     if (car.Body == BODY_RACE_CAR) return;
     const Roof roof = RoofOf(car);
-    const double sill = car.WheelRadius * 0.9 + 6;
-    // The luxury car's cabin stands far back behind its long bonnet: its
-    // doors part further back with it, so the front door's window is as
-    // long as the rear door's, and no third pillar stands between them.
-    const bool setBack = car.Body == BODY_LUXURY;
-    // Where a closed car cannot raise its roof, it is a two-door: one long
-    // door under one long window. From 1968 on a saloon is a pillarless
-    // hardtop; before it, and on an estate always, the door's rear edge
-    // carries a pillar, the quarter light or the load windows behind it.
-    const bool twoDoor = roof == Roof::Panel && car.Roof == Top::Closed && !Utility(car);
-    const bool hardtop = twoDoor && car.Era >= ERA_1968 && car.Body != BODY_FAMILY_WAGON;
-    double door = twoDoor ? (hardtop ? 150 : 148) : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
-    // Behind a raked screen the front door still has a window of its own.
-    if (setBack && !twoDoor) door = std::clamp(NodeOf(car, 4).X + 12, door, kMiddleTo);
-    // The third middle's doors part ahead of a second pillar; where the
-    // screen is raked back over that parting, a pillar there would stand
-    // under the screen's slope as a stub short of the roof, so the doors
-    // part at the second pillar instead.
-    bool secondPillar = car.Middle == 3 && !setBack;
-    if (secondPillar && car.Roof == Top::Closed && door < NodeOf(car, 4).X) {
-        door = kSecondPillar;
-        secondPillar = false;
-    }
-    if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) {
-        if (car.Roof == Top::Closed && !hardtop) {
-            Pillar(c, car, door);
-            if (secondPillar) Pillar(c, car, kSecondPillar);
-        }
-        On(c, car, "door", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(door, car.Belt - 3), At(door, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
-            FillBox(layer, door - 12, car.Belt - 8, door - 6, car.Belt - 9, {220, 224, 228});
-        });
-    }
-    if (hardtop) {
-        // With no pillar, the door glass's own frame shows where it ends,
-        // over the door's rear edge: chrome, in 1983 black rubber. In 1968
-        // the frame also closes a vent pane a hand's width behind the
-        // windscreen's foot; by 1983 the door glass is one pane.
-        const Rgb frame = car.Style->Bumper == BumperKind::Black ? Rgb{44, 44, 48} : kChrome;
-        On(c, car, "door glass frame", "glass", [&](Canvas& on) {
-            on.Line(At(door, car.Belt), At(door, GlassTop(car, door) - 0.5), 1.4, frame);
-            if (car.Era != ERA_1968) return;
-            double glass = kJoins[0];
-            while (glass < door && GlassTop(car, glass) <= car.Belt + 2) glass += 1;
-            const double post = std::min(glass + 12, P(car, 4).X + 2);
-            std::vector<Vec> pane;
-            for (double x = glass + 1; x <= post; x += 1) pane.push_back({x, GlassTop(car, x) - 0.8});
-            pane.push_back({post, car.Belt});
-            on.Polyline(Screen(pane), 1.4, frame);
-        });
-    }
-    if (roof == Roof::Panel && !twoDoor) {
-        // A closed rear quarter: the roof carried down as a broad pillar
-        // from the door to just before the rear join, in the roof's own
-        // colour, a small quarter light behind it where the glass runs on.
-        // It ends at the cab's back where the cab is short.
-        const double end = std::min(kJoins[1] - 4, EndAt(car.Shape, car.Belt + 6) - 3);
-        if (car.Roof == Top::Canopy) {
-            // Under a canopy: side curtains round the front seats, from the
-            // windscreen's post to the rear quarter.
-            SideCurtains(c, car, std::max(P(car, 4).X + 2, kJoins[0] + 2), end, 2);
-            return;
-        }
-        if (car.Body == BODY_VAN) {
-            // Behind the cab's door, a sliding door to the load: its rear
-            // edge, the rail it runs on along its foot and a pull near its
-            // front.
-            const double foot = std::max(sill + 4, NodeOf(car, 9).Y + 4);
-            On(c, car, "sliding door", "body", [&](Canvas& layer) {
-                OnPaint(layer, car, [&](Canvas& on) {
-                    on.Line(At(end, car.Belt - 3), At(end, foot - 2), 1.0, Darker(car.Colour, 0.35), 0.8);
-                    on.Line(At(door + 1, foot), At(end + 2, foot), 2.0, Darker(car.Colour, 0.5));
-                });
-                FillBox(layer, door + 3, car.Belt - 6, door + 4, car.Belt - 14, {220, 224, 228});
-            });
-            return;
-        }
-        std::vector<Vec> panel;
-        for (double x = door; x <= end; x += 1) panel.push_back({x, GlassTop(car, x) + 0.5});
-        panel.push_back({end, car.Belt - 1});
-        panel.push_back({door, car.Belt - 1});
-        On(c, car, "blind panel", "body", [&](Canvas& on) { Paint(on, panel, car.Style->TwoTone ? kRoofTone : car.Colour); });
-        Pillar(c, car, door);
-        // In the roof's second colour it is the roof's own pillar; in the
-        // body's, a panel with a pillar at its back and a crease along it.
-        if (car.Style->TwoTone) return;
-        Pillar(c, car, end);
-        On(c, car, "panel line", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) {
-                on.Line(At(door + 3, car.Belt + 4), At(end - 2, car.Belt + 4), 1.0, Darker(car.Colour, 0.3), 0.7);
-            });
-        });
-    }
-    const double rackFrom = 108, rackTo = 142;
-    if (roof == Roof::Rack) {
-        // A roof rack on feet standing on the roof, with luggage.
-        const Rgb iron{50, 50, 54};
-        const double roofAt[2] = {TopAt(car.Shape, rackFrom + 4), TopAt(car.Shape, rackTo - 4)};
-        // On a tall roof the feet are shorter, so the luggage stays clear of
-        // the picture's top rows.
-        const double roofTop = std::max(roofAt[0], roofAt[1]);
-        const double bar = roofTop + std::clamp(kCeiling - kLuggage - roofTop, 2.0, 4.0);
-        HangsOn(c, car, "roof rack", car.Roof == Top::Canopy ? "canopy" : "body", [&](Canvas& on) {
-            on.Line(At(rackFrom + 4, roofAt[0] - 1), At(rackFrom + 4, bar), 2.0, iron);
-            on.Line(At(rackTo - 4, roofAt[1] - 1), At(rackTo - 4, bar), 2.0, iron);
-            on.Line(At(rackFrom, bar), At(rackTo, bar), 2.0, iron);
-        });
-        HangsOn(c, car, "luggage", "roof rack", [&](Canvas& on) {
-            RoundBox(on, rackFrom + 4, bar + kLuggage, rackFrom + 20, bar + 1, 2, {150, 100, 60});
-            RoundBox(on, rackFrom + 21, bar + 7, rackTo - 5, bar + 1, 2, {70, 100, 130});
-        });
-        if (car.Body == BODY_TRUCK)
-            for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
-                if (x > kMiddleFrom - 10 && x < rackFrom)
-                    HangsOn(c, car, "roof lamp", "body", [&](Canvas& on) {
-                        on.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60});
-                    });
-    }
-    if (roof == Roof::Spare) {
-        // A fuel tank strapped under the frame behind the cab.
-        const double frame = FrameTop(car) - 4;
-        HangsOn(c, car, "fuel tank", "frame", [&](Canvas& on) {
-            RoundBox(on, 121, frame + 1, 146, frame - 11, 4, {150, 156, 164});
-            on.Line(At(122, frame - 2), At(145, frame - 2), 1.0, {210, 214, 220}, 0.8);
-            for (const double x : {126.0, 141.0}) on.Line(At(x, frame + 1), At(x, frame - 11), 1.4, {50, 50, 54});
-            FillBox(on, 132, frame + 1, 135, frame - 1, {50, 50, 54});
-        });
-    }
-    if (roof == Roof::Sleeper && car.Roof == Top::Closed) {
-        // The crew cab's rear door: its post where the cab's back stood,
-        // in the paint above the waist, a shut line below it, a handle.
-        const double post = P(car, 7).X - 1;
-        const Rgb frame = Darker(car.Style->TwoTone ? kRoofTone : car.Colour, 0.12);
-        On(c, car, "crew cab pillar", "body", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post) + 1), 3.2, frame); });
-        On(c, car, "crew door", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(post, car.Belt - 3), At(post, sill + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
-            FillBox(layer, post + 4, car.Belt - 8, post + 10, car.Belt - 9, {220, 224, 228});
-        });
-    }
+    const Doors doors = DoorsOf(car);
+    if (car.Body != BODY_TRUCK && car.Body != BODY_PICK_UP_TRUCK) FrontDoor(c, car, doors);
+    if (doors.Hardtop) DoorGlassFrame(c, car, doors.At);
+    if (roof == Roof::Panel && !doors.TwoDoor) RearQuarter(c, car, doors.At);
+    if (roof == Roof::Rack) RoofRack(c, car);
+    if (roof == Roof::Spare) FuelTank(c, car);
+    if (roof == Roof::Sleeper && car.Roof == Top::Closed) CrewDoor(c, car);
 }
 
 void RearDetails(Canvas& c, const Car& car) {

@@ -198,134 +198,172 @@ void FrontBumper(Canvas& canvas, const Car& car, double nose, double low) {
     }
 }
 
-// The nose's measures: where its front is, its bottom and its top.
-struct Nose {
-    double X, Low, High;
-};
+// The front's measures: the painted body; the nose's front, bottom and top;
+// where the bumper starts; the bonnet's top at the cowl, and its side from
+// x0 to x1 above `Side`, clear of the wing or the wheel's arch.
+struct Front { std::vector<Vec> Body; double Nose, Low, High, Bumper, Hood, X0, X1, Side; };
 
-Nose NoseOf(const Car& car, const std::vector<Vec>& body) {
-    const double low = NodeOf(car, 0).Y, high = NodeOf(car, 1).Y;
-    return {StartAt(body, (low + high) / 2), low, high};
+Front FrontOf(const Car& car) {
+    const std::vector<Vec> body = Painted(car);
+    const double low = NodeOf(car, 0).Y, high = NodeOf(car, 1).Y, nose = StartAt(body, (low + high) / 2);
+    return {body, nose, low, high, std::min(nose, StartAt(body, std::min(low + 2, high))), P(car, 3).Y, NodeOf(car, 2).X + 12,
+            std::min(P(car, 3).X - 6, kFrontTo - 4), std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6})};
+}
+
+// From 1938 the grille: a band of bars along the nose's front.
+void Grille(Canvas& on, const Front& f, GrilleKind kind) {
+    switch (kind) {
+    case GrilleKind::Tall: return NoseBand(on, f.Body, f.Low + 3, f.High - 3, 5, kChrome, {70, 70, 76});
+    case GrilleKind::Wide: {
+        // A wide mouth wrapping round the nose: deep bars in a chrome
+        // surround, bright enough to read from the side.
+        const double h0 = f.Low + 4, h1 = std::min(f.High - 4, f.Low + 16);
+        NoseBand(on, f.Body, h0, h1, 10, kChrome, {40, 40, 46});
+        for (const double h : {h0 - 1, h1 + 1}) on.Line(At(StartAt(f.Body, h) + 0.8, h), At(StartAt(f.Body, h) + 11, h), 1.6, kChrome);
+        return on.Line(At(StartAt(f.Body, h1) + 10.5, h1 + 1), At(StartAt(f.Body, h0) + 10.5, h0 - 1), 1.4, kChrome);
+    }
+    case GrilleKind::Bars: return NoseBand(on, f.Body, f.Low + 6, f.High - 3, 4, {60, 62, 68}, kChrome);
+    case GrilleKind::Slats: return NoseBand(on, f.Body, f.Low + 8, f.High - 8, 4, {34, 34, 38}, {70, 70, 76});
+    default: return;
+    }
+}
+
+// The second front's indicator round the corner, behind the headlamp; where
+// the nose is too short for it there, clear of the tyre, it is set in the
+// bumper's front instead.
+void Indicator(Canvas& c, const Car& car, const Front& f) {
+    const double h = LampHeight(car, 5), lamps = StartAt(f.Body, h);
+    const double x = std::min(lamps + 12, AheadOfWheel(car, h) - 3);
+    if (x >= lamps + 11) return HangsOn(c, car, "indicator", "body", [&](Canvas& on) { on.Ellipse(At(x, h).X, At(x, h).Y, 2, 2.5, kAmber); });
+    HangsOn(c, car, "indicator", "bumper", [&](Canvas& on) { Rect(on, f.Bumper - 1, f.Low + 0.5, f.Bumper + 3, f.Low + 3.5, kAmber); });
+}
+
+// The bulb horn along the bonnet's side: the first wagon's a brass tube
+// from the rubber bulb at the scuttle to its bell behind the radiator, the
+// truck's clear below the bonnet's top edge.
+void Horn(Canvas& c, const Car& car, const Front& f) {
+    HangsOn(c, car, "horn", "body", [&](Canvas& on) {
+        if (car.Body == BODY_TRUCK) {
+            const Vec h = At(f.Nose + 12, f.High - 11);
+            on.Line(h, {h.X + 30, h.Y}, 2.0, kBrass);
+            return on.Ellipse(h.X - 2, h.Y, 4, 3, kBrass);
+        }
+        const double h = f.Hood - 4, bell = f.Nose + 9, bulb = P(car, 3).X - 5;
+        on.Line(At(bell + 3, h), At(bulb, h + 1), 1.6, kBrass);
+        on.Polygon(Screen({{bell + 4, h - 1}, {bell + 4, h + 1}, {bell, h + 3.5}, {bell, h - 3.5}}), kBrass);
+        on.Ellipse(At(bulb + 1, h + 1).X, At(bulb + 1, h + 1).Y, 3.5, 2.8, {30, 30, 32});
+    });
+}
+
+// A chrome row of ventiports in 1953; from 1968 a chrome-framed vent with its slats.
+void SideVent(Canvas& on, const Car& car, const Front& f) {
+    const double from = f.X1 - 16, to = f.X1 - 2;
+    const double top = std::min({f.Hood - 6, TopAt(f.Body, from) - 4, TopAt(f.Body, to) - 4});
+    if (car.Era == ERA_1953) {
+        for (double x = from + 2; x < to; x += 5) {
+            const Vec p = At(x, top - 2);
+            on.Ellipse(p.X, p.Y, 2.4, 1.8, kChrome);
+            on.Ellipse(p.X, p.Y, 1.2, 0.8, {40, 40, 46});
+        }
+        return;
+    }
+    const double t = std::round(top);
+    Rect(on, from, t - 7, to, t, kChrome);
+    Rect(on, from + 1, t - 6, to - 1, t - 1, {34, 34, 38});
+    for (const double h : {t - 5, t - 3}) Rect(on, from + 1, h, to - 1, h + 1, {150, 156, 164});
+}
+
+// Six louvres over the bonnet's rear half; on a short bonnet fewer, far
+// enough apart to read as slots, each under the bonnet's top where it slopes.
+void Louvres(Canvas& on, const Car& car, const Front& f) {
+    const double gap = std::max((f.X1 - f.X0) * 0.1, 3.0);
+    const double first = std::min(f.X0 + (f.X1 - f.X0) * 0.35, f.X1 - 2 - 2 * gap);
+    for (double x = first; x + 2 <= f.X1 + 0.01 && x < first + 5.5 * gap; x += gap) {
+        const double top = std::min(f.Hood - 6, TopAt(f.Body, x) - 4);
+        on.Line(At(x, top), At(x + 2, std::max(f.Side, top - 10)), 1.6, Darker(car.Colour, 0.45));
+    }
+}
+
+// The second front's bonnet side, above the wing or the wheel's arch:
+// louvres up to 1938, then vents, in 1983 a side repeater lamp on the black
+// strip. The framed vent needs more bonnet side than its own length: on a
+// short nose it would stand on the wing over the wheel like a sticker.
+void BonnetSide(Canvas& c, const Car& car, const Front& f) {
+    if (car.Style->Bumper == BumperKind::Black && f.X1 - f.X0 >= 8) {
+        return HangsOn(c, car, "side repeater", "side strip", [&](Canvas& on) {
+            const double strip = (car.Belt + car.WheelRadius * 2) / 2;
+            Rect(on, f.X1 - 7, strip - 1.5, f.X1 - 2, strip + 1.5, kAmber);
+        });
+    }
+    if (f.Hood - 6 - f.Side < 6 || (car.Era == ERA_1968 && f.X1 - f.X0 < 20)) return;
+    On(c, car, car.Era >= ERA_1953 ? "side vent" : "louvres", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) { car.Era >= ERA_1953 ? SideVent(on, car, f) : Louvres(on, car, f); });
+    });
+}
+
+// The cab-over truck's air horns on its roof: two trumpets side by side, the
+// far one a little higher and shorter, each flaring to its bell at the front.
+void AirHorns(Canvas& c, const Car& car) {
+    const Vec roof = P(car, 4);
+    HangsOn(c, car, "air horns", "body", [&](Canvas& on) {
+        const double back = roof.X + 34;
+        on.Line(At(back - 5, roof.Y - 1), At(back - 5, roof.Y + 6.5), 2.0, kBlack);
+        // The far one first, in shade, the near one over it in plain chrome.
+        for (const Vec horn : {Vec{roof.X + 18, roof.Y + 6.5}, Vec{roof.X + 12, roof.Y + 3}}) {
+            const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 1}, {back, horn.Y - 1},
+                                           {back, horn.Y + 1}, {horn.X + 5, horn.Y + 1}, {horn.X, horn.Y + 2.5}};
+            on.Polygon(Screen(trumpet), horn.X > roof.X + 15 ? Darker(kChrome, 0.3) : kChrome);
+        }
+    });
+}
+
+// Driving lamps across the bumper's middle, the thin chrome one's or the deep black one's.
+void DrivingLamps(Canvas& c, const Car& car, const Front& f) {
+    On(c, car, "driving lamps", "bumper", [&](Canvas& on) {
+        const double h = car.Style->Bumper == BumperKind::Chrome ? f.Low + 1.5 : f.Low + 3;
+        for (const double d : {4.0, 11.0}) {
+            const Vec l = At(std::min(f.Nose, StartAt(f.Body, f.Low + 2)) + d, h);
+            on.Ellipse(l.X, l.Y, 2.5, 3, kChrome);
+            on.Ellipse(l.X - 0.5, l.Y, 1.6, 2.2, kLamp);
+        }
+    });
+}
+
+// A stripe along the bonnet, where a brass-era bonnet carries its horn and
+// from 1968 none; the mascot on the radiator's cap, or on the bonnet's front.
+void Mascot(Canvas& c, const Car& car, const Front& f) {
+    const Vec b = NodeOf(car, 2);
+    if (car.Style->Lamps != LampKind::Brass && car.Era <= ERA_1953) {
+        On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
+            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(f.X1, f.Hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
+        });
+    }
+    const bool radiator = car.Style->Grille == GrilleKind::Radiator || car.Style->Grille == GrilleKind::Shell;
+    HangsOn(c, car, "mascot", radiator ? "radiator" : "body", [&](Canvas& on) {
+        const Vec m = radiator ? At(f.Nose + 2, f.High + 5.5) : At(b.X + 2, b.Y);
+        on.Polygon({{m.X - 2, m.Y + 0.5}, {m.X + 4, m.Y + 0.5}, {m.X + 1, m.Y - 6}}, kChrome);
+    });
 }
 
 }  // namespace
 
 void RadiatorShell(Canvas& c, const Car& car) {
     if (car.Body == BODY_RACE_CAR) return;
-    const Nose n = NoseOf(car, Painted(car));
-    HangsOn(c, car, "radiator", "body", [&](Canvas& on) { Radiator(on, car, n.X, n.Low, n.High); });
+    const Front f = FrontOf(car);
+    HangsOn(c, car, "radiator", "body", [&](Canvas& on) { Radiator(on, car, f.Nose, f.Low, f.High); });
 }
 
+// The era's grille, lamps and bumper, and what the second and third fronts add.
 void FrontDetails(Canvas& c, const Car& car) {
-    if (car.Body == BODY_RACE_CAR) {
-        RaceNose(c, car);
-        return;
-    }
-    const std::vector<Vec> body = Painted(car);
-    const Nose n = NoseOf(car, body);
-    const double nose = n.X, low = n.Low, high = n.High;
-    const double hood = P(car, 3).Y;
-    const bool radiator = car.Style->Grille == GrilleKind::Radiator || car.Style->Grille == GrilleKind::Shell;
-    On(c, car, "grille", "body", [&](Canvas& on) {
-        switch (car.Style->Grille) {
-        case GrilleKind::Tall: NoseBand(on, body, low + 3, high - 3, 5, kChrome, {70, 70, 76}); break;
-        case GrilleKind::Wide: {
-            // A wide mouth wrapping round the nose: deep bars in a chrome
-            // surround, bright enough to read from the side.
-            const double h0 = low + 4, h1 = std::min(high - 4, low + 16);
-            NoseBand(on, body, h0, h1, 10, kChrome, {40, 40, 46});
-            for (const double h : {h0 - 1, h1 + 1}) on.Line(At(StartAt(body, h) + 0.8, h), At(StartAt(body, h) + 11, h), 1.6, kChrome);
-            on.Line(At(StartAt(body, h1) + 10.5, h1 + 1), At(StartAt(body, h0) + 10.5, h0 - 1), 1.4, kChrome);
-            break;
-        }
-        case GrilleKind::Bars: NoseBand(on, body, low + 6, high - 3, 4, {60, 62, 68}, kChrome); break;
-        case GrilleKind::Slats: NoseBand(on, body, low + 8, high - 8, 4, {34, 34, 38}, {70, 70, 76}); break;
-        default: break;
-        }
-    });
-    Headlamps(c, car, body, nose, high);
-    const double bumperNose = std::min(nose, StartAt(body, std::min(low + 2, high)));
-    FrontBumper(c, car, bumperNose, low);
-    if (car.Front == 2 && car.Style->Wings == WingKind::Merged) {
-        // An indicator round the corner, behind the headlamp; where the
-        // nose is too short for it there, clear of the tyre, it is set in
-        // the bumper's front instead.
-        const double h = LampHeight(car, 5), lamps = StartAt(body, h);
-        const double x = std::min(lamps + 12, AheadOfWheel(car, h) - 3);
-        if (x >= lamps + 11) {
-            HangsOn(c, car, "indicator", "body", [&](Canvas& on) { on.Ellipse(At(x, h).X, At(x, h).Y, 2, 2.5, kAmber); });
-        } else {
-            HangsOn(c, car, "indicator", "bumper", [&](Canvas& on) { Rect(on, bumperNose - 1, low + 0.5, bumperNose + 3, low + 3.5, kAmber); });
-        }
-    }
-    // The first wagon's bulb horn: a brass tube along the bonnet's side
-    // from the rubber bulb at the scuttle to its bell behind the radiator.
-    const bool bulbHorn = car.Front == 3 && car.Style->Lamps == LampKind::Brass && car.Body != BODY_TRUCK;
-    if (bulbHorn) {
-        HangsOn(c, car, "horn", "body", [&](Canvas& on) {
-            const double h = hood - 4, bell = nose + 9, bulb = P(car, 3).X - 5;
-            on.Line(At(bell + 3, h), At(bulb, h + 1), 1.6, kBrass);
-            on.Polygon(Screen({{bell + 4, h - 1}, {bell + 4, h + 1}, {bell, h + 3.5}, {bell, h - 3.5}}), kBrass);
-            on.Ellipse(At(bulb + 1, h + 1).X, At(bulb + 1, h + 1).Y, 3.5, 2.8, {30, 30, 32});
-        });
-    } else if (car.Front == 3 && car.Style->Lamps == LampKind::Brass) {
-        // The truck's bulb horn along the bonnet's side, clear below its top edge.
-        HangsOn(c, car, "horn", "body", [&](Canvas& on) {
-            const Vec h = At(nose + 12, high - 11);
-            on.Line(h, {h.X + 30, h.Y}, 2.0, kBrass);
-            on.Ellipse(h.X - 2, h.Y, 4, 3, kBrass);
-        });
-    }
-    // The bonnet: louvres (2) or a stripe and mascot (3), above the wing or
-    // the wheel's arch.
-    const double x0 = NodeOf(car, 2).X + 12;
-    const double x1 = std::min(P(car, 3).X - 6, kFrontTo - 4);
-    const double low2 = std::max({FenderTop(car) + 4, car.Belt - 22, car.Fenders ? 0.0 : car.WheelRadius * 2 + 6});
-    // Louvres up to 1938; then a chrome row of ventiports, in 1968 a
-    // chrome-framed vent with its slats, in 1983 a side repeater lamp on
-    // the black strip.
-    // The framed vent needs more bonnet side than its own length: on a
-    // short nose it would stand on the wing over the wheel like a sticker.
-    const bool vents = car.Front == 2 && car.Body != BODY_VAN && hood - 6 - low2 >= 6 && (car.Era != ERA_1968 || x1 - x0 >= 20);
-    if (car.Front == 2 && car.Body != BODY_VAN && car.Style->Bumper == BumperKind::Black && x1 - x0 >= 8) {
-        HangsOn(c, car, "side repeater", "side strip", [&](Canvas& on) {
-            const double strip = (car.Belt + car.WheelRadius * 2) / 2;
-            Rect(on, x1 - 7, strip - 1.5, x1 - 2, strip + 1.5, kAmber);
-        });
-    } else if (vents && car.Era >= ERA_1953) {
-        On(c, car, "side vent", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) {
-                const double from = x1 - 16, to = x1 - 2;
-                const double top = std::min({hood - 6, TopAt(body, from) - 4, TopAt(body, to) - 4});
-                if (car.Era == ERA_1953) {
-                    for (double x = from + 2; x < to; x += 5) {
-                        const Vec p = At(x, top - 2);
-                        on.Ellipse(p.X, p.Y, 2.4, 1.8, kChrome);
-                        on.Ellipse(p.X, p.Y, 1.2, 0.8, {40, 40, 46});
-                    }
-                    return;
-                }
-                const double t = std::round(top);
-                Rect(on, from, t - 7, to, t, kChrome);
-                Rect(on, from + 1, t - 6, to - 1, t - 1, {34, 34, 38});
-                for (const double h : {t - 5, t - 3}) Rect(on, from + 1, h, to - 1, h + 1, {150, 156, 164});
-            });
-        });
-    } else if (vents) {
-        On(c, car, "louvres", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) {
-                // Six over the bonnet's rear half; on a short bonnet fewer, far
-                // enough apart to read as slots, each under the bonnet's top
-                // where it slopes.
-                const double gap = std::max((x1 - x0) * 0.1, 3.0);
-                const double first = std::min(x0 + (x1 - x0) * 0.35, x1 - 2 - 2 * gap);
-                for (double x = first; x + 2 <= x1 + 0.01 && x < first + 5.5 * gap; x += gap) {
-                    const double top = std::min(hood - 6, TopAt(body, x) - 4);
-                    on.Line(At(x, top), At(x + 2, std::max(low2, top - 10)), 1.6, Darker(car.Colour, 0.45));
-                }
-            });
-        });
-    }
+    if (car.Body == BODY_RACE_CAR) return RaceNose(c, car);
+    const Front f = FrontOf(car);
+    On(c, car, "grille", "body", [&](Canvas& on) { Grille(on, f, car.Style->Grille); });
+    Headlamps(c, car, f.Body, f.Nose, f.High);
+    FrontBumper(c, car, f.Bumper, f.Low);
+    if (car.Front == 2 && car.Style->Wings == WingKind::Merged) Indicator(c, car, f);
+    if (car.Front == 2 && car.Body != BODY_VAN) BonnetSide(c, car, f);
+    if (car.Front != 3) return;
+    if (car.Style->Lamps == LampKind::Brass) Horn(c, car, f);
     // A cab over the engine, or a nose sloping straight up into the
     // windscreen, has no bonnet for a stripe and a mascot: the cab-over
     // truck carries air horns on its roof instead, the van driving lamps
@@ -333,46 +371,9 @@ void FrontDetails(Canvas& c, const Car& car) {
     // the luxury car's keeps its mascot: the driving lamps stand in every
     // bumper.
     const bool bonnet = P(car, 3).X - P(car, 2).X >= 24;
-    const bool mascot = bonnet && (car.Era <= ERA_1953 || (car.Era == ERA_1968 && car.Body == BODY_LUXURY));
-    if (car.Front == 3 && !bonnet && car.Body == BODY_TRUCK) {
-        const Vec roof = P(car, 4);
-        HangsOn(c, car, "air horns", "body", [&](Canvas& on) {
-            // Two trumpets side by side, the far one a little higher and
-            // shorter, each flaring to its bell at the front.
-            const double back = roof.X + 34;
-            on.Line(At(back - 5, roof.Y - 1), At(back - 5, roof.Y + 6.5), 2.0, kBlack);
-            // The far one first, in shade, the near one over it in plain chrome.
-            for (const Vec horn : {Vec{roof.X + 18, roof.Y + 6.5}, Vec{roof.X + 12, roof.Y + 3}}) {
-                const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 1}, {back, horn.Y - 1},
-                                               {back, horn.Y + 1}, {horn.X + 5, horn.Y + 1}, {horn.X, horn.Y + 2.5}};
-                on.Polygon(Screen(trumpet), horn.X > roof.X + 15 ? Darker(kChrome, 0.3) : kChrome);
-            }
-        });
-    } else if (car.Front == 3 && (!bonnet || car.Era >= ERA_1968)) {
-        On(c, car, "driving lamps", "bumper", [&](Canvas& on) {
-            // Across the bumper's middle, the thin chrome one's or the deep black one's.
-            const double h = car.Style->Bumper == BumperKind::Chrome ? low + 1.5 : low + 3;
-            for (const double d : {4.0, 11.0}) {
-                const Vec l = At(std::min(nose, StartAt(body, low + 2)) + d, h);
-                on.Ellipse(l.X, l.Y, 2.5, 3, kChrome);
-                on.Ellipse(l.X - 0.5, l.Y, 1.6, 2.2, kLamp);
-            }
-        });
-    }
-    if (car.Front == 3 && mascot) {
-        const Vec b = NodeOf(car, 2);
-        // A brass-era bonnet carries its horn instead; from 1968 no stripe.
-        if (car.Style->Lamps != LampKind::Brass && car.Era <= ERA_1953) {
-            On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
-                OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(x1, hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
-            });
-        }
-        // The mascot: on the radiator's cap, or on the bonnet's front.
-        HangsOn(c, car, "mascot", radiator ? "radiator" : "body", [&](Canvas& on) {
-            const Vec m = radiator ? At(nose + 2, high + 5.5) : At(b.X + 2, b.Y);
-            on.Polygon({{m.X - 2, m.Y + 0.5}, {m.X + 4, m.Y + 0.5}, {m.X + 1, m.Y - 6}}, kChrome);
-        });
-    }
+    if (!bonnet && car.Body == BODY_TRUCK) AirHorns(c, car);
+    else if (!bonnet || car.Era >= ERA_1968) DrivingLamps(c, car, f);
+    if (bonnet && (car.Era <= ERA_1953 || (car.Era == ERA_1968 && car.Body == BODY_LUXURY))) Mascot(c, car, f);
 }
 
 }  // namespace art::car

@@ -77,7 +77,7 @@ extern const EraStyle kEraStyles[kEraCount];
 enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox, Panel };
 // How far a truck's crew cab carries the cab's back toward the load box.
 constexpr double kCrewCab = 22;
-extern const Roof kRoofs[kBodyTypeCount][3];
+extern const Roof kRoofs[kBodyTypeCount][kPieceVariants];
 
 // What a front variant does to the nose, and a rear variant to the tail.
 struct NoseStyle {
@@ -86,7 +86,7 @@ struct NoseStyle {
     double BonnetRise;  // the front of the bonnet
     double Round;       // times the era's rounding
 };
-extern const NoseStyle kNoses[3];
+extern const NoseStyle kNoses[kPieceVariants];
 struct TailStyle {
     double Back;        // the tail moves back (negative: forward)
     double TailRise;    // the top of the tail
@@ -94,7 +94,7 @@ struct TailStyle {
     double RoofPull;    // the end of the roof moves back (negative: forward)
     double Round;
 };
-extern const TailStyle kTails[3];
+extern const TailStyle kTails[kPieceVariants];
 
 // One corner of the outline: where it came from decides who may move it.
 enum class Kind { Own, Cut, Inner, Floor };
@@ -152,6 +152,7 @@ std::vector<Vec> LoadBox(const Car& car);
 void Paint(Canvas& c, const std::vector<Vec>& shape, Rgb colour);
 void OnPaint(Canvas& c, const Car& car, const std::function<void(Canvas&)>& draw);
 void Body(Canvas& c, const Car& car);
+void Pane(Canvas& c, const Car& car, const std::vector<Vec>& pane);
 void Glass(Canvas& c, const Car& car);
 void Pillar(Canvas& c, const Car& car, double x);
 void Canopy(Canvas& c, const Car& car);

@@ -116,7 +116,7 @@ const EraStyle kEraStyles[kEraCount] = {
     {WingKind::Merged, 0, WheelKind::Modern, LampKind::Oblong, GrilleKind::Slats, BumperKind::Black, false, 7, 15, 0},
 };
 
-const Roof kRoofs[kBodyTypeCount][3] = {
+const Roof kRoofs[kBodyTypeCount][kPieceVariants] = {
     {Roof::Plain, Roof::Raised, Roof::Rack},      // family wagon
     {Roof::Plain, Roof::Sleeper, Roof::Spare},    // truck
     {Roof::Plain, Roof::Upright, Roof::Raked},    // sport
@@ -128,7 +128,7 @@ const Roof kRoofs[kBodyTypeCount][3] = {
     {Roof::Plain, Roof::Hoop, Roof::Airbox},      // race car
 };
 
-const NoseStyle kNoses[3] = {{0, 0, 0, 1.0}, {-4, -9, -5, 1.8}, {3, 6, 4, 0.5}};
-const TailStyle kTails[3] = {{0, 0, 0, 0, 1.0}, {-4, -10, -4, -10, 1.8}, {2, 6, 3, 5, 0.4}};
+const NoseStyle kNoses[kPieceVariants] = {{0, 0, 0, 1.0}, {-4, -9, -5, 1.8}, {3, 6, 4, 0.5}};
+const TailStyle kTails[kPieceVariants] = {{0, 0, 0, 0, 1.0}, {-4, -10, -4, -10, 1.8}, {2, 6, 3, 5, 0.4}};
 
 }  // namespace art::car

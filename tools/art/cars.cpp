@@ -100,7 +100,7 @@ Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear) {
 }
 
 Canvas DrawCarPiece(int bodyType, int era, int piece, int variant) {
-    const int v[3] = {piece == CAR_FRONT ? variant : 1, piece == CAR_MIDDLE ? variant : 1, piece == CAR_REAR ? variant : 1};
+    const int v[kCarPieces] = {piece == CAR_FRONT ? variant : 1, piece == CAR_MIDDLE ? variant : 1, piece == CAR_REAR ? variant : 1};
     const Canvas screen = DrawOnShowroom(MakeCar(bodyType, era, v[0], v[1], v[2]));
     return CutPicture(screen, kCarPieceAt[piece], CarPiecePicture(bodyType, era, piece, variant));
 }
