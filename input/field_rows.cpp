@@ -40,7 +40,7 @@ i32* DepositAmount() { return &PlayerBank.DepositAmount; }
 i32* LoanAmount() { return &PlayerBank.LoanAmount; }
 
 template <i32 row> i32* AdvertAmount() {
-    const i32 medium = MainObj.Popup;  // the row is live only while 1..5
+    const i32 medium = PopupMedium(MainObj.Popup);  // the row is live only in a medium's popup
     return &MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row - 1]], medium).Amount;
 }
 
