@@ -22,8 +22,8 @@ bool CloseMedium(Window* window, i32 n) {
 
 // The open medium's campaign of a row, or null while no medium is open.
 AdCampaign* RowCampaign(i32 row) {
-    const i32 medium = MainObj.Popup;
-    if (medium < MEDIUM_AUTO_SHOW || medium > MEDIUM_BILLBOARD) return nullptr;
+    const i32 medium = PopupMedium(MainObj.Popup);
+    if (medium == 0) return nullptr;
     return &MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row]], medium);
 }
 

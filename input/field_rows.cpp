@@ -40,7 +40,7 @@ i32* DepositAmount() { return &PlayerBank.DepositAmount; }
 i32* LoanAmount() { return &PlayerBank.LoanAmount; }
 
 template <i32 row> i32* AdvertAmount() {
-    const i32 medium = MainObj.Popup;  // the row is live only while 1..5
+    const i32 medium = PopupMedium(MainObj.Popup);  // the row is live only in a medium's popup
     return &MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row - 1]], medium).Amount;
 }
 
@@ -61,7 +61,7 @@ constexpr i32 kNameLast = kNameTyped - 1;
 constexpr i32 kHireLast = 2, kFireLast = 4, kWageLast = 4;
 constexpr i32 kDepositLast = 10, kLoanLast = 6;
 constexpr i32 kAdvertLast = 5, kResearchLast = 6;
-constexpr i32 kFactoryLast = 3, kPriceLast = 3;
+constexpr i32 kFactoryLast = 3, kPriceLast = kPriceCells - 1;
 
 constexpr i32 kMediumFirst = POPUP_AUTO_SHOW, kMediumLast = POPUP_BILLBOARD;
 constexpr i32 kAreaFirst = POPUP_RESEARCH_BRAKES, kAreaLast = POPUP_RESEARCH_SAFETY;

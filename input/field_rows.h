@@ -51,4 +51,7 @@ inline constexpr i32 kMostHiredAtOnce = 90;
 inline constexpr i32 kHighestWage = 9999;
 inline constexpr i32 kHighestDeposit = 1000000000;
 inline constexpr i32 kHighestLoan = 100000;
-inline constexpr i32 kHighestPrice = 9999;   // all a price field's four cells spell
+// The largest number `cells` digit cells spell.
+constexpr i32 AllNines(i32 cells) { return cells == 0 ? 0 : AllNines(cells - 1) * 10 + 9; }
+inline constexpr i32 kPriceCells = 4;   // a price field's digit cells
+inline constexpr i32 kHighestPrice = AllNines(kPriceCells);

@@ -67,6 +67,8 @@ void RemoveIfAbandoned(int folder, const char* entry) {
 
 }  // namespace
 
+void (*gAfterTemporaryFileCreated)(const char* name) = nullptr;
+
 int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]) {
     const long self = static_cast<long>(::getpid());
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
@@ -81,6 +83,7 @@ int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]) {
             if (errno == EEXIST) continue;
             return -1;  // with the open's own reason
         }
+        if (gAfterTemporaryFileCreated != nullptr) gAfterTemporaryFileCreated(name);
         // Until it is locked, another program's sweep may take the new file
         // for abandoned: it then holds the lock and removes the file, and
         // this replace moves on to another name. Once locked and still at

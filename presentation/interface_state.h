@@ -3,6 +3,8 @@
 // what the pointer hovers over. Every subsystem compares against these
 // numbers, and they are kept exactly as listed.
 
+#include <iterator>
+
 #include "model/records.h"
 
 enum ScreenId : i32 {
@@ -63,6 +65,15 @@ constexpr i32 PartListCategory(i32 popup) {
     constexpr i32 kCategories[kPartListCount] = {PART_BRAKES, PART_SUSPENSION, PART_ENGINE, PART_LUXURY, PART_SAFETY};
     if (popup < POPUP_BRAKES_PARTS || popup > POPUP_SAFETY_PARTS) return -1;
     return kCategories[popup - POPUP_BRAKES_PARTS];
+}
+
+// The medium (a MediumId) whose campaigns an advertising popup,
+// POPUP_AUTO_SHOW .. POPUP_BILLBOARD, shows; 0 for any other popup.
+constexpr i32 PopupMedium(i32 popup) {
+    constexpr i32 kMediaShown[] = {MEDIUM_AUTO_SHOW, MEDIUM_RADIO, MEDIUM_TELEVISION, MEDIUM_NEWSPAPER, MEDIUM_BILLBOARD};
+    static_assert(std::size(kMediaShown) == POPUP_BILLBOARD - POPUP_AUTO_SHOW + 1);
+    if (popup < POPUP_AUTO_SHOW || popup > POPUP_BILLBOARD) return 0;
+    return kMediaShown[popup - POPUP_AUTO_SHOW];
 }
 
 enum FocusId : i32 {

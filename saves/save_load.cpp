@@ -2,7 +2,6 @@
 #include "saves/save_load.h"
 
 #include "model/part_tables.h"
-#include "platform/clock_text.h"
 #include "platform/files.h"
 #include "presentation/interface_state.h"
 #include "saves/loaded_game_limits.h"
@@ -18,20 +17,19 @@ char gSlotImage[kSlotFileSize];
 
 }  // namespace
 
-bool SaveLoad::Save(i32 slot) {
+bool SaveLoad::Save(i32 slot, const std::tm& when) {
     const char* path = SlotFilePath(slot);
     if (path == nullptr) return false;
     // The slot file goes first: until it is in place nothing else changes,
     // neither the stamp of the latest save nor the scratch file.
-    const std::tm now = platform::LocalNow();
     const SlotStamp latest = SlotMainObj;
-    TakeStampAt(now);
+    TakeStampAt(when);
     WriteSlotImage(gSlotImage);
     if (!platform::ReplaceFile(path, gSlotImage, sizeof gSlotImage)) {
         SlotMainObj = latest;
         return false;
     }
-    LeaveStampTextsAt(now);
+    LeaveStampTextsAt(when);
     MainObj.Focus = FOCUS_NONE;
     return true;
 }

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "model/records.h"
+#include "platform/clock_text.h"
 #include "saves/slot_stamp.h"
 
 struct SaveLoad {
@@ -22,21 +23,16 @@ struct SaveLoad {
     // missing. The slot file keeps its permission bits. A read-only slot
     // file is kept and the save fails, and so does a folder in the slot's
     // place; a link or FIFO there is replaced by the new file. A save that
-    // succeeded takes the clock into SlotMainObj, as SlotTime does, leaves
-    // the texts in the scratch file after the slot file is in place, and
-    // clears MainObj.Focus; one that failed leaves all three as they were.
-    // Returns whether it succeeded.
-    static bool Save(i32 slot);
+    // succeeded takes the moment `when` into SlotMainObj, leaves its date
+    // and time texts in the scratch file Data/Saves/sltime.dat after the
+    // slot file is in place (when that is a plain file of the game's, or
+    // missing), and clears MainObj.Focus; one that failed leaves all three
+    // as they were. Returns whether it succeeded. The game saves at the
+    // clock's moment; the tests give theirs.
+    static bool Save(i32 slot, const std::tm& when = platform::LocalNow());
 
     // Restores the game of slot 1..4, reloads the part tables and clears
     // MainObj.Focus. A missing, unreadable or short file, or anything but a
     // plain file, changes nothing and returns false. Bytes past the end of a complete game are ignored.
     static bool Load(i32 slot);
-
-    // Takes the local date and time into SlotMainObj and leaves their texts
-    // in the scratch file Data/Saves/sltime.dat when that is a plain file of
-    // the game's (or missing).
-    static void SlotTime();
-    // The same for a given moment.
-    static void SlotTimeAt(const std::tm& when);
 };

@@ -55,13 +55,6 @@ void LeaveStampTextsAt(const std::tm& when) {
     (void)platform::OverwriteOwnFile(kStampScratchPath, texts.bytes, sizeof texts.bytes);
 }
 
-void SaveLoad::SlotTime() { SlotTimeAt(platform::LocalNow()); }
-
-void SaveLoad::SlotTimeAt(const std::tm& when) {
-    TakeStampAt(when);
-    LeaveStampTextsAt(when);
-}
-
 void SaveLoad::Check() {
     for (i32 slot = 1; slot <= kSaveSlots; ++slot) {
         char head[kStampFields * kFieldSize];

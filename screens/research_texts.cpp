@@ -10,9 +10,10 @@
 using platform::Canvas;
 
 void screens::DrawAdvertisingTexts(Canvas& canvas, i32 popup) {
-    if (popup < MEDIUM_AUTO_SHOW || popup > MEDIUM_BILLBOARD) return;
-    const auto shown = [popup](i32 row) -> const AdCampaign& {
-        return MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row]], popup);
+    const i32 medium = PopupMedium(popup);
+    if (medium == 0) return;
+    const auto shown = [medium](i32 row) -> const AdCampaign& {
+        return MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row]], medium);
     };
     for (i32 row = 0; row < kAdBlocks; ++row)
         Paint::DrawInteger(canvas, TextAt(TEXT_ADVERT_MONTHS_1 + row), shown(row).Months);

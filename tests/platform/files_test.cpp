@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -136,8 +137,10 @@ unsigned TakeTemporaryNumber(const char* target) {
 }
 
 // Every name a replace may give its temporary file is taken, each held by
-// a replace of another game: the replace tries each name once, fails, and
-// leaves the target and its folder as they were.
+// a replace of another game, or each new file taken away before its lock by
+// another game's sweep: the replace tries each name once, fails for want of
+// a name (not of a folder, which it would make), and leaves the target and
+// its folder as they were.
 TEST(ReplaceFile, EveryTemporaryNameTakenFailsAfterTryingEachOnce) {
     GameFolder folder(GameFolder::Empty);
     fs::create_directory("Saves");
@@ -158,6 +161,26 @@ TEST(ReplaceFile, EveryTemporaryNameTakenFailsAfterTryingEachOnce) {
     EXPECT_EQ(ReadFile("Saves/slot1.sav"), "old");
     for (int fd : held) ::close(fd);
     EXPECT_EQ(TakeTemporaryNumber("probe"), taken + 65);
+
+    static int takenAway = 0;
+    platform::gAfterTemporaryFileCreated = [](const char* name) {
+        ++takenAway;
+        ::unlink(name);
+    };
+    const bool replaced = platform::ReplaceFile("Saves/slot1.sav", "new", 3);  // its sweep clears the 200
+    const int triedByReplace = takenAway;
+    char name[platform::kTemporaryPathMax];
+    const int fd = platform::CreateTemporaryFile("Saves/slot1.sav", name);
+    const int reason = errno;
+    platform::gAfterTemporaryFileCreated = nullptr;
+    EXPECT_FALSE(replaced);
+    EXPECT_EQ(triedByReplace, 64);
+    EXPECT_EQ(fd, -1);
+    EXPECT_EQ(reason, EEXIST);
+    EXPECT_EQ(takenAway, 128);
+    EXPECT_EQ(Entries("."), std::vector<std::string>{"Saves"});
+    EXPECT_EQ(Entries("Saves"), std::vector<std::string>{"slot1.sav"});
+    EXPECT_EQ(ReadFile("Saves/slot1.sav"), "old");
 }
 
 // A folder is made only where nothing stands at its name. A link there that

@@ -235,7 +235,7 @@ TEST_F(SaveAndLoad, MissingShortAndOddSlotsLeaveTheGameAsItWas) {
 
 TEST_F(SaveAndLoad, AFailedSaveKeepsThePreviousSaveAndSaysSo) {
     FillValidGame(9);
-    ASSERT_TRUE(SaveLoad::Save(1));
+    ASSERT_TRUE(SaveLoad::Save(1, Moment(1999, 12, 31, 23, 59, 58)));
     const std::string previous = ReadFile(SlotPath(1));
     FillValidGame(10);
 
@@ -257,7 +257,6 @@ TEST_F(SaveAndLoad, AFailedSaveKeepsThePreviousSaveAndSaysSo) {
 
     // The disk fills up halfway through the new file. The scratch file and
     // the stamp stay those of the last save that went through.
-    SaveLoad::SlotTimeAt(Moment(1999, 12, 31, 23, 59, 58));
     rlimit original{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
     rlimit small = original;

@@ -54,10 +54,9 @@ TEST_F(SavesFolderEntries, TheStampTextsGoOnlyIntoAPlainFileOfTheGames) {
     WriteFile("Data/notes.txt", notes);
     fs::create_symlink("../notes.txt", kScratch);
     const std::tm when = Moment(2011, 3, 4, 17, 45, 0);
-    SaveLoad::SlotTimeAt(when);
-    ExpectStamp(SlotMainObj, 3, 4, 11, 17, 45);
     FillValidGame(41);
-    ASSERT_TRUE(SaveLoad::Save(1));
+    ASSERT_TRUE(SaveLoad::Save(1, when));
+    ExpectStamp(SlotMainObj, 3, 4, 11, 17, 45);
     ExpectSlotHoldsTheLatestStamp(1);
     EXPECT_EQ(TypeOf(kScratch), static_cast<mode_t>(S_IFLNK));
     EXPECT_EQ(ReadFile("Data/notes.txt"), notes);
@@ -89,7 +88,7 @@ TEST_F(SavesFolderEntries, TheStampTextsGoOnlyIntoAPlainFileOfTheGames) {
 
     // Once the odd entry is gone the texts are written again.
     fs::remove(kScratch);
-    SaveLoad::SlotTimeAt(when);
+    ASSERT_TRUE(SaveLoad::Save(1, when));
     EXPECT_EQ(ReadFile(kScratch), std::string("03/04/11\0" "17:45:00\0", 18));
 }
 
@@ -143,7 +142,7 @@ TEST_F(SavesFolderEntries, ASaveReplacesAFifoOrLinkAndRefusesAFolder) {
 
     FillValidGame(45);
     for (i32 slot : {1, 3}) {
-        ASSERT_TRUE(SaveLoad::Save(slot)) << "slot " << slot;
+        ASSERT_TRUE(SaveLoad::Save(slot, Moment(2011, 3, 4, 17, 45, 6))) << "slot " << slot;
         EXPECT_EQ(TypeOf(SlotPath(slot)), static_cast<mode_t>(S_IFREG)) << "slot " << slot;
         ExpectSlotHoldsTheLatestStamp(slot);
     }
@@ -152,7 +151,6 @@ TEST_F(SavesFolderEntries, ASaveReplacesAFifoOrLinkAndRefusesAFolder) {
     ASSERT_TRUE(SaveLoad::Load(3));
     EXPECT_EQ(PlayerObj.Cash, -1234567.5 - 45);  // the game saved, not the one the link led to
 
-    SaveLoad::SlotTimeAt(Moment(2011, 3, 4, 17, 45, 6));
     const std::string scratch = ReadFile(kScratch);
     ASSERT_EQ(scratch, std::string("03/04/11\0" "17:45:06\0", 18));
     const std::string elsewhereNow = ReadFile("Data/elsewhere.sav");

@@ -191,8 +191,9 @@ Canvas DrawAdvertising(bool billboardAdvert) {
 }
 
 Canvas DrawMediumPopup(int popup) {
-    const char* titles[5] = {"auto show", "radio", "television", "newspaper", "billboard"};
-    Canvas c = PopupCanvas(popup, titles[popup - POPUP_AUTO_SHOW]);
+    // Named as the description strip names the medium.
+    static_assert(HOT_BILLBOARD - HOT_AUTO_SHOW == POPUP_BILLBOARD - POPUP_AUTO_SHOW);
+    Canvas c = PopupCanvas(popup, Caption(HOT_AUTO_SHOW + popup - POPUP_AUTO_SHOW).Text);
     Words(c, "months", 411, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     Words(c, "amount", 508, 211, 11, Align::Centre, kMutedInk, Face::SansBold);
     for (int r = 0; r < kAdBlocks; ++r) {

@@ -106,8 +106,8 @@ Canvas DrawResearchSegment() {
 }
 
 Canvas DrawReportBar(int company) {
-    const Rgb colours[3] = {kPlayerBar, kRival1Bar, kRival2Bar};
-    const int pictures[3] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
+    const Rgb colours[kCompanyCount] = {kPlayerBar, kRival1Bar, kRival2Bar};
+    const int pictures[kCompanyCount] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
     const Rgb base = colours[company];
     Canvas c = Blank(pictures[company], Darker(base, 0.35));
     c.FillHorizontal({1, 1, c.Width() - 2, c.Height() - 2}, Lighter(base, 0.2), Darker(base, 0.1));

@@ -1,6 +1,7 @@
 // The research laboratory: a bench for each research area, the body-type
 // drawing board, the expansion plans on the wall and the door out.
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "art/other_popups.h"
@@ -9,6 +10,7 @@
 #include "art/scenery.h"
 #include "art/scenes.h"
 #include "art/widgets.h"
+#include "model/lab_expansion.h"
 #include "presentation/layout.h"
 #include "presentation/picture_catalogue.h"
 #include "presentation/text_layout.h"
@@ -306,8 +308,10 @@ Canvas DrawResearch() {
 }
 
 Canvas DrawResearchAreaPopup(int popup) {
-    const char* titles[6] = {"brakes", "suspension", "engine", "body", "luxury", "safety"};
-    Canvas c = PopupCanvas(popup, std::string(titles[popup - POPUP_RESEARCH_BRAKES]) + " research", 26, kLabPopupEdge);
+    // Named as the description strip names the area's bench.
+    static_assert(HOT_SAFETY - HOT_BRAKES == POPUP_RESEARCH_SAFETY - POPUP_RESEARCH_BRAKES);
+    const char* area = Caption(HOT_BRAKES + popup - POPUP_RESEARCH_BRAKES).Text;
+    Canvas c = PopupCanvas(popup, std::string(area) + " research", 26, kLabPopupEdge);
     Words(c, "scientists working here", 466, 232, 12, Align::Right, kMutedInk);
     DrawControl(c, CTRL_AREA_SCIENTISTS);
     const Point bar = ResearchBarSegmentAt(popup, 0);
@@ -348,7 +352,8 @@ Canvas DrawExpandPopup() {
     Words(c, "scientists", 362, 269, 13, Align::Left, kMutedInk);
     c.Fill({292, 280, 522, 280}, kPaperLine);
     Words(c, "build a larger laboratory", 407, 312, 13, Align::Centre, kInk, Face::SansBold);
-    Words(c, "for 50000:", 407, 330, 13, Align::Centre, kInk, Face::SansBold);
+    Words(c, "for " + std::to_string(static_cast<int>(kLabStepPrice)) + ":", 407, 330, 13, Align::Centre, kInk,
+          Face::SansBold);
     Words(c, "room for", 366, 366, 13, Align::Right, kMutedInk);
     FigureBox(c, TEXT_LAB_OFFER, 3, 3);
     Words(c, "scientists", 412, 366, 13, Align::Left, kMutedInk);

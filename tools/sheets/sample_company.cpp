@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "input/field_rows.h"
 #include "model/new_game.h"
 #include "model/records.h"
 #include "platform/files.h"
@@ -48,7 +49,7 @@ void SetUpStaff() {
 
 void SetUpBank() {
     PlayerBank.DepositAmount = 25000;
-    PlayerBank.Deposit = 1000000000;
+    PlayerBank.Deposit = kHighestDeposit;
     PlayerBank.LoanRate = 16;
     PlayerBank.LoanTerm = 48;
     PlayerBank.LoanAmount = 100000;
