@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "input/input_fixture.h"
+#include "model/site_prices.h"
 #include "support/game_folder.h"
 
 namespace {
@@ -25,8 +26,8 @@ constexpr i32 kPrice = 1000;
 // and each staffed like the first; the price once the rivals' research
 // passes the first car's parts; the second car and its price.
 constexpr double kKeptInCash = 50000.0;
-constexpr double kSecondSalonCash = 200000.0 + kKeptInCash;
-constexpr double kThirdSalonCash = 300000.0 + kKeptInCash;
+constexpr double kSecondSalonCash = kSalonStartPrice + kKeptInCash;
+constexpr double kThirdSalonCash = kSalonStartPrice + kSalonPriceRise + kKeptInCash;
 constexpr i32 kPriceWhenPassed = 740;
 constexpr i32 kOldCarSellOff = 670;
 constexpr i32 kSecondCarPrice = 1550;
@@ -307,7 +308,7 @@ struct NewcomerRecipe : InputTest {
             seen.LeastCash = std::min(seen.LeastCash, PlayerObj.Cash);
             if (HasFatalFailure()) return seen;
             PlayMonth();
-            if (HasFatalFailure()) return seen;
+            if (HasFatalFailure()) return seen;   // lost
             seen.LeastCash = std::min(seen.LeastCash, PlayerObj.Cash);
             if (Shows(1912, 1)) {
                 EXPECT_EQ(PlayerBank.LoanLeft, 0);   // the starting loan's 48 months
