@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "input/input_fixture.h"
+#include "model/player.h"
 #include "model/site_prices.h"
 #include "support/game_folder.h"
 
@@ -261,6 +262,32 @@ struct NewcomerRecipe : InputTest {
         double LeastCash = 0.0;
     };
 
+    // What the month's sales would sell of 15 cars of `slot` in the home
+    // salon at `price`, its other models out of stock: 15, 10, 5 or none.
+    // The records are put back as they were.
+    i32 SoldOfFifteenAt(i32 home, i32 slot, i32 price) {
+        const ModelSale before = ModelSaleObj;
+        const i32 priceBefore = PlayerModel(slot).Price;
+        for (auto& region : ModelSaleObj.Stock) std::fill(std::begin(region), std::end(region), 0);
+        ModelSaleObj.Stock[home - 1][slot] = 15;
+        PlayerModel(slot).Price = price;
+        Player::SellModels();
+        const i32 sold = ModelSaleObj.Sold[home - 1][slot];
+        ModelSaleObj = before;
+        PlayerModel(slot).Price = priceBefore;
+        return sold;
+    }
+
+    // The README's price limits: the last prices that sell all the stock,
+    // two thirds of it and a third of it.
+    void ExpectPriceLimits(i32 home, i32 slot, i32 all, i32 twoThirds, i32 third) {
+        const i32 limits[] = {all, twoThirds, third};
+        for (i32 k = 0; k < 3; ++k) {
+            EXPECT_EQ(SoldOfFifteenAt(home, slot, limits[k]), 15 - 5 * k) << limits[k];
+            EXPECT_EQ(SoldOfFifteenAt(home, slot, limits[k] + 1), 10 - 5 * k) << limits[k] + 1;
+        }
+    }
+
     i32 Today() const { return PlayerObj.Year * 100 + PlayerObj.Month; }
     bool Shows(i32 year, i32 month) const { return Today() == year * 100 + month; }
 
@@ -280,6 +307,7 @@ struct NewcomerRecipe : InputTest {
         ASSERT_EQ(slot, 2);
         EXPECT_EQ(PlayerModel(slot).UnitCost, 665);
         EXPECT_EQ(PlayerModel(slot).Rating, 152);
+        ExpectPriceLimits(home, slot, 1224, 1563, 1902);
         ReplaceLineOne(home, slot);
         SetLinePrice(1, kSecondCarPrice);
         EXPECT_EQ(PlayerModel(1).Price, kOldCarSellOff);
@@ -317,6 +345,7 @@ struct NewcomerRecipe : InputTest {
                 // The rivals' research has passed the first car's parts.
                 for (const Research* rival : {&Opponent1Research, &Opponent2Research})
                     for (i32 part : {PART_ENGINE, PART_BRAKES, PART_SUSPENSION}) EXPECT_EQ(rival->ResearchLevel[part], 2);
+                ExpectPriceLimits(home, 1, 674, 749, 824);
                 // Wages per head by now: 3400 a month for the first stage's 30.
                 EXPECT_EQ(kTechnicians * PlayerTechnicians.Wage + kSalesmen * PlayerSalesmans.Wage, 3400);
             }
@@ -351,6 +380,7 @@ struct NewcomerRecipe : InputTest {
         // rival's 120 whatever it spends.
         EXPECT_EQ(PlayerResearch.ResearchProgress[PART_ENGINE], 23 * 83);
         EXPECT_EQ(Opponent2Research.ResearchProgress[PART_BRAKES], 23 * 120);
+        ExpectPriceLimits(home, 1, 842, 1085, 1328);
     }
 
     // After 1920: the rivals' 1923 styling in December 1921, their third
@@ -367,6 +397,9 @@ struct NewcomerRecipe : InputTest {
             for (i32 part : {PART_ENGINE, PART_BRAKES, PART_SUSPENSION}) EXPECT_EQ(rival->ResearchLevel[part], 3);
         EXPECT_EQ(ModelSaleObj.Sold[home - 1][2], 0);
         EXPECT_GT(ModelSaleObj.Stock[home - 1][2], stock);
+        // Passed in parts and in styling, it sells a third up to 1218.
+        for (i32 price : {900, 1218}) EXPECT_EQ(SoldOfFifteenAt(home, 2, price), 5) << price;
+        EXPECT_EQ(SoldOfFifteenAt(home, 2, 1219), 0);
     }
 };
 
