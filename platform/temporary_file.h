@@ -21,8 +21,9 @@ inline constexpr unsigned kTemporaryPathMax = 512;
 // it cannot be created, errno telling why: ENOENT only when the folder, or
 // one on the way to it, is missing (or is a link that leads nowhere), EEXIST
 // when each of the 64 names it tried, once each, was taken, ENAMETOOLONG
-// when the name does not fit in kTemporaryPathMax. The lock lasts until the descriptor is closed, so the
-// file is to be renamed or removed before it is closed.
+// when the name does not fit in kTemporaryPathMax. The lock lasts until the
+// descriptor is closed, so the file is to be renamed or removed before it is
+// closed.
 int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]);
 
 // Removes the temporary files of `target` that no replace holds locked.
