@@ -32,6 +32,8 @@ TEST_F(OfficeKeys, HireFireAndWages) {
               sales.HireCount, {1, 15, 90, 90, 15}),
         StaffRow("hire is cut to the staff limit", FOCUS_SCIENTISTS_HIRE, sci, {{sci.Count, 9959}}, "90", sci.HireCount,
               {9, 40}),
+        StaffRow("a long number shows 90", FOCUS_TECHNICIANS_HIRE, techs, {}, "99999999", techs.HireCount,
+              {9, 90, 90, 90, 90, 90, 90, 90}),
         StaffRow("leading zeros", FOCUS_SCIENTISTS_HIRE, sci, {}, "007", sci.HireCount, {0, 0, 7}),
         // One kind's keys never touch another's record.
         StaffRow("a full staff hires no one", FOCUS_TECHNICIANS_HIRE, techs,

@@ -33,12 +33,13 @@ constexpr i32 kPriceWhenPassed = 740;
 constexpr i32 kOldCarSellOff = 670;
 constexpr i32 kSecondCarPrice = 1550;
 
-// What the player reads at each month's end: the footer's cash and the
-// report's two totals.
+// What the player reads at each month's end: the footer's cash, the
+// report's two totals and the first model's cars sold.
 struct MonthSeen {
     i32 Year, Month;
     double Cash;
     i32 Income, Expenses;
+    i32 Sold;
 };
 
 struct NewcomerRecipe : InputTest {
@@ -203,8 +204,10 @@ struct NewcomerRecipe : InputTest {
         ClickHoverArea(SCREEN_GAME_OFFICE, HOT_MAP);
         ASSERT_EQ(MainObj.Popup, POPUP_MAP);
         ASSERT_EQ(PlayerFactorySalon.ShownRegion, home);
+        const double cash = PlayerObj.Cash;
         ClickOn(CTRL_MAP_BUY_SALON);
         ASSERT_EQ(place.Salons, salons + 1);
+        EXPECT_EQ(cash - PlayerObj.Cash, salons == 1 ? 200000.0 : 300000.0);
         ClickOn(CTRL_MAP_CLOSE);
         ClickHoverArea(SCREEN_GAME_OFFICE, HOT_EXIT);
         HireInOffice(kTechnicians, kSalesmen);
@@ -241,7 +244,9 @@ struct NewcomerRecipe : InputTest {
     void PlayMonth() {
         ClickOn(CTRL_NEXT_MONTH);
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH) << "lost in " << PlayerObj.Month << "/" << PlayerObj.Year;
-        months.push_back({PlayerObj.Year, PlayerObj.Month, PlayerObj.Cash, IncomeObj.Total, ExpensesObj.Total});
+        i32 sold = 0;
+        for (const auto& region : ModelSaleObj.Sold) sold += region[1];
+        months.push_back({PlayerObj.Year, PlayerObj.Month, PlayerObj.Cash, IncomeObj.Total, ExpensesObj.Total, sold});
         ClickOn(CTRL_MONTH_END_CONTINUE);
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
     }
@@ -365,12 +370,15 @@ struct NewcomerRecipe : InputTest {
     }
 
     // What the README promises of the two years: a small loss in the first
-    // month, while the salon's stock builds up, and more income than expenses
-    // in every month after. The ten salesmen sell all twenty cars a month
+    // month, while the salon's stock builds up (12 cars sold, then 18, then
+    // 20), and more income than expenses in every month after. The ten salesmen sell all twenty cars a month
     // and the salon holds ten in hand rather than a growing pile.
     void ExpectTheRecipesYears(i32 home, i32 firstMonthLoss, double cashInDecember1909) {
         SCOPED_TRACE(Ledger());
         EXPECT_EQ(months.front().Expenses - months.front().Income, firstMonthLoss);
+        EXPECT_EQ(months[0].Sold, 12);
+        EXPECT_EQ(months[1].Sold, 18);
+        EXPECT_EQ(months[2].Sold, 20);
         for (std::size_t k = 1; k < months.size(); ++k)
             EXPECT_GT(months[k].Income, months[k].Expenses) << months[k].Month << "/" << months[k].Year;
         EXPECT_EQ(months.back().Cash, cashInDecember1909);

@@ -66,6 +66,13 @@ TEST_F(Production, CashCapPaysTheLowestModelsAndRegionsFirst) {
     EXPECT_EQ(Shipped(1, 1), 5);
     EXPECT_EQ(Shipped(2, 1), 5);
     EXPECT_EQ(Shipped(1, 2), 4);
+    // 20 technicians build 20 cars at 450; 6000 in hand pays for 13.
+    PlayerCar1.UnitCost = 450;
+    Factory(1, 20, {{1, 1, 1}});
+    Factory(3, 0, {});
+    PlayerObj.Cash = 6000.0;
+    Player::ShipModels();
+    EXPECT_EQ(Shipped(1, 1), 13);
 }
 
 TEST_F(Production, DamagedRecordsAndExtremeCashStayDefined) {
