@@ -281,8 +281,9 @@ Canvas DrawResearch() {
     BrakeDrum(c, 266, drumsOn - 9, 9);
     c.RoundRect(294, drumsOn - 11, 340, drumsOn, 3, {120, 96, 70});   // a spare lining
     c.RoundRect(298, drumsOn - 15, 336, drumsOn - 9, 2, {90, 70, 52});
-    Bench(c, {443, 232, 633, 285}, "body");
-    BodyShell(c, 255);
+    const Rect body{443, 232, 633, 285};
+    Bench(c, body, "body");
+    BodyShell(c, BenchTop(body));
     // Middle row: suspension and luxury.
     const Rect suspension{100, 315, 345, 387};
     Bench(c, suspension, "suspension");
