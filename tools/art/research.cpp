@@ -205,7 +205,7 @@ void BodyShell(Canvas& c, int benchTop) {
     }
     c.PolygonVertical(shell, Lighter(paint, 0.12), Darker(paint, 0.25));
     c.Polygon({{484, 218}, {492, 214}, {560, 213}, {567, 215}, {567, 218}, {484, 219}}, roof);   // the fabric roof
-    c.Fill({478, 231, 602, 231}, brass);                                                     // the waist moulding
+    c.Fill({478, 231, 570, 231}, brass);   // the waist moulding, round the cabin to the scuttle
     c.Fill({479, static_cast<int>(sill) - 1, 603, static_cast<int>(sill)}, Darker(paint, 0.45));   // the sill
     // The openings: quarter light, rear door and front door windows.
     const Rect windows[] = {{491, 220, 509, 228}, {515, 220, 537, 228}, {543, 220, 564, 228}};
