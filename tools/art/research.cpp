@@ -205,7 +205,7 @@ void BodyShell(Canvas& c, int benchTop) {
     }
     c.PolygonVertical(shell, Lighter(paint, 0.12), Darker(paint, 0.25));
     c.Polygon({{484, 218}, {492, 214}, {560, 213}, {567, 215}, {567, 218}, {484, 219}}, roof);   // the fabric roof
-    c.Fill({478, 231, 602, 231}, brass);                                                     // the waist moulding
+    c.Fill({478, 231, 570, 231}, brass);   // the waist moulding, round the cabin to the scuttle
     c.Fill({479, static_cast<int>(sill) - 1, 603, static_cast<int>(sill)}, Darker(paint, 0.45));   // the sill
     // The openings: quarter light, rear door and front door windows.
     const Rect windows[] = {{491, 220, 509, 228}, {515, 220, 537, 228}, {543, 220, 564, 228}};
@@ -281,8 +281,9 @@ Canvas DrawResearch() {
     BrakeDrum(c, 266, drumsOn - 9, 9);
     c.RoundRect(294, drumsOn - 11, 340, drumsOn, 3, {120, 96, 70});   // a spare lining
     c.RoundRect(298, drumsOn - 15, 336, drumsOn - 9, 2, {90, 70, 52});
-    Bench(c, {443, 232, 633, 285}, "body");
-    BodyShell(c, 255);
+    const Rect body{443, 232, 633, 285};
+    Bench(c, body, "body");
+    BodyShell(c, BenchTop(body));
     // Middle row: suspension and luxury.
     const Rect suspension{100, 315, 345, 387};
     Bench(c, suspension, "suspension");
