@@ -267,9 +267,13 @@ void Chassis(Canvas& c, const Car& car) {
     // The frame under the body, from the dumb irons to the tail. A truck's
     // rails run just under its wheels' tops, from under the cab to the load
     // box's end, so the box stands on them and the rear wheel rises behind.
+    // Swept wings wrap down round the front of the chassis: its front end
+    // starts behind them, or it would stick out under the grille.
     HangsOn(c, car, "frame", "body", [&](Canvas& on) {
         const double top = truck ? FrameTop(car) : std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y) + 1;
-        const double from = truck && !car.Fenders ? NodeOf(car, 8).X - 4 : NodeOf(car, 0).X + 1;
+        const double from = truck && !car.Fenders                ? NodeOf(car, 8).X - 4
+                          : car.Style->Wings == WingKind::Swept ? std::max(NodeOf(car, 0).X + 1, car.FrontWheel - car.WheelRadius)
+                                                                 : NodeOf(car, 0).X + 1;
         const double to = truck ? LoadBox(car).back().X - 1 : NodeOf(car, 9).X - 2;
         FillBox(on, from, top, to, top - 5, kIron);
     });
