@@ -67,12 +67,14 @@ void TruckRearKit(Canvas& c, const Car& car, const std::vector<Vec>& box) {
 
 double Sill(const Car& car) { return car.WheelRadius * 0.9 + 6; }   // where the doors' shut lines end
 
+void Handle(Canvas& on, const Car& car, double x) { FillBox(on, x, car.Belt - 8, x + 6, car.Belt - 9, {220, 224, 228}); }
+
 // A door's shut line from the waist down to the sill, its handle from
 // `handle`; an edge that carries no handle passes none.
 void Door(Canvas& c, const Car& car, const char* name, double x, std::optional<double> handle = std::nullopt) {
     On(c, car, name, "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) { on.Line(At(x, car.Belt - 3), At(x, Sill(car) + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
-        if (handle) FillBox(layer, *handle, car.Belt - 8, *handle + 6, car.Belt - 9, {220, 224, 228});
+        if (handle) Handle(layer, car, *handle);
     });
 }
 
@@ -274,10 +276,7 @@ void DoorEdges(Canvas& c, const Car& car) {
     if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1) Door(c, car, "rear door", kJoins[1] - 3, kJoins[1] - 15);
     if (car.Body == BODY_LUXURY) {
         Door(c, car, "rear door", std::max(RearDoorBack(car), kJoins[1] + 2));
-        On(c, car, "rear door handle", "body", [&](Canvas& on) {
-            const double handle = DoorsOf(car).At + 4;
-            FillBox(on, handle, car.Belt - 8, handle + 6, car.Belt - 9, {220, 224, 228});
-        });
+        On(c, car, "rear door handle", "body", [&](Canvas& on) { Handle(on, car, DoorsOf(car).At + 4); });
     }
 }
 
