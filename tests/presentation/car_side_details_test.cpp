@@ -1,8 +1,9 @@
 // What the pieces add along the car's side reads as what it is: a two-door
 // saloon's long front window is glass from the windscreen to the door's
 // pillar, an open sports car's raised tail never humps up above its deck, an
-// early car's rear bumper stands clear of its black rear wing, and a van's
-// second middle reads at a glance as another van.
+// early car's rear bumper stands clear of its black rear wing, a truck cab
+// and a four-door saloon show each door's edges, and a van's second middle
+// reads at a glance as another van.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -176,6 +177,51 @@ TEST(CarSideDetails, AShortNosesBumperAndIndicatorStandClearOfTheTyre) {
             for (const auto& p : PixelsOf(log, part)) close += tyre.count(p.Y) != 0 && tyre[p.Y] - p.X < 2 ? 1 : 0;
             EXPECT_EQ(close, 0) << "era " << era << ": the " << part << " touches the tyre";
         }
+    }
+}
+
+// The shut lines darker than the paint along the screen row just under the
+// waist, between car x `from` and `to`: each door shows its edges there.
+int ShutLines(const art::Canvas& c, const art::car::Car& car, double from, double to) {
+    const int y = static_cast<int>(art::car::At(0, car.Belt - 6).Y) - kCarPieceAt[0].Y;
+    std::vector<int> row;
+    for (int x = static_cast<int>(art::car::At(from, 0).X); x <= static_cast<int>(art::car::At(to, 0).X); ++x) {
+        const art::Rgb p = c.At(x - kCarPieceAt[0].X, y);
+        row.push_back(p.R + p.G + p.B);
+    }
+    std::vector<int> sorted = row;
+    std::nth_element(sorted.begin(), sorted.begin() + static_cast<long>(sorted.size() / 2), sorted.end());
+    const int paint = sorted[sorted.size() / 2];
+    int lines = 0;
+    bool in = false;
+    for (const int b : row) {
+        const bool dark = b * 100 < paint * 92;   // the line's faintest half still shows
+        lines += dark && !in ? 1 : 0;
+        in = dark;
+    }
+    return lines;
+}
+
+// A closed truck cab shows its door's front and rear edges on every middle,
+// the crew cab its rear door's back edge as well; a four-door saloon shows the rear door's edge behind the front door's.
+TEST(CarSideDetails, ACabsDoorAndAFourDoorsRearDoorShowTheirEdges) {
+    for (i32 era = ERA_1923; era <= kEraCount; ++era)
+        for (i32 middle = 1; middle <= kPieceVariants; ++middle) {
+            const art::car::Car car = art::car::MakeCar(BODY_TRUCK, era, 1, middle, 1);
+            const double from = std::max(art::car::P(car, 3).X, car.FrontWheel - car.WheelRadius) + 1;
+            EXPECT_GE(ShutLines(art::DrawCar(BODY_TRUCK, era, 1, middle, 1), car, from, art::car::NodeOf(car, 7).X - 2),
+                      middle == 2 ? 3 : 2)   // the crew cab's rear door too
+                << "era " << era << ", middle " << middle;
+        }
+    const CarChoice fourDoors[] = {{BODY_FAMILY_SEDAN, ERA_1938, 1, 1, 1}, {BODY_FAMILY_SEDAN, ERA_1953, 1, 1, 1},
+                                   {BODY_FAMILY_SEDAN, ERA_1983, 1, 1, 1}, {BODY_LUXURY, ERA_1923, 1, 1, 1},
+                                   {BODY_LUXURY, ERA_1938, 1, 2, 1},       {BODY_LUXURY, ERA_1968, 1, 3, 1}};
+    for (const CarChoice& c : fourDoors) {
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        EXPECT_GE(ShutLines(art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear), car, art::car::P(car, 3).X + 1,
+                            car.RearWheel - car.WheelRadius - 3),
+                  2)
+            << c.Names();
     }
 }
 

@@ -88,15 +88,17 @@ void PickUpBed(Canvas& c, const Car& car) {
 void Body(Canvas& c, const Car& car) {
     Host(c, car, "body", [&](Canvas& on) { Paint(on, Painted(car), car.Colour); });
     // A shoulder line along the side, from the cowl to the tail; two tones
-    // part at it. Late cars carry a strip lower down the side: chrome in
-    // 1968, black rubber in 1983.
+    // part at it, the roof's from the cowl back, so a bonnet rising to the
+    // cowl stays in the body's colour. Late cars carry a strip lower down
+    // the side: chrome in 1968, black rubber in 1983.
+    const double cowl = P(car, 3).X;
     const double end = car.Body == BODY_TRUCK ? NodeOf(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
     const double strip = (car.Belt + car.WheelRadius * 2) / 2;
     On(c, car, "shoulder line", "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) {
             if (car.Style->TwoTone && car.Roof == Top::Closed)
-                Paint(on, {{0, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {0, 140}}, kRoofTone);
-            on.Line(At(P(car, 3).X, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+                Paint(on, {{cowl, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {cowl, 140}}, kRoofTone);
+            on.Line(At(cowl, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
         });
     });
     On(c, car, "side strip", "body", [&](Canvas& layer) {

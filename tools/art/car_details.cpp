@@ -3,6 +3,7 @@
 // stays inside its own piece.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "art/car_model.h"
 #include "art/showroom.h"
@@ -66,11 +67,14 @@ void TruckRearKit(Canvas& c, const Car& car, const std::vector<Vec>& box) {
 
 double Sill(const Car& car) { return car.WheelRadius * 0.9 + 6; }   // where the doors' shut lines end
 
-// A door's shut line from the waist down to the sill, its handle from `handle`.
-void Door(Canvas& c, const Car& car, const char* name, double x, double handle) {
+void Handle(Canvas& on, const Car& car, double x) { FillBox(on, x, car.Belt - 8, x + 6, car.Belt - 9, {220, 224, 228}); }
+
+// A door's shut line from the waist down to the sill, its handle from
+// `handle`; an edge that carries no handle passes none.
+void Door(Canvas& c, const Car& car, const char* name, double x, std::optional<double> handle = std::nullopt) {
     On(c, car, name, "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) { on.Line(At(x, car.Belt - 3), At(x, Sill(car) + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
-        FillBox(layer, handle, car.Belt - 8, handle + 6, car.Belt - 9, {220, 224, 228});
+        if (handle) Handle(layer, car, *handle);
     });
 }
 
@@ -214,13 +218,36 @@ void FuelTank(Canvas& c, const Car& car) {
     });
 }
 
-// The crew cab's rear door: its post where the cab's back stood, in the
-// paint above the waist, a shut line below it, a handle.
-void CrewDoor(Canvas& c, const Car& car) {
-    const double post = P(car, 7).X - 1;
+// The crew cab's post where the cab's back stood, in the paint above the
+// waist, between the doors' windows (CabDoors draws the doors below it).
+double CrewPost(const Car& car) { return P(car, 7).X - 1; }
+
+void CrewPillar(Canvas& c, const Car& car) {
+    const double post = CrewPost(car);
     const Rgb frame = Darker(car.Style->TwoTone ? kRoofTone : car.Colour, 0.12);
     On(c, car, "crew cab pillar", "body", [&](Canvas& on) { on.Line(At(post, car.Belt), At(post, GlassTop(car, post) + 1), 3.2, frame); });
-    Door(c, car, "crew door", post, post + 4);
+}
+
+// A closed truck cab's door, from behind the windscreen's foot (on a cab
+// over the engine, from over the front axle) to the cab's back, its handle
+// at its rear. The crew cab's front door ends at the post; behind it the
+// rear door, hung at its back and opened from its front, ends short of the
+// longer cab's back.
+void CabDoors(Canvas& c, const Car& car) {
+    const bool crew = RoofOf(car) == Roof::Sleeper;
+    const double back = crew ? CrewPost(car) : P(car, 7).X - 4;
+    Door(c, car, "door front", std::max(P(car, 3).X + 3, car.FrontWheel));
+    Door(c, car, "door", back, back - 12);
+    if (crew) Door(c, car, "crew door", NodeOf(car, 7).X - 4, back + 4);
+}
+
+// Where a luxury car's rear door ends, under the quarter light's pillar
+// when the tail leaves room for one (RearDetails draws it there).
+double RearDoorBack(const Car& car) {
+    const double tail = std::max(NodeOf(car, 8).X, NodeOf(car, 7).X);
+    double end = kRearFrom;
+    for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
+    return end - 30;
 }
 
 }  // namespace
@@ -235,7 +262,22 @@ void MiddleDetails(Canvas& c, const Car& car) {
     if (roof == Roof::Panel && !doors.TwoDoor) RearQuarter(c, car, doors.At);
     if (roof == Roof::Rack) RoofRack(c, car);
     if (roof == Roof::Spare) FuelTank(c, car);
-    if (roof == Roof::Sleeper && car.Roof == Top::Closed) CrewDoor(c, car);
+    if (roof == Roof::Sleeper && car.Roof == Top::Closed && car.Body == BODY_TRUCK) CrewPillar(c, car);
+}
+
+void DoorEdges(Canvas& c, const Car& car) {
+    if (car.Roof != Top::Closed) return;
+    if (car.Body == BODY_TRUCK) return CabDoors(c, car);
+    // A four-door saloon's rear door. The family sedan's first middle ends
+    // it ahead of the join, so the two-door middles leave the rear piece as
+    // it was. The luxury car is always a four-door: its rear door reaches
+    // back to the quarter light's pillar in the rear piece, and hangs there
+    // like a limousine's, its handle at its front in the middle piece.
+    if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1) Door(c, car, "rear door", kJoins[1] - 3, kJoins[1] - 15);
+    if (car.Body == BODY_LUXURY) {
+        Door(c, car, "rear door", std::max(RearDoorBack(car), kJoins[1] + 2));
+        On(c, car, "rear door handle", "body", [&](Canvas& on) { Handle(on, car, DoorsOf(car).At + 4); });
+    }
 }
 
 void RearDetails(Canvas& c, const Car& car) {
@@ -252,10 +294,8 @@ void RearDetails(Canvas& c, const Car& car) {
     double quarter = 0;   // the pillar ahead of the rear window, where there is one
     if (car.Roof == Top::Closed && (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
         // One more pillar ahead of the rear window.
-        double end = kRearFrom;
-        for (double x = kRearFrom; x < tail; x += 1) if (GlassTop(car, x) > car.Belt + 2) end = x;
-        if (end - 30 > kJoins[1] + 6) {
-            quarter = end - 30;
+        if (RearDoorBack(car) > kJoins[1] + 6) {
+            quarter = RearDoorBack(car);
             Pillar(c, car, quarter);
         }
     }

@@ -180,6 +180,9 @@ void FrontDetails(Canvas& c, const Car& car);
 // them, so the wheel passes in front of it (car_front.cpp).
 void RadiatorShell(Canvas& c, const Car& car);
 void MiddleDetails(Canvas& c, const Car& car);
+// The doors' shut lines that run down by the wheels: drawn with the body,
+// so the wings and the wheels' arches drawn over them cover their feet.
+void DoorEdges(Canvas& c, const Car& car);
 void RearDetails(Canvas& c, const Car& car);
 
 }  // namespace art::car

@@ -92,7 +92,9 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
             return points;
         };
         std::vector<Vec> outer = line(0);
-        outer.front().Y = front ? r - 2 : r + 2;
+        // The front wing's tip ends level with the axle, behind the bumper
+        // blade, so no point of it hangs below the blade.
+        outer.front().Y = front ? r : r + 2;
         std::vector<Vec> under;
         Arc(under, x, r, r + 2, front ? 0.0 : 180.0, front ? 180.0 : 0.0);
         under.insert(under.begin(), {x + lead * (r + 3), board});
@@ -267,9 +269,13 @@ void Chassis(Canvas& c, const Car& car) {
     // The frame under the body, from the dumb irons to the tail. A truck's
     // rails run just under its wheels' tops, from under the cab to the load
     // box's end, so the box stands on them and the rear wheel rises behind.
+    // Swept wings wrap down round the front of the chassis: its front end
+    // starts behind them, or it would stick out under the grille.
     HangsOn(c, car, "frame", "body", [&](Canvas& on) {
         const double top = truck ? FrameTop(car) : std::min(NodeOf(car, 0).Y, NodeOf(car, 9).Y) + 1;
-        const double from = truck && !car.Fenders ? NodeOf(car, 8).X - 4 : NodeOf(car, 0).X + 1;
+        const double from = truck && !car.Fenders                ? NodeOf(car, 8).X - 4
+                          : car.Style->Wings == WingKind::Swept ? std::max(NodeOf(car, 0).X + 1, car.FrontWheel - car.WheelRadius)
+                                                                 : NodeOf(car, 0).X + 1;
         const double to = truck ? LoadBox(car).back().X - 1 : NodeOf(car, 9).X - 2;
         FillBox(on, from, top, to, top - 5, kIron);
     });

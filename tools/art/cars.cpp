@@ -34,6 +34,7 @@ Canvas DrawOnShowroom(const Car& car, std::optional<Rgb> plainGround = std::null
     if (car.Body != BODY_RACE_CAR) {
         Chassis(c, car);
         Body(c, car);
+        DoorEdges(c, car);
         if (!car.Fenders)   // wheel arches cut into the body
             for (const double x : Wheels(car))
                 // The truck's rear wheel turns under its load box.
