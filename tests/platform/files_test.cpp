@@ -207,6 +207,18 @@ TEST(ReplaceFile, OnlyAMissingFolderIsMade) {
     EXPECT_EQ(ReadFile("Made/On/slot1.sav"), "new");
     EXPECT_TRUE(platform::OverwriteOwnFile("Also/Made/sltime.dat", "t", 1));
     EXPECT_EQ(ReadFile("Also/Made/sltime.dat"), "t");
+
+    // A folder that cannot be made (its parent a link that leads nowhere)
+    // fails after one name; one already there when its making comes (as
+    // when another game made it first) is used.
+    fs::create_directory_symlink("Nowhere", "Gone");
+    taken = TakeTemporaryNumber("probe");
+    EXPECT_FALSE(platform::ReplaceFile("Gone/Saves/slot1.sav", "new", 3));
+    EXPECT_EQ(TakeTemporaryNumber("probe"), taken + 2);
+    EXPECT_TRUE(platform::ReplaceFile("Twice//slot1.sav", "new", 3));
+    EXPECT_EQ(ReadFile("Twice/slot1.sav"), "new");
+    EXPECT_TRUE(platform::OverwriteOwnFile("Again//sltime.dat", "t", 1));
+    EXPECT_EQ(ReadFile("Again/sltime.dat"), "t");
 }
 
 // The game's data files may be links; its own files are read only as
