@@ -36,20 +36,28 @@ void AdvanceCalendar() {
     }
 }
 
-// One installment a month while anything is owed. A loan whose months have
-// run out is over; the count never goes below 0, where the bank popup's
-// installment (debt / months left) would turn into a payout.
-void RunLoan() {
+// One installment a month while anything is owed; returns what the month
+// pays. The installment is the debt shared over the months and truncated, so
+// the last month pays whatever is left and the loan is paid back whole. A
+// loan whose months have run out is over; the count never goes below 0,
+// where the bank popup's installment (debt / months left) would turn into a
+// payout.
+i32 RunLoan() {
     Bank& bank = PlayerBank;
+    i32 due = bank.Installment;
     if (bank.LoanLeft > 0 && bank.MonthsLeft > 0) {
         bank.MonthsLeft -= 1;
+        if (bank.MonthsLeft == 0) due = bank.LoanLeft;
         bank.LoanLeft -= bank.Installment;
+    } else if (bank.MonthsLeft <= 0) {
+        due = 0;
     }
     if (bank.MonthsLeft <= 0) {
         bank.MonthsLeft = 0;
         bank.Installment = 0;
         bank.LoanLeft = 0;
     }
+    return due;
 }
 
 // 4 percent of the whole hundreds, once a year in the month of the last
@@ -189,7 +197,7 @@ void SettleCash() {
 void Player::NextMonth() {
     Opponent::NextMonth();  // sees the year before the calendar moves
     AdvanceCalendar();
-    RunLoan();
+    const i32 installmentDue = RunLoan();
     PayDepositInterest();
     AdvanceResearch();
     OfferBodyTypes();
@@ -202,7 +210,7 @@ void Player::NextMonth() {
     expenses.Total = 0;
     expenses.ProductionTotal = 0;
     expenses.TransportCost = 0;
-    expenses.Installment = PlayerBank.Installment;
+    expenses.Installment = installmentDue;
     RaiseWages();
     expenses.Wages = WageBill();
     BookProduction();

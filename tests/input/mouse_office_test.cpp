@@ -197,6 +197,44 @@ TEST_F(MouseOffice, ARepaidLoanIsStillCharged) {
     EXPECT_EQ(ExpensesObj.Installment, 2500);
 }
 
+// Every term, taken through the bank's buttons and run to its end: the
+// months book every installment, the last one whatever the truncated
+// installments left, and the cash pays back exactly what the loan owed,
+// whether or not the bank was looked at in between.
+TEST_F(MouseOffice, EveryLoanIsPaidBackWhole) {
+    const i32 terms[][2] = {{3, 108000}, {6, 109000}, {12, 110000}, {24, 112000}, {36, 114000}, {48, 116000}};
+    for (const bool looked : {false, true}) {
+        for (i32 k = 0; k < 6; ++k) {
+            const auto [term, owed] = terms[k];
+            SCOPED_TRACE(std::to_string(term) + (looked ? " months, the bank looked at" : " months"));
+            ResetGameState();
+            PlayerObj.Year = 1912;
+            PlayerObj.Month = 1;
+            PlayerObj.Cash = 500000.0;
+            Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+            ClickOn(CTRL_BANK_LOAN_FIELD);
+            Type("100000");
+            for (i32 press = 0; press <= k; ++press) ClickOn(CTRL_BANK_TERM_UP);
+            ClickOn(CTRL_BANK_TAKE_LOAN);
+            ASSERT_EQ(PlayerBank.LoanLeft, owed);
+            ASSERT_EQ(PlayerObj.Cash, 600000.0);
+
+            i32 booked = 0, paid = 0;
+            while (PlayerBank.MonthsLeft > 0 && booked <= term) {
+                Player::NextMonth();
+                if (looked) Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+                booked += ExpensesObj.Installment > 0 ? 1 : 0;
+                paid += ExpensesObj.Installment;
+            }
+            EXPECT_EQ(booked, term);
+            EXPECT_EQ(paid, owed);
+            EXPECT_EQ(PlayerObj.Cash, 600000.0 - owed);
+            EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OFFICE);
+            ExpectAll({{PlayerBank.LoanLeft, 0}, {PlayerBank.Installment, 0}, {PlayerBank.MonthsLeft, 0}});
+        }
+    }
+}
+
 TEST_F(MouseOffice, HiringAndFiringMoveTheFreePool) {
     Staff* const kinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
     std::vector<ClickRow> rows;

@@ -265,6 +265,7 @@ struct NewcomerRecipe : InputTest {
     struct SecondStageSeen {
         i32 SecondSalon = 0, ThirdSalon = 0;   // year * 100 + month
         double LeastCash = 0.0;
+        std::vector<i32> WageRises;            // the months each head's wage rose
     };
 
     // What the month's sales would sell of 15 cars of `slot` in the home
@@ -340,11 +341,24 @@ struct NewcomerRecipe : InputTest {
             if (Shows(1918, 2)) BuildTheSecondCar(home, typed, stored);
             seen.LeastCash = std::min(seen.LeastCash, PlayerObj.Cash);
             if (HasFatalFailure()) return seen;
+            const i32 wages[] = {PlayerTechnicians.Wage, PlayerSalesmans.Wage};
             PlayMonth();
             if (HasFatalFailure()) return seen;   // lost
             seen.LeastCash = std::min(seen.LeastCash, PlayerObj.Cash);
+            if (PlayerTechnicians.Wage != wages[0]) {
+                EXPECT_EQ(PlayerTechnicians.Wage, wages[0] + 15);
+                EXPECT_EQ(PlayerSalesmans.Wage, wages[1] + 15);
+                seen.WageRises.push_back(Today());
+            }
             if (Shows(1912, 1)) {
-                EXPECT_EQ(PlayerBank.LoanLeft, 0);   // the starting loan's 48 months
+                // The starting loan's 48th month pays what the December 1909
+                // look's 2417 a month left, and the debt is gone.
+                EXPECT_EQ(ExpensesObj.Installment, 2424);
+                EXPECT_EQ(PlayerBank.LoanLeft, 0);
+            }
+            if (Shows(1918, 3)) {
+                // At 670 the old car's last cars sold at once.
+                for (const auto& region : ModelSaleObj.Stock) EXPECT_EQ(region[1], 0);
             }
             if (Shows(1915, 1)) {
                 // The rivals' research has passed the first car's parts.
@@ -389,6 +403,8 @@ struct NewcomerRecipe : InputTest {
         EXPECT_EQ(PlayerResearch.ResearchProgress[PART_ENGINE], 23 * 83);
         EXPECT_EQ(Opponent2Research.ResearchProgress[PART_BRAKES], 23 * 120);
         ExpectPriceLimits(home, 1, 842, 1085, 1328);
+        // Any price from 850 to 1080 sells two thirds of the stock, as 1000 does.
+        for (i32 price : {850, 1080}) EXPECT_EQ(SoldOfFifteenAt(home, 1, price), 10) << price;
     }
 
     // After 1920: the rivals' 1923 styling in December 1921, their third
@@ -420,6 +436,7 @@ void ExpectTheSecondStage(const NewcomerRecipe::SecondStageSeen& seen, double ca
     EXPECT_GE(seen.LeastCash, kKeptInCash);
     EXPECT_GT(PlayerObj.Cash, 2200000.0);
     EXPECT_EQ(PlayerObj.Cash, cashInDecember1920);
+    EXPECT_EQ(seen.WageRises, (std::vector<i32>{191101, 191401, 191701, 192001}));
 }
 
 // The README's recipe, both stages, twice in one run: first from australia,
@@ -455,7 +472,7 @@ TEST_F(NewcomerRecipe, BothStagesPayFromTwoHomeRegionsInOneRun) {
     ASSERT_NO_FATAL_FAILURE(PlayMonth());
     EXPECT_EQ(ExpensesObj.Installment, 2417);
 
-    ExpectTheSecondStage(PlaySecondStage(REGION_AUSTRALIA, "SALOON", "saloon"), 2262144.0);
+    ExpectTheSecondStage(PlaySecondStage(REGION_AUSTRALIA, "SALOON", "saloon"), 2259720.0);
     ASSERT_FALSE(HasFatalFailure());
     ASSERT_NO_FATAL_FAILURE(PlayIntoJanuary1922(REGION_AUSTRALIA));
 
@@ -485,7 +502,7 @@ TEST_F(NewcomerRecipe, BothStagesPayFromTwoHomeRegionsInOneRun) {
     ClickOn(CTRL_OFFICE_CLOSE);
     ClickHoverArea(SCREEN_GAME_OFFICE, HOT_EXIT);
 
-    ExpectTheSecondStage(PlaySecondStage(REGION_EUROPE, "LANDAULET", "landaulet"), 2277426.0);
+    ExpectTheSecondStage(PlaySecondStage(REGION_EUROPE, "LANDAULET", "landaulet"), 2275002.0);
 }
 
 }  // namespace

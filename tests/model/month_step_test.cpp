@@ -59,12 +59,18 @@ TEST_F(MonthStep, LoansDepositsResearchOffersAndExpenses) {
     const Months rows[] = {
         {"the starting loan's last month", startingLoan, 47,
          {{bank.LoanLeft, 2448}, {bank.MonthsLeft, 1}, {ExpensesObj.Installment, 2416}}},
-        {"the starting loan ends without its last installment", startingLoan, 48,
-         {{bank.LoanLeft, 0}, {bank.Installment, 0}, {bank.MonthsLeft, 0}, {ExpensesObj.Installment, 0}}},
+        // 47 installments of 2416 leave 2448, which the last month pays: the
+        // cash pays back the whole 116000.
+        {"the starting loan's last installment is what is left",
+         Join({startingLoan, {{PlayerObj.Cash, 200000.0}}}), 48,
+         {{bank.LoanLeft, 0}, {bank.Installment, 0}, {bank.MonthsLeft, 0}, {ExpensesObj.Installment, 2448},
+          {PlayerObj.Cash, 84000.0}}},
+        {"nothing is booked after the loan", startingLoan, 49,
+         {{bank.LoanLeft, 0}, {bank.MonthsLeft, 0}, {ExpensesObj.Installment, 0}}},
         // What a repayment leaves: debt owed but no months left. A count of -1
         // would turn the bank popup's installment (debt / months) negative.
         {"a debt without months left is closed", {{bank.LoanLeft, 50000}, {bank.MonthsLeft, 0}}, 1,
-         {{bank.MonthsLeft, 0}, {bank.LoanLeft, 0}}},
+         {{bank.MonthsLeft, 0}, {bank.LoanLeft, 0}, {ExpensesObj.Installment, 0}}},
         {"a damaged schedule never goes negative",
          {{bank.LoanLeft, 50000}, {bank.MonthsLeft, -3}, {bank.Installment, -16000}}, 1,
          {{bank.MonthsLeft, 0}, {bank.Installment, 0}, {ExpensesObj.Installment, 0}}},
