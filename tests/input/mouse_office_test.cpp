@@ -231,6 +231,13 @@ TEST_F(MouseOffice, EveryLoanIsPaidBackWhole) {
             EXPECT_EQ(PlayerObj.Cash, 600000.0 - owed);
             EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OFFICE);
             ExpectAll({{PlayerBank.LoanLeft, 0}, {PlayerBank.Installment, 0}, {PlayerBank.MonthsLeft, 0}});
+            // The bank lends again at once.
+            Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+            ClickOn(CTRL_BANK_LOAN_FIELD);
+            Type("1000");
+            ClickOn(CTRL_BANK_TERM_UP);
+            ClickOn(CTRL_BANK_TAKE_LOAN);
+            EXPECT_EQ(PlayerBank.LoanLeft, 1080);
         }
     }
 }

@@ -479,6 +479,13 @@ TEST_F(NewcomerRecipe, BothStagesPayFromTwoHomeRegionsInOneRun) {
     ClickOn(CTRL_BACK);
     ClickOn(CTRL_MENU_MAIN_MENU);
     ASSERT_EQ(MainObj.Screen, SCREEN_MENU);
+    // The main menu has left the game for good: save game does nothing,
+    // and the load screen's back leads to the main menu again.
+    ClickOn(CTRL_MENU_SAVE);
+    EXPECT_EQ(MainObj.Screen, SCREEN_MENU);
+    ClickOn(CTRL_MENU_LOAD);
+    ClickOn(CTRL_LOAD_BACK);
+    ASSERT_EQ(MainObj.Screen, SCREEN_MENU);
     ASSERT_EQ(StartNewGame("HALDANE", REGION_EUROPE), 3);   // from australia
     EXPECT_EQ(PlayerBank.LoanAmount, 50000);
     ASSERT_NO_FATAL_FAILURE(HireStaff());
