@@ -39,8 +39,11 @@ template <Staff& kind> i32* Wage() { return &kind.Wage; }
 i32* DepositAmount() { return &PlayerBank.DepositAmount; }
 i32* LoanAmount() { return &PlayerBank.LoanAmount; }
 
+// The row's campaign in the open medium's popup; with no medium open there
+// is no campaign to store into.
 template <i32 row> i32* AdvertAmount() {
-    const i32 medium = PopupMedium(MainObj.Popup);  // the row is live only in a medium's popup
+    const i32 medium = PopupMedium(MainObj.Popup);
+    if (medium == 0) return nullptr;
     return &MediumCampaign(PlayerAdvertising.Block[kAdvertRowBlock[row - 1]], medium).Amount;
 }
 

@@ -43,6 +43,20 @@ TEST_F(PopupKeys, AdvertAmountsTakeSixDigitsWithoutLimit) {
     });
 }
 
+// Outside a medium's popup an advert row has no campaign: asked for one, it
+// names none rather than a place past the block's campaigns.
+TEST_F(PopupKeys, AnAdvertRowOutsideAMediumPopupStoresNowhere) {
+    for (const FieldRow& field : TypedFields()) {
+        if (field.focus < FOCUS_ADVERT_ROW_1 || field.focus > FOCUS_ADVERT_ROW_6) continue;
+        for (const i32 popup : {i32{POPUP_NONE}, POPUP_AUTO_SHOW - 1, POPUP_BILLBOARD + 1}) {
+            MainObj.Popup = popup;
+            EXPECT_EQ(field.bound(), nullptr) << field.focus << " in " << popup;
+        }
+        MainObj.Popup = POPUP_RADIO;
+        EXPECT_NE(field.bound(), nullptr) << field.focus;
+    }
+}
+
 TEST_F(PopupKeys, ScientistsMoveBetweenTheOpenAreaAndTheFreePool) {
     RunKeys({
         Area("the free pool binds", POPUP_RESEARCH_BRAKES, 100, 40, 50, "250<<<<", {2, 25, 40, 25, 2, 0, 0}, 40),
