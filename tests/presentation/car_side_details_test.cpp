@@ -225,6 +225,36 @@ TEST(CarSideDetails, ACabsDoorAndAFourDoorsRearDoorShowTheirEdges) {
     }
 }
 
+// A two-tone car's windscreen pillar is in the roof's colour down to its
+// foot. Behind the front join, where the bonnet meets the pillar, the body's
+// colour never climbs above its top in the join's front column: it runs
+// level, or falls to the shoulder.
+TEST(CarSideDetails, BehindTheFrontJoinTheBodysColourNeverClimbsThePillarsFoot) {
+    constexpr int kSamePaint = 40;   // the paint's grading over a few rows stays well within it
+    constexpr int kPillarFoot = 8;   // columns behind the join
+    const int join = kCarPieceAt[CAR_MIDDLE].X - kCarPieceAt[0].X;   // the middle's first column
+    int twoTones = 0;
+    for (const CarChoice& c : EveryCar()) {
+        if (c.Era != ERA_1953 || c.Rear != 1) continue;
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        if (car.Roof != art::car::Top::Closed) continue;
+        ++twoTones;
+        const art::Canvas picture = art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        const art::Rgb paint = picture.At(join, static_cast<int>(art::car::At(0, car.Belt - 6).Y) - kCarPieceAt[0].Y);
+        const auto top = [&](int x) {
+            for (int y = 0; y < picture.Height(); ++y) {
+                const art::Rgb p = picture.At(x, y);
+                if (std::max({std::abs(p.R - paint.R), std::abs(p.G - paint.G), std::abs(p.B - paint.B)}) <= kSamePaint) return y;
+            }
+            return picture.Height();
+        };
+        const int atJoin = top(join - 1);
+        for (int x = join; x < join + kPillarFoot; ++x)
+            EXPECT_GE(top(x), atJoin) << c.Names() << ": the body's colour climbs to row " << top(x) << " in picture column " << x;
+    }
+    EXPECT_EQ(twoTones, 63);   // seven closed bodies, nine fronts and middles each
+}
+
 // The studio's middle arrow must show a change the player sees at 1x: more
 // than a door's shut line moved along the van's blank side.
 TEST(CarSideDetails, AVansSecondMiddleChangesAClearPatchOfItsSide) {
