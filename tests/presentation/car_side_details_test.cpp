@@ -182,21 +182,23 @@ TEST(CarSideDetails, AShortNosesBumperAndIndicatorStandClearOfTheTyre) {
 
 // The shut lines darker than the paint along the screen row just under the
 // waist, between car x `from` and `to`: each door shows its edges there.
-int ShutLines(const art::Canvas& c, const art::car::Car& car, double from, double to) {
+// Each line's first screen column.
+std::vector<int> ShutLines(const art::Canvas& c, const art::car::Car& car, double from, double to) {
     const int y = static_cast<int>(art::car::At(0, car.Belt - 6).Y) - kCarPieceAt[0].Y;
+    const int first = static_cast<int>(art::car::At(from, 0).X);
     std::vector<int> row;
-    for (int x = static_cast<int>(art::car::At(from, 0).X); x <= static_cast<int>(art::car::At(to, 0).X); ++x) {
+    for (int x = first; x <= static_cast<int>(art::car::At(to, 0).X); ++x) {
         const art::Rgb p = c.At(x - kCarPieceAt[0].X, y);
         row.push_back(p.R + p.G + p.B);
     }
     std::vector<int> sorted = row;
     std::nth_element(sorted.begin(), sorted.begin() + static_cast<long>(sorted.size() / 2), sorted.end());
     const int paint = sorted[sorted.size() / 2];
-    int lines = 0;
+    std::vector<int> lines;
     bool in = false;
-    for (const int b : row) {
-        const bool dark = b * 100 < paint * 92;   // the line's faintest half still shows
-        lines += dark && !in ? 1 : 0;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const bool dark = row[i] * 100 < paint * 92;   // the line's faintest half still shows
+        if (dark && !in) lines.push_back(first + static_cast<int>(i));
         in = dark;
     }
     return lines;
@@ -209,8 +211,8 @@ TEST(CarSideDetails, ACabsDoorAndAFourDoorsRearDoorShowTheirEdges) {
         for (i32 middle = 1; middle <= kPieceVariants; ++middle) {
             const art::car::Car car = art::car::MakeCar(BODY_TRUCK, era, 1, middle, 1);
             const double from = std::max(art::car::P(car, 3).X, car.FrontWheel - car.WheelRadius) + 1;
-            EXPECT_GE(ShutLines(art::DrawCar(BODY_TRUCK, era, 1, middle, 1), car, from, art::car::NodeOf(car, 7).X - 2),
-                      middle == 2 ? 3 : 2)   // the crew cab's rear door too
+            EXPECT_GE(ShutLines(art::DrawCar(BODY_TRUCK, era, 1, middle, 1), car, from, art::car::NodeOf(car, 7).X - 2).size(),
+                      middle == 2 ? 3u : 2u)   // the crew cab's rear door too
                 << "era " << era << ", middle " << middle;
         }
     const CarChoice fourDoors[] = {{BODY_FAMILY_SEDAN, ERA_1938, 1, 1, 1}, {BODY_FAMILY_SEDAN, ERA_1953, 1, 1, 1},
@@ -219,9 +221,60 @@ TEST(CarSideDetails, ACabsDoorAndAFourDoorsRearDoorShowTheirEdges) {
     for (const CarChoice& c : fourDoors) {
         const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
         EXPECT_GE(ShutLines(art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear), car, art::car::P(car, 3).X + 1,
-                            car.RearWheel - car.WheelRadius - 3),
-                  2)
+                            car.RearWheel - car.WheelRadius - 3).size(),
+                  2u)
             << c.Names();
+    }
+}
+
+// The door handles between car x `from` and `to`: each handle's first and
+// last screen column, in the row they stand on a little below the waist.
+std::vector<std::pair<int, int>> Handles(const art::Canvas& c, const art::car::Car& car, double from, double to) {
+    constexpr int kLeast = 4, kMost = 8;   // a handle is six columns long; the wall seen past the body is longer
+    const int y = static_cast<int>(art::car::At(0, car.Belt - 8).Y) - kCarPieceAt[0].Y;
+    std::vector<std::pair<int, int>> runs;
+    bool in = false;
+    for (int x = static_cast<int>(art::car::At(from, 0).X); x <= static_cast<int>(art::car::At(to, 0).X); ++x) {
+        const art::Rgb p = c.At(x - kCarPieceAt[0].X, y);
+        const int lo = std::min({p.R, p.G, p.B}), hi = std::max({p.R, p.G, p.B});
+        const bool bright = lo >= 200 && hi - lo <= 16;
+        if (bright && !in) runs.push_back({x, x});
+        if (bright) runs.back().second = x;
+        in = bright;
+    }
+    std::vector<std::pair<int, int>> handles;
+    for (const auto& run : runs)
+        if (run.second - run.first + 1 >= kLeast && run.second - run.first + 1 <= kMost) handles.push_back(run);
+    return handles;
+}
+
+// A door hung at its front opens by a handle near its back: on a working
+// truck's cab, both doors of the crew cab included, and on a four-door
+// sedan, every handle between two shut lines stands at least twice as far
+// from the line ahead of it as from the one behind: plainly at the back, not
+// in the door's middle.
+TEST(CarSideDetails, AFrontHungDoorsHandleIsNearItsBack) {
+    std::vector<CarChoice> cars;
+    for (i32 era = ERA_1923; era <= kEraCount; ++era)
+        for (i32 middle = 1; middle <= kPieceVariants; ++middle) cars.push_back({BODY_TRUCK, era, 1, middle, 1});
+    for (i32 era = FirstPictureEra(BODY_FAMILY_SEDAN); era <= kEraCount; ++era) cars.push_back({BODY_FAMILY_SEDAN, era, 1, 1, 1});
+    for (const CarChoice& c : cars) {
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        const art::Canvas picture = art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        // The cab, from its door's front edge; the saloon's side, from the cowl to the rear wheel.
+        const bool truck = c.Body == BODY_TRUCK;
+        const double from = truck ? std::max(art::car::P(car, 3).X, car.FrontWheel - car.WheelRadius) + 1 : art::car::P(car, 3).X + 1;
+        const double to = truck ? art::car::NodeOf(car, 7).X - 2 : car.RearWheel - car.WheelRadius - 3;
+        const std::vector<int> lines = ShutLines(picture, car, from, to);
+        int judged = 0;
+        for (const auto& [first, last] : Handles(picture, car, from, to)) {
+            const auto behind = std::upper_bound(lines.begin(), lines.end(), last);
+            if (behind == lines.begin() || behind == lines.end()) continue;   // the sedan's front door has no front edge
+            ++judged;
+            EXPECT_LE(2 * (*behind - last), first - *(behind - 1))
+                << c.Names() << ": the handle at screen x " << first << ".." << last << " in the door from " << *(behind - 1) << " to " << *behind;
+        }
+        EXPECT_EQ(judged, truck && c.Middle == 2 ? 2 : 1) << c.Names();
     }
 }
 

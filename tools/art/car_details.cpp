@@ -229,16 +229,22 @@ void CrewPillar(Canvas& c, const Car& car) {
 }
 
 // A closed truck cab's door, from behind the windscreen's foot (on a cab
-// over the engine, from over the front axle) to the cab's back, its handle
-// at its rear. The crew cab's front door ends at the post; behind it the
-// rear door, hung at its back and opened from its front, ends short of the
-// longer cab's back.
+// over the engine, from over the front axle) to the cab's back, hung at its
+// front with its handle at its rear. The crew cab's front door ends at the
+// post; behind it the rear door, hung at the post like any working truck's
+// and opened from its back in the same way, ends short of the longer cab's
+// back.
 void CabDoors(Canvas& c, const Car& car) {
     const bool crew = RoofOf(car) == Roof::Sleeper;
     const double back = crew ? CrewPost(car) : P(car, 7).X - 4;
     Door(c, car, "door front", std::max(P(car, 3).X + 3, car.FrontWheel));
     Door(c, car, "door", back, back - 12);
-    if (crew) Door(c, car, "crew door", NodeOf(car, 7).X - 4, back + 4);
+    // The rear door is short: its handle keeps closer to its back, so it
+    // reads there and not in the door's middle.
+    if (crew) {
+        const double rearBack = NodeOf(car, 7).X - 4;
+        Door(c, car, "crew door", rearBack, rearBack - 9);
+    }
 }
 
 // Where a luxury car's rear door ends, under the quarter light's pillar
