@@ -227,6 +227,28 @@ TEST(CarSideDetails, ACabsDoorAndAFourDoorsRearDoorShowTheirEdges) {
     }
 }
 
+// A door's edge goes on up through the window line as its window's frame:
+// on a four-door saloon, no glass runs on unbroken above a door's shut line.
+TEST(CarSideDetails, AFourDoorsDoorEdgesCarryTheirFrameUpThroughTheWindows) {
+    std::vector<CarChoice> cars;
+    for (i32 era = FirstPictureEra(BODY_FAMILY_SEDAN); era <= kEraCount; ++era) cars.push_back({BODY_FAMILY_SEDAN, era, 1, 1, 1});
+    for (i32 era = FirstPictureEra(BODY_LUXURY); era <= kEraCount; ++era) cars.push_back({BODY_LUXURY, era, 1, 1, 1});
+    for (const CarChoice& c : cars) {
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        const art::Canvas picture = art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        const std::vector<int> lines =
+            ShutLines(picture, car, art::car::P(car, 3).X + 1, car.RearWheel - car.WheelRadius - 3);
+        ASSERT_GE(lines.size(), 2u) << c.Names();
+        const int waist = static_cast<int>(art::car::At(0, car.Belt).Y) - kCarPieceAt[0].Y;
+        for (const int line : lines) {
+            const int x = line - kCarPieceAt[0].X;
+            int through = 0;
+            for (int y = 0; y < waist; ++y) through += IsGlass(picture.At(x, y)) && IsGlass(picture.At(x + 1, y)) ? 1 : 0;
+            EXPECT_EQ(through, 0) << c.Names() << ": the glass runs on over the door's edge at screen x " << line;
+        }
+    }
+}
+
 // The door handles between car x `from` and `to`: each handle's first and
 // last screen column, in the row they stand on a little below the waist.
 std::vector<std::pair<int, int>> Handles(const art::Canvas& c, const art::car::Car& car, double from, double to) {

@@ -19,6 +19,9 @@ constexpr double kLuggage = 10;   // the tallest case on a roof rack
 // Where the front door's shut line stands, by the middle piece's variant.
 constexpr double kDoorAt[kPieceVariants] = {124, 128, 118};
 constexpr double kSecondPillar = 140;   // the third middle's, behind the front door
+// The family sedan's four-door rear door ends ahead of the join, so the
+// two-door middles leave the rear piece as it was.
+constexpr double kSaloonRearDoor = kJoins[1] - 3;
 
 // Side curtains buttoned down from the canopy's underside to the body
 // between x0 and x1, a celluloid pane in each of their bays.
@@ -269,17 +272,20 @@ void MiddleDetails(Canvas& c, const Car& car) {
     if (roof == Roof::Rack) RoofRack(c, car);
     if (roof == Roof::Spare) FuelTank(c, car);
     if (roof == Roof::Sleeper && car.Roof == Top::Closed && car.Body == BODY_TRUCK) CrewPillar(c, car);
+    // The four-door's rear door ends under the rear side window: its
+    // window's frame stands up from the door's back edge to the roof, so the
+    // glass behind it reads as a quarter light and the door as a door.
+    if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1 && car.Roof == Top::Closed) Pillar(c, car, kSaloonRearDoor);
 }
 
 void DoorEdges(Canvas& c, const Car& car) {
     if (car.Roof != Top::Closed) return;
     if (car.Body == BODY_TRUCK) return CabDoors(c, car);
-    // A four-door saloon's rear door. The family sedan's first middle ends
-    // it ahead of the join, so the two-door middles leave the rear piece as
-    // it was. The luxury car is always a four-door: its rear door reaches
+    // A four-door saloon's rear door: the family sedan's on its first
+    // middle. The luxury car is always a four-door: its rear door reaches
     // back to the quarter light's pillar in the rear piece, and hangs there
     // like a limousine's, its handle at its front in the middle piece.
-    if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1) Door(c, car, "rear door", kJoins[1] - 3, kJoins[1] - 15);
+    if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1) Door(c, car, "rear door", kSaloonRearDoor, kSaloonRearDoor - 12);
     if (car.Body == BODY_LUXURY) {
         Door(c, car, "rear door", std::max(RearDoorBack(car), kJoins[1] + 2));
         On(c, car, "rear door handle", "body", [&](Canvas& on) { Handle(on, car, DoorsOf(car).At + 4); });
