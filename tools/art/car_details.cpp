@@ -186,8 +186,7 @@ void RearQuarter(Canvas& c, const Car& car, double door) {
     BlindQuarter(c, car, door);
 }
 
-// A roof rack on feet standing on the roof, with luggage; on the truck's
-// cab, roof lamps ahead of it.
+// A roof rack on feet standing on the roof, with luggage.
 void RoofRack(Canvas& c, const Car& car) {
     const double rackFrom = 108, rackTo = 142;
     const Rgb iron{50, 50, 54};
@@ -205,9 +204,6 @@ void RoofRack(Canvas& c, const Car& car) {
         RoundBox(on, rackFrom + 4, bar + kLuggage, rackFrom + 20, bar + 1, 2, {150, 100, 60});
         RoundBox(on, rackFrom + 21, bar + 7, rackTo - 5, bar + 1, 2, {70, 100, 130});
     });
-    for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
-        if (car.Body == BODY_TRUCK && x > kMiddleFrom - 10 && x < rackFrom)
-            HangsOn(c, car, "roof lamp", "body", [&](Canvas& on) { on.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60}); });
 }
 
 // A fuel tank strapped under the frame behind the truck's cab.
