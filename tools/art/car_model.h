@@ -175,7 +175,8 @@ void RaceNose(Canvas& c, const Car& car);
 void RacePods(Canvas& c, const Car& car);
 void RaceTail(Canvas& c, const Car& car);
 
-// The variants' own details (car_details.cpp); each stays inside its piece.
+// The variants' own details (car_details.cpp); each stays inside its piece
+// but the luxury car's rear door, whose back edge stands in the rear piece.
 void FrontDetails(Canvas& c, const Car& car);
 // An early car's radiator stands between the front wheels: drawn before
 // them, so the wheel passes in front of it (car_front.cpp).
