@@ -1,8 +1,8 @@
 // Checks the car pieces the build generates: the three variants of a piece
 // share one size, and every choice of front, middle and rear, composed over
 // the design screen as the design painter places them, makes one car that
-// stays inside its box, crosses each join on the same rows and has no part
-// standing apart from it.
+// stays inside its box, crosses each join on the same rows without a step in
+// colour and has no part standing apart from it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -108,6 +108,22 @@ protected:
         std::sort(patches.begin(), patches.end(), [](const Patch& a, const Patch& b) { return a.Size > b.Size; });
         return patches;
     }
+
+    // The most rows in a row in which the last column of one piece and the
+    // first column of the next differ plainly in colour.
+    static i32 LongestColourStep(const Picture& before, const Picture& after) {
+        constexpr int kPlain = 40;   // well above JPEG noise and the paint's grading
+        i32 run = 0, longest = 0;
+        for (i32 y = 0; y < std::min(before.Height, after.Height); ++y) {
+            const unsigned char* a = before.At(before.Width - 1, y);
+            const unsigned char* b = after.At(0, y);
+            int d = 0;
+            for (int ch = 0; ch < 3; ++ch) d = std::max(d, std::abs(a[ch] - b[ch]));
+            run = d > kPlain ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        return longest;
+    }
 };
 
 TEST_F(CarPictures, VariantsOfAPieceShareOneSizeAndTheCarFitsItsBox) {
@@ -126,7 +142,10 @@ TEST_F(CarPictures, VariantsOfAPieceShareOneSizeAndTheCarFitsItsBox) {
 
 // The car leaves the outer columns of the box bare and crosses each join on
 // the same rows: a car pixel there differs from the background by more than
-// JPEG noise, and a row may move by a pixel or two where a line slopes. And
+// JPEG noise, and a row may move by a pixel or two where a line slopes. Nor
+// does its colour step at a join: an edge crossing it on a slant changes a
+// row or two there, but one standing upright on the seam reads as two pieces
+// that do not fit. And
 // every part touches the car: whatever differs from the background at all
 // (a lamp, a chrome bar) is one patch with the body, but for specks of JPEG
 // noise.
@@ -136,6 +155,7 @@ TEST_F(CarPictures, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
     constexpr i32 kSpeck = 3;
     constexpr i32 kBareColumns = 4;
     constexpr i32 kRowSlack = 2;
+    constexpr i32 kSlantRows = 2;
     const auto carRows = [&](const ComposedCar& car, i32 x) {
         std::vector<bool> rows(static_cast<std::size_t>(car.Height));
         for (i32 y = 0; y < car.Height; ++y) rows[static_cast<std::size_t>(y)] = car.At(x, y) > kCarDifference;
@@ -169,6 +189,8 @@ TEST_F(CarPictures, EveryChoiceOfPiecesMakesOneCarInsideTheBox) {
             const std::vector<bool> before = carRows(car, x - 1), after = carRows(car, x);
             EXPECT_EQ(unmatched(before, after) + unmatched(after, before), 0)
                 << PictureName(pieces[join - 1]) << " joins " << PictureName(pieces[join]);
+            EXPECT_LE(LongestColourStep(Get(pieces[join - 1]), Get(pieces[join])), kSlantRows)
+                << PictureName(pieces[join - 1]) << " steps in colour into " << PictureName(pieces[join]);
         }
         const std::vector<Patch> patches = Patches(car, kPartDifference);
         ASSERT_FALSE(patches.empty()) << c.Names();

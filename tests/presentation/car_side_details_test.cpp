@@ -2,14 +2,16 @@
 // saloon's long front window is glass from the windscreen to the door's
 // pillar, an open sports car's raised tail never humps up above its deck, an
 // early car's rear bumper stands clear of its black rear wing, a truck cab
-// and a four-door saloon show each door's edges, and a van's second middle
-// reads at a glance as another van.
+// and a four-door saloon show each door's edges, frame and handle, a two-tone
+// car's pillar is in the roof's colour down to its foot, and a van's second
+// middle reads at a glance as another van.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "art/car_model.h"
@@ -182,47 +184,129 @@ TEST(CarSideDetails, AShortNosesBumperAndIndicatorStandClearOfTheTyre) {
 
 // The shut lines darker than the paint along the screen row just under the
 // waist, between car x `from` and `to`: each door shows its edges there.
-int ShutLines(const art::Canvas& c, const art::car::Car& car, double from, double to) {
+// Each line's first screen column.
+std::vector<int> ShutLines(const art::Canvas& c, const art::car::Car& car, double from, double to) {
     const int y = static_cast<int>(art::car::At(0, car.Belt - 6).Y) - kCarPieceAt[0].Y;
+    const int first = static_cast<int>(art::car::At(from, 0).X);
     std::vector<int> row;
-    for (int x = static_cast<int>(art::car::At(from, 0).X); x <= static_cast<int>(art::car::At(to, 0).X); ++x) {
+    for (int x = first; x <= static_cast<int>(art::car::At(to, 0).X); ++x) {
         const art::Rgb p = c.At(x - kCarPieceAt[0].X, y);
         row.push_back(p.R + p.G + p.B);
     }
     std::vector<int> sorted = row;
     std::nth_element(sorted.begin(), sorted.begin() + static_cast<long>(sorted.size() / 2), sorted.end());
     const int paint = sorted[sorted.size() / 2];
-    int lines = 0;
+    std::vector<int> lines;
     bool in = false;
-    for (const int b : row) {
-        const bool dark = b * 100 < paint * 92;   // the line's faintest half still shows
-        lines += dark && !in ? 1 : 0;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const bool dark = row[i] * 100 < paint * 92;   // the line's faintest half still shows
+        if (dark && !in) lines.push_back(first + static_cast<int>(i));
         in = dark;
     }
     return lines;
 }
 
-// A closed truck cab shows its door's front and rear edges on every middle,
-// the crew cab its rear door's back edge as well; a four-door saloon shows the rear door's edge behind the front door's.
-TEST(CarSideDetails, ACabsDoorAndAFourDoorsRearDoorShowTheirEdges) {
+// The door handles between car x `from` and `to`, each as its first and last
+// screen column, in the row they stand on a little below the waist.
+std::vector<std::pair<int, int>> Handles(const art::Canvas& c, const art::car::Car& car, double from, double to) {
+    constexpr int kLeast = 4, kMost = 8;   // a handle is six columns long; the wall seen past the body is longer
+    const int y = static_cast<int>(art::car::At(0, car.Belt - 8).Y) - kCarPieceAt[0].Y;
+    std::vector<std::pair<int, int>> handles;
+    int start = -1;
+    for (int x = static_cast<int>(art::car::At(from, 0).X); x <= static_cast<int>(art::car::At(to, 0).X) + 1; ++x) {
+        const art::Rgb p = c.At(x - kCarPieceAt[0].X, y);
+        const int lo = std::min({p.R, p.G, p.B}), hi = std::max({p.R, p.G, p.B});
+        const bool bright = lo >= 200 && hi - lo <= 16;
+        if (bright && start < 0) start = x;
+        if (bright || start < 0) continue;
+        if (x - start >= kLeast && x - start <= kMost) handles.push_back({start, x - 1});
+        start = -1;
+    }
+    return handles;
+}
+
+// Each door reads as a door. A closed truck cab shows its door's front and
+// rear edges on every middle, the crew cab its rear door's back edge as
+// well; a four-door saloon shows the rear door's edge behind the front
+// door's, and each edge goes on up through the window line as the window's
+// frame, so no glass runs on over it. A door hung at its front, as on a
+// working truck and a sedan, opens by a handle plainly at its back: at
+// least twice as far from the edge ahead as from the one behind.
+TEST(CarSideDetails, EachDoorShowsItsEdgesAndFrameAndAFrontHungDoorItsHandleAtItsBack) {
+    // The number of handles that stand between two edges, each checked.
+    const auto handlesAtTheBack = [](const CarChoice& c, const art::Canvas& picture, const art::car::Car& car, double from,
+                                     double to, const std::vector<int>& edges) {
+        int between = 0;
+        for (const auto& [first, last] : Handles(picture, car, from, to)) {
+            const auto behind = std::upper_bound(edges.begin(), edges.end(), last);
+            if (behind == edges.begin() || behind == edges.end()) continue;   // a sedan's front door has no front edge
+            ++between;
+            EXPECT_LE(2 * (*behind - last), first - *(behind - 1))
+                << c.Names() << ": the handle at screen x " << first << ".." << last << " in the door from " << *(behind - 1) << " to " << *behind;
+        }
+        return between;
+    };
     for (i32 era = ERA_1923; era <= kEraCount; ++era)
         for (i32 middle = 1; middle <= kPieceVariants; ++middle) {
+            const CarChoice c{BODY_TRUCK, era, 1, middle, 1};
             const art::car::Car car = art::car::MakeCar(BODY_TRUCK, era, 1, middle, 1);
-            const double from = std::max(art::car::P(car, 3).X, car.FrontWheel - car.WheelRadius) + 1;
-            EXPECT_GE(ShutLines(art::DrawCar(BODY_TRUCK, era, 1, middle, 1), car, from, art::car::NodeOf(car, 7).X - 2),
-                      middle == 2 ? 3 : 2)   // the crew cab's rear door too
-                << "era " << era << ", middle " << middle;
+            const art::Canvas picture = art::DrawCar(BODY_TRUCK, era, 1, middle, 1);
+            const double from = std::max(art::car::P(car, 3).X, car.FrontWheel - car.WheelRadius) + 1, to = art::car::NodeOf(car, 7).X - 2;
+            const std::vector<int> edges = ShutLines(picture, car, from, to);
+            EXPECT_GE(edges.size(), middle == 2 ? 3u : 2u) << c.Names();   // the crew cab's rear door too
+            EXPECT_EQ(handlesAtTheBack(c, picture, car, from, to, edges), middle == 2 ? 2 : 1) << c.Names();
         }
     const CarChoice fourDoors[] = {{BODY_FAMILY_SEDAN, ERA_1938, 1, 1, 1}, {BODY_FAMILY_SEDAN, ERA_1953, 1, 1, 1},
-                                   {BODY_FAMILY_SEDAN, ERA_1983, 1, 1, 1}, {BODY_LUXURY, ERA_1923, 1, 1, 1},
-                                   {BODY_LUXURY, ERA_1938, 1, 2, 1},       {BODY_LUXURY, ERA_1968, 1, 3, 1}};
+                                   {BODY_FAMILY_SEDAN, ERA_1968, 1, 1, 1}, {BODY_FAMILY_SEDAN, ERA_1983, 1, 1, 1},
+                                   {BODY_LUXURY, ERA_1923, 1, 1, 1},       {BODY_LUXURY, ERA_1938, 1, 2, 1},
+                                   {BODY_LUXURY, ERA_1968, 1, 3, 1}};
     for (const CarChoice& c : fourDoors) {
         const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
-        EXPECT_GE(ShutLines(art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear), car, art::car::P(car, 3).X + 1,
-                            car.RearWheel - car.WheelRadius - 3),
-                  2)
-            << c.Names();
+        const art::Canvas picture = art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        const double from = art::car::P(car, 3).X + 1, to = car.RearWheel - car.WheelRadius - 3;
+        const std::vector<int> edges = ShutLines(picture, car, from, to);
+        EXPECT_GE(edges.size(), 2u) << c.Names();
+        const int waist = static_cast<int>(art::car::At(0, car.Belt).Y) - kCarPieceAt[0].Y;
+        for (const int edge : edges) {
+            int glass = 0;
+            for (int y = 0; y < waist; ++y) glass += IsGlass(picture.At(edge - kCarPieceAt[0].X, y)) ? 1 : 0;
+            EXPECT_EQ(glass, 0) << c.Names() << ": the glass runs on over the door's edge at screen x " << edge;
+        }
+        // The luxury car's rear door hangs at its back, like a limousine's.
+        if (c.Body == BODY_FAMILY_SEDAN) {
+            EXPECT_EQ(handlesAtTheBack(c, picture, car, from, to, edges), 1) << c.Names();
+        }
     }
+}
+
+// A two-tone car's windscreen pillar is in the roof's colour down to its
+// foot. Behind the front join, where the bonnet meets the pillar, the body's
+// colour never climbs above its top in the join's front column: it runs
+// level, or falls to the shoulder.
+TEST(CarSideDetails, BehindTheFrontJoinTheBodysColourNeverClimbsThePillarsFoot) {
+    constexpr int kSamePaint = 40;   // the paint's grading over a few rows stays well within it
+    constexpr int kPillarFoot = 8;   // columns behind the join
+    const int join = kCarPieceAt[CAR_MIDDLE].X - kCarPieceAt[0].X;   // the middle's first column
+    int twoTones = 0;
+    for (const CarChoice& c : EveryCar()) {
+        if (c.Era != ERA_1953 || c.Rear != 1) continue;
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        if (car.Roof != art::car::Top::Closed) continue;
+        ++twoTones;
+        const art::Canvas picture = art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        const art::Rgb paint = picture.At(join, static_cast<int>(art::car::At(0, car.Belt - 6).Y) - kCarPieceAt[0].Y);
+        const auto top = [&](int x) {
+            for (int y = 0; y < picture.Height(); ++y) {
+                const art::Rgb p = picture.At(x, y);
+                if (std::max({std::abs(p.R - paint.R), std::abs(p.G - paint.G), std::abs(p.B - paint.B)}) <= kSamePaint) return y;
+            }
+            return picture.Height();
+        };
+        const int atJoin = top(join - 1);
+        for (int x = join; x < join + kPillarFoot; ++x)
+            EXPECT_GE(top(x), atJoin) << c.Names() << ": the body's colour climbs to row " << top(x) << " in picture column " << x;
+    }
+    EXPECT_EQ(twoTones, 63);   // seven closed bodies, nine fronts and middles each
 }
 
 // The studio's middle arrow must show a change the player sees at 1x: more

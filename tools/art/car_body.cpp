@@ -83,22 +83,48 @@ void PickUpBed(Canvas& c, const Car& car) {
     });
 }
 
+// Where two tones part, from the cowl back along the shoulder: the roof's
+// tone starts upright at the cowl, so a bonnet rising to it stays in the
+// body's colour. A cowl standing on the front join would put that upright
+// end on the seam as a step between the pieces, or just behind it leave the
+// cowl's rounding in the body's colour as a nib on the windscreen pillar's
+// foot. There the pillar's foot takes all the rounding lifts above the
+// bonnet's line (it reaches at most halfway back to the cut ahead of it),
+// and the bonnet's colour tapers from its top at the cowl down to the
+// shoulder behind it.
+std::vector<Vec> Parting(const Car& car) {
+    const Vec bonnet = P(car, 2), cowl = P(car, 3);
+    const double shoulder = car.Belt - 4;
+    const bool twoTone = car.Style->TwoTone && car.Roof == Top::Closed;
+    if (!twoTone || std::abs(cowl.X - kJoins[0]) >= 3) return {{cowl.X, shoulder}, {260, shoulder}};
+    constexpr double kTaper = 6;
+    const double from = (kFrontTo + cowl.X) / 2;
+    const double top = bonnet.Y + (cowl.Y - bonnet.Y) * (from - bonnet.X) / (cowl.X - bonnet.X);
+    return {{from, top}, cowl, {cowl.X + kTaper, shoulder}, {260, shoulder}};
+}
+
 }  // namespace
 
 void Body(Canvas& c, const Car& car) {
     Host(c, car, "body", [&](Canvas& on) { Paint(on, Painted(car), car.Colour); });
-    // A shoulder line along the side, from the cowl to the tail; two tones
-    // part at it, the roof's from the cowl back, so a bonnet rising to the
-    // cowl stays in the body's colour. Late cars carry a strip lower down
-    // the side: chrome in 1968, black rubber in 1983.
-    const double cowl = P(car, 3).X;
+    // A shoulder line along the side, from the cowl to the tail, where two
+    // tones part. Late cars carry a strip lower down the side: chrome in
+    // 1968, black rubber in 1983.
     const double end = car.Body == BODY_TRUCK ? NodeOf(car, 7).X - 2 : std::min(P(car, 7).X, Fit(240)) - 6;
     const double strip = (car.Belt + car.WheelRadius * 2) / 2;
     On(c, car, "shoulder line", "body", [&](Canvas& layer) {
         OnPaint(layer, car, [&](Canvas& on) {
-            if (car.Style->TwoTone && car.Roof == Top::Closed)
-                Paint(on, {{cowl, car.Belt - 4}, {260, car.Belt - 4}, {260, 140}, {cowl, 140}}, kRoofTone);
-            on.Line(At(cowl, car.Belt - 4), At(end, car.Belt - 4), 1.0, Darker(car.Colour, 0.3), 0.7);
+            std::vector<Vec> parting = Parting(car);
+            if (car.Style->TwoTone && car.Roof == Top::Closed) {
+                std::vector<Vec> roof = parting;
+                roof.insert(roof.end(), {{260, 140}, {parting.front().X, 140}});
+                Paint(on, roof, kRoofTone);
+            }
+            // The line runs from the cowl: ahead of it the parting only
+            // edges the pillar's foot.
+            std::erase_if(parting, [&](const Vec& p) { return p.X < P(car, 3).X; });
+            parting.back().X = end;
+            on.Polyline(Screen(parting), 1.0, Darker(car.Colour, 0.3), 0.7);
         });
     });
     On(c, car, "side strip", "body", [&](Canvas& layer) {

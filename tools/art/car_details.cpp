@@ -1,6 +1,8 @@
 // The middle and rear pieces' own details: doors and what the roof carries
 // on the middle ones, lamps, spare wheels and trunks on the rear ones. Each
-// stays inside its own piece.
+// stays inside its own piece but one: the luxury car's rear door runs on
+// into the rear piece, to its back edge under the quarter light's pillar.
+// That edge is placed by the rear's tail alone, so it meets every middle.
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -19,6 +21,9 @@ constexpr double kLuggage = 10;   // the tallest case on a roof rack
 // Where the front door's shut line stands, by the middle piece's variant.
 constexpr double kDoorAt[kPieceVariants] = {124, 128, 118};
 constexpr double kSecondPillar = 140;   // the third middle's, behind the front door
+// The family sedan's four-door rear door ends ahead of the join, so the
+// two-door middles leave the rear piece as it was.
+constexpr double kSaloonRearDoor = kJoins[1] - 3;
 
 // Side curtains buttoned down from the canopy's underside to the body
 // between x0 and x1, a celluloid pane in each of their bays.
@@ -183,8 +188,7 @@ void RearQuarter(Canvas& c, const Car& car, double door) {
     BlindQuarter(c, car, door);
 }
 
-// A roof rack on feet standing on the roof, with luggage; on the truck's
-// cab, roof lamps ahead of it.
+// A roof rack on feet standing on the roof, with luggage.
 void RoofRack(Canvas& c, const Car& car) {
     const double rackFrom = 108, rackTo = 142;
     const Rgb iron{50, 50, 54};
@@ -202,9 +206,6 @@ void RoofRack(Canvas& c, const Car& car) {
         RoundBox(on, rackFrom + 4, bar + kLuggage, rackFrom + 20, bar + 1, 2, {150, 100, 60});
         RoundBox(on, rackFrom + 21, bar + 7, rackTo - 5, bar + 1, 2, {70, 100, 130});
     });
-    for (const double x : {P(car, 4).X + 8, P(car, 4).X + 20})
-        if (car.Body == BODY_TRUCK && x > kMiddleFrom - 10 && x < rackFrom)
-            HangsOn(c, car, "roof lamp", "body", [&](Canvas& on) { on.Ellipse(At(x, P(car, 4).Y + 2).X, At(x, P(car, 4).Y + 2).Y, 3, 2.5, {246, 170, 60}); });
 }
 
 // A fuel tank strapped under the frame behind the truck's cab.
@@ -229,16 +230,22 @@ void CrewPillar(Canvas& c, const Car& car) {
 }
 
 // A closed truck cab's door, from behind the windscreen's foot (on a cab
-// over the engine, from over the front axle) to the cab's back, its handle
-// at its rear. The crew cab's front door ends at the post; behind it the
-// rear door, hung at its back and opened from its front, ends short of the
-// longer cab's back.
+// over the engine, from over the front axle) to the cab's back, hung at its
+// front with its handle at its rear. The crew cab's front door ends at the
+// post; behind it the rear door, hung at the post like any working truck's
+// and opened from its back in the same way, ends short of the longer cab's
+// back.
 void CabDoors(Canvas& c, const Car& car) {
     const bool crew = RoofOf(car) == Roof::Sleeper;
     const double back = crew ? CrewPost(car) : P(car, 7).X - 4;
     Door(c, car, "door front", std::max(P(car, 3).X + 3, car.FrontWheel));
     Door(c, car, "door", back, back - 12);
-    if (crew) Door(c, car, "crew door", NodeOf(car, 7).X - 4, back + 4);
+    // The rear door is short: its handle keeps closer to its back, so it
+    // reads there and not in the door's middle.
+    if (crew) {
+        const double rearBack = NodeOf(car, 7).X - 4;
+        Door(c, car, "crew door", rearBack, rearBack - 9);
+    }
 }
 
 // Where a luxury car's rear door ends, under the quarter light's pillar
@@ -263,17 +270,20 @@ void MiddleDetails(Canvas& c, const Car& car) {
     if (roof == Roof::Rack) RoofRack(c, car);
     if (roof == Roof::Spare) FuelTank(c, car);
     if (roof == Roof::Sleeper && car.Roof == Top::Closed && car.Body == BODY_TRUCK) CrewPillar(c, car);
+    // The four-door's rear door ends under the rear side window: its
+    // window's frame stands up from the door's back edge to the roof, so the
+    // glass behind it reads as a quarter light and the door as a door.
+    if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1 && car.Roof == Top::Closed) Pillar(c, car, kSaloonRearDoor);
 }
 
 void DoorEdges(Canvas& c, const Car& car) {
     if (car.Roof != Top::Closed) return;
     if (car.Body == BODY_TRUCK) return CabDoors(c, car);
-    // A four-door saloon's rear door. The family sedan's first middle ends
-    // it ahead of the join, so the two-door middles leave the rear piece as
-    // it was. The luxury car is always a four-door: its rear door reaches
+    // A four-door saloon's rear door: the family sedan's on its first
+    // middle. The luxury car is always a four-door: its rear door reaches
     // back to the quarter light's pillar in the rear piece, and hangs there
     // like a limousine's, its handle at its front in the middle piece.
-    if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1) Door(c, car, "rear door", kJoins[1] - 3, kJoins[1] - 15);
+    if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1) Door(c, car, "rear door", kSaloonRearDoor, kSaloonRearDoor - 12);
     if (car.Body == BODY_LUXURY) {
         Door(c, car, "rear door", std::max(RearDoorBack(car), kJoins[1] + 2));
         On(c, car, "rear door handle", "body", [&](Canvas& on) { Handle(on, car, DoorsOf(car).At + 4); });

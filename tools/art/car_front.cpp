@@ -329,15 +329,17 @@ void DrivingLamps(Canvas& c, const Car& car, const Front& f) {
     });
 }
 
-// A stripe along the bonnet, where a brass-era bonnet carries its horn and
-// from 1968 none; the mascot on the radiator's cap, or on the bonnet's front.
+// A light stripe along the bonnet's top, from behind its front to its side's end.
+void BonnetStripe(Canvas& c, const Car& car, const Front& f) {
+    const Vec b = NodeOf(car, 2);
+    On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
+        OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(f.X1, f.Hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
+    });
+}
+
+// The mascot on the radiator's cap, or on the bonnet's front.
 void Mascot(Canvas& c, const Car& car, const Front& f) {
     const Vec b = NodeOf(car, 2);
-    if (car.Style->Lamps != LampKind::Brass && car.Era <= ERA_1953) {
-        On(c, car, "bonnet stripe", "body", [&](Canvas& layer) {
-            OnPaint(layer, car, [&](Canvas& on) { on.Line(At(b.X + 2, b.Y - 5), At(f.X1, f.Hood - 5), 3.0, Lighter(car.Colour, 0.55)); });
-        });
-    }
     const bool radiator = car.Style->Grille == GrilleKind::Radiator || car.Style->Grille == GrilleKind::Shell;
     HangsOn(c, car, "mascot", radiator ? "radiator" : "body", [&](Canvas& on) {
         const Vec m = radiator ? At(f.Nose + 2, f.High + 5.5) : At(b.X + 2, b.Y);
@@ -367,12 +369,14 @@ void FrontDetails(Canvas& c, const Car& car) {
     // A cab over the engine, or a nose sloping straight up into the
     // windscreen, has no bonnet for a stripe and a mascot: the cab-over
     // truck carries air horns on its roof instead, the van driving lamps
-    // set in its bumper. From 1968 no bonnet carries a stripe, and only
-    // the luxury car's keeps its mascot: the driving lamps stand in every
-    // bumper.
+    // set in its bumper. From 1968 every other car carries the driving lamps
+    // in its bumper too; no bonnet carries a stripe, and only the 1968
+    // luxury car keeps its mascot. A brass-era bonnet carries its horn where
+    // the stripe would run.
     const bool bonnet = P(car, 3).X - P(car, 2).X >= 24;
     if (!bonnet && car.Body == BODY_TRUCK) AirHorns(c, car);
     else if (!bonnet || car.Era >= ERA_1968) DrivingLamps(c, car, f);
+    if (bonnet && car.Era <= ERA_1953 && car.Style->Lamps != LampKind::Brass) BonnetStripe(c, car, f);
     if (bonnet && (car.Era <= ERA_1953 || (car.Era == ERA_1968 && car.Body == BODY_LUXURY))) Mascot(c, car, f);
 }
 

@@ -77,7 +77,8 @@ extern const EraStyle kEraStyles[kEraCount];
 enum class Roof { Plain, Raised, Lowered, Upright, Raked, Rack, Sleeper, Spare, Hoop, Airbox, Panel };
 // How far a truck's crew cab carries the cab's back toward the load box.
 constexpr double kCrewCab = 22;
-extern const Roof kRoofs[kBodyTypeCount][kPieceVariants];
+// For each body type, one for each middle variant.
+extern const std::array<Roof, kPieceVariants> kRoofs[];
 
 // What a front variant does to the nose, and a rear variant to the tail.
 struct NoseStyle {
@@ -86,7 +87,7 @@ struct NoseStyle {
     double BonnetRise;  // the front of the bonnet
     double Round;       // times the era's rounding
 };
-extern const NoseStyle kNoses[kPieceVariants];
+extern const NoseStyle kNoses[];   // one for each front variant
 struct TailStyle {
     double Back;        // the tail moves back (negative: forward)
     double TailRise;    // the top of the tail
@@ -94,7 +95,7 @@ struct TailStyle {
     double RoofPull;    // the end of the roof moves back (negative: forward)
     double Round;
 };
-extern const TailStyle kTails[kPieceVariants];
+extern const TailStyle kTails[];   // one for each rear variant
 
 // One corner of the outline: where it came from decides who may move it.
 enum class Kind { Own, Cut, Inner, Floor };
@@ -174,7 +175,8 @@ void RaceNose(Canvas& c, const Car& car);
 void RacePods(Canvas& c, const Car& car);
 void RaceTail(Canvas& c, const Car& car);
 
-// The variants' own details (car_details.cpp); each stays inside its piece.
+// The variants' own details (car_details.cpp); each stays inside its piece
+// but the luxury car's rear door, whose back edge stands in the rear piece.
 void FrontDetails(Canvas& c, const Car& car);
 // An early car's radiator stands between the front wheels: drawn before
 // them, so the wheel passes in front of it (car_front.cpp).

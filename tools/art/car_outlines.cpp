@@ -1,6 +1,8 @@
 // The car outlines of the nine body types, one for each era the type is
 // built in, the style of each era, and what each piece variant does to the
 // outline.
+#include <iterator>
+
 #include "art/car_model.h"
 
 namespace art::car {
@@ -116,19 +118,27 @@ const EraStyle kEraStyles[kEraCount] = {
     {WingKind::Merged, 0, WheelKind::Modern, LampKind::Oblong, GrilleKind::Slats, BumperKind::Black, false, 7, 15, 0},
 };
 
-const Roof kRoofs[kBodyTypeCount][kPieceVariants] = {
-    {Roof::Plain, Roof::Raised, Roof::Rack},      // family wagon
-    {Roof::Plain, Roof::Sleeper, Roof::Spare},    // truck
-    {Roof::Plain, Roof::Upright, Roof::Raked},    // sport
-    {Roof::Plain, Roof::Upright, Roof::Raked},    // luxury
-    {Roof::Plain, Roof::Raised, Roof::Rack},      // family sedan
-    {Roof::Plain, Roof::Raised, Roof::Rack},      // van
-    {Roof::Plain, Roof::Raised, Roof::Rack},      // pick-up
-    {Roof::Plain, Roof::Raised, Roof::Rack},      // compact
-    {Roof::Plain, Roof::Hoop, Roof::Airbox},      // race car
+// The variants' tables take their length from their rows and are checked
+// against the counts they must match: a row left out stops the build rather
+// than reading as a row of zeros. A roof row made by std::to_array has its
+// list's length, and one of another length than the middle variants' does
+// not convert.
+const std::array<Roof, kPieceVariants> kRoofs[] = {
+    std::to_array({Roof::Plain, Roof::Raised, Roof::Rack}),      // family wagon
+    std::to_array({Roof::Plain, Roof::Sleeper, Roof::Spare}),    // truck
+    std::to_array({Roof::Plain, Roof::Upright, Roof::Raked}),    // sport
+    std::to_array({Roof::Plain, Roof::Upright, Roof::Raked}),    // luxury
+    std::to_array({Roof::Plain, Roof::Raised, Roof::Rack}),      // family sedan
+    std::to_array({Roof::Plain, Roof::Raised, Roof::Rack}),      // van
+    std::to_array({Roof::Plain, Roof::Raised, Roof::Rack}),      // pick-up
+    std::to_array({Roof::Plain, Roof::Raised, Roof::Rack}),      // compact
+    std::to_array({Roof::Plain, Roof::Hoop, Roof::Airbox}),      // race car
 };
+static_assert(std::size(kRoofs) == kBodyTypeCount);
 
-const NoseStyle kNoses[kPieceVariants] = {{0, 0, 0, 1.0}, {-4, -9, -5, 1.8}, {3, 6, 4, 0.5}};
-const TailStyle kTails[kPieceVariants] = {{0, 0, 0, 0, 1.0}, {-4, -10, -4, -10, 1.8}, {2, 6, 3, 5, 0.4}};
+const NoseStyle kNoses[] = {{0, 0, 0, 1.0}, {-4, -9, -5, 1.8}, {3, 6, 4, 0.5}};
+static_assert(std::size(kNoses) == kPieceVariants);
+const TailStyle kTails[] = {{0, 0, 0, 0, 1.0}, {-4, -10, -4, -10, 1.8}, {2, 6, 3, 5, 0.4}};
+static_assert(std::size(kTails) == kPieceVariants);
 
 }  // namespace art::car

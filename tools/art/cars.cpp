@@ -7,6 +7,7 @@
 // bonnet in front, the roof in the middle, the tail at the rear. Whatever a
 // variant adds stays inside its own piece and hangs on the body.
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "art/car_model.h"
@@ -101,7 +102,8 @@ Sprite DrawCarSprite(int bodyType, int era, int front, int middle, int rear) {
 }
 
 Canvas DrawCarPiece(int bodyType, int era, int piece, int variant) {
-    const int v[kCarPieces] = {piece == CAR_FRONT ? variant : 1, piece == CAR_MIDDLE ? variant : 1, piece == CAR_REAR ? variant : 1};
+    const int v[] = {piece == CAR_FRONT ? variant : 1, piece == CAR_MIDDLE ? variant : 1, piece == CAR_REAR ? variant : 1};
+    static_assert(std::size(v) == kCarPieces);
     const Canvas screen = DrawOnShowroom(MakeCar(bodyType, era, v[0], v[1], v[2]));
     return CutPicture(screen, kCarPieceAt[piece], CarPiecePicture(bodyType, era, piece, variant));
 }

@@ -1,5 +1,7 @@
 // Buttons and highlight frames drawn over the screens, the research bar
 // segment, the report bars and the "laboratory complete" panel.
+#include <iterator>
+
 #include "art/palette.h"
 #include "art/scenes.h"
 #include "art/widgets.h"
@@ -106,8 +108,9 @@ Canvas DrawResearchSegment() {
 }
 
 Canvas DrawReportBar(int company) {
-    const Rgb colours[kCompanyCount] = {kPlayerBar, kRival1Bar, kRival2Bar};
-    const int pictures[kCompanyCount] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
+    const Rgb colours[] = {kPlayerBar, kRival1Bar, kRival2Bar};
+    const int pictures[] = {p_GAME_player_loading, p_GAME_ai1_loading, p_GAME_ai2_loading};
+    static_assert(std::size(colours) == kCompanyCount && std::size(pictures) == kCompanyCount);
     const Rgb base = colours[company];
     Canvas c = Blank(pictures[company], Darker(base, 0.35));
     c.FillHorizontal({1, 1, c.Width() - 2, c.Height() - 2}, Lighter(base, 0.2), Darker(base, 0.1));

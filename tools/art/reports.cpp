@@ -1,6 +1,7 @@
 // The month's accounts (month-end screen and month report) and the profit,
 // model and research reports: paper sheets with ruled places for figures.
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "art/office_popups.h"
@@ -60,7 +61,8 @@ void LedgerLine(Canvas& c, int text, const char* caption, int left, int right, b
 
 // The three companies' names with a swatch of each one's bar colour.
 void CompanyLegend(Canvas& c) {
-    const Rgb colours[kCompanyCount] = {kPlayerBar, kRival1Bar, kRival2Bar};
+    const Rgb colours[] = {kPlayerBar, kRival1Bar, kRival2Bar};
+    static_assert(std::size(colours) == kCompanyCount);
     Words(c, "companies", 163, 452, 11, Align::Left, kMutedInk, Face::SansBold);
     for (int k = 0; k < kCompanyCount; ++k) {
         const TextAnchor& a = TextAt(TEXT_REPORT_COMPANY_1 + k);
