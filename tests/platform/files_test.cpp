@@ -162,7 +162,9 @@ TEST(ReplaceFile, EveryTemporaryNameTakenFailsAfterTryingEachOnce) {
     for (int fd : held) ::close(fd);
     EXPECT_EQ(TakeTemporaryNumber("probe"), taken + 65);
 
-    static int takenAway = 0;
+    // Counted from zero at every run of the test, not only the first.
+    static int takenAway;
+    takenAway = 0;
     platform::gAfterTemporaryFileCreated = [](const char* name) {
         ++takenAway;
         ::unlink(name);
