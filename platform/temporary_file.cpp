@@ -1,4 +1,5 @@
 #include "platform/temporary_file.h"
+#include "platform/temporary_file_test_hook.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -67,7 +68,7 @@ void RemoveIfAbandoned(int folder, const char* entry) {
 
 }  // namespace
 
-void (*gAfterTemporaryFileCreated)(const char* name) = nullptr;
+void (*gTestHookAfterTemporaryFileCreated)(const char* name) = nullptr;
 
 int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]) {
     const long self = static_cast<long>(::getpid());
@@ -83,7 +84,7 @@ int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]) {
             if (errno == EEXIST) continue;
             return -1;  // with the open's own reason
         }
-        if (gAfterTemporaryFileCreated != nullptr) gAfterTemporaryFileCreated(name);
+        if (gTestHookAfterTemporaryFileCreated != nullptr) gTestHookAfterTemporaryFileCreated(name);
         // Until it is locked, another program's sweep may take the new file
         // for abandoned: it then holds the lock and removes the file, and
         // this replace moves on to another name. Once locked and still at

@@ -29,9 +29,4 @@ int CreateTemporaryFile(const char* target, char (&name)[kTemporaryPathMax]);
 // Removes the temporary files of `target` that no replace holds locked.
 void RemoveAbandonedTemporaryFiles(const char* target);
 
-// Null in the game. A test sets it to stand in for another program's sweep
-// where only a sweep can strike: it is called with the path of each new
-// temporary file, after its creation and before its lock.
-extern void (*gAfterTemporaryFileCreated)(const char* name);
-
 }  // namespace platform

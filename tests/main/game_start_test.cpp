@@ -20,10 +20,19 @@
 #include "platform/sdl_window.h"
 #include "presentation/interface_state.h"
 #include "presentation/paint.h"
+#include "support/game_folder.h"
 
 namespace {
 
 constexpr int kPicturesStillHeld = 99;
+
+// A forked child holds whatever the tests before it left in the records and
+// the interface state, and may count the catalogue as loaded; the program
+// starts with none of it.
+void StartAsTheProgramDoes() {
+    ResetGameState();
+    load_photo_times = 0;
+}
 
 int PlayTheGame() {
     int code = RunGame();
@@ -48,6 +57,7 @@ int RunChild(const char* driver, bool stop, std::string* errorOutput, int (*play
         close(pipeEnds[0]);
         dup2(pipeEnds[1], STDERR_FILENO);
         setenv("SDL_VIDEODRIVER", driver, 1);
+        StartAsTheProgramDoes();
         _exit(play());   // no exit handlers: the child leaves the runner's state alone
     }
     sigprocmask(SIG_SETMASK, &saved, nullptr);

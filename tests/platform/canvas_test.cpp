@@ -8,12 +8,14 @@
 
 #include "platform/canvas.h"
 #include "platform/picture.h"
+#include "support/game_folder.h"
 
 using namespace platform;
 
 namespace {
 
 struct CanvasTest : ::testing::Test {
+    GameFolder folder{GameFolder::Empty};   // runs side by side never share the files written here
     std::unique_ptr<Canvas> canvas = std::make_unique<Canvas>();
     Picture picture;
     void SetUp() override { FillCanvas(*canvas, 0x123456); }

@@ -7,6 +7,7 @@
 #include "platform/cursor_file.h"
 #include "platform/headless_window.h"
 #include "platform/pointer_shape.h"
+#include "support/game_folder.h"
 
 using namespace platform;
 
@@ -115,6 +116,7 @@ TEST(CursorFile, RefusesDamagedFilesWithoutReadingPastThem) {
 }
 
 TEST(PointerShape, AHoverShapeLastsUntilThePointerMoves) {
+    GameFolder folder(GameFolder::Empty);
     const auto file = MakeFile(2, 32, 32, 1, 1);
     const char* path = "pointer_shape_test.cur";
     FILE* out = std::fopen(path, "wb");

@@ -15,6 +15,7 @@
 
 #include "platform/files.h"
 #include "platform/temporary_file.h"
+#include "platform/temporary_file_test_hook.h"
 #include "support/game_folder.h"
 
 namespace fs = std::filesystem;
@@ -162,8 +163,10 @@ TEST(ReplaceFile, EveryTemporaryNameTakenFailsAfterTryingEachOnce) {
     for (int fd : held) ::close(fd);
     EXPECT_EQ(TakeTemporaryNumber("probe"), taken + 65);
 
-    static int takenAway = 0;
-    platform::gAfterTemporaryFileCreated = [](const char* name) {
+    // Counted from zero at every run of the test, not only the first.
+    static int takenAway;
+    takenAway = 0;
+    platform::gTestHookAfterTemporaryFileCreated = [](const char* name) {
         ++takenAway;
         ::unlink(name);
     };
@@ -172,7 +175,7 @@ TEST(ReplaceFile, EveryTemporaryNameTakenFailsAfterTryingEachOnce) {
     char name[platform::kTemporaryPathMax];
     const int fd = platform::CreateTemporaryFile("Saves/slot1.sav", name);
     const int reason = errno;
-    platform::gAfterTemporaryFileCreated = nullptr;
+    platform::gTestHookAfterTemporaryFileCreated = nullptr;
     EXPECT_FALSE(replaced);
     EXPECT_EQ(triedByReplace, 64);
     EXPECT_EQ(fd, -1);

@@ -30,6 +30,7 @@ struct PaintFixture : ::testing::Test {
     void SetUp() override {
         ResetGameState();
         Paint::DeletePhoto();
+        cursoron = platform::PointerShape{};   // a game loaded by an earlier test has one
         load_photo_times = 1;   // the catalogue counts as loaded: no files are read
         for (char font : kFonts) {
             const GlyphCell cell = FontCell(font);
