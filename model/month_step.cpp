@@ -36,28 +36,33 @@ void AdvanceCalendar() {
     }
 }
 
+void EndLoan(Bank& bank) {
+    bank.MonthsLeft = 0;
+    bank.Installment = 0;
+    bank.LoanLeft = 0;
+}
+
 // One installment a month while anything is owed; returns what the month
-// pays. The installment is the debt shared over the months and truncated, so
-// the last month pays whatever is left and the loan is paid back whole. A
-// loan whose months have run out is over; the count never goes below 0,
+// pays. The installment is the debt shared over the months and truncated,
+// so the last month pays whatever is left and the loan is paid back whole.
+// A loan whose months have run out is over: the count never goes below 0,
 // where the bank popup's installment (debt / months left) would turn into a
 // payout.
 i32 RunLoan() {
     Bank& bank = PlayerBank;
-    i32 due = bank.Installment;
-    if (bank.LoanLeft > 0 && bank.MonthsLeft > 0) {
-        bank.MonthsLeft -= 1;
-        if (bank.MonthsLeft == 0) due = bank.LoanLeft;
-        bank.LoanLeft -= bank.Installment;
-    } else if (bank.MonthsLeft <= 0) {
-        due = 0;
-    }
     if (bank.MonthsLeft <= 0) {
-        bank.MonthsLeft = 0;
-        bank.Installment = 0;
-        bank.LoanLeft = 0;
+        EndLoan(bank);
+        return 0;
     }
-    return due;
+    if (bank.LoanLeft <= 0) return bank.Installment;
+    bank.MonthsLeft -= 1;
+    if (bank.MonthsLeft > 0) {
+        bank.LoanLeft -= bank.Installment;
+        return bank.Installment;
+    }
+    const i32 last = bank.LoanLeft;
+    EndLoan(bank);
+    return last;
 }
 
 // 4 percent of the whole hundreds, once a year in the month of the last
