@@ -385,8 +385,9 @@ struct NewcomerRecipe : InputTest {
 
     // What the README promises of the two years: a small loss in the first
     // month, while the salon's stock builds up (12 cars sold, then 18, then
-    // 20), and more income than expenses in every month after. The ten salesmen sell all twenty cars a month
-    // and the salon holds ten in hand rather than a growing pile.
+    // 20), and more income than expenses in every month after. The ten
+    // salesmen sell all twenty cars a month and the salon holds ten in hand
+    // rather than a growing pile.
     void ExpectTheRecipesYears(i32 home, i32 firstMonthLoss, double cashInDecember1909) {
         SCOPED_TRACE(Ledger());
         EXPECT_EQ(months.front().Expenses - months.front().Income, firstMonthLoss);

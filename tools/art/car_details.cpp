@@ -304,8 +304,9 @@ void RearDetails(Canvas& c, const Car& car) {
     double quarter = 0;   // the pillar ahead of the rear window, where there is one
     if (car.Roof == Top::Closed && (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
         // One more pillar ahead of the rear window.
-        if (RearDoorBack(car) > kJoins[1] + 6) {
-            quarter = RearDoorBack(car);
+        const double pillar = RearDoorBack(car);
+        if (pillar > kJoins[1] + 6) {
+            quarter = pillar;
             Pillar(c, car, quarter);
         }
     }
