@@ -181,8 +181,13 @@ struct NewcomerRecipe : InputTest {
         ClickOn(CTRL_BROWSE_ROW_1);
         ClickOn(CTRL_BROWSE_ADD);
         const FactorySalonRegion& place = PlayerFactorySalon.Region[home - 1];
-        PressUntil(DestinationArrow(1, 1, true), place.ProductionLineShipTo[0][0], home);
-        PressUntil(DestinationArrow(1, 2, true), place.ProductionLineShipTo[0][1], home);
+        // A new line ships nowhere; one press of its arrow gives australia.
+        for (i32 half : {1, 2}) {
+            const i32 shipPresses = PressUntil(DestinationArrow(1, half, true), place.ProductionLineShipTo[0][half - 1], home);
+            if (home == REGION_AUSTRALIA) {
+                EXPECT_EQ(shipPresses, 1);
+            }
+        }
         ClickOn(CTRL_PRICE_1);
         TypeNumber(kPrice);
         PostStaff(kTechnicians, kSalesmen);
@@ -338,6 +343,9 @@ struct NewcomerRecipe : InputTest {
                 SetLinePrice(1, kPriceWhenPassed);
                 EXPECT_EQ(Opponent1Research.ResearchLevel[PART_ENGINE], 1);
             }
+            if (Shows(1918, 1)) {
+                EXPECT_EQ(PlayerResearch.ResearchLevel[PART_ENGINE], 1);   // the second parts come next month
+            }
             if (Shows(1918, 2)) BuildTheSecondCar(home, typed, stored);
             seen.LeastCash = std::min(seen.LeastCash, PlayerObj.Cash);
             if (HasFatalFailure()) return seen;
@@ -365,6 +373,9 @@ struct NewcomerRecipe : InputTest {
                 for (const Research* rival : {&Opponent1Research, &Opponent2Research})
                     for (i32 part : {PART_ENGINE, PART_BRAKES, PART_SUSPENSION}) EXPECT_EQ(rival->ResearchLevel[part], 2);
                 ExpectPriceLimits(home, 1, 674, 749, 824);
+                // At 1000 it would sell nothing now; at 740 two thirds still.
+                EXPECT_EQ(SoldOfFifteenAt(home, 1, kPrice), 0);
+                EXPECT_EQ(SoldOfFifteenAt(home, 1, kPriceWhenPassed), 10);
                 // Wages per head by now: 3400 a month for the first stage's 30.
                 EXPECT_EQ(kTechnicians * PlayerTechnicians.Wage + kSalesmen * PlayerSalesmans.Wage, 3400);
             }
