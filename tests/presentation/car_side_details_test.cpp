@@ -2,12 +2,14 @@
 // saloon's long front window is glass from the windscreen to the door's
 // pillar, an open sports car's raised tail never humps up above its deck, an
 // early car's rear bumper stands clear of its black rear wing, a truck cab
-// and a four-door saloon show each door's edges, frame and handle, a two-tone
+// and a four-door saloon show each door's edges, frame and handle, no door's
+// line runs into a tyre nor a front wing below the bumper, a two-tone
 // car's pillar is in the roof's colour down to its foot, and a van's second
 // middle reads at a glance as another van.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -225,6 +227,17 @@ std::vector<std::pair<int, int>> Handles(const art::Canvas& c, const art::car::C
     return handles;
 }
 
+// No glass runs on over a door's edge: the edge goes on up through the
+// window line as the window's frame.
+void ExpectNoGlassOver(const CarChoice& c, const art::Canvas& picture, const art::car::Car& car, const std::vector<int>& edges) {
+    const int waist = static_cast<int>(art::car::At(0, car.Belt).Y) - kCarPieceAt[0].Y;
+    for (const int edge : edges) {
+        int glass = 0;
+        for (int y = 0; y < waist; ++y) glass += IsGlass(picture.At(edge - kCarPieceAt[0].X, y)) ? 1 : 0;
+        EXPECT_EQ(glass, 0) << c.Names() << ": the glass runs on over the door's edge at screen x " << edge;
+    }
+}
+
 // Each door reads as a door. A closed truck cab shows its door's front and
 // rear edges on every middle, the crew cab its rear door's back edge as
 // well; a four-door saloon shows the rear door's edge behind the front
@@ -255,27 +268,57 @@ TEST(CarSideDetails, EachDoorShowsItsEdgesAndFrameAndAFrontHungDoorItsHandleAtIt
             const std::vector<int> edges = ShutLines(picture, car, from, to);
             EXPECT_GE(edges.size(), middle == 2 ? 3u : 2u) << c.Names();   // the crew cab's rear door too
             EXPECT_EQ(handlesAtTheBack(c, picture, car, from, to, edges), middle == 2 ? 2 : 1) << c.Names();
+            ExpectNoGlassOver(c, picture, car, edges);
         }
     const CarChoice fourDoors[] = {{BODY_FAMILY_SEDAN, ERA_1938, 1, 1, 1}, {BODY_FAMILY_SEDAN, ERA_1953, 1, 1, 1},
                                    {BODY_FAMILY_SEDAN, ERA_1968, 1, 1, 1}, {BODY_FAMILY_SEDAN, ERA_1983, 1, 1, 1},
                                    {BODY_LUXURY, ERA_1923, 1, 1, 1},       {BODY_LUXURY, ERA_1938, 1, 2, 1},
-                                   {BODY_LUXURY, ERA_1968, 1, 3, 1}};
+                                   {BODY_LUXURY, ERA_1968, 1, 3, 1},       {BODY_LUXURY, ERA_1938, 1, 1, 2},
+                                   {BODY_LUXURY, ERA_1968, 1, 1, 2}};
     for (const CarChoice& c : fourDoors) {
         const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
         const art::Canvas picture = art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
         const double from = art::car::P(car, 3).X + 1, to = car.RearWheel - car.WheelRadius - 3;
         const std::vector<int> edges = ShutLines(picture, car, from, to);
         EXPECT_GE(edges.size(), 2u) << c.Names();
-        const int waist = static_cast<int>(art::car::At(0, car.Belt).Y) - kCarPieceAt[0].Y;
-        for (const int edge : edges) {
-            int glass = 0;
-            for (int y = 0; y < waist; ++y) glass += IsGlass(picture.At(edge - kCarPieceAt[0].X, y)) ? 1 : 0;
-            EXPECT_EQ(glass, 0) << c.Names() << ": the glass runs on over the door's edge at screen x " << edge;
-        }
+        ExpectNoGlassOver(c, picture, car, edges);
         // The luxury car's rear door hangs at its back, like a limousine's.
         if (c.Body == BODY_FAMILY_SEDAN) {
             EXPECT_EQ(handlesAtTheBack(c, picture, car, from, to, edges), 1) << c.Names();
         }
+    }
+}
+
+// A door's shut line ends above a wheel: none of its pixels lies on the
+// tyre, where the tyre drawn over it would leave it as a stub into the
+// tyre's edge.
+TEST(CarSideDetails, NoDoorsShutLineRunsIntoATyre) {
+    for (const CarChoice& c : EveryCar()) {
+        if (c.Front != 1 || c.Rear != 1) continue;
+        PartLog log;
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear, &log);
+        for (const char* door : {"door front", "door", "crew door", "rear door"})
+            for (const auto& p : PixelsOf(log, door))
+                for (const double wheel : {car.FrontWheel, car.RearWheel}) {
+                    const auto centre = art::car::At(wheel, car.WheelRadius);
+                    EXPECT_GT(std::hypot(p.X - centre.X, p.Y - centre.Y), car.WheelRadius)
+                        << c.Names() << ": the " << door << " line at screen " << p.X << "," << p.Y << " lies on a tyre";
+                }
+    }
+}
+
+// A separate front wing ends behind the bumper: none of it reaches the
+// blade's lowest row, where it would show as a speck under the blade.
+TEST(CarSideDetails, NoFrontWingShowsBelowTheBumper) {
+    for (const i32 body : {BODY_FAMILY_WAGON, BODY_SPORT, BODY_LUXURY, BODY_FAMILY_SEDAN, BODY_VAN}) {
+        PartLog log;
+        art::DrawCar(body, ERA_1938, 1, 1, 1, &log);
+        std::map<int, int> blade;   // the bumper's lowest row in each of its columns
+        for (const auto& p : PixelsOf(log, "bumper")) blade[p.X] = std::max(blade[p.X], p.Y);
+        int below = 0;
+        for (const auto& p : PixelsOf(log, "front wing")) below += blade.count(p.X) != 0 && p.Y >= blade[p.X] ? 1 : 0;
+        EXPECT_EQ(below, 0) << "body " << body;
     }
 }
 

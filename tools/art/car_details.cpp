@@ -74,11 +74,18 @@ double Sill(const Car& car) { return car.WheelRadius * 0.9 + 6; }   // where the
 
 void Handle(Canvas& on, const Car& car, double x) { FillBox(on, x, car.Belt - 8, x + 6, car.Belt - 9, {220, 224, 228}); }
 
+// Where a door's shut line ends: at the sill, or over a wheel at the top of
+// its arch, so the line never runs down into the tyre.
+double ShutLineFoot(const Car& car, double x) {
+    const bool overWheel = std::abs(x - car.FrontWheel) < car.WheelRadius + 2 || std::abs(x - car.RearWheel) < car.WheelRadius + 2;
+    return overWheel ? std::max(Sill(car) + 2, car.WheelRadius * 2 + 3) : Sill(car) + 2;
+}
+
 // A door's shut line from the waist down to the sill, its handle from
 // `handle`; an edge that carries no handle passes none.
 void Door(Canvas& c, const Car& car, const char* name, double x, std::optional<double> handle = std::nullopt) {
     On(c, car, name, "body", [&](Canvas& layer) {
-        OnPaint(layer, car, [&](Canvas& on) { on.Line(At(x, car.Belt - 3), At(x, Sill(car) + 2), 1.0, Darker(car.Colour, 0.35), 0.8); });
+        OnPaint(layer, car, [&](Canvas& on) { on.Line(At(x, car.Belt - 3), At(x, ShutLineFoot(car, x)), 1.0, Darker(car.Colour, 0.35), 0.8); });
         if (handle) Handle(layer, car, *handle);
     });
 }
@@ -219,6 +226,8 @@ void FuelTank(Canvas& c, const Car& car) {
     });
 }
 
+double CabDoorFront(const Car& car) { return std::max(P(car, 3).X + 3, car.FrontWheel); }
+
 // The crew cab's post where the cab's back stood, in the paint above the
 // waist, between the doors' windows (CabDoors draws the doors below it).
 double CrewPost(const Car& car) { return P(car, 7).X - 1; }
@@ -238,7 +247,7 @@ void CrewPillar(Canvas& c, const Car& car) {
 void CabDoors(Canvas& c, const Car& car) {
     const bool crew = RoofOf(car) == Roof::Sleeper;
     const double back = crew ? CrewPost(car) : P(car, 7).X - 4;
-    Door(c, car, "door front", std::max(P(car, 3).X + 3, car.FrontWheel));
+    Door(c, car, "door front", CabDoorFront(car));
     Door(c, car, "door", back, back - 12);
     // The rear door is short: its handle keeps closer to its back, so it
     // reads there and not in the door's middle.
@@ -257,6 +266,11 @@ double RearDoorBack(const Car& car) {
     return end - 30;
 }
 
+// The luxury car's rear door's back edge: under the quarter light's pillar,
+// and far enough inside the rear piece that the pillar over it stays off
+// the join.
+double LuxuryRearDoorBack(const Car& car) { return std::max(RearDoorBack(car), kJoins[1] + 4); }
+
 }  // namespace
 
 // Doors between the joins: shut lines, a handle, and what the roof carries.
@@ -270,6 +284,9 @@ void MiddleDetails(Canvas& c, const Car& car) {
     if (roof == Roof::Rack) RoofRack(c, car);
     if (roof == Roof::Spare) FuelTank(c, car);
     if (roof == Roof::Sleeper && car.Roof == Top::Closed && car.Body == BODY_TRUCK) CrewPillar(c, car);
+    // A cab over the engine wraps its glass round to the door: the door's
+    // front edge carries a pillar up to the roof, the door's glass behind it.
+    if (car.Body == BODY_TRUCK && car.Roof == Top::Closed && !HasBonnet(car)) Pillar(c, car, CabDoorFront(car));
     // The four-door's rear door ends under the rear side window: its
     // window's frame stands up from the door's back edge to the roof, so the
     // glass behind it reads as a quarter light and the door as a door.
@@ -285,7 +302,7 @@ void DoorEdges(Canvas& c, const Car& car) {
     // like a limousine's, its handle at its front in the middle piece.
     if (car.Body == BODY_FAMILY_SEDAN && car.Middle == 1) Door(c, car, "rear door", kSaloonRearDoor, kSaloonRearDoor - 12);
     if (car.Body == BODY_LUXURY) {
-        Door(c, car, "rear door", std::max(RearDoorBack(car), kJoins[1] + 2));
+        Door(c, car, "rear door", LuxuryRearDoorBack(car));
         On(c, car, "rear door handle", "body", [&](Canvas& on) { Handle(on, car, DoorsOf(car).At + 4); });
     }
 }
@@ -303,9 +320,12 @@ void RearDetails(Canvas& c, const Car& car) {
     const double tailH = car.Body == BODY_TRUCK ? box.back().Y + 6 : std::max(NodeOf(car, 8).Y, bottom + 10);
     double quarter = 0;   // the pillar ahead of the rear window, where there is one
     if (car.Roof == Top::Closed && (car.Body == BODY_FAMILY_WAGON || car.Body == BODY_VAN || car.Body == BODY_LUXURY)) {
-        // One more pillar ahead of the rear window.
-        const double pillar = RearDoorBack(car);
-        if (pillar > kJoins[1] + 6) {
+        // One more pillar ahead of the rear window; on the luxury car it
+        // stands over its rear door's back edge wherever that falls, so the
+        // edge never ends under the glass.
+        const bool luxury = car.Body == BODY_LUXURY;
+        const double pillar = luxury ? LuxuryRearDoorBack(car) : RearDoorBack(car);
+        if (luxury || pillar > kJoins[1] + 6) {
             quarter = pillar;
             Pillar(c, car, quarter);
         }

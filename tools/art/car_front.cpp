@@ -373,7 +373,7 @@ void FrontDetails(Canvas& c, const Car& car) {
     // in its bumper too; no bonnet carries a stripe, and only the 1968
     // luxury car keeps its mascot. A brass-era bonnet carries its horn where
     // the stripe would run.
-    const bool bonnet = P(car, 3).X - P(car, 2).X >= 24;
+    const bool bonnet = HasBonnet(car);
     if (!bonnet && car.Body == BODY_TRUCK) AirHorns(c, car);
     else if (!bonnet || car.Era >= ERA_1968) DrivingLamps(c, car, f);
     if (bonnet && car.Era <= ERA_1953 && car.Style->Lamps != LampKind::Brass) BonnetStripe(c, car, f);

@@ -302,6 +302,8 @@ bool Utility(const Car& car) {
 
 double FenderTop(const Car& car) { return car.Fenders ? car.WheelRadius * 2 + 4 : 0; }
 
+bool HasBonnet(const Car& car) { return P(car, 3).X - P(car, 2).X >= 24; }
+
 // Every wheel of the car.
 std::vector<double> Wheels(const Car& car) { return {car.FrontWheel, car.RearWheel}; }
 

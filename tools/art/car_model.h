@@ -146,6 +146,9 @@ std::vector<Vec> Painted(const Car& car);
 double GlassTop(const Car& car, double x);
 bool Utility(const Car& car);
 double FenderTop(const Car& car);
+// False for a cab over the engine, or a nose sloping straight up into the
+// windscreen.
+bool HasBonnet(const Car& car);
 std::vector<double> Wheels(const Car& car);
 std::vector<Vec> LoadBox(const Car& car);
 

@@ -94,7 +94,7 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
         std::vector<Vec> outer = line(0);
         // The front wing's tip ends level with the axle, behind the bumper
         // blade, so no point of it hangs below the blade.
-        outer.front().Y = front ? r : r + 2;
+        outer.front().Y = front ? r + 1 : r + 2;
         std::vector<Vec> under;
         Arc(under, x, r, r + 2, front ? 0.0 : 180.0, front ? 180.0 : 0.0);
         under.insert(under.begin(), {x + lead * (r + 3), board});
