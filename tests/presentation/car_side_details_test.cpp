@@ -3,9 +3,10 @@
 // pillar, an open sports car's raised tail never humps up above its deck, an
 // early car's rear bumper stands clear of its black rear wing, a truck cab
 // and a four-door saloon show each door's edges, frame and handle, no door's
-// line runs into a tyre nor a front wing below the bumper, a two-tone
-// car's pillar is in the roof's colour down to its foot, and a van's second
-// middle reads at a glance as another van.
+// line runs into a tyre nor a front wing below the bumper, swept wings hide
+// the frame's front end, a two-tone car's bonnet is in the body's colour and
+// its pillar in the roof's down to its foot, and a van's second middle reads
+// at a glance as another van, its load door hung or sliding by its era.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -282,11 +283,67 @@ TEST(CarSideDetails, EachDoorShowsItsEdgesAndFrameAndAFrontHungDoorItsHandleAtIt
         const std::vector<int> edges = ShutLines(picture, car, from, to);
         EXPECT_GE(edges.size(), 2u) << c.Names();
         ExpectNoGlassOver(c, picture, car, edges);
-        // The luxury car's rear door hangs at its back, like a limousine's.
+        // The luxury car's rear door hangs at its back, like a limousine's,
+        // its handle behind the front door's.
         if (c.Body == BODY_FAMILY_SEDAN) {
             EXPECT_EQ(handlesAtTheBack(c, picture, car, from, to, edges), 1) << c.Names();
+        } else {
+            EXPECT_EQ(Handles(picture, car, from, to).size(), 2u) << c.Names();
         }
     }
+}
+
+// A van's load door hangs on hinges up to 1938 and opens by a handle of its
+// own; from 1953 it slides, by a pull, so only the cab's door has a handle.
+TEST(CarSideDetails, AVansLoadDoorHasAHandleOnlyWhileItIsHung) {
+    for (i32 era = FirstPictureEra(BODY_VAN); era <= kEraCount; ++era) {
+        const art::car::Car car = art::car::MakeCar(BODY_VAN, era, 1, 2, 1);
+        const art::Canvas picture = art::DrawCar(BODY_VAN, era, 1, 2, 1);
+        EXPECT_EQ(Handles(picture, car, art::car::P(car, 3).X, car.RearWheel).size(), era <= ERA_1938 ? 2u : 1u) << "era " << era;
+    }
+}
+
+// Swept wings wrap round the front of the chassis: nothing of the frame
+// stands ahead of the front tyre, under the grille.
+TEST(CarSideDetails, SweptWingsHideTheFramesFrontEnd) {
+    int swept = 0;
+    for (const CarChoice& c : EveryCar()) {
+        if (c.Front != 1 || c.Middle != 1 || c.Rear != 1) continue;
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        if (car.Style->Wings != art::car::WingKind::Swept) continue;
+        ++swept;
+        PartLog log;
+        art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear, &log);
+        const double tyre = art::car::At(car.FrontWheel - car.WheelRadius, 0).X;
+        for (const auto& p : PixelsOf(log, "frame")) EXPECT_GE(p.X, tyre - 1) << c.Names() << ": the frame at screen x " << p.X;
+    }
+    EXPECT_GT(swept, 0);
+}
+
+// A two-tone car's second colour is the roof's: the bonnet's side above the
+// shoulder line stays in the body's colour.
+TEST(CarSideDetails, ATwoToneCarsBonnetIsInTheBodysColour) {
+    constexpr int kSamePaint = 40;
+    int twoTones = 0;
+    for (const CarChoice& c : EveryCar()) {
+        if (c.Middle != 1 || c.Rear != 1) continue;
+        const art::car::Car car = art::car::MakeCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        if (!car.Style->TwoTone || car.Roof != art::car::Top::Closed) continue;
+        // Just ahead of the cowl, where a bonnet rising toward it stands
+        // highest over the shoulder line (four below the waist).
+        const double x = art::car::P(car, 3).X - 3, top = art::car::TopAt(car.Shape, x);
+        if (top < car.Belt - 1) continue;   // the bonnet stays below the shoulder
+        ++twoTones;
+        const art::Canvas picture = art::DrawCar(c.Body, c.Era, c.Front, c.Middle, c.Rear);
+        const auto at = [&](double h) {
+            const auto s = art::car::At(x, h);
+            return picture.At(static_cast<int>(s.X) - kCarPieceAt[0].X, static_cast<int>(s.Y) - kCarPieceAt[0].Y);
+        };
+        const art::Rgb paint = at(car.Belt - 8), bonnet = at((car.Belt - 4 + top) / 2);
+        EXPECT_LE(std::max({std::abs(paint.R - bonnet.R), std::abs(paint.G - bonnet.G), std::abs(paint.B - bonnet.B)}), kSamePaint)
+            << c.Names() << ": the bonnet's side above the shoulder is not in the body's colour";
+    }
+    EXPECT_GT(twoTones, 0);
 }
 
 // A door's shut line ends above a wheel: none of its pixels lies on the
