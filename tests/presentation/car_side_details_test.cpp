@@ -346,6 +346,30 @@ TEST(CarSideDetails, ATwoToneCarsBonnetIsInTheBodysColour) {
     EXPECT_GT(twoTones, 0);
 }
 
+// The pick-up's closed rear quarter is the cab's own paint from the door's
+// glass to the cab's back: no pillar, crease or strip stands on it.
+TEST(CarSideDetails, APickUpsClosedQuarterIsPlainPaint) {
+    constexpr int kSamePaint = 24;
+    const art::car::Car car = art::car::MakeCar(BODY_PICK_UP_TRUCK, ERA_1968, 1, 2, 1);
+    const art::Canvas picture = art::DrawCar(BODY_PICK_UP_TRUCK, ERA_1968, 1, 2, 1);
+    const auto at = [&](double x, double h) {
+        const auto s = art::car::At(x, h);
+        return picture.At(static_cast<int>(s.X) - kCarPieceAt[0].X, static_cast<int>(s.Y) - kCarPieceAt[0].Y);
+    };
+    const double back = art::car::EndAt(car.Shape, car.Belt + 1) - 2;
+    double from = back;   // the first column behind the door's glass
+    while (from > art::car::P(car, 3).X && !IsGlass(at(from, car.Belt + 4))) from -= 1;
+    from += 2;
+    ASSERT_LT(from, back - 4);
+    const art::Rgb paint = at(from, car.Belt + 4);
+    for (double x = from; x <= back; x += 1)
+        for (double h = car.Belt + 1; h <= car.Belt + 8; h += 1) {
+            const art::Rgb p = at(x, h);
+            EXPECT_LE(std::max({std::abs(p.R - paint.R), std::abs(p.G - paint.G), std::abs(p.B - paint.B)}), kSamePaint)
+                << "car x " << x << ", height " << h;
+        }
+}
+
 // A door's shut line ends above a wheel: none of its pixels lies on the
 // tyre, where the tyre drawn over it would leave it as a stub into the
 // tyre's edge.
