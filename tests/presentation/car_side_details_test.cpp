@@ -293,6 +293,26 @@ TEST(CarSideDetails, EachDoorShowsItsEdgesAndFrameAndAFrontHungDoorItsHandleAtIt
     }
 }
 
+// Behind a raked screen a closed sports car's door still has a window of
+// its own: glass stands over the door just ahead of its rear edge.
+TEST(CarSideDetails, AClosedSportsCarsDoorHasItsOwnWindow) {
+    for (const i32 era : {ERA_1968, ERA_1983})
+        for (i32 middle = 1; middle <= kPieceVariants; ++middle) {
+            const CarChoice c{BODY_SPORT, era, 1, middle, 1};
+            const art::car::Car car = art::car::MakeCar(BODY_SPORT, era, 1, middle, 1);
+            if (car.Roof != art::car::Top::Closed) continue;
+            PartLog log;
+            const art::Canvas picture = art::DrawCar(BODY_SPORT, era, 1, middle, 1, &log);
+            int edge = 0;   // the door's shut line stands behind its handle
+            for (const auto& p : PixelsOf(log, "door")) edge = std::max(edge, p.X);
+            const int waist = static_cast<int>(art::car::At(0, car.Belt).Y) - kCarPieceAt[0].Y;
+            int glass = 0;
+            for (int x = edge - 6; x < edge - 2; ++x)
+                for (int y = 0; y < waist; ++y) glass += IsGlass(picture.At(x - kCarPieceAt[0].X, y)) ? 1 : 0;
+            EXPECT_GT(glass, 0) << c.Names() << ": no glass ahead of the door's edge at screen x " << edge;
+        }
+}
+
 // A van's load door hangs on hinges up to 1938 and opens by a handle of its
 // own; from 1953 it slides, by a pull, so only the cab's door has a handle.
 TEST(CarSideDetails, AVansLoadDoorHasAHandleOnlyWhileItIsHung) {

@@ -106,8 +106,10 @@ Doors DoorsOf(const Car& car) {
     d.TwoDoor = RoofOf(car) == Roof::Panel && car.Roof == Top::Closed && !Utility(car);
     d.Hardtop = d.TwoDoor && car.Era >= ERA_1968 && car.Body != BODY_FAMILY_WAGON;
     d.At = d.TwoDoor ? (d.Hardtop ? 150 : 148) : kDoorAt[car.Middle - 1] + (setBack ? 16 : 0);
-    // Behind a raked screen the front door still has a window of its own.
-    if (setBack && !d.TwoDoor) d.At = std::clamp(NodeOf(car, 4).X + 12, d.At, kMiddleTo);
+    // Behind a raked screen the front door still has a window of its own:
+    // the luxury car's set-back cabin, and the sports car's screen raked
+    // far back over a short cockpit.
+    if ((setBack || car.Body == BODY_SPORT) && !d.TwoDoor) d.At = std::clamp(NodeOf(car, 4).X + 12, d.At, kMiddleTo);
     // The third middle's doors part ahead of a second pillar; where the
     // screen is raked back over that parting, a pillar there would stand
     // under the screen's slope as a stub short of the roof, so the doors
