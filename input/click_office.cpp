@@ -9,6 +9,7 @@
 #include "input/click_rules.h"
 #include "input/field_limits.h"
 #include "model/bank_installment.h"
+#include "model/loan_terms.h"
 #include "model/shown_region.h"
 #include "model/site_prices.h"
 
@@ -84,14 +85,6 @@ constexpr Rule kOfficeClose[] = {
 
 // ---- Bank
 
-struct LoanTerm {
-    i32 Months;
-    i32 Rate;    // percent
-};
-
-constexpr LoanTerm kLoanTerms[] = {{3, 8}, {6, 9}, {12, 10}, {24, 12}, {36, 14}, {48, 16}};
-constexpr i32 kTermCount = sizeof kLoanTerms / sizeof kLoanTerms[0];
-
 bool DepositField(Window*, i32) {
     MainObj.Focus = FOCUS_BANK_DEPOSIT;
     return true;
@@ -135,9 +128,9 @@ bool Withdraw(Window*, i32) {
 void StepTerm(bool longer) {
     Bank& bank = PlayerBank;
     i32 next = -1;
-    if (bank.LoanTerm == 0) next = longer ? 0 : kTermCount - 1;
-    for (i32 i = 0; i < kTermCount; ++i)
-        if (kLoanTerms[i].Months == bank.LoanTerm) next = (i + (longer ? 1 : kTermCount - 1)) % kTermCount;
+    if (bank.LoanTerm == 0) next = longer ? 0 : kLoanTermCount - 1;
+    for (i32 i = 0; i < kLoanTermCount; ++i)
+        if (kLoanTerms[i].Months == bank.LoanTerm) next = (i + (longer ? 1 : kLoanTermCount - 1)) % kLoanTermCount;
     if (next < 0) return;
     bank.LoanTerm = kLoanTerms[next].Months;
     bank.LoanRate = kLoanTerms[next].Rate;
@@ -154,13 +147,14 @@ bool TermUp(Window*, i32) {
 }
 
 // One loan at a time, over a chosen term. The interest is counted on whole
-// hundreds of the amount.
+// hundreds of the amount. A loan never owes less than it lends, whatever
+// rate the records hold: the bank does not pay to lend.
 bool TakeLoan(Window*, i32) {
     Bank& bank = PlayerBank;
     const i32 amount = bank.LoanAmount;
     if (bank.LoanLeft != 0 || bank.LoanTerm <= 0 || amount < 0) return true;
     const i64 owed = i64{amount} + i64{amount / 100} * bank.LoanRate;
-    if (owed > std::numeric_limits<i32>::max()) return true;
+    if (owed < amount || owed > std::numeric_limits<i32>::max()) return true;
     bank.LoanLeft = static_cast<i32>(owed);
     PlayerObj.Cash += amount;
     bank.LoanRate = 0;

@@ -42,19 +42,19 @@ void EndLoan(Bank& bank) {
     bank.LoanLeft = 0;
 }
 
-// One installment a month while anything is owed; returns what the month
-// pays. The installment is the debt shared over the months and truncated,
-// so the last month pays whatever is left and the loan is paid back whole.
-// A loan whose months have run out is over: the count never goes below 0,
-// where the bank popup's installment (debt / months left) would turn into a
-// payout.
+// Books one installment a month while months are left and anything is
+// owed; returns what the month pays. The installment is the debt shared over
+// the months and truncated, so the last month pays whatever is left and the
+// loan is paid back whole. A schedule with no months left or nothing owed is
+// over and books nothing: the count never goes below 0, where the bank
+// popup's installment (debt / months left) would turn into a payout, and a
+// stored installment without a debt behind it is never charged.
 i32 RunLoan() {
     Bank& bank = PlayerBank;
-    if (bank.MonthsLeft <= 0) {
+    if (bank.MonthsLeft <= 0 || bank.LoanLeft <= 0) {
         EndLoan(bank);
         return 0;
     }
-    if (bank.LoanLeft <= 0) return bank.Installment;
     bank.MonthsLeft -= 1;
     if (bank.MonthsLeft > 0) {
         bank.LoanLeft -= bank.Installment;

@@ -1,6 +1,8 @@
 // The office: the map's purchases, the bank, hiring and firing, and the
 // statistics chooser with its reports.
 
+#include <string>
+
 #include "input/input_fixture.h"
 #include "model/player.h"
 
@@ -139,6 +141,10 @@ TEST_F(MouseOffice, BankDepositsTermsLoansAndRepayments) {
         {"interest counts whole hundreds: 150 at 16 percent owes 166", POPUP_BANK,
          {{PlayerBank.LoanTerm, 48}, {PlayerBank.LoanRate, 16}, {PlayerBank.LoanAmount, 150}},
          {On(CTRL_BANK_TAKE_LOAN)}, {{PlayerBank.LoanLeft, 166}}},
+        {"a loan that would owe less than it lends is refused", POPUP_BANK,
+         {{PlayerObj.Cash, 0.0}, {PlayerBank.LoanTerm, 3}, {PlayerBank.LoanRate, -200}, {PlayerBank.LoanAmount, 100000}},
+         {On(CTRL_BANK_TAKE_LOAN)},
+         {{PlayerBank.LoanLeft, 0}, {PlayerBank.MonthsLeft, 0}, {PlayerObj.Cash, 0.0}, {PlayerBank.LoanAmount, 100000}}},
 
         {"repaying more than the debt is refused", POPUP_BANK, RunningLoan(116001), {On(CTRL_BANK_REPAY)},
          {{PlayerBank.LoanLeft, 116000}, {PlayerBank.LoanTerm, 12}}},
@@ -197,40 +203,57 @@ TEST_F(MouseOffice, ARepaidLoanIsStillCharged) {
     EXPECT_EQ(ExpensesObj.Installment, 2500);
 }
 
-// Every term, taken through the bank's buttons and run to its end: the
-// months book every installment, the last one whatever the truncated
-// installments left, and the cash pays back exactly what the loan owed,
-// whether or not the bank was looked at in between.
+// Every term, taken through the bank's buttons and run to its end. The
+// term's rate is counted once on the whole hundreds lent; the first month
+// books the debt shared over the term and truncated, and every month books
+// an installment, the last one whatever the truncated installments left. The
+// cash pays back exactly what the loan owed, whether or not the bank was
+// looked at in between, and the month after the loan books nothing.
 TEST_F(MouseOffice, EveryLoanIsPaidBackWhole) {
-    const i32 terms[][2] = {{3, 108000}, {6, 109000}, {12, 110000}, {24, 112000}, {36, 114000}, {48, 116000}};
+    struct Loan {
+        const char* typed;
+        i32 term, owed, first;
+    };
+    const Loan loans[] = {
+        {"100000", 3, 108000, 36000},  {"100000", 6, 109000, 18166}, {"100000", 12, 110000, 9166},
+        {"100000", 24, 112000, 4666},  {"100000", 36, 114000, 3166}, {"100000", 48, 116000, 2416},
+        {"99950", 3, 107942, 35980},   // 999 whole hundreds at 8 percent
+    };
     for (const bool looked : {false, true}) {
-        for (i32 k = 0; k < 6; ++k) {
-            const auto [term, owed] = terms[k];
-            SCOPED_TRACE(std::to_string(term) + (looked ? " months, the bank looked at" : " months"));
+        for (const Loan& loan : loans) {
+            SCOPED_TRACE(std::string(loan.typed) + " over " + std::to_string(loan.term) +
+                         (looked ? " months, the bank looked at" : " months"));
             ResetGameState();
             PlayerObj.Year = 1912;
             PlayerObj.Month = 1;
             PlayerObj.Cash = 500000.0;
             Show(SCREEN_GAME_OFFICE, POPUP_BANK);
             ClickOn(CTRL_BANK_LOAN_FIELD);
-            Type("100000");
-            for (i32 press = 0; press <= k; ++press) ClickOn(CTRL_BANK_TERM_UP);
+            Type(loan.typed);
+            while (PlayerBank.LoanTerm != loan.term) ClickOn(CTRL_BANK_TERM_UP);
             ClickOn(CTRL_BANK_TAKE_LOAN);
-            ASSERT_EQ(PlayerBank.LoanLeft, owed);
-            ASSERT_EQ(PlayerObj.Cash, 600000.0);
+            ASSERT_EQ(PlayerBank.LoanLeft, loan.owed);
+            const double cash = 500000.0 + std::stoi(loan.typed);
+            ASSERT_EQ(PlayerObj.Cash, cash);
 
             i32 booked = 0, paid = 0;
-            while (PlayerBank.MonthsLeft > 0 && booked <= term) {
+            while (PlayerBank.MonthsLeft > 0 && booked <= loan.term) {
                 Player::NextMonth();
+                if (booked == 0) {
+                    EXPECT_EQ(ExpensesObj.Installment, loan.first);
+                }
                 if (looked) Show(SCREEN_GAME_OFFICE, POPUP_BANK);
                 booked += ExpensesObj.Installment > 0 ? 1 : 0;
                 paid += ExpensesObj.Installment;
             }
-            EXPECT_EQ(booked, term);
-            EXPECT_EQ(paid, owed);
-            EXPECT_EQ(PlayerObj.Cash, 600000.0 - owed);
-            EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OFFICE);
+            EXPECT_EQ(booked, loan.term);
+            EXPECT_EQ(paid, loan.owed);
+            EXPECT_EQ(PlayerObj.Cash, cash - loan.owed);
             ExpectAll({{PlayerBank.LoanLeft, 0}, {PlayerBank.Installment, 0}, {PlayerBank.MonthsLeft, 0}});
+            Player::NextMonth();
+            EXPECT_EQ(ExpensesObj.Installment, 0);
+            EXPECT_EQ(PlayerObj.Cash, cash - loan.owed);
+            EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OFFICE);
             // The bank lends again at once.
             Show(SCREEN_GAME_OFFICE, POPUP_BANK);
             ClickOn(CTRL_BANK_LOAN_FIELD);
@@ -240,6 +263,20 @@ TEST_F(MouseOffice, EveryLoanIsPaidBackWhole) {
             EXPECT_EQ(PlayerBank.LoanLeft, 1080);
         }
     }
+}
+
+// A loan of nothing owes nothing: its schedule ends with the next month,
+// which books nothing.
+TEST_F(MouseOffice, ALoanOfNothingEndsTheMonthAfter) {
+    PlayerObj.Cash = 1000.0;
+    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+    ClickOn(CTRL_BANK_LOAN_FIELD);
+    Type("0");
+    ClickOn(CTRL_BANK_TERM_UP);
+    ClickOn(CTRL_BANK_TAKE_LOAN);
+    ExpectAll({{PlayerBank.LoanLeft, 0}, {PlayerBank.MonthsLeft, 3}, {PlayerBank.Installment, 0}});
+    Player::NextMonth();
+    ExpectAll({{PlayerBank.MonthsLeft, 0}, {ExpensesObj.Installment, 0}, {PlayerObj.Cash, 1000.0}});
 }
 
 TEST_F(MouseOffice, HiringAndFiringMoveTheFreePool) {

@@ -67,13 +67,21 @@ TEST_F(MonthStep, LoansDepositsResearchOffersAndExpenses) {
           {PlayerObj.Cash, 84000.0}}},
         {"nothing is booked after the loan", startingLoan, 49,
          {{bank.LoanLeft, 0}, {bank.MonthsLeft, 0}, {ExpensesObj.Installment, 0}}},
-        // What a repayment leaves: debt owed but no months left. A count of -1
-        // would turn the bank popup's installment (debt / months) negative.
+        // Schedules no bank action leaves: debt owed but no months left (a
+        // count of -1 would turn the bank popup's installment, debt / months,
+        // negative), or an installment with nothing owed. Each is over, and
+        // nothing is booked.
         {"a debt without months left is closed", {{bank.LoanLeft, 50000}, {bank.MonthsLeft, 0}}, 1,
          {{bank.MonthsLeft, 0}, {bank.LoanLeft, 0}, {ExpensesObj.Installment, 0}}},
         {"a damaged schedule never goes negative",
          {{bank.LoanLeft, 50000}, {bank.MonthsLeft, -3}, {bank.Installment, -16000}}, 1,
          {{bank.MonthsLeft, 0}, {bank.Installment, 0}, {ExpensesObj.Installment, 0}}},
+        {"an installment without a debt is never charged",
+         {{bank.LoanLeft, 0}, {bank.MonthsLeft, 10}, {bank.Installment, 5000}}, 1,
+         {{bank.MonthsLeft, 0}, {bank.Installment, 0}, {ExpensesObj.Installment, 0}, {PlayerObj.Cash, 100000.0}}},
+        {"a debt run below 0 pays nothing back",
+         {{bank.LoanLeft, -57552}, {bank.MonthsLeft, 47}, {bank.Installment, -1224}}, 1,
+         {{bank.LoanLeft, 0}, {bank.MonthsLeft, 0}, {ExpensesObj.Installment, 0}, {PlayerObj.Cash, 100000.0}}},
         // Four percent of the whole hundreds, once a year in the deposit's month.
         {"March of the deposit's year", deposit, 1, {{bank.Deposit, 250}}},
         {"the year's last month", deposit, 12, {{bank.Deposit, 250}}},
