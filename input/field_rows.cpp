@@ -65,6 +65,7 @@ constexpr i32 kHireLast = 2, kFireLast = 4, kWageLast = 4;
 constexpr i32 kDepositLast = 10, kLoanLast = 6;
 constexpr i32 kAdvertLast = 5, kResearchLast = 6;
 constexpr i32 kFactoryLast = 3, kPriceLast = kPriceCells - 1;
+static_assert(AllNines(kAdvertLast + 1) == kHighestAdvertAmount);
 
 constexpr i32 kMediumFirst = POPUP_AUTO_SHOW, kMediumLast = POPUP_BILLBOARD;
 constexpr i32 kAreaFirst = POPUP_RESEARCH_BRAKES, kAreaLast = POPUP_RESEARCH_SAFETY;
@@ -103,7 +104,7 @@ constexpr FieldRow kRows[] = {
     {FOCUS_BANK_LOAN, InPopup(POPUP_BANK), kNumber, BankBuffer, kLoanLast, LoanAmount, AtMost<kHighestLoan>, true},
 
     // The same six rows serve all five medium popups; the open one picks the
-    // campaign. Amounts have no limit.
+    // campaign. Amounts have no limit but the field's six cells.
     {FOCUS_ADVERT_ROW_1, InPopups(kMediumFirst, kMediumLast), kNumber, AdvertisingBuffer, kAdvertLast, AdvertAmount<1>, nullptr, true},
     {FOCUS_ADVERT_ROW_2, InPopups(kMediumFirst, kMediumLast), kNumber, AdvertisingBuffer, kAdvertLast, AdvertAmount<2>, nullptr, true},
     {FOCUS_ADVERT_ROW_3, InPopups(kMediumFirst, kMediumLast), kNumber, AdvertisingBuffer, kAdvertLast, AdvertAmount<3>, nullptr, true},

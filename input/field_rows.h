@@ -45,13 +45,11 @@ struct FieldRow {
 std::span<const FieldRow> TypedFields();
 
 // Limits of the typed fields alone, named for the tests. What a record may
-// hold at all (staff of a kind, a region's salons and people) is defined
-// beside the record in model/records.h.
+// hold at all (staff of a kind and their wage, a region's salons and people,
+// the bank's amounts, a campaign's amount, a price) is defined beside the
+// record in model/records.h.
 inline constexpr i32 kMostHiredAtOnce = 90;
-inline constexpr i32 kHighestWage = 9999;
-inline constexpr i32 kHighestDeposit = 1000000000;
-inline constexpr i32 kHighestLoan = 100000;
 // The largest number `cells` digit cells spell.
 constexpr i32 AllNines(i32 cells) { return cells == 0 ? 0 : AllNines(cells - 1) * 10 + 9; }
 inline constexpr i32 kPriceCells = 4;   // a price field's digit cells
-inline constexpr i32 kHighestPrice = AllNines(kPriceCells);
+static_assert(AllNines(kPriceCells) == kHighestPrice);

@@ -103,6 +103,8 @@ struct Staff {
 
 // Hiring stops when a company employs this many people of one kind.
 inline constexpr i32 kMostStaffOfAKind = 9999;
+// The most a head's wage may be.
+inline constexpr i32 kHighestWage = 9999;
 
 struct Bank {
     i32 LoanLeft;          // still owed, interest included
@@ -117,6 +119,11 @@ struct Bank {
     i32 DepositAmount;     // typed
     char InputBuffer[kBufferSize];
 };
+
+// The most the bank's boxes take: a deposit or withdrawal, and a loan or
+// repayment.
+inline constexpr i32 kHighestDeposit = 1000000000;
+inline constexpr i32 kHighestLoan = 100000;
 
 // The variants of a fitted part, each from 1 up to its count; a design's
 // variant and the part list's choice of it share the range.
@@ -146,6 +153,7 @@ struct AdCampaign {
 };
 
 inline constexpr i32 kMostAdvertMonths = 48;
+inline constexpr i32 kHighestAdvertAmount = 999999;  // six digits typed
 
 // One campaign per medium, at index kMedia - MediumId: the billboard's
 // first, the auto show's last.
@@ -224,6 +232,7 @@ struct Car {
 
 // Each of a car's front, middle and rear pieces comes in this many shapes.
 inline constexpr i32 kPieceVariants = 3;
+inline constexpr i32 kHighestPrice = 9999;  // four digits typed
 
 // ---- Part tables ----------------------------------------------------------
 

@@ -4,9 +4,13 @@
 #include <climits>
 #include <cstdint>
 
+#include "model/bank_installment.h"
 #include "model/lab_expansion.h"
+#include "model/loan_terms.h"
 #include "model/records.h"
 #include "model/research_thresholds.h"
+#include "model/rival_records.h"
+#include "model/site_prices.h"
 
 namespace {
 
@@ -40,15 +44,35 @@ void KeepModel(Car& model) {
     for (const ModelRule& rule : kModelRules) KeepName(model.*rule.Field, rule.Highest);
     for (i32& item : model.LuxuryItems) KeepName(item, kPartsPerCategory);
     for (i32& item : model.SafetyItems) KeepName(item, kPartsPerCategory);
-    // Production divides the budget by it.
+    // Production divides the budget by it; the income multiplies the price.
     KeepCount(model.UnitCost, 0, INT_MAX);
+    KeepCount(model.Price, 0, kHighestPrice);
 }
 
-// The free pools are shown and bound what may be typed; nothing indexes or
-// divides by them, so they stay as read, even beyond the people employed.
+// The month's wages are the heads of each kind times its wage. The free
+// pools are shown and bound what may be typed; nothing indexes or divides
+// by them, so they stay as read, even beyond the people employed.
 void KeepStaff() {
-    for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians})
+    for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) {
         KeepCount(kind->Count, 0, kMostStaffOfAKind);
+        KeepCount(kind->Wage, 0, kHighestWage);
+    }
+}
+
+// A purchase takes the price from the cash and raises it: a price below a
+// new game's would pay the buyer, and one near the 32-bit top would wrap.
+void KeepSitePrices() {
+    KeepCount(PlayerFactorySalon.FactoryPrice, kFactoryStartPrice, kFactoryTopPrice);
+    KeepCount(PlayerFactorySalon.SalonPrice, kSalonStartPrice, kSalonTopPrice);
+}
+
+// The month sells from the stock and charges every campaign's amount.
+// Last month's shipments and sales are worked out anew before they are used.
+void KeepSalesAndAdverts() {
+    for (auto& region : ModelSaleObj.Stock)
+        for (i32 slot = 1; slot <= kModelSlots; ++slot) KeepCount(region[slot], 0, INT_MAX);
+    for (AdvertisingBlock& block : PlayerAdvertising.Block)
+        for (AdCampaign& campaign : block.Campaign) KeepCount(campaign.Amount, 0, kHighestAdvertAmount);
 }
 
 void KeepFactories() {
@@ -100,13 +124,31 @@ void KeepResearch() {
     KeepName(lab.EngineVariantChoice, kEngineVariants);
 }
 
-// The month step charges the installment as stored and the bank popup
-// divides the debt by the months left: none of them may run negative, or a
-// debt would turn into a monthly payout.
+// The bank as its own buttons leave it: a term with its own rate, or none;
+// the typed amounts within their boxes; and a schedule that never owes less
+// than the installments still to come (installment x months left at most
+// the debt), so that every month charges part of a debt, never more than
+// is owed, and the loan ends within its months. No debt, no installment.
 void KeepBank() {
-    KeepCount(PlayerBank.LoanLeft, 0, INT_MAX);
-    KeepCount(PlayerBank.Installment, 0, INT_MAX);
-    KeepCount(PlayerBank.MonthsLeft, 0, INT_MAX);
+    Bank& bank = PlayerBank;
+    const LoanTerm* term = FindLoanTerm(bank.LoanTerm);
+    if (term == nullptr || term->Rate != bank.LoanRate) bank.LoanTerm = bank.LoanRate = 0;
+    KeepCount(bank.LoanAmount, 0, kHighestLoan);
+    KeepCount(bank.DepositAmount, 0, kHighestDeposit);
+    KeepCount(bank.Deposit, 0, INT_MAX);
+    KeepCount(bank.LoanLeft, 0, INT_MAX);
+    KeepCount(bank.MonthsLeft, 0, kLongestLoanTerm);
+    KeepCount(bank.Installment, 0, MonthlyInstallment(bank.LoanLeft, bank.MonthsLeft));
+}
+
+// A rival's month pays its scientists from its own records and books its
+// loan's installment; everything else it spends is drawn anew each month.
+void KeepRivals() {
+    for (const RivalRecords& rival : kRivals) {
+        KeepCount(rival.scientists.Count, 0, kMostStaffOfAKind);
+        KeepCount(rival.scientists.Wage, 0, kHighestWage);
+        KeepCount(rival.bank.Installment, 0, INT_MAX);
+    }
 }
 
 }  // namespace
@@ -117,6 +159,9 @@ void KeepLoadedGameInRange() {
     KeepStaff();
     KeepBank();
     KeepFactories();
+    KeepSitePrices();
+    KeepSalesAndAdverts();
     KeepResearch();
     for (i32 slot = 1; slot <= kModelSlots; ++slot) KeepModel(PlayerModel(slot));
+    KeepRivals();
 }

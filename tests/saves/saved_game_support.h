@@ -111,8 +111,9 @@ inline void FillEveryRecord(unsigned seed) {
     Opponent2Obj.Cash = 98765432.25 + seed;
 }
 
-// The player's values that the game keeps within ranges, set to valid,
-// varied values: a file of this state must load back unchanged.
+// The values the game keeps within ranges, the player's and the few a
+// rival's month spends from, set to valid and varied values: a file of this
+// state must load back unchanged.
 inline void MakePlayerValuesValid() {
     PlayerObj.Month = 12;
     PlayerObj.HomeRegion = REGION_AFRICA;
@@ -121,12 +122,21 @@ inline void MakePlayerValuesValid() {
     for (int k = 0; k < 3; ++k) {
         kinds[k]->Count = counts[k][0];
         kinds[k]->Unassigned = counts[k][1];
+        kinds[k]->Wage = 9999 - k;
     }
-    PlayerBank.LoanLeft = 52000;   // a loan running, never below 0
-    PlayerBank.Installment = 2166;
-    PlayerBank.MonthsLeft = 24;
+    Bank& bank = PlayerBank;
+    bank.LoanLeft = 52000;   // a loan running, never below 0
+    bank.Installment = 2166;
+    bank.MonthsLeft = 24;
+    bank.LoanTerm = 36;      // a term as the arrows set it, with its rate
+    bank.LoanRate = 14;
+    bank.LoanAmount = 100000;
+    bank.DepositAmount = 1000000000;
+    bank.Deposit = INT_MAX;
     FactorySalon& f = PlayerFactorySalon;
     f.ShownRegion = REGION_ASIA;
+    f.FactoryPrice = 5500000;
+    f.SalonPrice = 200000;
     for (i32 r = 0; r < kRegionCount; ++r) {
         FactorySalonRegion& region = f.Region[r];
         region.HasFactory = r % 2;
@@ -170,12 +180,24 @@ inline void MakePlayerValuesValid() {
         }
         m.Era = slot % 7;
         m.UnitCost = 1000 * slot;
+        m.Price = 999 * slot + 9;
         m.BodyType = slot - 1;
         m.BodyIndex = 10 - slot;
         m.FrontPiece = slot % 4;
         m.MiddlePiece = (slot + 1) % 4;
         m.RearPiece = (slot + 2) % 4;
+        for (i32 r = 0; r < kRegionCount; ++r) ModelSaleObj.Stock[r][slot] = (slot * 37 + r) % 91;
     }
+    for (i32 b = 0; b < kAdBlocks; ++b)
+        for (i32 medium = 0; medium < kMedia; ++medium)
+            PlayerAdvertising.Block[b].Campaign[medium].Amount = (b * kMedia + medium) * 34482;
+    // What a rival's month spends from.
+    for (Staff* scientists : {&Opponent1Scientists, &Opponent2Scientists}) {
+        scientists->Count = 3744;
+        scientists->Wage = 10;
+    }
+    Opponent1Bank.Installment = 0;
+    Opponent2Bank.Installment = 7;
 }
 
 // Field `index` of a slot file image, all 15 bytes.
