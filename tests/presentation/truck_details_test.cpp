@@ -2,10 +2,13 @@
 // the first truck's drive chain shows in steel between the sprocket under
 // its frame and its rear hub, and the third rear's kit keeps to the box's
 // end: the step under the box, a ladder lighter than the box, the tail lamp
-// off the box and the folded tail lift within the box's outline.
+// off the box and the folded tail lift within the box's outline. The
+// cab-over truck's air horns stand on a mount of their own, clear of the
+// door's front pillar under the roof.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>
@@ -126,6 +129,23 @@ TEST(TruckDetails, TheThirdRearsStepLampLadderAndLiftKeepToTheBoxsEnd) {
         }
         EXPECT_GE(rungs, 4) << which;
     }
+}
+
+// The mount's foot on the roof and the door's front pillar below it keep
+// a column of the roof's paint between them: at 1x a mount on the pillar's
+// line reads as one mast from the horns down to the tyre.
+TEST(TruckDetails, TheAirHornsMountStandsClearOfTheDoorsFrontPillar) {
+    PartLog log;
+    art::DrawCar(BODY_TRUCK, ERA_1983, 3, 1, 1, &log);
+    const Pixels horns = PixelsOf(log, "air horns"), pillar = PixelsOf(log, "pillar");
+    ASSERT_FALSE(horns.empty() || pillar.empty());
+    int foot = 0;   // the part's lowest row, below the trumpets: the mount's alone
+    for (const auto& [x, y] : horns) foot = std::max(foot, y);
+    int apart = 10000;
+    for (const auto& [hx, hy] : horns)
+        for (const auto& [px, py] : pillar)
+            if (hy == foot) apart = std::min(apart, std::abs(hx - px));
+    EXPECT_GE(apart, 2) << "the mount stands " << apart << " columns from the pillar";
 }
 
 }  // namespace

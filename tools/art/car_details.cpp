@@ -113,8 +113,10 @@ Doors DoorsOf(const Car& car) {
     // The third middle's doors part ahead of a second pillar; where the
     // screen is raked back over that parting, a pillar there would stand
     // under the screen's slope as a stub short of the roof, so the doors
-    // part at the second pillar instead.
-    d.SecondPillar = car.Middle == 3 && !setBack;
+    // part at the second pillar instead. A door already reaching back past
+    // it, as the sports car's does, ends under its own pillar alone: a
+    // second one just ahead would split its window's end into two posts.
+    d.SecondPillar = car.Middle == 3 && !setBack && d.At < kSecondPillar;
     if (d.SecondPillar && car.Roof == Top::Closed && d.At < NodeOf(car, 4).X) {
         d.At = kSecondPillar;
         d.SecondPillar = false;

@@ -303,11 +303,14 @@ void BonnetSide(Canvas& c, const Car& car, const Front& f) {
 
 // The cab-over truck's air horns on its roof: two trumpets side by side, the
 // far one a little higher and shorter, each flaring to its bell at the front.
+// Their mount stands under the horns' middle, well ahead of the door's front
+// pillar below the roof: on the pillar's line the two would read at 1x as
+// one mast from the horns down to the tyre.
 void AirHorns(Canvas& c, const Car& car) {
     const Vec roof = P(car, 4);
     HangsOn(c, car, "air horns", "body", [&](Canvas& on) {
-        const double back = roof.X + 34;
-        on.Line(At(back - 5, roof.Y - 1), At(back - 5, roof.Y + 6.5), 2.0, kBlack);
+        const double back = roof.X + 34, mount = roof.X + 23;
+        on.Line(At(mount, roof.Y - 1), At(mount, roof.Y + 6.5), 2.0, kBlack);
         // The far one first, in shade, the near one over it in plain chrome.
         for (const Vec horn : {Vec{roof.X + 18, roof.Y + 6.5}, Vec{roof.X + 12, roof.Y + 3}}) {
             const std::vector<Vec> trumpet{{horn.X, horn.Y - 2.5}, {horn.X + 5, horn.Y - 1}, {back, horn.Y - 1},

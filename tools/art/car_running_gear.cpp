@@ -92,8 +92,9 @@ void Wing(Canvas& c, const Car& car, double x, bool front) {
             return points;
         };
         std::vector<Vec> outer = line(0);
-        // The front wing's tip ends level with the axle, behind the bumper
-        // blade, so no point of it hangs below the blade.
+        // The wing's open tip stops just above the axle: the front wing's a
+        // unit above it, so the tip ends behind the bumper blade and no
+        // point of it hangs below the blade; the rear wing's two above.
         outer.front().Y = front ? r + 1 : r + 2;
         std::vector<Vec> under;
         Arc(under, x, r, r + 2, front ? 0.0 : 180.0, front ? 180.0 : 0.0);

@@ -5,7 +5,11 @@
 // variant keeps the body type's own silhouette near the two joins (x 362 and
 // 430 on the screen) and changes the shape only between them: the nose and
 // bonnet in front, the roof in the middle, the tail at the rear. Whatever a
-// variant adds stays inside its own piece and hangs on the body.
+// variant adds stays inside its own piece and hangs on the body. A door may
+// still run across a join, each of its edges placed by the piece it stands
+// in alone, so it meets every choice of the other: the luxury car's rear
+// door runs from the middle on into the rear piece, its back edge under the
+// quarter light's pillar placed by the rear's tail.
 #include <algorithm>
 #include <iterator>
 #include <optional>
