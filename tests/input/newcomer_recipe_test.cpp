@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "input/input_fixture.h"
 #include "model/player.h"
 #include "model/site_prices.h"
+#include "saves/save_load.h"
 #include "support/game_folder.h"
 
 namespace {
@@ -246,6 +248,21 @@ struct NewcomerRecipe : InputTest {
         ClickOn(CTRL_FACTORY_EXIT);
     }
 
+    // The game saved, loaded back and saved again: the second file is the
+    // first, byte for byte, and the game goes on from what was loaded.
+    static void SaveLoadAndSaveAgain() {
+        std::tm when{};
+        when.tm_year = 126;
+        when.tm_mday = 7;
+        ASSERT_TRUE(SaveLoad::Save(1, when));
+        ASSERT_TRUE(SaveLoad::Load(1));
+        ASSERT_TRUE(SaveLoad::Save(2, when));
+        EXPECT_TRUE(ReadFile("Data/Saves/slot1.sav") == ReadFile("Data/Saves/slot2.sav"))
+            << "saved in " << PlayerObj.Month << "/" << PlayerObj.Year;
+    }
+
+    // A month ends through the footer; mid-year and at each year's end the
+    // game makes the round through a slot file.
     void PlayMonth() {
         ClickOn(CTRL_NEXT_MONTH);
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH) << "lost in " << PlayerObj.Month << "/" << PlayerObj.Year;
@@ -254,6 +271,7 @@ struct NewcomerRecipe : InputTest {
         months.push_back({PlayerObj.Year, PlayerObj.Month, PlayerObj.Cash, IncomeObj.Total, ExpensesObj.Total, sold});
         ClickOn(CTRL_MONTH_END_CONTINUE);
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
+        if (PlayerObj.Month % 6 == 0) SaveLoadAndSaveAgain();
     }
 
     // Step 10: next month, and again, until the calendar shows December 1909.
