@@ -279,6 +279,41 @@ TEST_F(MouseOffice, ALoanOfNothingEndsTheMonthAfter) {
     ExpectAll({{PlayerBank.MonthsLeft, 0}, {ExpensesObj.Installment, 0}, {PlayerObj.Cash, 1000.0}});
 }
 
+// The term's rate is added once, when the loan is taken: paying a 12-month
+// loan off after its first month still costs the whole 10 percent. The loan
+// box takes 100000 at most, so the rest goes in a second repayment.
+TEST_F(MouseOffice, RepayingEarlySavesNoInterest) {
+    PlayerObj.Cash = 500000.0;
+    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+    ClickOn(CTRL_BANK_LOAN_FIELD);
+    Type("100000");
+    while (PlayerBank.LoanTerm != 12) ClickOn(CTRL_BANK_TERM_UP);
+    ClickOn(CTRL_BANK_TAKE_LOAN);
+    Player::NextMonth();
+    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+    ASSERT_EQ(PlayerBank.LoanLeft, 100834);
+    for (const char* amount : {"100000", "834"}) {
+        ClickOn(CTRL_BANK_LOAN_FIELD);
+        Type(amount);
+        ClickOn(CTRL_BANK_REPAY);
+    }
+    ExpectAll({{PlayerBank.LoanLeft, 0}, {PlayerBank.MonthsLeft, 0}, {PlayerObj.Cash, 600000.0 - 110000.0}});
+}
+
+// A repayment needs only the cash to cover it; what it leaves may not pay
+// the month, and the next month then ends the game.
+TEST_F(MouseOffice, ARepaymentCanLeaveTooLittleForTheMonth) {
+    SetAll(RunningLoan(50000));
+    PlayerTechnicians.Count = 10;
+    PlayerTechnicians.Wage = 80;
+    Show(SCREEN_GAME_OFFICE, POPUP_BANK);
+    ClickOn(CTRL_BANK_REPAY);
+    ExpectAll({{PlayerObj.Cash, 0.0}, {PlayerBank.LoanLeft, 66000}});
+    Show(SCREEN_GAME_MAIN);
+    ClickOn(CTRL_NEXT_MONTH);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+}
+
 TEST_F(MouseOffice, HiringAndFiringMoveTheFreePool) {
     Staff* const kinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
     std::vector<ClickRow> rows;
