@@ -15,10 +15,11 @@ using LoadedGameLimits = SavedGameTest;
 namespace {
 
 // A saved game as a damaged or hand-made file might hold it: every value
-// that indexes an array or divides, out of its range, with what it must be
-// once loaded. Values that only show or compare (the free pools, even
-// beyond the people employed, a factory mark, a model's body index) and
-// the rivals' values pass through untouched, and the game goes on safely
+// that indexes an array, divides, or is multiplied into a cost or an
+// income, out of its range, with what it must be once loaded. Values that
+// only show or compare (the free pools, even beyond the people employed, a
+// factory mark, a model's body index) and the rivals' values their month
+// does not spend from pass through untouched, and the game goes on safely
 // with them.
 struct Damage {
     i32* field;
@@ -56,7 +57,16 @@ const std::vector<Damage>& DamagedValues() {
         {&model.BrakesVariant, 4, 0}, {&model.EngineVariant, 6, 0}, {&model.LuxuryItems[0], 12, 0},
         {&model.SafetyItems[10], -1, 0}, {&model.Era, 7, 0}, {&model.BodyType, 10, 0},
         {&model.BodyIndex, 11, 11}, {&model.FrontPiece, 4, 0}, {&model.UnitCost, -100, 0},
-        {&model.Price, 500, 500},
+        {&model.Price, 500, 500}, {&PlayerModel(4).Price, 10000, 9999},
+        {&PlayerSalesmans.Wage, 10000, 9999}, {&PlayerScientists.Wage, -1, 0},
+        {&PlayerAdvertising.Block[1].Campaign[2].Amount, 1000000, 999999},
+        {&PlayerFactorySalon.FactoryPrice, 499999, 500000}, {&PlayerFactorySalon.SalonPrice, 5500001, 5500000},
+        {&ModelSaleObj.Stock[REGION_ASIA - 1][3], -1, 0}, {&ModelSaleObj.Stock[REGION_ASIA - 1][4], 70000, 70000},
+        {&PlayerBank.LoanAmount, 100001, 100000}, {&PlayerBank.DepositAmount, -1, 0}, {&PlayerBank.Deposit, -9, 0},
+        // 12 months belong to 10 percent.
+        {&PlayerBank.LoanTerm, 12, 0}, {&PlayerBank.LoanRate, 12, 0},
+        {&Opponent1Scientists.Count, 10000, 9999}, {&Opponent2Scientists.Wage, -10, 0},
+        {&Opponent2Bank.Installment, -1, 0}, {&Opponent2Bank.MonthsLeft, -30, -30},
         {&Opponent1Research.ResearchLevel[PART_BRAKES], 50, 50}, {&Opponent1FactorySalon.ShownRegion, 99, 99},
     };
     return damage;
