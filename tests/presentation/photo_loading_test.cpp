@@ -24,7 +24,7 @@ struct PhotoLoading : ::testing::Test {
     void SetUp() override {
         for (i32 picture = 0; picture < kPictureCount; ++picture) {
             const fs::path path = PicturePath(picture);
-            ASSERT_TRUE(fs::exists(built / path)) << path;
+            ASSERT_TRUE(fs::exists(built / path) && fs::file_size(built / path) > 0) << path << " is missing or empty";
             fs::create_directories(path.parent_path());
             fs::create_symlink(built / path, path);
         }

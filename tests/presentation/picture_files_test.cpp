@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "presentation/fonts.h"
@@ -14,6 +17,7 @@
 #include "presentation/picture_sizes.h"
 #include "presentation/text_layout.h"
 #include "support/decoded_pictures.h"
+#include "support/game_folder.h"
 
 namespace {
 
@@ -318,6 +322,25 @@ TEST_F(PictureFiles, ThreeStemmedLettersKeepOpenCountersInsideTheirCells) {
         for (i32 y = 0; y < g.Height; ++y) {
             EXPECT_LT(away(0, y), ink / 5) << l.Font << l.Letter << " row " << y;
             EXPECT_LT(away(g.Width - 1, y), ink / 5) << l.Font << l.Letter << " row " << y;
+        }
+    }
+}
+
+// A picture file that is missing, or there but empty, fails the test that
+// reads it with the file's name, before anything indexes its pixels.
+TEST(DecodedPicture, AMissingOrEmptyFileFailsNamingIt) {
+    const GameFolder folder{GameFolder::Empty};
+    const std::string path = PicturePath(p_MENU);
+    for (const bool written : {false, true}) {
+        if (written) {
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+            WriteFile(path, "");
+        }
+        try {
+            WithPixels(DecodePicture(p_MENU), p_MENU);
+            ADD_FAILURE() << path << (written ? " empty" : " missing") << " and yet readable";
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
         }
     }
 }

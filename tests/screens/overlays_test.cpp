@@ -79,6 +79,16 @@ TEST_F(Overlays, PopupsStandAtTheirScreensOriginOrTheirOwnPlace) {
 TEST_F(Overlays, DescriptionStripShowsTheHoverCaptionAndPointer) {
     constexpr platform::Pixel kStrip = 0x224466;
     SetPhoto(p_GAME_description_clean, 269, 26, kStrip);
+
+    // Without a hover pointer (its file missing), a caption leaves the
+    // pointer shown as it is.
+    constexpr i32 kShown = 5;
+    window->pointerShown = kShown;
+    MainObj.HotItem = HOT_BANK;
+    Paint::DrawDescription(canvas());
+    EXPECT_EQ(window->pointerShown, kShown);
+    platform::FillCanvas(canvas(), kUntouched);
+    window->pointerShown = 0;
     cursoron.id = 77;
 
     // The caption shown already: nothing is drawn, not even the blank strip.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
+#include <string>
 
 #include "presentation/picture_catalogue.h"
 
@@ -48,6 +50,13 @@ Extent InkWithin(const Picture& p, i32 left, i32 top, i32 right, i32 bottom, con
     return e;
 }
 
+const Picture& WithPixels(const Picture& p, i32 id) {
+    if (p.Rgb.empty())
+        throw std::runtime_error(std::string(PicturePath(id)) +
+                                 " is missing, empty or no JPEG (the game_pictures target draws it)");
+    return p;
+}
+
 const Picture& DecodedPictures::Get(i32 id) {
     // Decoded on first use and kept for the whole test run.
     static const std::vector<Picture> pictures = [] {
@@ -55,5 +64,5 @@ const Picture& DecodedPictures::Get(i32 id) {
         for (i32 i = 0; i < kPictureCount; ++i) all.push_back(DecodePicture(i));
         return all;
     }();
-    return pictures[static_cast<std::size_t>(id)];
+    return WithPixels(pictures.at(static_cast<std::size_t>(id)), id);
 }

@@ -39,8 +39,14 @@ struct Extent {
 // `paper`, as one bounding box.
 Extent InkWithin(const Picture& p, i32 left, i32 top, i32 right, i32 bottom, const unsigned char* paper);
 
+// `p`, the decoded picture of `id`, when it has pixels to index; when its
+// file was missing, empty or no JPEG, an exception naming the file, which
+// fails the test reading it instead of letting it read past an empty buffer.
+const Picture& WithPixels(const Picture& p, i32 id);
+
 // Tests that look at the generated pictures: every picture of the catalogue,
-// decoded once for the whole run; a missing or unreadable file is empty.
+// decoded once for the whole run. Getting one whose file was missing or
+// unreadable fails the test, naming the file.
 class DecodedPictures : public testing::Test {
 public:
     static const Picture& Get(i32 id);
