@@ -13,6 +13,7 @@
 #include "input/mouse.h"
 #include "platform/keys.h"
 #include "presentation/layout.h"
+#include "saves/save_load.h"
 #include "support/paint_fixture.h"
 #include "support/values.h"
 
@@ -159,6 +160,14 @@ struct InputTest : PaintFixture {
         MainObj.Screen = screen;
         MainObj.Popup = popup;
         MainObj.GameInProgress = 1;
+        platform::RequestRepaint(window);
+        platform::RunMessages(window);
+    }
+
+    // The load screen with its slot marks as its paint finds them.
+    void ShowLoadScreen() {
+        MainObj.Screen = SCREEN_MENU_LOAD;
+        SaveLoad::Check();
         platform::RequestRepaint(window);
         platform::RunMessages(window);
     }

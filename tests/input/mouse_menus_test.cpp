@@ -34,14 +34,6 @@ struct MouseMenusTest : InputTest {
         ClickOn(CTRL_SAVE_SLOT_1, slot - 1);
         ClickOn(CTRL_SAVE_OK);
     }
-
-    // The load screen with its slot marks as its paint finds them.
-    void ShowLoadScreen() {
-        MainObj.Screen = SCREEN_MENU_LOAD;
-        SaveLoad::Check();
-        platform::RequestRepaint(window);
-        platform::RunMessages(window);
-    }
 };
 
 TEST_F(MouseMenusTest, ANewGameNeedsANameAndAHomeRegion) {

@@ -37,10 +37,7 @@ struct EditedSlotFile : InputTest {
     }
 
     void LoadThroughTheLoadScreen() {
-        MainObj.Screen = SCREEN_MENU_LOAD;
-        SaveLoad::Check();
-        platform::RequestRepaint(window);
-        platform::RunMessages(window);
+        ShowLoadScreen();
         ClickOn(CTRL_LOAD_SLOT_1, kEditedSlot - 1);
         ClickOn(CTRL_LOAD_OK);
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
