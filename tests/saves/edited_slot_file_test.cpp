@@ -156,6 +156,13 @@ TEST_F(EditedSlotFile, NoFigureInASlotFileMakesSpendingPay) {
              PlayerBank.MonthsLeft = 48;
          },
          {}, 50},
+        // No term is longer than 48 months.
+        {"a debt spread over a million months",
+         [] {
+             PlayerBank.LoanLeft = 100000;
+             PlayerBank.MonthsLeft = 1000000;
+         },
+         {}, 49},
         {"an installment without a debt",
          [] {
              PlayerBank.Installment = 5000;
