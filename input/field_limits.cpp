@@ -66,7 +66,7 @@ template void Hire<PlayerTechnicians>(i32&, i32);
 template void Fire<PlayerSalesmans>(i32&, i32);
 template void Fire<PlayerScientists>(i32&, i32);
 template void Fire<PlayerTechnicians>(i32&, i32);
-template void AtMost<kHighestWage>(i32&, i32);
+template void AtMost<kHighestTypedWage>(i32&, i32);
 template void AtMost<kHighestDeposit>(i32&, i32);
 template void AtMost<kHighestLoan>(i32&, i32);
 

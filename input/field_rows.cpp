@@ -96,9 +96,9 @@ constexpr FieldRow kRows[] = {
     {FOCUS_TECHNICIANS_HIRE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerTechnicians>, kHireLast, HireCount<PlayerTechnicians>, Hire<PlayerTechnicians>, true},
     {FOCUS_TECHNICIANS_FIRE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerTechnicians>, kFireLast, FireCount<PlayerTechnicians>, Fire<PlayerTechnicians>, true},
     // No click gives these three the focus: wages are not the player's to set.
-    {FOCUS_SALESMEN_WAGE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerSalesmans>, kWageLast, Wage<PlayerSalesmans>, AtMost<kHighestWage>, true},
-    {FOCUS_SCIENTISTS_WAGE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerScientists>, kWageLast, Wage<PlayerScientists>, AtMost<kHighestWage>, true},
-    {FOCUS_TECHNICIANS_WAGE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerTechnicians>, kWageLast, Wage<PlayerTechnicians>, AtMost<kHighestWage>, true},
+    {FOCUS_SALESMEN_WAGE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerSalesmans>, kWageLast, Wage<PlayerSalesmans>, AtMost<kHighestTypedWage>, true},
+    {FOCUS_SCIENTISTS_WAGE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerScientists>, kWageLast, Wage<PlayerScientists>, AtMost<kHighestTypedWage>, true},
+    {FOCUS_TECHNICIANS_WAGE, InPopup(POPUP_PERSONNEL), kNumber, StaffBuffer<PlayerTechnicians>, kWageLast, Wage<PlayerTechnicians>, AtMost<kHighestTypedWage>, true},
 
     {FOCUS_BANK_DEPOSIT, InPopup(POPUP_BANK), kNumber, BankBuffer, kDepositLast, DepositAmount, AtMost<kHighestDeposit>, true},
     {FOCUS_BANK_LOAN, InPopup(POPUP_BANK), kNumber, BankBuffer, kLoanLast, LoanAmount, AtMost<kHighestLoan>, true},

@@ -8,20 +8,16 @@
 
 #include "model/part_tables.h"
 #include "model/player.h"
+#include "model/reachable_limits.h"
 #include "model/records.h"
 #include "model/site_prices.h"
 #include "presentation/interface_state.h"
 
 namespace {
 
-struct StaffStart {
-    Staff& staff;
-    i32 wage;
-};
-
 void StartCompany() {
     PlayerObj.Cash = 100000.0;
-    PlayerObj.Year = 1908;
+    PlayerObj.Year = kFirstYear;
     PlayerObj.Month = 1;
 }
 
@@ -62,16 +58,16 @@ void StartResearch() {
 }
 
 void StartStaff() {
-    for (const StaffStart& start : {StaffStart{PlayerSalesmans, 90}, StaffStart{PlayerScientists, 100},
-                                    StaffStart{PlayerTechnicians, 80}}) {
-        Staff& staff = start.staff;
+    Staff* const kinds[kStaffKindCount] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
+    for (i32 kind = 0; kind < kStaffKindCount; ++kind) {
+        Staff& staff = *kinds[kind];
         staff.Count = 0;
         staff.Unassigned = 0;
         staff.HireCount = 0;
         staff.FireCount = 0;
-        staff.Wage = start.wage;
+        staff.Wage = kStartWage[kind];
         staff.RaiseMonth = 1;
-        staff.RaiseYear = 1908;
+        staff.RaiseYear = kFirstYear;
     }
 }
 

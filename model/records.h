@@ -103,8 +103,10 @@ struct Staff {
 
 // Hiring stops when a company employs this many people of one kind.
 inline constexpr i32 kMostStaffOfAKind = 9999;
-// The most a head's wage may be.
-inline constexpr i32 kHighestWage = 9999;
+// The most the wage field takes (a field no click focuses). The game's own
+// rises carry a wage past it after some two thousand years; the highest
+// wage a game holds is kHighestWage (model/reachable_limits.h).
+inline constexpr i32 kHighestTypedWage = 9999;
 
 struct Bank {
     i32 LoanLeft;          // still owed, interest included

@@ -13,7 +13,6 @@ namespace {
 constexpr i32 kScientistYears[] = {1920, 1930, 1940, 1950, 1960, 1970, 1980, 1990};
 
 constexpr i32 kMonthlyProgress = 120;
-constexpr i32 kBodyLevelTop = 9;
 
 bool IsScientistYear(i32 year) {
     for (i32 listed : kScientistYears)
@@ -54,7 +53,7 @@ void UpdateRival(const RivalRecords& rival) {
             research.ResearchProgress[category] = 0;
         }
     }
-    if (research.ResearchLevel[PART_BODY] > kBodyLevelTop) research.ResearchLevel[PART_BODY] = kBodyLevelTop;
+    if (research.ResearchLevel[PART_BODY] > kRivalBodyLevelTop) research.ResearchLevel[PART_BODY] = kRivalBodyLevelTop;
 
     rival.technicians.Count = StaffFromPlayer(PlayerTechnicians.Count, 20);
     rival.technicians.Wage = 80;

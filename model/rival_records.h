@@ -21,5 +21,10 @@ struct RivalRecords {
 
 inline constexpr int kRivalCount = kCompanyCount - 1;
 
+// A rival's scientists earn this from a new game on; its styling research
+// stops at this level.
+inline constexpr i32 kRivalScientistsWage = 10;
+inline constexpr i32 kRivalBodyLevelTop = 9;
+
 // Rival 1, then rival 2: the order of every rival update.
 extern const RivalRecords kRivals[kRivalCount];

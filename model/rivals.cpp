@@ -55,6 +55,6 @@ void Opponent::SetStartValues() {
         level[PART_LUXURY] = 0;
         level[PART_SAFETY] = 0;
         rival.scientists.Count = rival.startScientists;
-        rival.scientists.Wage = 10;
+        rival.scientists.Wage = kRivalScientistsWage;
     }
 }

@@ -1,10 +1,14 @@
 #pragma once
 // A slot file carries no check of its own, and a damaged or hand-made file
-// can hold any number in any field. The values that later serve as an array
-// index or a divisor, that the typed fields rely on, or that a cost or an
-// income multiplies are brought back into the ranges the game itself
-// produces, so that no edited file makes spending pay. A file the game
-// wrote is left exactly as it was read.
+// can hold any number in any field. Every figure that later serves as an
+// array index or a divisor, that the typed fields rely on, or that a month,
+// a purchase or the bank adds to or multiplies is brought back within what
+// the game's own actions reach: so no edited file makes spending pay, no
+// sum a month makes wraps, and no click fires people who are not employed.
+// A file the game wrote is left exactly as it was read. The cash and the
+// savings are taken as written; the month's accounts are worked out anew.
 
-// Runs over the records right after a slot file has been read into them.
+// Runs over the records right after a slot file and the part tables have
+// been read: a stored design's cost and rating are held to what the tables
+// allow.
 void KeepLoadedGameInRange();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "input/input_fixture.h"
@@ -15,12 +16,13 @@ using LoadedGameLimits = SavedGameTest;
 namespace {
 
 // A saved game as a damaged or hand-made file might hold it: every value
-// that indexes an array, divides, or is multiplied into a cost or an
-// income, out of its range, with what it must be once loaded. Values that
-// only show or compare (the free pools, even beyond the people employed, a
-// factory mark, a model's body index) and the rivals' values their month
-// does not spend from pass through untouched, and the game goes on safely
-// with them.
+// that indexes an array, divides, or that a month, a purchase or the bank
+// adds to or multiplies, out of its range, with what it must be once
+// loaded. The people at work fit their places and the people employed, in
+// order, and the free pool is whoever is left. Values that only show or
+// compare (a factory mark, a model's body index) and the rivals' values
+// their month does not read pass through untouched, and the game goes on
+// safely with them.
 struct Damage {
     i32* field;
     i32 saved, loaded;
@@ -31,15 +33,16 @@ const std::vector<Damage>& DamagedValues() {
     Research& lab = PlayerResearch;
     Car& model = PlayerCar3;
     static const std::vector<Damage> damage = {
-        {&PlayerObj.Month, 13, 12}, {&PlayerObj.HomeRegion, 9, REGION_NONE},
-        {&PlayerSalesmans.Count, 12000, 9999}, {&PlayerSalesmans.Unassigned, 13000, 13000},
-        {&PlayerTechnicians.Count, -4, 0}, {&PlayerTechnicians.Unassigned, 12, 12},
-        // The 50 scientists without room in the laboratory go back to the pool.
-        {&PlayerScientists.Count, 300, 300}, {&PlayerScientists.Unassigned, -5, 45},
+        {&PlayerObj.Month, 13, 12}, {&PlayerObj.Year, INT_MAX, 9999}, {&PlayerObj.HomeRegion, 9, REGION_NONE},
+        // Posted in the other regions: 40 + 49 + 58 + 76 + 85 salesmen.
+        {&PlayerSalesmans.Count, 12000, 9999}, {&PlayerSalesmans.Unassigned, 13000, 9999 - 308 - 90},
+        {&PlayerTechnicians.Count, -4, 0}, {&PlayerTechnicians.Unassigned, 12, 0},
+        // 50 scientists without room in the laboratory, and 50 more, free.
+        {&PlayerScientists.Count, 1000, 1000}, {&PlayerScientists.Unassigned, -5, 100},
         {&PlayerFactorySalon.ShownRegion, 7, REGION_AUSTRALIA},
-        {&PlayerBank.LoanLeft, -7, 0}, {&PlayerBank.Installment, -116000, 0}, {&PlayerBank.MonthsLeft, -1, 0},
-        {&europe.HasFactory, 2, 2}, {&europe.Salons, 12, 9}, {&europe.Technicians, 99999, 9999},
-        {&europe.Salesmen, -1, 0},
+        {&PlayerBank.LoanLeft, 116001, 116000}, {&PlayerBank.Installment, -116000, 0}, {&PlayerBank.MonthsLeft, -1, 0},
+        {&europe.HasFactory, 2, 2}, {&europe.Salons, 12, 9}, {&europe.Technicians, 150, 0},
+        {&europe.Salesmen, 99999, 90},
         // Lines used agree with the lines that hold a model.
         {&europe.ProductionLinesUsed, 0, 2}, {&europe.ProductionLineModel[0], 3, 3},
         {&europe.ProductionLineModel[1], 11, 0}, {&europe.ProductionLineModel[2], 0, 0},
@@ -50,24 +53,37 @@ const std::vector<Damage>& DamagedValues() {
         {&lab.Scientists[2], 50, 50}, {&lab.Scientists[3], 100, 50}, {&lab.Scientists[4], 0, 0},
         {&lab.Scientists[5], 0, 0}, {&lab.ResearchLevel[0], 11, 10}, {&lab.ResearchLevel[1], -1, 0},
         {&lab.ResearchLevel[2], 10, 10}, {&lab.ResearchLevel[3], 7, 6}, {&lab.ResearchLevel[4], 0, 0},
-        {&lab.ResearchLevel[5], 5, 5}, {&lab.OwnedBodyTypes[3], 10, 0}, {&lab.OwnedBodyTypes[4], -7, 0},
+        {&lab.ResearchLevel[5], 5, 5}, {&lab.ResearchProgress[PART_BODY], 20000, 19999},
+        {&lab.ResearchProgress[PART_LUXURY], INT_MAX, 9999}, {&lab.ResearchProgress[PART_SAFETY], -1, 0},
+        {&lab.OwnedBodyTypes[3], 10, 0}, {&lab.OwnedBodyTypes[4], -7, 0},
         {&lab.BodyTypesOffered, 40, 9}, {&lab.BodyTypesOwned, 12, 9}, {&lab.BrowsedBodyType, 0, 1},
         {&lab.BrakesVariantChoice, 4, 0}, {&lab.EngineVariantChoice, 6, 0},
         {&model.Brakes, 11, 0}, {&model.Suspension, -2, 0}, {&model.Engine, 10, 10},
         {&model.BrakesVariant, 4, 0}, {&model.EngineVariant, 6, 0}, {&model.LuxuryItems[0], 12, 0},
         {&model.SafetyItems[10], -1, 0}, {&model.Era, 7, 0}, {&model.BodyType, 10, 0},
-        {&model.BodyIndex, 11, 11}, {&model.FrontPiece, 4, 0}, {&model.UnitCost, -100, 0},
+        {&model.BodyIndex, 11, 11}, {&model.FrontPiece, 4, 0},
+        // A stored design costs 450 to 3848 and is rated 96 to 649 with the
+        // game's part tables; an empty slot neither costs nor rates.
+        {&model.UnitCost, -100, 450}, {&model.Rating, INT_MIN, 96}, {&PlayerModel(5).UnitCost, 3849, 3848},
+        {&PlayerModel(5).Rating, 650, 649}, {&PlayerModel(6).Engine, 0, 0}, {&PlayerModel(6).UnitCost, 700, 0},
+        {&PlayerModel(6).Rating, 200, 0},
         {&model.Price, 500, 500}, {&PlayerModel(4).Price, 10000, 9999},
-        {&PlayerSalesmans.Wage, 10000, 9999}, {&PlayerScientists.Wage, -1, 0},
+        // A new game's wages, and where no month's wage bill can wrap.
+        {&PlayerSalesmans.Wage, 50001, 50000}, {&PlayerScientists.Wage, -1, 100}, {&PlayerTechnicians.Wage, 79, 80},
         {&PlayerAdvertising.Block[1].Campaign[2].Amount, 1000000, 999999},
         {&PlayerFactorySalon.FactoryPrice, 499999, 500000}, {&PlayerFactorySalon.SalonPrice, 5500001, 5500000},
         {&ModelSaleObj.Stock[REGION_ASIA - 1][3], -1, 0}, {&ModelSaleObj.Stock[REGION_ASIA - 1][4], 70000, 70000},
+        {&ModelSaleObj.Stock[REGION_ASIA - 1][5], INT_MAX, 1000000000},
         {&PlayerBank.LoanAmount, 100001, 100000}, {&PlayerBank.DepositAmount, -1, 0}, {&PlayerBank.Deposit, -9, 0},
         // 12 months belong to 10 percent.
         {&PlayerBank.LoanTerm, 12, 0}, {&PlayerBank.LoanRate, 12, 0},
-        {&Opponent1Scientists.Count, 10000, 9999}, {&Opponent2Scientists.Wage, -10, 0},
-        {&Opponent2Bank.Installment, -1, 0}, {&Opponent2Bank.MonthsLeft, -30, -30},
-        {&Opponent1Research.ResearchLevel[PART_BRAKES], 50, 50}, {&Opponent1FactorySalon.ShownRegion, 99, 99},
+        {&Opponent1Scientists.Count, 10000, 9999}, {&Opponent2Scientists.Count, 100, 250},
+        {&Opponent2Scientists.Wage, -10, 10}, {&Opponent1Bank.LoanLeft, INT_MAX, 116000},
+        {&Opponent1Bank.MonthsLeft, INT_MIN, -97104}, {&Opponent2Bank.Installment, -1, 0},
+        {&Opponent2Bank.MonthsLeft, -30, -30}, {&Opponent1Research.ResearchLevel[PART_BRAKES], 50, 50},
+        {&Opponent2Research.ResearchLevel[PART_BODY], 10, 9}, {&Opponent1Research.ResearchLevel[PART_ENGINE], INT_MAX, 97104},
+        {&Opponent1Research.ResearchProgress[PART_ENGINE], INT_MAX, 9999},
+        {&Opponent1FactorySalon.ShownRegion, 99, 99},
     };
     return damage;
 }

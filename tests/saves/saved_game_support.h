@@ -14,7 +14,10 @@
 #include <utility>
 #include <vector>
 
+#include "model/loan_terms.h"
+#include "model/reachable_limits.h"
 #include "model/records.h"
+#include "model/rival_records.h"
 #include "presentation/interface_state.h"
 #include "saves/save_load.h"
 #include "saves/slot_layout.h"
@@ -111,23 +114,17 @@ inline void FillEveryRecord(unsigned seed) {
     Opponent2Obj.Cash = 98765432.25 + seed;
 }
 
-// The values the game keeps within ranges, the player's and the few a
-// rival's month spends from, set to valid and varied values: a file of this
-// state must load back unchanged.
+// The values the game keeps within ranges, the player's and those of a
+// rival's month, set to valid and varied values, several at their edges: a
+// file of this state must load back unchanged.
 inline void MakePlayerValuesValid() {
     PlayerObj.Month = 12;
+    PlayerObj.Year = kLastYear;
     PlayerObj.HomeRegion = REGION_AFRICA;
-    const i32 counts[3][2] = {{9999, 17}, {345, 0}, {12, 12}};
-    Staff* kinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
-    for (int k = 0; k < 3; ++k) {
-        kinds[k]->Count = counts[k][0];
-        kinds[k]->Unassigned = counts[k][1];
-        kinds[k]->Wage = 9999 - k;
-    }
     Bank& bank = PlayerBank;
-    bank.LoanLeft = 52000;   // a loan running, never below 0
-    bank.Installment = 2166;
-    bank.MonthsLeft = 24;
+    bank.LoanLeft = kMostOwed;   // a loan running, never below 0
+    bank.Installment = 2416;
+    bank.MonthsLeft = 48;
     bank.LoanTerm = 36;      // a term as the arrows set it, with its rate
     bank.LoanRate = 14;
     bank.LoanAmount = 100000;
@@ -137,12 +134,15 @@ inline void MakePlayerValuesValid() {
     f.ShownRegion = REGION_ASIA;
     f.FactoryPrice = 5500000;
     f.SalonPrice = 200000;
+    i32 postedSalesmen = 0, postedTechnicians = 0;
     for (i32 r = 0; r < kRegionCount; ++r) {
         FactorySalonRegion& region = f.Region[r];
         region.HasFactory = r % 2;
         region.Salons = r + 4;
-        region.Technicians = 220 - r;
-        region.Salesmen = 9999 - r;
+        region.Technicians = region.HasFactory != 0 ? 220 - r : 0;
+        region.Salesmen = 10 * region.Salons - r;
+        postedSalesmen += region.Salesmen;
+        postedTechnicians += region.Technicians;
         region.ProductionLinesUsed = 0;
         for (i32 line = 0; line < kProductionLines; ++line) {
             region.ProductionLineModel[line] = (line + r) % 3 == 0 ? 0 : (line + 2 * r) % 10 + 1;
@@ -155,9 +155,20 @@ inline void MakePlayerValuesValid() {
     lab.LabCapacity = 600;
     const i32 scientists[6] = {0, 100, 50, 1, 200, 249};
     const i32 levels[6] = {10, 0, 4, 6, 1, 9};
+    const i32 progress[6] = {0, 9999, 5000, 19999, 1, 83};
     for (i32 c = 0; c < kPartCategories; ++c) {
         lab.Scientists[c] = scientists[c];
         lab.ResearchLevel[c] = levels[c];
+        lab.ResearchProgress[c] = progress[c];
+    }
+    // Every kind's people are those posted and the free pool.
+    const i32 counts[3][2] = {{9999, 9999 - postedSalesmen}, {600, 0}, {postedTechnicians + 12, 12}};
+    Staff* kinds[3] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
+    const i32 wages[3] = {kHighestWage, 100, 9998};
+    for (int k = 0; k < 3; ++k) {
+        kinds[k]->Count = counts[k][0];
+        kinds[k]->Unassigned = counts[k][1];
+        kinds[k]->Wage = wages[k];
     }
     for (i32 e = 1; e < kModelArray; ++e) lab.OwnedBodyTypes[e] = e <= 6 ? 10 - e : 0;
     lab.BodyTypesOffered = 8;
@@ -166,6 +177,8 @@ inline void MakePlayerValuesValid() {
     lab.BrakesVariantChoice = 3;
     lab.SuspensionVariantChoice = 0;
     lab.EngineVariantChoice = 5;
+    // With the game's part tables a design costs 450 to 3848 and is rated
+    // 96 to 649.
     for (i32 slot = 1; slot <= kModelSlots; ++slot) {
         Car& m = PlayerModel(slot);
         m.Brakes = slot;
@@ -179,7 +192,8 @@ inline void MakePlayerValuesValid() {
             m.SafetyItems[i] = (2 * i + slot) % 11;
         }
         m.Era = slot % 7;
-        m.UnitCost = 1000 * slot;
+        m.UnitCost = 450 + (3848 - 450) * (slot - 1) / 9;
+        m.Rating = 649 - (649 - 96) * (slot - 1) / 9;
         m.Price = 999 * slot + 9;
         m.BodyType = slot - 1;
         m.BodyIndex = 10 - slot;
@@ -188,16 +202,27 @@ inline void MakePlayerValuesValid() {
         m.RearPiece = (slot + 2) % 4;
         for (i32 r = 0; r < kRegionCount; ++r) ModelSaleObj.Stock[r][slot] = (slot * 37 + r) % 91;
     }
+    ModelSaleObj.Stock[REGION_ASIA - 1][1] = kMostStock;
     for (i32 b = 0; b < kAdBlocks; ++b)
         for (i32 medium = 0; medium < kMedia; ++medium)
             PlayerAdvertising.Block[b].Campaign[medium].Amount = (b * kMedia + medium) * 34482;
-    // What a rival's month spends from.
-    for (Staff* scientists : {&Opponent1Scientists, &Opponent2Scientists}) {
-        scientists->Count = 3744;
-        scientists->Wage = 10;
+    // What a rival's month spends from and moves on.
+    const i32 rivalLevels[6] = {1, 0, kMostMonthsPlayed, kRivalBodyLevelTop, 7, 40};
+    const i32 rivalProgress[6] = {0, 9999, 120, 19999, 4440, 9960};
+    for (const RivalRecords& rival : kRivals) {
+        rival.scientists.Count = 3744;
+        rival.scientists.Wage = 10;
+        for (i32 c = 0; c < kPartCategories; ++c) {
+            rival.research.ResearchLevel[c] = rivalLevels[c];
+            rival.research.ResearchProgress[c] = rivalProgress[c];
+        }
     }
+    Opponent1Bank.LoanLeft = 0;
     Opponent1Bank.Installment = 0;
+    Opponent1Bank.MonthsLeft = -kMostMonthsPlayed;
+    Opponent2Bank.LoanLeft = -kMostOwed;
     Opponent2Bank.Installment = 7;
+    Opponent2Bank.MonthsLeft = kLongestLoanTerm;
 }
 
 // Field `index` of a slot file image, all 15 bytes.
