@@ -158,10 +158,12 @@ void KeepSalesAndAdverts() {
 
 // The bank as its own buttons leave it: a term with its own rate, or none;
 // the typed amounts within their boxes; a debt no larger than the bank ever
-// lends with interest; and a schedule that never owes less than the
-// installments still to come (installment x months left at most the debt),
-// so that every month charges part of a debt, never more than is owed, and
-// the loan ends within its months. No debt, no installment.
+// lends with interest; a month left for as long as anything is owed (the
+// month step ends a schedule without months, debt and all); and a schedule
+// that never owes less than the installments still to come (installment x
+// months left at most the debt), so that every month charges part of a
+// debt, never more than is owed, and the loan ends within its months. No
+// debt, no installment.
 void KeepBank() {
     Bank& bank = PlayerBank;
     const LoanTerm* term = FindLoanTerm(bank.LoanTerm);
@@ -170,7 +172,7 @@ void KeepBank() {
     KeepCount(bank.DepositAmount, 0, kHighestDeposit);
     KeepCount(bank.Deposit, 0, INT_MAX);
     KeepCount(bank.LoanLeft, 0, kMostOwed);
-    KeepCount(bank.MonthsLeft, 0, kLongestLoanTerm);
+    KeepCount(bank.MonthsLeft, bank.LoanLeft > 0 ? 1 : 0, kLongestLoanTerm);
     KeepCount(bank.Installment, 0, MonthlyInstallment(bank.LoanLeft, bank.MonthsLeft));
 }
 

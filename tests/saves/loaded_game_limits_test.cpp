@@ -40,7 +40,7 @@ const std::vector<Damage>& DamagedValues() {
         // 50 scientists without room in the laboratory, and 50 more, free.
         {&PlayerScientists.Count, 1000, 1000}, {&PlayerScientists.Unassigned, -5, 100},
         {&PlayerFactorySalon.ShownRegion, 7, REGION_AUSTRALIA},
-        {&PlayerBank.LoanLeft, 116001, 116000}, {&PlayerBank.Installment, -116000, 0}, {&PlayerBank.MonthsLeft, -1, 0},
+        {&PlayerBank.LoanLeft, 116001, 116000}, {&PlayerBank.Installment, -116000, 0}, {&PlayerBank.MonthsLeft, -1, 1},
         {&europe.HasFactory, 2, 2}, {&europe.Salons, 12, 9}, {&europe.Technicians, 150, 0},
         {&europe.Salesmen, 99999, 90},
         // Lines used agree with the lines that hold a model.
