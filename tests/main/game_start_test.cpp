@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -17,9 +18,11 @@
 
 #include "main/game_start.h"
 #include "main/window_procedure.h"
+#include "platform/random.h"
 #include "platform/sdl_window.h"
 #include "presentation/interface_state.h"
 #include "presentation/paint.h"
+#include "saves/slot_stamp.h"
 #include "support/game_folder.h"
 
 namespace {
@@ -91,6 +94,60 @@ void ExpectCleanExit(int (*play)(), bool stop = false) {
 }
 
 }  // namespace
+
+namespace {
+
+// A few records of each kind, the interface state, the latest save's stamp
+// and the picture count, as bytes.
+std::string StateBytes() {
+    std::string bytes;
+    auto add = [&bytes](const auto& record) {
+        bytes.append(reinterpret_cast<const char*>(&record), sizeof record);
+    };
+    add(PlayerObj);
+    add(PlayerBank);
+    add(PlayerResearch);
+    add(PlayerModel(1));
+    add(Opponent1Research);
+    add(ExpensesObj);
+    add(MainObj);
+    add(SlotMainObj);
+    add(load_photo_times);
+    return bytes;
+}
+
+// What the program starts with, taken in the runner before the test
+// dirties it, and seen by the child as the fork copied it.
+std::string gStartBytes;
+std::int32_t gStartDraw = 0;
+
+int CompareWithTheProgramStart() {
+    if (StateBytes() != gStartBytes) return 6;
+    return platform::Rand() == gStartDraw ? 0 : 7;
+}
+
+}  // namespace
+
+// Whatever the tests before it left behind, a forked child starts from the
+// program's own start: its records, interface state, stamps, picture count
+// and random sequence.
+TEST(GameStart, AForkedChildStartsAsTheProgramDoes) {
+    ResetGameState();
+    load_photo_times = 0;
+    gStartBytes = StateBytes();
+    gStartDraw = platform::Rand();
+    PlayerObj.Cash = 123456.0;
+    PlayerBank.LoanLeft = 7;
+    PlayerModel(1).Price = 999;
+    Opponent1Research.ResearchLevel[PART_ENGINE] = 4;
+    MainObj.Screen = SCREEN_GAME_OFFICE;
+    SlotMainObj.Year = 1999;
+    load_photo_times = 3;
+    for (int draw = 0; draw < 5; ++draw) platform::Rand();
+    ExpectCleanExit(CompareWithTheProgramStart);
+    ResetGameState();
+    load_photo_times = 0;
+}
 
 TEST(GameStart, SigtermClosesTheWindowLikeTheQuitButton) { ExpectCleanExit(PlayTheGame, true); }
 
