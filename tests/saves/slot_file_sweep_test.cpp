@@ -72,6 +72,7 @@ struct LoanWatch {
 
 struct SlotFileSweep : InputTest {
     GameFolder folder;
+    std::string ordinary;  // the ordinary game's slot file
     std::string fault;     // the first broken rule of the case, if any
     LoanWatch loan;
 
@@ -91,7 +92,6 @@ struct SlotFileSweep : InputTest {
         ordinary = ReadFile(SlotPath(kSweptSlot));
         ASSERT_EQ(ordinary.size(), kSlotFileSize);
     }
-    std::string ordinary;
 
     void Fault(const std::string& what) {
         if (fault.empty()) fault = what;
