@@ -4,7 +4,6 @@
 #include "model/new_game.h"
 
 #include <cstring>
-#include <initializer_list>
 
 #include "model/part_tables.h"
 #include "model/player.h"
