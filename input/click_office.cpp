@@ -72,7 +72,7 @@ constexpr Rule kMap[] = {
 // ---- The close button of every other office popup
 
 bool CloseOfficePopup(Window* window, i32 n) {
-    for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) {
+    for (Staff* staff : kPlayerStaff) {
         staff->HireCount = 0;
         staff->FireCount = 0;
     }
@@ -271,7 +271,7 @@ constexpr Rule kReportBack[4][1] = {
 void BlankOpenFields() {
     if (MainObj.Popup == POPUP_BANK) Blank(PlayerBank.InputBuffer);
     if (MainObj.Popup == POPUP_PERSONNEL)
-        for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) Blank(staff->InputBuffer);
+        for (Staff* staff : kPlayerStaff) Blank(staff->InputBuffer);
 }
 
 }  // namespace

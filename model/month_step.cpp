@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
 #include <limits>
 
 #include "model/opponent.h"
@@ -106,7 +105,7 @@ void TakeSalesFromStock() {
 
 // Every kind gets 15 more every three years, in the month of its last rise.
 void RaiseWages() {
-    for (Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) {
+    for (Staff* staff : kPlayerStaff) {
         if (staff->RaiseMonth == PlayerObj.Month && staff->RaiseYear == PlayerObj.Year - kYearsBetweenRises) {
             staff->RaiseMonth = PlayerObj.Month;
             staff->RaiseYear = PlayerObj.Year;
@@ -117,7 +116,7 @@ void RaiseWages() {
 
 i32 WageBill() {
     i32 wages = 0;
-    for (const Staff* staff : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians})
+    for (const Staff* staff : kPlayerStaff)
         wages += staff->Count * staff->Wage;
     return wages;
 }

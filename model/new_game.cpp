@@ -57,9 +57,8 @@ void StartResearch() {
 }
 
 void StartStaff() {
-    Staff* const kinds[kStaffKindCount] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
     for (i32 kind = 0; kind < kStaffKindCount; ++kind) {
-        Staff& staff = *kinds[kind];
+        Staff& staff = *kPlayerStaff[kind];
         staff.Count = 0;
         staff.Unassigned = 0;
         staff.HireCount = 0;

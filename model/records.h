@@ -292,6 +292,8 @@ struct Income {
 extern Company PlayerObj, Opponent1Obj, Opponent2Obj;
 
 extern Staff PlayerSalesmans, PlayerScientists, PlayerTechnicians;
+// The player's three kinds of staff, in StaffKind order.
+inline constexpr Staff* kPlayerStaff[kStaffKindCount] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
 extern Staff Opponent1Salesmans, Opponent1Scientists, Opponent1Technicians;
 extern Staff Opponent2Salesmans, Opponent2Scientists, Opponent2Technicians;
 

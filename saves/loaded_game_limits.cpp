@@ -124,10 +124,9 @@ void Post(i32& working, i32 room, i32& left) {
 // bounded by the pool, never takes more people than are employed, and no
 // one works unpaid. Runs after the sites and the laboratory are kept.
 void KeepStaff() {
-    Staff* const kinds[kStaffKindCount] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
     for (i32 kind = 0; kind < kStaffKindCount; ++kind) {
-        KeepCount(kinds[kind]->Count, 0, kMostStaffOfAKind);
-        KeepCount(kinds[kind]->Wage, kStartWage[kind], kHighestWage);
+        KeepCount(kPlayerStaff[kind]->Count, 0, kMostStaffOfAKind);
+        KeepCount(kPlayerStaff[kind]->Wage, kStartWage[kind], kHighestWage);
     }
     i32 salesmen = PlayerSalesmans.Count;
     i32 technicians = PlayerTechnicians.Count;

@@ -29,9 +29,6 @@ const Figure kBankFigures[] = {
     {TEXT_BANK_MONTHS_LEFT, &PlayerBank.MonthsLeft},
 };
 
-// The personnel popup's columns, in StaffKind order.
-Staff* const kStaffKinds[kStaffKindCount] = {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians};
-
 i32 StaffCount(const Staff& staff) { return staff.Count; }
 i32 StaffWage(const Staff& staff) { return staff.Wage; }
 i32 WageBill(const Staff& staff) { return staff.Wage * staff.Count; }
@@ -71,15 +68,15 @@ void screens::DrawPersonnelTexts(Canvas& canvas, i32) {
     // Row by row, each from salesmen to technicians; hiring and firing are
     // one row pair per kind.
     for (i32 kind = 0; kind < kStaffKindCount; ++kind) {
-        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_HIRE_1 + kind), kStaffKinds[kind]->HireCount);
-        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_FIRE_1 + kind), kStaffKinds[kind]->FireCount);
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_HIRE_1 + kind), kPlayerStaff[kind]->HireCount);
+        Paint::DrawInteger(canvas, TextAt(TEXT_STAFF_FIRE_1 + kind), kPlayerStaff[kind]->FireCount);
     }
     for (const StaffRow& row : kStaffRows)
         for (i32 kind = 0; kind < kStaffKindCount; ++kind)
-            Paint::DrawInteger(canvas, TextAt(row.Text + kind), row.Value(*kStaffKinds[kind]));
+            Paint::DrawInteger(canvas, TextAt(row.Text + kind), row.Value(*kPlayerStaff[kind]));
     i32 wageBill = 0;
     i32 employees = 0;
-    for (const Staff* staff : kStaffKinds) {
+    for (const Staff* staff : kPlayerStaff) {
         wageBill += WageBill(*staff);
         employees += staff->Count;
     }
