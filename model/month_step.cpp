@@ -8,6 +8,7 @@
 #include "model/player.h"
 #include "model/records.h"
 #include "model/research_thresholds.h"
+#include "model/transport.h"
 #include "platform/random.h"
 #include "presentation/interface_state.h"
 
@@ -137,7 +138,9 @@ void BookTransport() {
     for (i32 m = 1; m <= kModelSlots; ++m)
         for (i32 r = 0; r < kRegionCount; ++r) {
             const i32 shipped = ProductionObj.Shipped[r][m];
-            if (shipped != 0) ExpensesObj.TransportCost += (platform::Rand() % 24) * shipped + 10;
+            if (shipped == 0) continue;
+            const i32 perCar = platform::Rand() % (kMostTransportPerCar + 1);
+            ExpensesObj.TransportCost += perCar * shipped + kTransportPerShipment;
         }
 }
 

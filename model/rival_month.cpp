@@ -5,6 +5,7 @@
 #include "model/opponent.h"
 #include "model/research_thresholds.h"
 #include "model/rival_records.h"
+#include "model/transport.h"
 #include "platform/random.h"
 
 namespace {
@@ -69,7 +70,7 @@ void UpdateRival(const RivalRecords& rival) {
         unitCost = 1000;
         expenses.ProductionTotal = technicians * 1000;
     }
-    expenses.TransportCost = (platform::Rand() % 24) * technicians + rival.transportBase;
+    expenses.TransportCost = (platform::Rand() % (kMostTransportPerCar + 1)) * technicians + rival.transportBase;
     expenses.Wages = rival.scientists.Count * rival.scientists.Wage + technicians * rival.technicians.Wage +
                      rival.salesmen.Count * rival.salesmen.Wage;
     expenses.Installment = bank.Installment;
