@@ -44,10 +44,6 @@ FigureRange Total(std::initializer_list<OneOf> parts) {
             static_cast<i32>(std::clamp<i64>(highest, INT_MIN, INT_MAX))};
 }
 
-// Three part bonuses (the body type's engine, the top brakes, the top
-// suspension) and three variant bonuses.
-constexpr i32 kBonusesOfAKind = 3;
-
 }  // namespace
 
 FigureRange DesignCostRange() {

@@ -53,7 +53,7 @@ static_assert(FieldCount(kCostRuns) == 56, "Data/paco.dat holds 56 fields");
 static_assert(FieldCount(kRateRuns) == 53, "Data/para.dat holds 53 fields");
 
 template <std::size_t Runs>
-void LoadTable(const char* path, const FieldRun (&runs)[Runs]) {
+bool LoadTable(const char* path, const FieldRun (&runs)[Runs]) {
     constexpr long kMaxFields = 64;
     char image[kMaxFields * kFieldWidth];
     const long fields = FieldCount(runs);
@@ -63,7 +63,7 @@ void LoadTable(const char* path, const FieldRun (&runs)[Runs]) {
         std::fprintf(stderr, "velmara: cannot read %s; its part table is left at 0\n", path);
         for (const FieldRun& run : runs)
             for (i32 i = 0; i < run.count; ++i) run.first[i] = 0;
-        return;
+        return false;
     }
     char buffer[kFieldWidth] = {' ', ' ', ' ', ' ', ' '};
     long field = 0;
@@ -73,10 +73,11 @@ void LoadTable(const char* path, const FieldRun (&runs)[Runs]) {
             run.first[i] = platform::ParseInteger(buffer, kFieldWidth);
         }
     }
+    return size == fields * kFieldWidth;
 }
 
 }  // namespace
 
-void LoadPartCosts() { LoadTable("Data/paco.dat", kCostRuns); }
+bool LoadPartCosts() { return LoadTable("Data/paco.dat", kCostRuns); }
 
-void LoadPartRates() { LoadTable("Data/para.dat", kRateRuns); }
+bool LoadPartRates() { return LoadTable("Data/para.dat", kRateRuns); }

@@ -2,5 +2,8 @@
 // The part cost and rating tables, read from Data/paco.dat and Data/para.dat
 // at every new game and after every load.
 
-void LoadPartCosts();
-void LoadPartRates();
+// Each says whether its file was read whole. A file missing, unreadable or
+// shorter than its fields still leaves a table to play with (zeros, or the
+// last field read repeated), but not one to measure a saved design by.
+bool LoadPartCosts();
+bool LoadPartRates();

@@ -1,14 +1,16 @@
 #pragma once
-// How far a game's own months carry the figures a month adds to or
-// multiplies: a new game starts far below each bound, and no game played
-// month by month comes near one before the calendar passes kLastYear. A
-// loaded game is kept within them, so that no sum a month makes can wrap.
+// Bounds that no game outgrows: a new game starts far below each, and no
+// game played month by month comes near one before the calendar passes
+// kLastYear. A loaded game is kept within them, so that no cost pays and no
+// sum a month makes wraps. They are not what one company could have
+// reached: inside them, an edited game plays as edited.
 
 #include <climits>
 #include <cstdint>
 
 #include "model/loan_terms.h"
 #include "model/records.h"
+#include "model/transport.h"
 
 // The calendar: a new game's January, and the last year its four digits show.
 inline constexpr i32 kFirstYear = 1908;
@@ -22,19 +24,37 @@ inline constexpr i32 kMostMonthsPlayed = (kLastYear - kFirstYear + 1) * kMonthsP
 inline constexpr i32 kStartWage[kStaffKindCount] = {90, 100, 80};
 inline constexpr i32 kHighestWage = 50000;
 
-// Cars in a region's stock: a month ships at most kTechniciansPerFactory in
-// each region with a factory, so no game nears a billion.
+// The most cars a month makes: each factory's technicians build at most one
+// car each. Every factory may ship all of its cars to the same region.
+inline constexpr i32 kMostCarsAMonth = kRegionCount * kTechniciansPerFactory;
+
+// Cars in a region's stock: at kMostCarsAMonth a month, a region receives
+// less than 130 million cars by the end of kLastYear.
 inline constexpr i32 kMostStock = 1000000000;
+static_assert(std::int64_t{kMostCarsAMonth} * kMostMonthsPlayed < kMostStock);
+
+// The dearest stored design a loaded game keeps when the cost table could
+// not be read whole, for then no table bounds it. A month builds at most
+// kMostCarsAMonth of it, and a rival's month multiplies it by the rival's
+// technicians (model/rival_month.cpp checks that room). The game's own
+// tables make no design dearer than 3848.
+inline constexpr i32 kDearestDesign = 100000;
 
 // A month's expenses are its wages, advertising, installment, transport and
-// production. At their tops the first four leave room for a month's
-// production: at most 1320 cars, at the dearest design's 3848 with the
-// game's part tables, and never more than the cash (kept to the 32-bit top).
+// production. The first four at their tops leave kProductionRoom for
+// production, which holds kMostCarsAMonth cars at kDearestDesign. Designs
+// stored from the part tables stay within it as long as the tables make no
+// design dearer than kDearestDesign, which the tests check of the game's own
+// data files.
+inline constexpr i32 kProductionRoom = 500000000;
+
 namespace reachable_limits_check {
-inline constexpr std::int64_t kMostCarsAMonth = std::int64_t{kRegionCount} * kTechniciansPerFactory;
 inline constexpr std::int64_t kMostWages = std::int64_t{kStaffKindCount} * kMostStaffOfAKind * kHighestWage;
 inline constexpr std::int64_t kMostAdvertising = std::int64_t{kAdBlocks} * kMedia * kHighestAdvertAmount;
-inline constexpr std::int64_t kMostTransport = kMostCarsAMonth * 23 + kRegionCount * kModelSlots * 10;
-static_assert(kMostWages + kMostAdvertising + kMostOwed + kMostTransport <= INT_MAX - 500000000,
-              "a month's wages, advertising, installment and transport leave room for its production");
+inline constexpr std::int64_t kMostTransport =
+    std::int64_t{kMostCarsAMonth} * kMostTransportPerCar + std::int64_t{kRegionCount} * kModelSlots * kTransportPerShipment;
+static_assert(kMostWages + kMostAdvertising + kMostOwed + kMostTransport + kProductionRoom <= INT_MAX,
+              "a month's wages, advertising, installment and transport at their tops leave kProductionRoom");
+static_assert(std::int64_t{kMostCarsAMonth} * kDearestDesign <= kProductionRoom,
+              "a month's most cars at the dearest design fit in kProductionRoom");
 }  // namespace reachable_limits_check

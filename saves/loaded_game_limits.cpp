@@ -60,9 +60,9 @@ void KeepModel(Car& model, FigureRange cost, FigureRange rating) {
     KeepCount(model.Price, 0, kHighestPrice);
 }
 
-void KeepModels() {
-    const FigureRange cost = DesignCostRange();
-    const FigureRange rating = DesignRatingRange();
+void KeepModels(PartTablesRead tables) {
+    const FigureRange cost = tables.CostsWhole ? DesignCostRange() : kAnyDesignCost;
+    const FigureRange rating = tables.RatesWhole ? DesignRatingRange() : kAnyDesignRating;
     for (i32 slot = 1; slot <= kModelSlots; ++slot) KeepModel(PlayerModel(slot), cost, rating);
 }
 
@@ -200,7 +200,7 @@ void KeepRivals() {
 
 }  // namespace
 
-void KeepLoadedGameInRange() {
+void KeepLoadedGameInRange(PartTablesRead tables) {
     KeepCalendar();
     KeepName(PlayerObj.HomeRegion, kRegionCount);
     KeepFactories();
@@ -209,6 +209,6 @@ void KeepLoadedGameInRange() {
     KeepStaff();
     KeepSalesAndAdverts();
     KeepBank();
-    KeepModels();
+    KeepModels(tables);
     KeepRivals();
 }

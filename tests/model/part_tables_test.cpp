@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <string>
 
+#include "model/design_limits.h"
 #include "model/part_tables.h"
 #include "model/player.h"
 #include "support/game_folder.h"
@@ -39,7 +41,7 @@ TEST_F(PartTables, FieldsAreFiveBytesWhateverTheirNeighbours) {
     std::string bytes = std::string("10000") + "  750" + "750  " + " 12\n " + "abcde" + "12ab3" + "-0042";
     bytes.resize(53 * 5, ' ');
     WriteFile("Data/para.dat", bytes + "99999 trailing bytes are never read");
-    LoadPartRates();
+    EXPECT_TRUE(LoadPartRates());
     const i32 expected[] = {0, 10000, 750, 750, 12, 0, 12, -42};
     for (i32 id = 0; id < 8; ++id) EXPECT_EQ(RateObj.Engine[id], expected[id]) << id;
     EXPECT_EQ(RateObj.VariantBonus, 0);
@@ -49,7 +51,7 @@ TEST_F(PartTables, ShortFileRepeatsTheLastFieldRead) {
     // Three whole fields and one byte of a fourth: the cut field keeps the
     // rest of the field before it, and every later field repeats it.
     WriteFile("Data/paco.dat", std::string("  100") + "  200" + " 3456" + "9");
-    LoadPartCosts();
+    EXPECT_FALSE(LoadPartCosts()) << "a short file is not read whole";
     EXPECT_EQ(CostsObj.Engine[3], 3456);
     EXPECT_EQ(CostsObj.Engine[4], 93456);
     EXPECT_EQ(CostsObj.Suspension[1], 93456);
@@ -63,8 +65,8 @@ TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
     std::remove("Data/paco.dat");
     WriteFile("Data/para.dat", "");  // present but empty: no report
     testing::internal::CaptureStderr();
-    LoadPartCosts();
-    LoadPartRates();
+    EXPECT_FALSE(LoadPartCosts());
+    EXPECT_FALSE(LoadPartRates());
     const std::string report = testing::internal::GetCapturedStderr();
     EXPECT_NE(report.find("Data/paco.dat"), std::string::npos);
     EXPECT_EQ(report.find("para.dat"), std::string::npos);
@@ -73,6 +75,21 @@ TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
     EXPECT_EQ(CostsObj.Body[6], 0);
     EXPECT_EQ(RateObj.Engine[1], 0);
     EXPECT_EQ(RateObj.VariantBonus, 0);
+}
+
+// A month has room to build the dearest design the game's own tables make,
+// and a design loaded without its tables is kept to bounds that hold every
+// design they make. Tables grown dearer must move those bounds too.
+TEST_F(PartTables, TheGameTablesMakeNoDesignAMonthCannotBuild) {
+    ASSERT_TRUE(LoadPartCosts());
+    ASSERT_TRUE(LoadPartRates());
+    const FigureRange cost = DesignCostRange();
+    const FigureRange rating = DesignRatingRange();
+    EXPECT_GE(cost.Lowest, kAnyDesignCost.Lowest);
+    EXPECT_LE(cost.Highest, kAnyDesignCost.Highest);
+    EXPECT_LE(std::int64_t{kMostCarsAMonth} * cost.Highest, kProductionRoom);
+    EXPECT_GE(rating.Lowest, kAnyDesignRating.Lowest);
+    EXPECT_LE(rating.Highest, kAnyDesignRating.Highest);
 }
 
 // The best car of a research level, as the design screen would store it:

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "support/game_folder.h"
 #include "model/opponent.h"
+#include "model/reachable_limits.h"
+#include "model/rival_records.h"
 #include "presentation/fonts.h"
 #include "presentation/picture_catalogue.h"
 
@@ -135,6 +138,36 @@ TEST_F(Rivals, CheapModelsGiveFixedCostsPerTechnician) {
     PlayerTechnicians.Count = 0;
     Opponent::NextMonth();
     EXPECT_EQ(Opponent2Technicians.Count, 20);
+}
+
+// A loaded game keeps the player's staff, a rival's scientists and their
+// wage, and a design loaded without its cost table, within bounds. With all
+// of them at their tops in a year of hiring, a rival's month still books
+// every sum whole: a production of a billion leaves room for the rest.
+TEST_F(Rivals, AMonthAtTheLoadedGamesTopsBooksItsSumsWhole) {
+    PlayerObj.Year = 1920;
+    PlayerTechnicians.Count = PlayerSalesmans.Count = kMostStaffOfAKind;
+    PlayerCar1.UnitCost = kDearestDesign;
+    for (const RivalRecords& rival : kRivals) {
+        rival.scientists.Count = kMostStaffOfAKind;
+        rival.scientists.Wage = kHighestWage;
+    }
+    using i64 = std::int64_t;
+    for (int month = 0; month < kMonthsPerYear; ++month) {
+        Opponent::NextMonth();
+        for (const RivalRecords& rival : kRivals) {
+            const i64 technicians = rival.technicians.Count;
+            const i64 wages = i64{rival.scientists.Count} * rival.scientists.Wage +
+                              technicians * rival.technicians.Wage + i64{rival.salesmen.Count} * rival.salesmen.Wage;
+            EXPECT_EQ(rival.expenses.Wages, wages);
+            // Production draws 0..49 a car above the cost and 10; transport
+            // 0..23 a car and its base.
+            const i64 fixed = wages + technicians * (kDearestDesign + 10) + rival.transportBase;
+            EXPECT_GE(rival.expenses.Total, fixed);
+            EXPECT_LE(rival.expenses.Total, fixed + technicians * (49 + kMostTransportPerCar));
+            EXPECT_EQ(rival.income.Total, (kDearestDesign + rival.incomeMargin) * technicians);
+        }
+    }
 }
 
 TEST_F(Rivals, ResearchRisesAtFixedPaceAndBodyStopsAtNine) {
