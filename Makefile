@@ -7,9 +7,12 @@ PACKAGES := cmake g++ clang make pkg-config libgtest-dev libbenchmark-dev \
             libfreeimage-dev libsdl2-dev libfreetype-dev fonts-dejavu-core
 JOBS     := $(shell nproc)
 
-.PHONY: run test build build-sanitize build-clang deps bench clean
+.PHONY: run test configure build build-sanitize build-clang deps bench clean
 
-run: build
+# Only the game, its pictures and its data files: no tests, tools or
+# benchmarks stand between a fresh clone and the first screen.
+run: configure
+	cmake --build build -j $(JOBS) --target velmara
 	cd build && ./velmara
 
 test: build build-sanitize build-clang
@@ -20,9 +23,11 @@ test: build build-sanitize build-clang
 bench: build
 	cd build && ./velmara_bench
 
-build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build: configure
 	cmake --build build -j $(JOBS)
+
+configure: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build-sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMARA_SANITIZE=ON -DVELMARA_BENCH=OFF
