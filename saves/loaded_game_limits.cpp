@@ -49,7 +49,9 @@ constexpr ModelRule kModelRules[] = {
 // A stored design's cost and rating were fixed from the part tables when it
 // was stored; an empty slot has neither. Production multiplies the cost,
 // and the rivals' month the dearest of them; sales weigh both against the
-// price, which the income multiplies.
+// price, which the income multiplies. A table not read whole says nothing
+// of what a design was stored with, and its figures keep their own values
+// within bounds that hold whatever the tables were.
 void KeepModel(Car& model, FigureRange cost, FigureRange rating) {
     for (const ModelRule& rule : kModelRules) KeepName(model.*rule.Field, rule.Highest);
     for (i32& item : model.LuxuryItems) KeepName(item, kPartsPerCategory);
