@@ -14,6 +14,8 @@
 #include "input/input_fixture.h"
 #include "model/headless_player.h"
 #include "model/rival_records.h"
+#include "model/shown_region.h"
+#include "saves/month_bookings.h"
 #include "saves/save_load.h"
 #include "support/game_folder.h"
 
@@ -47,9 +49,11 @@ struct EditedSlotFile : InputTest {
     // factory; the cash may only go down.
     void BuyOnTheMap(i32 button) {
         Show(SCREEN_GAME_OFFICE, POPUP_MAP);
-        for (int press = 0; press < kRegionCount && PlayerFactorySalon.Region[PlayerFactorySalon.ShownRegion - 1].HasFactory;
-             ++press)
+        for (int press = 0; press < kRegionCount; ++press) {
+            const FactorySalonRegion* shown = ShownFactoryRegion();
+            if (shown != nullptr && shown->HasFactory == 0) break;
             ClickOn(CTRL_MAP_REGION_FORWARD);
+        }
         const double cash = PlayerObj.Cash;
         ClickOn(button);
         EXPECT_LE(PlayerObj.Cash, cash) << "a purchase paid";
@@ -66,18 +70,9 @@ struct EditedSlotFile : InputTest {
 
     // The month's costs and incomes, the player's and the rivals'.
     static void ExpectNothingBookedBelowZero() {
-        const Expenses& spent = ExpensesObj;
-        const std::pair<const char*, i32> booked[] = {
-            {"production", spent.ProductionTotal}, {"transport", spent.TransportCost},
-            {"advertising", spent.AdvertisingTotal}, {"wages", spent.Wages},
-            {"installment", spent.Installment}, {"expenses", spent.Total}, {"income", IncomeObj.Total},
-        };
-        for (const auto& [name, value] : booked) EXPECT_GE(value, 0) << name;
-        for (const RivalRecords& rival : kRivals) {
-            EXPECT_GE(rival.expenses.Wages, 0) << "a rival's wages";
-            EXPECT_GE(rival.expenses.Installment, 0) << "a rival's installment";
-            EXPECT_GE(rival.expenses.Total, 0) << "a rival's expenses";
-        }
+        for (const auto& [name, value] : saves_test::PlayersBookings()) EXPECT_GE(value, 0) << name;
+        for (const RivalRecords& rival : kRivals)
+            for (const auto& [name, value] : saves_test::RivalsBookings(rival)) EXPECT_GE(value, 0) << name;
     }
 
     // Month after month through the footer, the bank looked at after each
@@ -133,6 +128,15 @@ TEST_F(EditedSlotFile, NoFigureInASlotFileMakesSpendingPay) {
          [](EditedSlotFile& t) {
              t.BuyOnTheMap(CTRL_MAP_BUY_SALON);
              t.BuyOnTheMap(CTRL_MAP_BUY_SALON);
+         }},
+        {"a factory price at the top, with the cash to pay it",
+         [] {
+             PlayerFactorySalon.FactoryPrice = INT_MAX - 50000;
+             PlayerObj.Cash = 1e10;
+         },
+         [](EditedSlotFile& t) {
+             t.BuyOnTheMap(CTRL_MAP_BUY_FACTORY);
+             t.BuyOnTheMap(CTRL_MAP_BUY_FACTORY);
          }},
         {"a negative rate with a term chosen",
          [] {

@@ -1,27 +1,52 @@
 // Every integer field of a slot file, the player's and the rivals', one at a
 // time at each of four values no ordinary game holds, written into the file
-// of an ordinary game of June 1912 with a loan running, loaded through the
-// game's loader and played on through the game's own controls: two months,
-// every purchase, firing all the personnel popup lets go and a month, then a
-// loan typed and taken and run to its end. Whatever the file said:
+// of an ordinary game of September 1912 with a loan running, loaded through
+// the game's loader and played on through the game's own controls into the
+// next year: two months, every purchase, firing all the personnel popup lets
+// go and a month, then a loan typed and taken and run to its end. Whatever
+// the file said, after every month:
 //   - no month books a cost or an income of the player or a rival below 0;
+//   - every sum it books, the player's and each rival's, is the sum of what
+//     it read worked out exactly in 64 bits (within the bounds of its draws
+//     where it draws), so no sum wraps either way: wages, each production
+//     cost and their total, transport, advertising, expenses, each model's
+//     income and their total;
+//   - the calendar moves on by one month;
+//   - each research area's progress moves on by its month's pace, or starts
+//     the next level at 0 with the level one higher or held at its top;
+//     no level falls;
+//   - a rival's loan counts its months and debt down by one month and one
+//     installment while it owes, and stands still once it does not;
+//   - the deposit's interest never takes from the deposit;
+//   - no design is built for nothing, and none is weighed by the sales on
+//     figures past 32 bits; no one is paid below a new game's wage of
+//     their kind;
 //   - no purchase raises the cash;
 //   - no count of people falls below 0;
-//   - every loan ends within its months, paying back what it owed, and owes
-//     at least what it lent.
+//   - every loan ends within its months, and within the bank's longest
+//     term, paying back what it owed, and owes at least what it lent.
 // A few edits of several fields at once follow: the ones that once made
-// spending pay, and a rich company at the top of its works.
+// spending pay, a deposit in the month of its interest, research and a loan
+// past their ends, and a rich company at the top of its works.
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <limits>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "input/input_fixture.h"
 #include "model/headless_player.h"
+#include "model/reachable_limits.h"
+#include "model/research_thresholds.h"
 #include "model/rival_records.h"
+#include "model/shown_region.h"
+#include "model/transport.h"
+#include "saves/month_bookings.h"
 #include "saves/saved_game_support.h"
 #include "saves/slot_fields.h"
 #include "saves/slot_image.h"
@@ -32,8 +57,70 @@ using saves_test::SlotPath;
 
 constexpr i32 kHome = REGION_EUROPE;
 constexpr i32 kSweptSlot = 1;
+// Late in the year, so that the cases play into the next.
+constexpr i32 kSavedMonth = 9;
 constexpr i32 kSweptValues[] = {-1000000, INT_MIN, INT_MAX, 1000000000};
 constexpr std::size_t kFaultsShown = 40;
+
+// The month's own draws and paces: a car sold brings its price less up to
+// 19; a rival builds each car for the player's dearest unit cost and 10 to
+// 59 more while that is above 999, else for 1000; research moves on by 83
+// and the scientists at work, a rival's by 120.
+constexpr std::int64_t kMostPriceCut = 19;
+constexpr std::int64_t kRivalsCheapestTop = 999;
+constexpr std::int64_t kRivalsFlatUnitCost = 1000;
+constexpr std::int64_t kRivalsLeastExtra = 10;
+constexpr std::int64_t kRivalsMostExtra = 59;
+constexpr std::int64_t kPlayersBasePace = 83;
+constexpr std::int64_t kRivalsPace = 120;
+constexpr std::int64_t kNoTop = std::numeric_limits<std::int64_t>::max();
+
+// What a month booked in 32 bits against the exact bounds of what it read:
+// one value where it draws nothing.
+struct Sum {
+    const char* name;
+    i32 booked;
+    std::int64_t lowest;
+    std::int64_t highest;
+};
+
+struct Bounds {
+    std::int64_t lowest;
+    std::int64_t highest;
+};
+
+// count x a factor drawn from lowest to highest.
+Bounds Times(std::int64_t count, std::int64_t lowest, std::int64_t highest) {
+    return {std::min(count * lowest, count * highest), std::max(count * lowest, count * highest)};
+}
+
+i32 DearestUnitCost() {
+    i32 top = PlayerModel(1).UnitCost;
+    for (i32 slot = 2; slot <= kModelSlots; ++slot) top = std::max(top, PlayerModel(slot).UnitCost);
+    return top;
+}
+
+// Months since year 0, with the month required to name one.
+std::int64_t MonthsFromYearZero(i32 year, i32 month) {
+    if (month < 1 || month > kMonthsPerYear) return kNoTop;
+    return std::int64_t{year} * kMonthsPerYear + month - 1;
+}
+
+// The map's region, whatever a file said of it.
+bool ShowsARegionWithoutAFactory() {
+    const FactorySalonRegion* shown = ShownFactoryRegion();
+    return shown != nullptr && shown->HasFactory == 0;
+}
+
+// What a month reads before it moves on.
+struct BeforeTheMonth {
+    i32 year = 0;
+    i32 month = 0;
+    i32 deposit = 0;
+    Research player{};
+    Research rivals[kRivalCount]{};
+    Bank rivalBanks[kRivalCount]{};
+};
 
 // The file fields of one block, by index: the stamp's, then the player's,
 // rival 1's and rival 2's.
@@ -76,11 +163,11 @@ struct SlotFileSweep : InputTest {
     std::string fault;     // the first broken rule of the case, if any
     LoanWatch loan;
 
-    // The ordinary game: a headless player's June 1912, with a loan of
+    // The ordinary game: a headless player's September 1912, with a loan of
     // 50000 over 3 months taken through the bank just before the save.
     void SaveTheOrdinaryGame() {
         headless::StartGame(kHome);
-        while (!(PlayerObj.Year == 1912 && PlayerObj.Month == 6)) headless::PlayMonth();
+        while (!(PlayerObj.Year == 1912 && PlayerObj.Month == kSavedMonth)) headless::PlayMonth();
         ASSERT_NE(MainObj.Screen, SCREEN_GAME_OVER);
         Show(SCREEN_GAME_OFFICE, POPUP_BANK);
         ClickOn(CTRL_BANK_TERM_UP);
@@ -100,25 +187,159 @@ struct SlotFileSweep : InputTest {
     // ---- The rules
 
     void CheckBookings() {
-        const Expenses& spent = ExpensesObj;
-        const std::pair<const char*, i32> booked[] = {
-            {"production", spent.ProductionTotal}, {"transport", spent.TransportCost},
-            {"advertising", spent.AdvertisingTotal}, {"wages", spent.Wages},
-            {"installment", spent.Installment}, {"expenses", spent.Total}, {"income", IncomeObj.Total},
-        };
-        for (const auto& [name, value] : booked)
+        for (const auto& [name, value] : saves_test::PlayersBookings())
             if (value < 0) Fault(std::string(name) + " booked " + std::to_string(value));
-        for (const RivalRecords& rival : kRivals) {
-            const std::pair<const char*, i32> theirs[] = {
-                {"a rival's production", rival.expenses.ProductionTotal},
-                {"a rival's transport", rival.expenses.TransportCost},
-                {"a rival's wages", rival.expenses.Wages},
-                {"a rival's installment", rival.expenses.Installment},
-                {"a rival's expenses", rival.expenses.Total},
-                {"a rival's income", rival.income.Total},
-            };
-            for (const auto& [name, value] : theirs)
+        for (const RivalRecords& rival : kRivals)
+            for (const auto& [name, value] : saves_test::RivalsBookings(rival))
                 if (value < 0) Fault(std::string(name) + " booked " + std::to_string(value));
+    }
+
+    void CheckSums(std::initializer_list<Sum> sums) {
+        for (const Sum& sum : sums)
+            if (sum.booked < sum.lowest || sum.booked > sum.highest)
+                Fault(std::string(sum.name) + " booked " + std::to_string(sum.booked) + ", exactly " +
+                      std::to_string(sum.lowest) +
+                      (sum.highest == sum.lowest ? "" : " to " + std::to_string(sum.highest)));
+    }
+
+    // The player's month, read back after it: each kind's people and wage,
+    // the stored designs, the campaigns, and what was shipped and sold
+    // (Shipped keeps what stayed unsold of the shipments).
+    void CheckPlayersSums() {
+        const Expenses& spent = ExpensesObj;
+        std::int64_t wages = 0;
+        for (const Staff* kind : kPlayerStaff) wages += std::int64_t{kind->Count} * kind->Wage;
+        std::int64_t production = 0;
+        std::int64_t incomeBooked = 0;
+        Bounds transport{0, 0};
+        for (i32 m = 1; m <= kModelSlots; ++m) {
+            const Car& model = PlayerModel(m);
+            for (i32 r = 0; r < kRegionCount; ++r) {
+                const std::int64_t sold = ModelSaleObj.Sold[r][m];
+                const std::int64_t shipped = ProductionObj.Shipped[r][m] + sold;
+                const std::int64_t cost = shipped * model.UnitCost;
+                const Bounds income = Times(sold, std::int64_t{model.Price} - kMostPriceCut, model.Price);
+                CheckSums({{"a model's production cost in a region", spent.ProductionCost[r][m], cost, cost},
+                           {"a model's income in a region", IncomeObj.ModelIncome[r][m], income.lowest,
+                            income.highest}});
+                if (shipped > 0 && (model.UnitCost <= 0 || spent.ProductionCost[r][m] <= 0))
+                    Fault("model " + std::to_string(m) + " built for " + std::to_string(model.UnitCost));
+                production += cost;
+                incomeBooked += IncomeObj.ModelIncome[r][m];
+                if (shipped == 0) continue;
+                const Bounds carried = Times(shipped, 0, kMostTransportPerCar);
+                transport.lowest += carried.lowest + kTransportPerShipment;
+                transport.highest += carried.highest + kTransportPerShipment;
+            }
+        }
+        std::int64_t advertising = 0;
+        for (const AdvertisingBlock& block : PlayerAdvertising.Block)
+            for (const AdCampaign& campaign : block.Campaign) advertising += campaign.Amount;
+        const std::int64_t expenses = std::int64_t{spent.TransportCost} + spent.ProductionTotal + spent.Wages +
+                                      spent.Installment + spent.AdvertisingTotal;
+        CheckSums({
+            {"wages", spent.Wages, wages, wages},
+            {"production", spent.ProductionTotal, production, production},
+            {"transport", spent.TransportCost, transport.lowest, transport.highest},
+            {"advertising", spent.AdvertisingTotal, advertising, advertising},
+            {"expenses", spent.Total, expenses, expenses},
+            {"income", IncomeObj.Total, incomeBooked, incomeBooked},
+        });
+    }
+
+    // A rival's month builds, carries and sells as many cars as it has
+    // technicians, at the player's dearest unit cost; it books no
+    // installment in its expenses.
+    void CheckRivalsSums() {
+        const std::int64_t top = DearestUnitCost();
+        const bool dear = top > kRivalsCheapestTop;
+        const std::int64_t unitCost = dear ? top : kRivalsFlatUnitCost;
+        for (const RivalRecords& rival : kRivals) {
+            const Expenses& spent = rival.expenses;
+            const std::int64_t technicians = rival.technicians.Count;
+            const Bounds production = dear ? Times(technicians, top + kRivalsLeastExtra, top + kRivalsMostExtra)
+                                           : Times(technicians, unitCost, unitCost);
+            const Bounds transport = Times(technicians, 0, kMostTransportPerCar);
+            std::int64_t wages = 0;
+            for (const Staff* kind : {&rival.scientists, &rival.technicians, &rival.salesmen})
+                wages += std::int64_t{kind->Count} * kind->Wage;
+            const std::int64_t expenses = std::int64_t{spent.TransportCost} + spent.ProductionTotal + spent.Wages;
+            const std::int64_t income = (unitCost + rival.incomeMargin) * technicians;
+            CheckSums({
+                {"a rival's wages", spent.Wages, wages, wages},
+                {"a rival's production", spent.ProductionTotal, production.lowest, production.highest},
+                {"a rival's transport", spent.TransportCost, transport.lowest + rival.transportBase,
+                 transport.highest + rival.transportBase},
+                {"a rival's expenses", spent.Total, expenses, expenses},
+                {"a rival's income", rival.income.Total, income, income},
+            });
+        }
+    }
+
+    // The sales set the price of a design with a cost, a price and a rating
+    // against its worth: twice three times its rating and its unit cost, a
+    // quarter of that more than the cost, and what the price stands above
+    // it. Each is worked out in 32 bits.
+    void CheckWhatTheSalesWeigh() {
+        for (i32 m = 1; m <= kModelSlots; ++m) {
+            const Car& model = PlayerModel(m);
+            if (model.UnitCost == 0 || model.Price == 0 || model.Rating == 0) continue;
+            const std::int64_t value = 2 * (3 * std::int64_t{model.Rating} + model.UnitCost);
+            const std::int64_t threshold = value / 4 + model.UnitCost;
+            for (std::int64_t figure : {value, threshold, value - threshold, model.Price - threshold})
+                if (figure < INT_MIN || figure > INT_MAX)
+                    Fault("model " + std::to_string(m) + " rated " + std::to_string(model.Rating) + " at a cost of " +
+                          std::to_string(model.UnitCost) + " is weighed by " + std::to_string(figure));
+        }
+    }
+
+    void CheckCalendar() {
+        const std::int64_t was = MonthsFromYearZero(before.year, before.month);
+        if (was == kNoTop || MonthsFromYearZero(PlayerObj.Year, PlayerObj.Month) != was + 1)
+            Fault("the calendar went from " + std::to_string(before.month) + "/" + std::to_string(before.year) +
+                  " to " + std::to_string(PlayerObj.Month) + "/" + std::to_string(PlayerObj.Year));
+    }
+
+    // An area's progress moves on by its pace, or starts again at 0 with
+    // the level one higher, or as it was from its top on.
+    void CheckArea(const char* whose, const Research& was, const Research& is, i32 category, std::int64_t pace,
+                   std::int64_t top) {
+        const std::int64_t level = was.ResearchLevel[category];
+        const bool movedOn = is.ResearchProgress[category] == was.ResearchProgress[category] + pace &&
+                             is.ResearchLevel[category] == level;
+        const bool nextLevel =
+            is.ResearchProgress[category] == 0 && is.ResearchLevel[category] == (level < top ? level + 1 : level);
+        if (!movedOn && !nextLevel)
+            Fault(std::string(whose) + " research area " + std::to_string(category) + " went from level " +
+                  std::to_string(level) + " at " + std::to_string(was.ResearchProgress[category]) + " to level " +
+                  std::to_string(is.ResearchLevel[category]) + " at " + std::to_string(is.ResearchProgress[category]));
+    }
+
+    // The yearly interest only adds to a deposit. A rival's loan counts
+    // down while its debt is not below 0 (it runs on past 0) and stands
+    // still after.
+    void CheckBanks() {
+        if (PlayerBank.Deposit < before.deposit)
+            Fault("a deposit of " + std::to_string(before.deposit) + " fell to " + std::to_string(PlayerBank.Deposit));
+        for (int i = 0; i < kRivalCount; ++i) {
+            const Bank& was = before.rivalBanks[i];
+            const Bank& is = kRivals[i].bank;
+            const bool owes = was.LoanLeft >= 0;
+            if (is.MonthsLeft != std::int64_t{was.MonthsLeft} - (owes ? 1 : 0) ||
+                is.LoanLeft != std::int64_t{was.LoanLeft} - (owes ? was.Installment : 0))
+                Fault("a rival's loan went from " + std::to_string(was.LoanLeft) + " over " +
+                      std::to_string(was.MonthsLeft) + " months to " + std::to_string(is.LoanLeft) + " over " +
+                      std::to_string(is.MonthsLeft));
+        }
+    }
+
+    void CheckResearch() {
+        for (i32 c = 0; c < kPartCategories; ++c) {
+            CheckArea("the player's", before.player, PlayerResearch, c,
+                      std::int64_t{before.player.Scientists[c]} + kPlayersBasePace, kTopResearchLevel[c]);
+            for (int i = 0; i < kRivalCount; ++i)
+                CheckArea("a rival's", before.rivals[i], kRivals[i].research, c, kRivalsPace,
+                          c == PART_BODY ? kRivalBodyLevelTop : kNoTop);
         }
     }
 
@@ -126,9 +347,11 @@ struct SlotFileSweep : InputTest {
         auto check = [this](const char* name, i32 value) {
             if (value < 0) Fault(std::string(name) + " at " + std::to_string(value));
         };
-        for (Staff* kind : {&PlayerSalesmans, &PlayerScientists, &PlayerTechnicians}) {
-            check("people employed", kind->Count);
-            check("a free pool", kind->Unassigned);
+        for (i32 kind = 0; kind < kStaffKindCount; ++kind) {
+            check("people employed", kPlayerStaff[kind]->Count);
+            check("a free pool", kPlayerStaff[kind]->Unassigned);
+            if (kPlayerStaff[kind]->Wage < kStartWage[kind])
+                Fault("staff kind " + std::to_string(kind) + " paid " + std::to_string(kPlayerStaff[kind]->Wage));
         }
         for (const FactorySalonRegion& region : PlayerFactorySalon.Region) {
             check("a region's technicians", region.Technicians);
@@ -164,12 +387,32 @@ struct SlotFileSweep : InputTest {
 
     // ---- The controls
 
+    BeforeTheMonth before;
+
+    void TakeNoteBeforeTheMonth() {
+        before.year = PlayerObj.Year;
+        before.month = PlayerObj.Month;
+        before.deposit = PlayerBank.Deposit;
+        before.player = PlayerResearch;
+        for (int i = 0; i < kRivalCount; ++i) {
+            before.rivals[i] = kRivals[i].research;
+            before.rivalBanks[i] = kRivals[i].bank;
+        }
+    }
+
     // The month's end through the footer; false once the game is lost.
     bool PlayMonth() {
         WatchTheLoan();
         Show(SCREEN_GAME_MAIN);
+        TakeNoteBeforeTheMonth();
         ClickOn(CTRL_NEXT_MONTH);
         CheckBookings();
+        CheckPlayersSums();
+        CheckRivalsSums();
+        CheckWhatTheSalesWeigh();
+        CheckCalendar();
+        CheckResearch();
+        CheckBanks();
         CheckHeads();
         FollowTheLoan();
         if (MainObj.Screen != SCREEN_GAME_NEXT_MONTH) return false;
@@ -192,8 +435,7 @@ struct SlotFileSweep : InputTest {
     // laboratory places and the next body type on offer.
     void BuyEverything() {
         Show(SCREEN_GAME_OFFICE, POPUP_MAP);
-        for (int press = 0; press < kRegionCount && PlayerFactorySalon.Region[PlayerFactorySalon.ShownRegion - 1].HasFactory;
-             ++press)
+        for (int press = 0; press < kRegionCount && !ShowsARegionWithoutAFactory(); ++press)
             ClickOn(CTRL_MAP_REGION_FORWARD);
         Buy(SCREEN_GAME_OFFICE, POPUP_MAP, CTRL_MAP_BUY_FACTORY, "a factory");
         Buy(SCREEN_GAME_OFFICE, POPUP_MAP, CTRL_MAP_BUY_SALON, "a salon");
@@ -248,6 +490,7 @@ struct SlotFileSweep : InputTest {
         // Every loan ends within the bank's longest term and one month more.
         for (int month = 0; month <= kLongestLoanTerm && (PlayerBank.LoanLeft != 0 || loan.running); ++month)
             if (!PlayMonth()) return;
+        if (PlayerBank.LoanLeft != 0 || loan.running) Fault("a loan runs on past the bank's longest term");
     }
 
     // Loads the slot file as the load screen does and plays the case on.
@@ -324,6 +567,24 @@ TEST_F(SlotFileSweep, EditsOfSeveralFieldsAtOnce) {
              for (i32& progress : PlayerResearch.ResearchProgress) progress = INT_MAX;
          }},
         {"a year of all nines", [] { PlayerObj.Year = INT_MAX; }},
+        {"research past its tops, each area about to start its next level",
+         [] {
+             for (i32 c = 0; c < kPartCategories; ++c) {
+                 PlayerResearch.ResearchLevel[c] = INT_MAX;
+                 PlayerResearch.ResearchProgress[c] = kLevelThreshold[c];
+             }
+         }},
+        {"a loan over a billion months, with the cash to see it end",
+         [] {
+             PlayerBank.MonthsLeft = 1000000000;
+             PlayerObj.Cash = 1e10;
+         }},
+        {"a deposit below nothing in the month of its interest",
+         [] {
+             PlayerBank.Deposit = -1000000;
+             PlayerBank.DepositMonth = kSavedMonth + 1;
+             PlayerBank.DepositYear = PlayerObj.Year - 1;
+         }},
         {"a rich company at the top of its works",
          [] {
              PlayerObj.Cash = 1e10;
