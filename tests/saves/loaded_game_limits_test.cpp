@@ -70,7 +70,8 @@ const std::vector<Damage>& DamagedValues() {
         {&model.Price, 500, 500}, {&PlayerModel(4).Price, 10000, 9999},
         // A new game's wages, and where no month's wage bill can wrap.
         {&PlayerSalesmans.Wage, 50001, 50000}, {&PlayerScientists.Wage, -1, 100}, {&PlayerTechnicians.Wage, 79, 80},
-        {&PlayerAdvertising.Block[1].Campaign[2].Amount, 1000000, 999999},
+        {&PlayerModel(7).Price, -5, 0}, {&PlayerAdvertising.Block[1].Campaign[2].Amount, 1000000, 999999},
+        {&PlayerAdvertising.Block[2].Campaign[0].Amount, -1, 0},
         {&PlayerFactorySalon.FactoryPrice, 499999, 500000}, {&PlayerFactorySalon.SalonPrice, 5500001, 5500000},
         {&ModelSaleObj.Stock[REGION_ASIA - 1][3], -1, 0}, {&ModelSaleObj.Stock[REGION_ASIA - 1][4], 70000, 70000},
         {&ModelSaleObj.Stock[REGION_ASIA - 1][5], INT_MAX, 1000000000},
@@ -78,12 +79,14 @@ const std::vector<Damage>& DamagedValues() {
         // 12 months belong to 10 percent.
         {&PlayerBank.LoanTerm, 12, 0}, {&PlayerBank.LoanRate, 12, 0},
         {&Opponent1Scientists.Count, 10000, 9999}, {&Opponent2Scientists.Count, 100, 250},
-        {&Opponent2Scientists.Wage, -10, 10}, {&Opponent1Bank.LoanLeft, INT_MAX, 116000},
+        {&Opponent2Scientists.Wage, -10, 10}, {&Opponent1Scientists.Wage, 50001, 50000},
+        {&Opponent1Bank.LoanLeft, INT_MAX, 116000}, {&Opponent2Bank.LoanLeft, -116001, -116000},
         {&Opponent1Bank.MonthsLeft, INT_MIN, -97104}, {&Opponent1Bank.Installment, INT_MAX, 116000},
         {&Opponent2Bank.Installment, -1, 0},
         {&Opponent2Bank.MonthsLeft, -30, -30}, {&Opponent1Research.ResearchLevel[PART_BRAKES], 50, 50},
         {&Opponent2Research.ResearchLevel[PART_BODY], 10, 9}, {&Opponent1Research.ResearchLevel[PART_ENGINE], INT_MAX, 97104},
         {&Opponent1Research.ResearchProgress[PART_ENGINE], INT_MAX, 9999},
+        {&Opponent2Research.ResearchLevel[PART_BRAKES], -5, 0}, {&Opponent2Research.ResearchProgress[PART_SAFETY], -1, 0},
         {&Opponent1FactorySalon.ShownRegion, 99, 99},
     };
     return damage;
