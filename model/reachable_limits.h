@@ -35,9 +35,10 @@ static_assert(std::int64_t{kMostCarsAMonth} * kMostMonthsPlayed < kMostStock);
 
 // The dearest stored design a loaded game keeps when the cost table could
 // not be read whole, for then no table bounds it. A month builds at most
-// kMostCarsAMonth of it, and a rival's month multiplies it by the rival's
-// technicians (model/rival_month.cpp checks that room). The game's own
-// tables make no design dearer than 3848.
+// kMostCarsAMonth of it (checked below), and a rival's month multiplies it
+// by up to 10008 technicians, which leaves a rival's month room too (the
+// tests play one at every top a loaded game keeps). The game's own tables
+// make no design dearer than 3848.
 inline constexpr i32 kDearestDesign = 100000;
 
 // A month's expenses are its wages, advertising, installment, transport and
