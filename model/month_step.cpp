@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr i32 kBaseProgress = 83;      // research moves on even without scientists
 
 // From the year after each of these on, one more body type is offered.
 struct BodyTypeOffer {
@@ -79,7 +78,7 @@ void PayDepositInterest() {
 void AdvanceResearch() {
     Research& research = PlayerResearch;
     for (i32 category = 0; category < kPartCategories; ++category) {
-        research.ResearchProgress[category] += research.Scientists[category] + kBaseProgress;
+        research.ResearchProgress[category] += research.Scientists[category] + kPlayerResearchPace;
         if (research.ResearchProgress[category] > kLevelThreshold[category]) {
             research.ResearchLevel[category] += 1;
             if (research.ResearchLevel[category] > kTopResearchLevel[category])
@@ -179,7 +178,7 @@ void BookIncome() {
     for (i32 m = 1; m <= kModelSlots; ++m) {
         const i32 price = PlayerModel(m).Price;
         for (i32 r = 0; r < kRegionCount; ++r) {
-            income.ModelIncome[r][m] = ModelSaleObj.Sold[r][m] * (price - platform::Rand() % 20);
+            income.ModelIncome[r][m] = ModelSaleObj.Sold[r][m] * (price - platform::Rand() % (kMostPriceCut + 1));
             income.Total += income.ModelIncome[r][m];
         }
     }

@@ -235,6 +235,8 @@ struct Car {
 // Each of a car's front, middle and rear pieces comes in this many shapes.
 inline constexpr i32 kPieceVariants = 3;
 inline constexpr i32 kHighestPrice = 9999;  // four digits typed
+// A car sold brings its price less a draw of 0 to kMostPriceCut.
+inline constexpr i32 kMostPriceCut = 19;
 
 // ---- Part tables ----------------------------------------------------------
 

@@ -13,7 +13,6 @@ namespace {
 // The years in whose twelve month steps a rival hires more scientists.
 constexpr i32 kScientistYears[] = {1920, 1930, 1940, 1950, 1960, 1970, 1980, 1990};
 
-constexpr i32 kMonthlyProgress = 120;
 
 bool IsScientistYear(i32 year) {
     for (i32 listed : kScientistYears)
@@ -48,7 +47,7 @@ void UpdateRival(const RivalRecords& rival) {
 
     Research& research = rival.research;
     for (i32 category = 0; category < kPartCategories; ++category) {
-        research.ResearchProgress[category] += kMonthlyProgress;
+        research.ResearchProgress[category] += kRivalResearchPace;
         if (research.ResearchProgress[category] > kLevelThreshold[category]) {
             research.ResearchLevel[category] += 1;
             research.ResearchProgress[category] = 0;
@@ -64,11 +63,12 @@ void UpdateRival(const RivalRecords& rival) {
     const i32 technicians = rival.technicians.Count;
     i32 unitCost = TopUnitCost();
     Expenses& expenses = rival.expenses;
-    if (unitCost > 999) {
-        expenses.ProductionTotal = technicians * (platform::Rand() % 50 + unitCost + 10);
+    if (unitCost >= kRivalLeastUnitCost) {
+        const i32 extra = platform::Rand() % kRivalExtraCostDraws + kRivalExtraCost;
+        expenses.ProductionTotal = technicians * (extra + unitCost);
     } else {
-        unitCost = 1000;
-        expenses.ProductionTotal = technicians * 1000;
+        unitCost = kRivalLeastUnitCost;
+        expenses.ProductionTotal = technicians * kRivalLeastUnitCost;
     }
     expenses.TransportCost = (platform::Rand() % (kMostTransportPerCar + 1)) * technicians + rival.transportBase;
     expenses.Wages = rival.scientists.Count * rival.scientists.Wage + technicians * rival.technicians.Wage +

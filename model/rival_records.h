@@ -26,5 +26,13 @@ inline constexpr int kRivalCount = kCompanyCount - 1;
 inline constexpr i32 kRivalScientistsWage = 10;
 inline constexpr i32 kRivalBodyLevelTop = 9;
 
+// A rival builds each car for the player's dearest unit cost and an extra
+// drawn from kRivalExtraCost up (kRivalExtraCostDraws values); below
+// kRivalLeastUnitCost, for that, with no extra. It sells each for its cost
+// and its income margin.
+inline constexpr i32 kRivalLeastUnitCost = 1000;
+inline constexpr i32 kRivalExtraCost = 10;
+inline constexpr i32 kRivalExtraCostDraws = 50;
+
 // Rival 1, then rival 2: the order of every rival update.
 extern const RivalRecords kRivals[kRivalCount];

@@ -8,6 +8,7 @@
 #include "model/opponent.h"
 #include "model/reachable_limits.h"
 #include "model/rival_records.h"
+#include "model/transport.h"
 #include "presentation/fonts.h"
 #include "presentation/picture_catalogue.h"
 
@@ -160,11 +161,11 @@ TEST_F(Rivals, AMonthAtTheLoadedGamesTopsBooksItsSumsWhole) {
             const i64 wages = i64{rival.scientists.Count} * rival.scientists.Wage +
                               technicians * rival.technicians.Wage + i64{rival.salesmen.Count} * rival.salesmen.Wage;
             EXPECT_EQ(rival.expenses.Wages, wages);
-            // Production draws 0..49 a car above the cost and 10; transport
-            // 0..23 a car and its base.
-            const i64 fixed = wages + technicians * (kDearestDesign + 10) + rival.transportBase;
+            // Production draws an extra a car above the cost; transport a
+            // fee a car above its base.
+            const i64 fixed = wages + technicians * (kDearestDesign + kRivalExtraCost) + rival.transportBase;
             EXPECT_GE(rival.expenses.Total, fixed);
-            EXPECT_LE(rival.expenses.Total, fixed + technicians * (49 + kMostTransportPerCar));
+            EXPECT_LE(rival.expenses.Total, fixed + technicians * (kRivalExtraCostDraws - 1 + kMostTransportPerCar));
             EXPECT_EQ(rival.income.Total, (kDearestDesign + rival.incomeMargin) * technicians);
         }
     }

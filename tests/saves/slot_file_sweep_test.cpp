@@ -35,6 +35,7 @@
 #include <functional>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -62,17 +63,7 @@ constexpr i32 kSavedMonth = 9;
 constexpr i32 kSweptValues[] = {-1000000, INT_MIN, INT_MAX, 1000000000};
 constexpr std::size_t kFaultsShown = 40;
 
-// The month's own draws and paces: a car sold brings its price less up to
-// 19; a rival builds each car for the player's dearest unit cost and 10 to
-// 59 more while that is above 999, else for 1000; research moves on by 83
-// and the scientists at work, a rival's by 120.
-constexpr std::int64_t kMostPriceCut = 19;
-constexpr std::int64_t kRivalsCheapestTop = 999;
-constexpr std::int64_t kRivalsFlatUnitCost = 1000;
-constexpr std::int64_t kRivalsLeastExtra = 10;
-constexpr std::int64_t kRivalsMostExtra = 59;
-constexpr std::int64_t kPlayersBasePace = 83;
-constexpr std::int64_t kRivalsPace = 120;
+// A rival's research levels have no top but the styling's.
 constexpr std::int64_t kNoTop = std::numeric_limits<std::int64_t>::max();
 
 // What a month booked in 32 bits against the exact bounds of what it read:
@@ -100,9 +91,9 @@ i32 DearestUnitCost() {
     return top;
 }
 
-// Months since year 0, with the month required to name one.
-std::int64_t MonthsFromYearZero(i32 year, i32 month) {
-    if (month < 1 || month > kMonthsPerYear) return kNoTop;
+// Months since year 0; none for a month that names none.
+std::optional<std::int64_t> MonthsFromYearZero(i32 year, i32 month) {
+    if (month < 1 || month > kMonthsPerYear) return std::nullopt;
     return std::int64_t{year} * kMonthsPerYear + month - 1;
 }
 
@@ -252,12 +243,12 @@ struct SlotFileSweep : InputTest {
     // installment in its expenses.
     void CheckRivalsSums() {
         const std::int64_t top = DearestUnitCost();
-        const bool dear = top > kRivalsCheapestTop;
-        const std::int64_t unitCost = dear ? top : kRivalsFlatUnitCost;
+        const bool dear = top >= kRivalLeastUnitCost;
+        const std::int64_t unitCost = dear ? top : kRivalLeastUnitCost;
         for (const RivalRecords& rival : kRivals) {
             const Expenses& spent = rival.expenses;
             const std::int64_t technicians = rival.technicians.Count;
-            const Bounds production = dear ? Times(technicians, top + kRivalsLeastExtra, top + kRivalsMostExtra)
+            const Bounds production = dear ? Times(technicians, top + kRivalExtraCost, top + kRivalExtraCost + kRivalExtraCostDraws - 1)
                                            : Times(technicians, unitCost, unitCost);
             const Bounds transport = Times(technicians, 0, kMostTransportPerCar);
             std::int64_t wages = 0;
@@ -294,8 +285,8 @@ struct SlotFileSweep : InputTest {
     }
 
     void CheckCalendar() {
-        const std::int64_t was = MonthsFromYearZero(before.year, before.month);
-        if (was == kNoTop || MonthsFromYearZero(PlayerObj.Year, PlayerObj.Month) != was + 1)
+        const std::optional<std::int64_t> was = MonthsFromYearZero(before.year, before.month);
+        if (!was || MonthsFromYearZero(PlayerObj.Year, PlayerObj.Month) != *was + 1)
             Fault("the calendar went from " + std::to_string(before.month) + "/" + std::to_string(before.year) +
                   " to " + std::to_string(PlayerObj.Month) + "/" + std::to_string(PlayerObj.Year));
     }
@@ -336,9 +327,9 @@ struct SlotFileSweep : InputTest {
     void CheckResearch() {
         for (i32 c = 0; c < kPartCategories; ++c) {
             CheckArea("the player's", before.player, PlayerResearch, c,
-                      std::int64_t{before.player.Scientists[c]} + kPlayersBasePace, kTopResearchLevel[c]);
+                      std::int64_t{before.player.Scientists[c]} + kPlayerResearchPace, kTopResearchLevel[c]);
             for (int i = 0; i < kRivalCount; ++i)
-                CheckArea("a rival's", before.rivals[i], kRivals[i].research, c, kRivalsPace,
+                CheckArea("a rival's", before.rivals[i], kRivals[i].research, c, kRivalResearchPace,
                           c == PART_BODY ? kRivalBodyLevelTop : kNoTop);
         }
     }
