@@ -14,7 +14,6 @@
 
 namespace {
 
-
 // From the year after each of these on, one more body type is offered.
 struct BodyTypeOffer {
     i32 afterYear;

@@ -13,7 +13,6 @@ namespace {
 // The years in whose twelve month steps a rival hires more scientists.
 constexpr i32 kScientistYears[] = {1920, 1930, 1940, 1950, 1960, 1970, 1980, 1990};
 
-
 bool IsScientistYear(i32 year) {
     for (i32 listed : kScientistYears)
         if (listed == year) return true;
