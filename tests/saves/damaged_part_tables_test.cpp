@@ -79,7 +79,7 @@ TEST_F(DamagedPartTables, StillKeepAStoredDesignWithinWhatAMonthBuilds) {
     testing::internal::GetCapturedStderr();
     ASSERT_TRUE(loaded);
     EXPECT_EQ(PlayerModel(1).UnitCost, 1);
-    EXPECT_EQ(PlayerModel(2).UnitCost, kDearestDesign);
+    EXPECT_EQ(PlayerModel(2).UnitCost, 100000);  // the most, as the README says
     EXPECT_EQ(PlayerModel(3).Rating, kAnyDesignRating.Lowest);
     EXPECT_EQ(PlayerModel(4).Rating, kAnyDesignRating.Highest);
 }

@@ -92,25 +92,45 @@ const std::vector<Damage>& DamagedValues() {
     return damage;
 }
 
-void SaveADamagedGame(unsigned seed, i32 slot) {
+// The other bound of values the list above takes past one of theirs, and
+// whose edits would change what it expects of the others: a game of their
+// own. A region and a month that name nothing would index out of bounds,
+// and a year before the first would show one no game has.
+const std::vector<Damage>& DamagedValuesPastTheirOtherBound() {
+    static const std::vector<Damage> damage = {
+        {&PlayerObj.Month, 0, 1}, {&PlayerObj.Year, 1907, 1908}, {&PlayerObj.HomeRegion, -1, REGION_NONE},
+        {&PlayerFactorySalon.ShownRegion, 0, REGION_AUSTRALIA},
+        {&PlayerFactorySalon.Region[REGION_AFRICA - 1].Salons, -1, 0}, {&PlayerResearch.LabCapacity, -1, 0},
+        {&PlayerResearch.SuspensionVariantChoice, -1, 0}, {&Opponent2Bank.MonthsLeft, 49, 48},
+    };
+    return damage;
+}
+
+void SaveADamagedGame(unsigned seed, i32 slot, const std::vector<Damage>& damage) {
     FillEveryRecord(seed);
     MakePlayerValuesValid();
     PlayerObj.Cash = 5e6;
-    for (const Damage& d : DamagedValues()) *d.field = d.saved;
+    for (const Damage& d : damage) *d.field = d.saved;
     ASSERT_TRUE(SaveLoad::Save(slot));
+}
+
+void ExpectKeptOnLoad(const std::vector<Damage>& damage) {
+    ResetAllRecords();
+    ASSERT_TRUE(SaveLoad::Load(1));
+    for (const Damage& d : damage)
+        EXPECT_EQ(*d.field, d.loaded) << "saved as " << d.saved << ", entry " << &d - damage.data();
 }
 
 }  // namespace
 
 TEST_F(LoadedGameLimits, OutOfRangeValuesAreBroughtBackBeforeTheGameGoesOn) {
-    SaveADamagedGame(21, 1);
-    ResetAllRecords();
-    ASSERT_TRUE(SaveLoad::Load(1));
-    for (const Damage& d : DamagedValues())
-        EXPECT_EQ(*d.field, d.loaded) << "saved as " << d.saved << ", entry " << &d - DamagedValues().data();
-    // The month goes on without reading or dividing out of bounds (the
-    // sanitizer build turns either into a failure).
-    for (int month = 0; month < 3; ++month) Player::NextMonth();
+    for (const auto* damage : {&DamagedValues(), &DamagedValuesPastTheirOtherBound()}) {
+        SaveADamagedGame(21, 1, *damage);
+        ExpectKeptOnLoad(*damage);
+        // The month goes on without reading or dividing out of bounds (the
+        // sanitizer build turns either into a failure).
+        for (int month = 0; month < 3; ++month) Player::NextMonth();
+    }
 }
 
 TEST_F(LoadedGameLimits, AGameThatWasPlayedLoadsBackUnchanged) {
@@ -131,7 +151,7 @@ struct LoadedGamePaint : ScreenTest {};
 
 TEST_F(LoadedGamePaint, EveryScreenPaintsADamagedGameOnceLoaded) {
     GameFolder folder;
-    SaveADamagedGame(22, 2);
+    SaveADamagedGame(22, 2, DamagedValues());
     ResetGameState();
     ASSERT_TRUE(SaveLoad::Load(2));
     MainObj.GameInProgress = 1;
