@@ -4,6 +4,7 @@
 // safety items (each at most once), the body of a researched era and the
 // bonuses its choices earn.
 
+#include "model/part_tables.h"
 #include "model/reachable_limits.h"
 #include "model/records.h"
 
@@ -29,7 +30,8 @@ inline constexpr FigureRange kAnyDesignCost = {1, kDearestDesign};
 // suspension) and three variant bonuses.
 inline constexpr i32 kBonusesOfAKind = 3;
 
-// A table's five-byte fields hold -9999 to 99999, and a rating adds thirty
-// of them: three parts, the items of two kinds, the body and the bonuses.
+// A rating adds thirty of a table's figures: three parts, the items of two
+// kinds, the body and the bonuses.
 inline constexpr i32 kRatedFigures = 3 + 2 * kPartsPerCategory + 1 + 2 * kBonusesOfAKind;
-inline constexpr FigureRange kAnyDesignRating = {kRatedFigures * -9999, kRatedFigures * 99999};
+inline constexpr FigureRange kAnyDesignRating = {kRatedFigures * kLowestTableFigure,
+                                                 kRatedFigures * kHighestTableFigure};
