@@ -25,13 +25,6 @@ i32 StaffFromPlayer(i32 playerCount, i32 withoutPlayerStaff) {
     return platform::Rand() % playerCount + 10;
 }
 
-i32 TopUnitCost() {
-    i32 top = PlayerModel(1).UnitCost;
-    for (i32 slot = 2; slot <= kModelSlots; ++slot)
-        if (PlayerModel(slot).UnitCost > top) top = PlayerModel(slot).UnitCost;
-    return top;
-}
-
 void UpdateRival(const RivalRecords& rival) {
     if (IsScientistYear(PlayerObj.Year)) rival.scientists.Count += platform::Rand() % 30 + 10;
 
@@ -60,7 +53,7 @@ void UpdateRival(const RivalRecords& rival) {
     rival.salesmen.Wage = 100;
 
     const i32 technicians = rival.technicians.Count;
-    i32 unitCost = TopUnitCost();
+    i32 unitCost = DearestPlayerUnitCost();
     Expenses& expenses = rival.expenses;
     if (unitCost >= kRivalLeastUnitCost) {
         const i32 extra = platform::Rand() % kRivalExtraCostDraws + kRivalExtraCost;
@@ -84,6 +77,13 @@ void UpdateRival(const RivalRecords& rival) {
 }
 
 }  // namespace
+
+i32 DearestPlayerUnitCost() {
+    i32 top = PlayerModel(1).UnitCost;
+    for (i32 slot = 2; slot <= kModelSlots; ++slot)
+        if (PlayerModel(slot).UnitCost > top) top = PlayerModel(slot).UnitCost;
+    return top;
+}
 
 void Opponent::NextMonth() {
     for (const RivalRecords& rival : kRivals) UpdateRival(rival);

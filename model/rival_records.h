@@ -34,5 +34,8 @@ inline constexpr i32 kRivalLeastUnitCost = 1000;
 inline constexpr i32 kRivalExtraCost = 10;
 inline constexpr i32 kRivalExtraCostDraws = 50;
 
+// The unit cost of the player's dearest model slot, empty ones included.
+i32 DearestPlayerUnitCost();
+
 // Rival 1, then rival 2: the order of every rival update.
 extern const RivalRecords kRivals[kRivalCount];

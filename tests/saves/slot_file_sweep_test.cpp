@@ -85,12 +85,6 @@ Bounds Times(std::int64_t count, std::int64_t lowest, std::int64_t highest) {
     return {std::min(count * lowest, count * highest), std::max(count * lowest, count * highest)};
 }
 
-i32 DearestUnitCost() {
-    i32 top = PlayerModel(1).UnitCost;
-    for (i32 slot = 2; slot <= kModelSlots; ++slot) top = std::max(top, PlayerModel(slot).UnitCost);
-    return top;
-}
-
 // Months since year 0; none for a month that names none.
 std::optional<std::int64_t> MonthsFromYearZero(i32 year, i32 month) {
     if (month < 1 || month > kMonthsPerYear) return std::nullopt;
@@ -242,7 +236,7 @@ struct SlotFileSweep : InputTest {
     // technicians, at the player's dearest unit cost; it books no
     // installment in its expenses.
     void CheckRivalsSums() {
-        const std::int64_t top = DearestUnitCost();
+        const std::int64_t top = DearestPlayerUnitCost();
         const bool dear = top >= kRivalLeastUnitCost;
         const std::int64_t unitCost = dear ? top : kRivalLeastUnitCost;
         for (const RivalRecords& rival : kRivals) {
