@@ -1,37 +1,25 @@
 #pragma once
-// What a stored design can cost and be rated: a design fixes both when it is
-// stored, from one brakes, suspension and engine each, any of the luxury and
-// safety items (each at most once), the body of a researched era and the
-// bonuses its choices earn.
+// What a stored design may cost and be rated. A design fixes both from the
+// part tables when it is stored, and the design studio draws each in five
+// cells. The game's own tables make costs of 450 to 3848 and ratings of 96
+// to 649; other tables can make a cost of 0 (a table of zeros) or figures
+// that five cells cannot show. Storing keeps both figures within these
+// bounds, and so does a load, whatever the tables hold at either time: a
+// stored design loads as it was saved.
 
-#include "model/part_tables.h"
-#include "model/reachable_limits.h"
-#include "model/records.h"
+#include <algorithm>
+
+#include "model/integers.h"
 
 struct FigureRange {
     i32 Lowest;
     i32 Highest;
 };
 
-// With the part tables as they stand: from the cheapest choices to the
-// dearest.
-FigureRange DesignCostRange();
-// From the lowest rated choices, earning no bonus, to the highest, earning
-// every bonus.
-FigureRange DesignRatingRange();
+// A cost of 0 builds for nothing and is what a table of zeros stores; no
+// cost pays for what is built. The top is a chosen bound: a month builds
+// with room to spare at it (see reachable_limits.h).
+inline constexpr FigureRange kStoredDesignCost = {0, 99999};
+inline constexpr FigureRange kStoredDesignRating = {-9999, 99999};
 
-// Without a table read whole nothing says what a design was stored with, so
-// a loaded design keeps its own figures within bounds that hold whatever
-// the tables were. Its cost is at least 1, so that nothing is built for
-// nothing, and at most what a month can build without wrapping.
-inline constexpr FigureRange kAnyDesignCost = {1, kDearestDesign};
-
-// Three part bonuses (the body type's engine, the top brakes, the top
-// suspension) and three variant bonuses.
-inline constexpr i32 kBonusesOfAKind = 3;
-
-// A rating adds thirty of a table's figures: three parts, the items of two
-// kinds, the body and the bonuses.
-inline constexpr i32 kRatedFigures = 3 + 2 * kPartsPerCategory + 1 + 2 * kBonusesOfAKind;
-inline constexpr FigureRange kAnyDesignRating = {kRatedFigures * kLowestTableFigure,
-                                                 kRatedFigures * kHighestTableFigure};
+inline i32 KeptWithin(i32 value, FigureRange range) { return std::clamp(value, range.Lowest, range.Highest); }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "model/design_limits.h"
 #include "model/player.h"
 #include "model/records.h"
 
@@ -122,8 +123,12 @@ void Player::SaveModel() {
     const i32 slot = design.Slot;
     if (design.SlotUsed[slot] != 0 || !IsComplete(design)) return;
     design.SlotUsed[slot] = slot;
-    design.UnitCost = UnitCostOf(design);
-    design.Rating = RatingOf(design);
+    // Tables other than the game's own may price or rate a design past what
+    // the studio's five cells show, or below nothing; the stored figures
+    // keep to the bounds a load holds them to, so the game saved loads
+    // back as it was.
+    design.UnitCost = KeptWithin(UnitCostOf(design), kStoredDesignCost);
+    design.Rating = KeptWithin(RatingOf(design), kStoredDesignRating);
     Car stored{};
     CopyModelFields(design, stored);
     PlayerModel(slot) = stored;

@@ -6,6 +6,7 @@
 
 #include "model/opponent.h"
 #include "model/player.h"
+#include "model/reachable_limits.h"
 #include "model/records.h"
 #include "model/research_thresholds.h"
 #include "model/transport.h"
@@ -200,6 +201,13 @@ void SettleCash() {
 }  // namespace
 
 void Player::NextMonth() {
+    // The calendar ends with kLastYear's December, and every limit a game
+    // keeps counts on it: the game is over there, and nothing of the next
+    // month is played, the rivals' included.
+    if (PlayerObj.Year >= kLastYear && PlayerObj.Month >= kMonthsPerYear) {
+        MainObj.Screen = SCREEN_GAME_OVER;
+        return;
+    }
     Opponent::NextMonth();  // sees the year before the calendar moves
     AdvanceCalendar();
     const i32 installmentDue = RunLoan();

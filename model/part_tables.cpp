@@ -52,32 +52,41 @@ constexpr long FieldCount(const FieldRun (&runs)[Runs]) {
 static_assert(FieldCount(kCostRuns) == 56, "Data/paco.dat holds 56 fields");
 static_assert(FieldCount(kRateRuns) == 53, "Data/para.dat holds 53 fields");
 
+// Reads the fields of `runs` from `path`; says once what was wrong with
+// the file, if anything.
 template <std::size_t Runs>
-bool LoadTable(const char* path, const FieldRun (&runs)[Runs]) {
+void LoadTable(const char* path, const FieldRun (&runs)[Runs]) {
     constexpr long kMaxFields = 64;
     char image[kMaxFields * kFieldWidth];
     const long fields = FieldCount(runs);
     const long size = platform::ReadFilePrefix(path, image, static_cast<std::size_t>(fields * kFieldWidth));
     if (size < 0) {
-        // Without the file the game goes on with a table of zeros.
         std::fprintf(stderr, "velmara: cannot read %s; its part table is left at 0\n", path);
         for (const FieldRun& run : runs)
             for (i32 i = 0; i < run.count; ++i) run.first[i] = 0;
-        return false;
+        return;
     }
     char buffer[kFieldWidth] = {' ', ' ', ' ', ' ', ' '};
     long field = 0;
+    long firstWithoutANumber = 0;  // counted from 1; 0 for none
     for (const FieldRun& run : runs) {
         for (i32 i = 0; i < run.count; ++i, ++field) {
             model_files::ReadField(image, size, field, kFieldWidth, buffer);
             run.first[i] = platform::ParseInteger(buffer, kFieldWidth);
+            if (firstWithoutANumber == 0 && !platform::StartsWithInteger(buffer, kFieldWidth))
+                firstWithoutANumber = field + 1;
         }
     }
-    return size == fields * kFieldWidth;
+    if (size < fields * kFieldWidth)
+        std::fprintf(stderr, "velmara: %s is damaged: it holds %ld of its %ld bytes\n", path, size,
+                     fields * kFieldWidth);
+    else if (firstWithoutANumber != 0)
+        std::fprintf(stderr, "velmara: %s is damaged: field %ld of %ld is not a number and counts 0\n", path,
+                     firstWithoutANumber, fields);
 }
 
 }  // namespace
 
-bool LoadPartCosts() { return LoadTable("Data/paco.dat", kCostRuns); }
+void LoadPartCosts() { LoadTable("Data/paco.dat", kCostRuns); }
 
-bool LoadPartRates() { return LoadTable("Data/para.dat", kRateRuns); }
+void LoadPartRates() { LoadTable("Data/para.dat", kRateRuns); }

@@ -1,18 +1,22 @@
 #pragma once
-// Bounds that no game outgrows: a new game starts far below each, and no
-// game played month by month comes near one before the calendar passes
-// kLastYear. A loaded game is kept within them, so that no cost pays and no
-// sum a month makes wraps. They are not what one company could have
-// reached: inside them, an edited game plays as edited.
+// Bounds that no game outgrows: a new game starts far below each, no game
+// played month by month comes near one by December of kLastYear, and no
+// month is played after that December. A loaded game is kept within them,
+// so that no cost pays and no sum a month makes wraps. They are not what
+// one company could have reached: inside them, an edited game plays as
+// edited.
 
 #include <climits>
 #include <cstdint>
 
+#include "model/design_limits.h"
 #include "model/loan_terms.h"
 #include "model/records.h"
 #include "model/transport.h"
 
-// The calendar: a new game's January, and the last year its four digits show.
+// The calendar: a new game's January, and the last year its four digits
+// show. The game ends with kLastYear's December: its next month is not
+// played.
 inline constexpr i32 kFirstYear = 1908;
 inline constexpr i32 kLastYear = 9999;
 // Months from a new game to the end of kLastYear. A rival's levels rise at
@@ -33,20 +37,12 @@ inline constexpr i32 kMostCarsAMonth = kRegionCount * kTechniciansPerFactory;
 inline constexpr i32 kMostStock = 1000000000;
 static_assert(std::int64_t{kMostCarsAMonth} * kMostMonthsPlayed < kMostStock);
 
-// The dearest stored design a loaded game keeps when the cost table could
-// not be read whole, for then no table bounds it. A month builds at most
-// kMostCarsAMonth of it (checked below), and a rival's month multiplies it
-// by up to 10008 technicians, which leaves a rival's month room too (the
-// tests play one at every top a loaded game keeps). The game's own tables
-// make no design dearer than 3848.
-inline constexpr i32 kDearestDesign = 100000;
-
 // A month's expenses are its wages, advertising, installment, transport and
 // production. The first four at their tops leave kProductionRoom for
-// production, which holds kMostCarsAMonth cars at kDearestDesign. Designs
-// stored from the part tables stay within it as long as the tables make no
-// design dearer than kDearestDesign, which the tests check of the game's own
-// data files.
+// production, which holds kMostCarsAMonth cars at the dearest cost a stored
+// design keeps. A rival's month multiplies that cost by up to 10008
+// technicians, which leaves its month room too (the tests play one at every
+// top a loaded game keeps).
 inline constexpr i32 kProductionRoom = 500000000;
 
 namespace reachable_limits_check {
@@ -56,6 +52,6 @@ inline constexpr std::int64_t kMostTransport =
     std::int64_t{kMostCarsAMonth} * kMostTransportPerCar + std::int64_t{kRegionCount} * kModelSlots * kTransportPerShipment;
 static_assert(kMostWages + kMostAdvertising + kMostOwed + kMostTransport + kProductionRoom <= INT_MAX,
               "a month's wages, advertising, installment and transport at their tops leave kProductionRoom");
-static_assert(std::int64_t{kMostCarsAMonth} * kDearestDesign <= kProductionRoom,
-              "a month's most cars at the dearest design fit in kProductionRoom");
+static_assert(std::int64_t{kMostCarsAMonth} * kStoredDesignCost.Highest <= kProductionRoom,
+              "a month's most cars at the dearest stored design fit in kProductionRoom");
 }  // namespace reachable_limits_check

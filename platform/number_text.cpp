@@ -105,6 +105,13 @@ std::int32_t ParseInteger(const char* text, std::size_t length) {
     return static_cast<std::int32_t>(value);
 }
 
+bool StartsWithInteger(const char* text, std::size_t length) {
+    std::size_t i = 0;
+    while (i < length && IsSpace(text[i])) ++i;
+    if (i < length && (text[i] == '+' || text[i] == '-')) ++i;
+    return i < length && IsDigit(text[i]);
+}
+
 double ParseReal(const char* text, std::size_t length) {
     // Copy the longest prefix that has the shape of a decimal number, so that
     // the C library never sees bytes past the field or words like "inf".

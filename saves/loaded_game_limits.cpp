@@ -46,26 +46,24 @@ constexpr ModelRule kModelRules[] = {
     {&Car::RearPiece, kPieceVariants},
 };
 
-// A stored design's cost and rating were fixed from the part tables when it
-// was stored; an empty slot has neither. Production multiplies the cost,
-// and the rivals' month the dearest of them; sales weigh both against the
-// price, which the income multiplies. A table not read whole says nothing
-// of what a design was stored with, and its figures keep their own values
-// within bounds that hold whatever the tables were.
-void KeepModel(Car& model, FigureRange cost, FigureRange rating) {
+// A stored design's cost and rating were fixed when it was stored and kept
+// within the stored designs' bounds, whatever the part tables held; an
+// empty slot has neither. Production multiplies the cost, and the rivals'
+// month the dearest of them; sales weigh both against the price, which the
+// income multiplies. The tables read with this load say nothing of what a
+// design was stored with, so they play no part here.
+void KeepModel(Car& model) {
     for (const ModelRule& rule : kModelRules) KeepName(model.*rule.Field, rule.Highest);
     for (i32& item : model.LuxuryItems) KeepName(item, kPartsPerCategory);
     for (i32& item : model.SafetyItems) KeepName(item, kPartsPerCategory);
     const bool stored = model.Engine != 0;
-    KeepCount(model.UnitCost, stored ? cost.Lowest : 0, stored ? cost.Highest : 0);
-    KeepCount(model.Rating, stored ? rating.Lowest : 0, stored ? rating.Highest : 0);
+    model.UnitCost = stored ? KeptWithin(model.UnitCost, kStoredDesignCost) : 0;
+    model.Rating = stored ? KeptWithin(model.Rating, kStoredDesignRating) : 0;
     KeepCount(model.Price, 0, kHighestPrice);
 }
 
-void KeepModels(PartTablesRead tables) {
-    const FigureRange cost = tables.CostsWhole ? DesignCostRange() : kAnyDesignCost;
-    const FigureRange rating = tables.RatesWhole ? DesignRatingRange() : kAnyDesignRating;
-    for (i32 slot = 1; slot <= kModelSlots; ++slot) KeepModel(PlayerModel(slot), cost, rating);
+void KeepModels() {
+    for (i32 slot = 1; slot <= kModelSlots; ++slot) KeepModel(PlayerModel(slot));
 }
 
 void KeepFactories() {
@@ -202,7 +200,7 @@ void KeepRivals() {
 
 }  // namespace
 
-void KeepLoadedGameInRange(PartTablesRead tables) {
+void KeepLoadedGameInRange() {
     KeepCalendar();
     KeepName(PlayerObj.HomeRegion, kRegionCount);
     KeepFactories();
@@ -211,6 +209,6 @@ void KeepLoadedGameInRange(PartTablesRead tables) {
     KeepStaff();
     KeepSalesAndAdverts();
     KeepBank();
-    KeepModels(tables);
+    KeepModels();
     KeepRivals();
 }

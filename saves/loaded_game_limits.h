@@ -10,14 +10,5 @@
 // and the savings are taken as written; the month's accounts are worked out
 // anew.
 
-// Which part tables the load read whole, from their files.
-struct PartTablesRead {
-    bool CostsWhole;
-    bool RatesWhole;
-};
-
-// Runs over the records right after a slot file and the part tables have
-// been read. A stored design's cost and rating are held to what the tables
-// allow; a table not read whole says nothing of them, and they are held to
-// bounds that hold whatever the tables were.
-void KeepLoadedGameInRange(PartTablesRead tables);
+// Runs over the records once a slot file has been read.
+void KeepLoadedGameInRange();

@@ -42,9 +42,9 @@ bool SaveLoad::Load(i32 slot) {
     const long got = platform::ReadOwnFilePrefix(path, gSlotImage, sizeof gSlotImage);
     if (got != static_cast<long>(sizeof gSlotImage)) return false;
     ReadSlotImage(gSlotImage);
-    // A braced list reads the costs, then the rates.
-    const PartTablesRead tables{LoadPartCosts(), LoadPartRates()};
-    KeepLoadedGameInRange(tables);
+    LoadPartCosts();
+    LoadPartRates();
+    KeepLoadedGameInRange();
     MainObj.Focus = FOCUS_NONE;
     return true;
 }

@@ -83,6 +83,32 @@ TEST_F(DesignStorage, BonusesForPartsAndVariantsThatSuitTheBody) {
     }
 }
 
+// Tables other than the game's own may price and rate a design past what
+// the studio's five cells show, or below nothing: the stored figures keep
+// to the bounds a load holds them to. A table of zeros stores 0 and 0.
+TEST_F(DesignStorage, FiguresPastTheStudiosCellsAreStoredAtTheNearestBound) {
+    struct Case {
+        i32 figure;
+        i32 cost, rating;
+    };
+    const Case cases[] = {{99999, 99999, 99999}, {-9999, 0, -9999}, {0, 0, 0}};
+    Car& design = PlayerCar;
+    design.BodyType = BODY_RACE_CAR;
+    design.Engine = design.Brakes = design.Suspension = 10;
+    for (i32 item = 1; item <= 10; ++item) design.LuxuryItems[item] = design.SafetyItems[item] = item;
+    for (const Case& c : cases) {
+        for (i32* list : {CostsObj.Engine, CostsObj.Suspension, CostsObj.Brakes, CostsObj.Luxury, CostsObj.Safety,
+                          RateObj.Engine, RateObj.Suspension, RateObj.Brakes, RateObj.Luxury, RateObj.Safety})
+            for (i32 id = 1; id <= 10; ++id) list[id] = c.figure;
+        CostsObj.Body[2] = RateObj.Body = RateObj.PartBonus = RateObj.VariantBonus = c.figure;
+        design.SlotUsed[3] = 0;
+        Player::SaveModel();
+        EXPECT_EQ(PlayerCar3.UnitCost, c.cost) << c.figure;
+        EXPECT_EQ(PlayerCar3.Rating, c.rating) << c.figure;
+        EXPECT_EQ(design.UnitCost, c.cost) << c.figure;
+    }
+}
+
 TEST_F(DesignStorage, IncompleteDesignsAndUsedSlotsAreRefused) {
     const Car complete = PlayerCar;
     for (i32 Car::*field : {&Car::Brakes, &Car::Suspension, &Car::Engine, &Car::BodyType, &Car::FrontPiece,

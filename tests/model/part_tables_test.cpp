@@ -34,6 +34,14 @@ TEST_F(PartTables, ShippedTablesRiseWithTheLevelAndLeaveEntryZero) {
     EXPECT_GT(RateObj.VariantBonus, 0);
 }
 
+// What a table load says on stderr.
+template <typename Load>
+std::string ReportOf(Load load) {
+    testing::internal::CaptureStderr();
+    load();
+    return testing::internal::GetCapturedStderr();
+}
+
 TEST_F(PartTables, FieldsAreFiveBytesWhateverTheirNeighbours) {
     // 10000 fills its field; 750 stands with blanks before or after it; a
     // line end may sit inside a field; letters give 0 and digits followed by
@@ -41,17 +49,18 @@ TEST_F(PartTables, FieldsAreFiveBytesWhateverTheirNeighbours) {
     std::string bytes = std::string("10000") + "  750" + "750  " + " 12\n " + "abcde" + "12ab3" + "-0042";
     bytes.resize(53 * 5, ' ');
     WriteFile("Data/para.dat", bytes + "99999 trailing bytes are never read");
-    EXPECT_TRUE(LoadPartRates());
+    const std::string report = ReportOf(LoadPartRates);
     const i32 expected[] = {0, 10000, 750, 750, 12, 0, 12, -42};
     for (i32 id = 0; id < 8; ++id) EXPECT_EQ(RateObj.Engine[id], expected[id]) << id;
     EXPECT_EQ(RateObj.VariantBonus, 0);
+    EXPECT_EQ(report, "velmara: Data/para.dat is damaged: field 5 of 53 is not a number and counts 0\n");
 }
 
 TEST_F(PartTables, ShortFileRepeatsTheLastFieldRead) {
     // Three whole fields and one byte of a fourth: the cut field keeps the
     // rest of the field before it, and every later field repeats it.
     WriteFile("Data/paco.dat", std::string("  100") + "  200" + " 3456" + "9");
-    EXPECT_FALSE(LoadPartCosts()) << "a short file is not read whole";
+    EXPECT_EQ(ReportOf(LoadPartCosts), "velmara: Data/paco.dat is damaged: it holds 16 of its 280 bytes\n");
     EXPECT_EQ(CostsObj.Engine[3], 3456);
     EXPECT_EQ(CostsObj.Engine[4], 93456);
     EXPECT_EQ(CostsObj.Suspension[1], 93456);
@@ -63,33 +72,84 @@ TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
     LoadPartCosts();
     ASSERT_NE(CostsObj.Engine[1], 0);
     std::remove("Data/paco.dat");
-    WriteFile("Data/para.dat", "");  // present but empty: no report
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(LoadPartCosts());
-    EXPECT_FALSE(LoadPartRates());
-    const std::string report = testing::internal::GetCapturedStderr();
-    EXPECT_NE(report.find("Data/paco.dat"), std::string::npos);
-    EXPECT_EQ(report.find("para.dat"), std::string::npos);
-    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1);
+    WriteFile("Data/para.dat", "");
+    EXPECT_EQ(ReportOf(LoadPartCosts), "velmara: cannot read Data/paco.dat; its part table is left at 0\n");
+    EXPECT_EQ(ReportOf(LoadPartRates), "velmara: Data/para.dat is damaged: it holds 0 of its 265 bytes\n");
     EXPECT_EQ(CostsObj.Engine[1], 0);
     EXPECT_EQ(CostsObj.Body[6], 0);
     EXPECT_EQ(RateObj.Engine[1], 0);
     EXPECT_EQ(RateObj.VariantBonus, 0);
 }
 
-// A month has room to build the dearest design the game's own tables make,
-// and a design loaded without its tables is kept to bounds that hold every
-// design they make. Tables grown dearer must move those bounds too.
-TEST_F(PartTables, TheGameTablesMakeNoDesignAMonthCannotBuild) {
-    ASSERT_TRUE(LoadPartCosts());
-    ASSERT_TRUE(LoadPartRates());
-    const FigureRange cost = DesignCostRange();
-    const FigureRange rating = DesignRatingRange();
-    EXPECT_GE(cost.Lowest, kAnyDesignCost.Lowest);
-    EXPECT_LE(cost.Highest, kAnyDesignCost.Highest);
-    EXPECT_LE(std::int64_t{kMostCarsAMonth} * cost.Highest, kProductionRoom);
-    EXPECT_GE(rating.Lowest, kAnyDesignRating.Lowest);
-    EXPECT_LE(rating.Highest, kAnyDesignRating.Highest);
+// A table of its full length says nothing of whether it holds numbers: one
+// line names the file whatever fills it, and the game's own files, or one
+// with a figure changed, are read without a word.
+TEST_F(PartTables, ATableOfFullLengthWithoutNumbersIsReportedOnce) {
+    const std::string whole = ReadFile("Data/paco.dat");
+    ASSERT_EQ(whole.size(), 280u);
+    EXPECT_EQ(ReportOf(LoadPartCosts), "");
+    EXPECT_EQ(ReportOf(LoadPartRates), "");
+    for (char fill : {'\0', ' ', 'x'}) {
+        WriteFile("Data/paco.dat", std::string(280, fill));
+        EXPECT_EQ(ReportOf(LoadPartCosts), "velmara: Data/paco.dat is damaged: field 1 of 56 is not a number and counts 0\n")
+            << int{fill};
+        EXPECT_EQ(CostsObj.Engine[1], 0);
+        EXPECT_EQ(CostsObj.Body[6], 0);
+    }
+    std::string patched = whole;
+    patched[4] = '9';  // the first engine's 180 made 189
+    WriteFile("Data/paco.dat", patched);
+    EXPECT_EQ(ReportOf(LoadPartCosts), "");
+    EXPECT_EQ(CostsObj.Engine[1], 189);
+}
+
+// From the cheapest or lowest rated choices of a list to the dearest or
+// highest: one part of it, or any set of its items, each at most once.
+struct Span {
+    i32 Lowest, Highest;
+};
+
+Span OneOf(const i32* list) {
+    const auto [low, high] = std::minmax_element(list + 1, list + 11);
+    return {*low, *high};
+}
+
+Span AnyOf(const i32* list) {
+    Span sum{0, 0};
+    for (i32 id = 1; id <= 10; ++id) (list[id] < 0 ? sum.Lowest : sum.Highest) += list[id];
+    return sum;
+}
+
+Span Total(std::initializer_list<Span> spans) {
+    Span total{0, 0};
+    for (const Span& span : spans) {
+        total.Lowest += span.Lowest;
+        total.Highest += span.Highest;
+    }
+    return total;
+}
+
+// Every design the game's own tables make is stored as the tables price
+// and rate it: none lies past the bounds a stored design keeps to (which
+// the studio shows whole and a month builds without wrapping).
+TEST_F(PartTables, TheGameTablesMakeEveryDesignWithinTheStoredBounds) {
+    LoadPartCosts();
+    LoadPartRates();
+    const Costs& c = CostsObj;
+    const Rates& r = RateObj;
+    const Span cost = Total({OneOf(c.Brakes), OneOf(c.Suspension), OneOf(c.Engine), AnyOf(c.Luxury),
+                             AnyOf(c.Safety), {c.Body[1], c.Body[6]}});
+    const Span bonuses{0, 3 * r.PartBonus + 3 * r.VariantBonus};
+    const Span rating = Total({OneOf(r.Brakes), OneOf(r.Suspension), OneOf(r.Engine), AnyOf(r.Luxury),
+                               AnyOf(r.Safety), {r.Body, r.Body}, bonuses});
+    EXPECT_EQ(cost.Lowest, 450);
+    EXPECT_EQ(cost.Highest, 3848);
+    EXPECT_EQ(rating.Lowest, 96);
+    EXPECT_EQ(rating.Highest, 649);
+    EXPECT_GE(cost.Lowest, kStoredDesignCost.Lowest);
+    EXPECT_LE(cost.Highest, kStoredDesignCost.Highest);
+    EXPECT_GE(rating.Lowest, kStoredDesignRating.Lowest);
+    EXPECT_LE(rating.Highest, kStoredDesignRating.Highest);
 }
 
 // The best car of a research level, as the design screen would store it:

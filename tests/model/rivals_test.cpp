@@ -142,13 +142,13 @@ TEST_F(Rivals, CheapModelsGiveFixedCostsPerTechnician) {
 }
 
 // A loaded game keeps the player's staff, a rival's scientists and their
-// wage, and a design loaded without its cost table, within bounds. With all
+// wage, and every stored design's cost, within bounds. With all
 // of them at their tops in a year of hiring, a rival's month still books
 // every sum whole: a production of a billion leaves room for the rest.
 TEST_F(Rivals, AMonthAtTheLoadedGamesTopsBooksItsSumsWhole) {
     PlayerObj.Year = 1920;
     PlayerTechnicians.Count = PlayerSalesmans.Count = kMostStaffOfAKind;
-    PlayerCar1.UnitCost = kDearestDesign;
+    PlayerCar1.UnitCost = kStoredDesignCost.Highest;
     for (const RivalRecords& rival : kRivals) {
         rival.scientists.Count = kMostStaffOfAKind;
         rival.scientists.Wage = kHighestWage;
@@ -163,10 +163,10 @@ TEST_F(Rivals, AMonthAtTheLoadedGamesTopsBooksItsSumsWhole) {
             EXPECT_EQ(rival.expenses.Wages, wages);
             // Production draws an extra a car above the cost; transport a
             // fee a car above its base.
-            const i64 fixed = wages + technicians * (kDearestDesign + kRivalExtraCost) + rival.transportBase;
+            const i64 fixed = wages + technicians * (kStoredDesignCost.Highest + kRivalExtraCost) + rival.transportBase;
             EXPECT_GE(rival.expenses.Total, fixed);
             EXPECT_LE(rival.expenses.Total, fixed + technicians * (kRivalExtraCostDraws - 1 + kMostTransportPerCar));
-            EXPECT_EQ(rival.income.Total, (kDearestDesign + rival.incomeMargin) * technicians);
+            EXPECT_EQ(rival.income.Total, (kStoredDesignCost.Highest + rival.incomeMargin) * technicians);
         }
     }
 }

@@ -1,13 +1,11 @@
 // A part table damaged after a game was saved says nothing of the designs
-// the game stored: a load leaves them as the file holds them, and still
-// builds none for nothing and none dearer than a month can pay for.
+// the game stored: a load leaves them as the file holds them, whatever the
+// tables are, and the next save writes them back the same.
 
 #include <climits>
 #include <filesystem>
 #include <string>
-#include <utility>
 
-#include "model/design_limits.h"
 #include "saves/saved_game_support.h"
 
 using namespace saves_test;
@@ -28,18 +26,66 @@ void ReplaceByAFolder(const std::string& path, const std::string&) {
     std::filesystem::create_directory(path);
 }
 void CutToHalf(const std::string& path, const std::string& whole) { WriteFile(path, whole.substr(0, whole.size() / 2)); }
+// What a crash leaves behind on some file systems.
+void ZerosOfFullLength(const std::string& path, const std::string& whole) {
+    WriteFile(path, std::string(whole.size(), '\0'));
+}
+void BlanksOfFullLength(const std::string& path, const std::string& whole) {
+    WriteFile(path, std::string(whole.size(), ' '));
+}
+void LettersOfFullLength(const std::string& path, const std::string& whole) {
+    WriteFile(path, std::string(whole.size(), 'q'));
+}
+// A table still read whole: its first figure's last digit made 9 (the
+// first engine's 180 becomes 189).
+void OneDigitPatched(const std::string& path, const std::string& whole) {
+    std::string patched = whole;
+    patched[4] = '9';
+    WriteFile(path, patched);
+}
 
-const std::pair<const char*, Damage> kDamages[] = {
-    {"gone", Remove}, {"empty", Empty}, {"a folder of that name", ReplaceByAFolder}, {"cut to half", CutToHalf}};
+struct DamageCase {
+    const char* name;
+    Damage damage;
+    bool reported;  // one line on stderr names the file
+};
+
+const DamageCase kDamages[] = {
+    {"gone", Remove, true},
+    {"empty", Empty, true},
+    {"a folder of that name", ReplaceByAFolder, true},
+    {"cut to half", CutToHalf, true},
+    {"NUL bytes of its full length", ZerosOfFullLength, true},
+    {"blanks of its full length", BlanksOfFullLength, true},
+    {"letters of its full length", LettersOfFullLength, true},
+    {"one digit patched", OneDigitPatched, false},
+};
 
 const char* const kTables[] = {"Data/paco.dat", "Data/para.dat"};
 
 // Stored designs from the cheapest to the dearest the game's tables make,
-// rated from the highest to the lowest.
+// rated from the highest to the lowest; one stored while a table held 0,
+// and two at the stored designs' bounds, as other tables store them.
 void SaveAGameWithEveryKindOfDesign(i32 slot) {
     FillEveryRecord(31);
     MakePlayerValuesValid();
+    PlayerModel(1).UnitCost = 0;
+    PlayerModel(1).Rating = 0;
+    PlayerModel(2).UnitCost = 99999;
+    PlayerModel(2).Rating = -9999;
+    PlayerModel(3).Rating = 99999;
+    ASSERT_NE(PlayerModel(1).Engine, 0);
     ASSERT_TRUE(SaveLoad::Save(slot, kWhen));
+}
+
+// Loads slot 1 as the load screen does; returns what was said on stderr.
+std::string LoadSlotOne() {
+    ResetAllRecords();
+    testing::internal::CaptureStderr();
+    const bool loaded = SaveLoad::Load(1);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(loaded);
+    return said;
 }
 
 }  // namespace
@@ -49,37 +95,52 @@ TEST_F(DamagedPartTables, LeaveTheStoredDesignsAsSaved) {
     const std::string saved = ReadFile(SlotPath(1));
     for (const char* table : kTables) {
         const std::string whole = ReadFile(table);
-        for (const auto& [name, damage] : kDamages) {
-            SCOPED_TRACE(std::string(table) + " " + name);
-            damage(table, whole);
-            ResetAllRecords();
-            testing::internal::CaptureStderr();  // the report of the unreadable table
-            const bool loaded = SaveLoad::Load(1);
-            testing::internal::GetCapturedStderr();
-            ASSERT_TRUE(loaded);
+        for (const DamageCase& damage : kDamages) {
+            SCOPED_TRACE(std::string(table) + " " + damage.name);
+            damage.damage(table, whole);
+            const std::string said = LoadSlotOne();
             ASSERT_TRUE(SaveLoad::Save(2, kWhen));
             EXPECT_TRUE(ReadFile(SlotPath(2)) == saved) << "the load changed the game";
+            if (damage.reported) {
+                EXPECT_NE(said.find(table), std::string::npos) << said;
+                EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+            } else {
+                EXPECT_EQ(said, "");
+            }
             std::filesystem::remove_all(table);
             WriteFile(table, whole);
         }
     }
 }
 
-TEST_F(DamagedPartTables, StillKeepAStoredDesignWithinWhatAMonthBuilds) {
-    FillEveryRecord(32);
-    MakePlayerValuesValid();
-    PlayerModel(1).UnitCost = 0;
-    PlayerModel(2).UnitCost = INT_MAX;
-    PlayerModel(3).Rating = INT_MIN;
-    PlayerModel(4).Rating = INT_MAX;
-    ASSERT_TRUE(SaveLoad::Save(1, kWhen));
-    for (const char* table : kTables) std::filesystem::remove(table);
-    testing::internal::CaptureStderr();
-    const bool loaded = SaveLoad::Load(1);
-    testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(PlayerModel(1).UnitCost, 1);
-    EXPECT_EQ(PlayerModel(2).UnitCost, 100000);  // the most, as the README says
-    EXPECT_EQ(PlayerModel(3).Rating, kAnyDesignRating.Lowest);
-    EXPECT_EQ(PlayerModel(4).Rating, kAnyDesignRating.Highest);
+// A stored design past its bounds, from a hand-made file, comes back to the
+// nearest one whatever the tables are; an empty slot neither costs nor
+// rates.
+TEST_F(DamagedPartTables, KeepAStoredDesignWithinItsBoundsWhateverTheTables) {
+    for (bool withTables : {true, false}) {
+        SCOPED_TRACE(withTables ? "with the tables" : "without them");
+        FillEveryRecord(32);
+        MakePlayerValuesValid();
+        PlayerModel(1).UnitCost = -1;
+        PlayerModel(2).UnitCost = INT_MAX;
+        PlayerModel(3).Rating = INT_MIN;
+        PlayerModel(4).Rating = INT_MAX;
+        PlayerModel(5).UnitCost = 100000;
+        PlayerModel(5).Rating = -10000;
+        PlayerModel(6).Engine = 0;  // empty
+        PlayerModel(6).UnitCost = 700;
+        PlayerModel(6).Rating = 200;
+        ASSERT_TRUE(SaveLoad::Save(1, kWhen));
+        if (!withTables)
+            for (const char* table : kTables) std::filesystem::remove(table);
+        LoadSlotOne();
+        EXPECT_EQ(PlayerModel(1).UnitCost, 0);
+        EXPECT_EQ(PlayerModel(2).UnitCost, 99999);
+        EXPECT_EQ(PlayerModel(3).Rating, -9999);
+        EXPECT_EQ(PlayerModel(4).Rating, 99999);
+        EXPECT_EQ(PlayerModel(5).UnitCost, 99999);
+        EXPECT_EQ(PlayerModel(5).Rating, -9999);
+        EXPECT_EQ(PlayerModel(6).UnitCost, 0);
+        EXPECT_EQ(PlayerModel(6).Rating, 0);
+    }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -62,10 +63,11 @@ const std::vector<Damage>& DamagedValues() {
         {&model.BrakesVariant, 4, 0}, {&model.EngineVariant, 6, 0}, {&model.LuxuryItems[0], 12, 0},
         {&model.SafetyItems[10], -1, 0}, {&model.Era, 7, 0}, {&model.BodyType, 10, 0},
         {&model.BodyIndex, 11, 11}, {&model.FrontPiece, 4, 0},
-        // A stored design costs 450 to 3848 and is rated 96 to 649 with the
-        // game's part tables; an empty slot neither costs nor rates.
-        {&model.UnitCost, -100, 450}, {&model.Rating, INT_MIN, 96}, {&PlayerModel(5).UnitCost, 3849, 3848},
-        {&PlayerModel(5).Rating, 650, 649}, {&PlayerModel(6).Engine, 0, 0}, {&PlayerModel(6).UnitCost, 700, 0},
+        // A stored design costs 0 to 99999 and is rated -9999 to 99999,
+        // whatever the part tables hold; an empty slot neither costs nor
+        // rates.
+        {&model.UnitCost, -100, 0}, {&model.Rating, INT_MIN, -9999}, {&PlayerModel(5).UnitCost, 100000, 99999},
+        {&PlayerModel(5).Rating, 100000, 99999}, {&PlayerModel(6).Engine, 0, 0}, {&PlayerModel(6).UnitCost, 700, 0},
         {&PlayerModel(6).Rating, 200, 0},
         {&model.Price, 500, 500}, {&PlayerModel(4).Price, 10000, 9999},
         // A new game's wages, and where no month's wage bill can wrap.
@@ -128,8 +130,12 @@ TEST_F(LoadedGameLimits, OutOfRangeValuesAreBroughtBackBeforeTheGameGoesOn) {
         SaveADamagedGame(21, 1, *damage);
         ExpectKeptOnLoad(*damage);
         // The month goes on without reading or dividing out of bounds (the
-        // sanitizer build turns either into a failure).
+        // sanitizer build turns either into a failure), from a year before
+        // the calendar's last, whose December ends the game.
+        PlayerObj.Year = std::min(PlayerObj.Year, kLastYear - 1);
+        const i32 monthsBefore = PlayerObj.Year * kMonthsPerYear + PlayerObj.Month;
         for (int month = 0; month < 3; ++month) Player::NextMonth();
+        EXPECT_EQ(PlayerObj.Year * kMonthsPerYear + PlayerObj.Month, monthsBefore + 3);
     }
 }
 
