@@ -3,10 +3,14 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <string>
 
 #include "input/input_fixture.h"
 #include "support/game_folder.h"
+#include "model/headless_player.h"
 #include "saves/save_load.h"
+#include "saves/saved_game_support.h"
 
 namespace {
 
@@ -146,6 +150,38 @@ TEST_F(MouseMenusTest, ALostGameCanBeShownAgainButNotSaved) {
     ClickOn(CTRL_SAVE_BACK);
     ClickOn(CTRL_MENU_CONTINUE);
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+}
+
+// The calendar ends with December 9999: next month then plays nothing and
+// the game is over, and a game saved in that December loads back as it was
+// saved and ends in the same place.
+TEST_F(MouseMenusTest, DecemberOfTheLastYearEndsTheGame) {
+    headless::StartGame(REGION_EUROPE);
+    for (int month = 0; month < 14; ++month) headless::PlayMonth();
+    PlayerObj.Year = 9999;
+    PlayerObj.Month = 11;
+    Show(SCREEN_GAME_MAIN);
+    ClickOn(CTRL_NEXT_MONTH);
+    ASSERT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
+    ASSERT_EQ(PlayerObj.Month, 12);
+    ClickOn(CTRL_MONTH_END_CONTINUE);
+    const std::tm when = saves_test::Moment(2026, 12, 7, 8, 9, 10);
+    ASSERT_TRUE(SaveLoad::Save(1, when));
+    const std::string december = ReadFile("Data/Saves/slot1.sav");
+
+    ClickOn(CTRL_NEXT_MONTH);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+    ASSERT_TRUE(SaveLoad::Save(2, when));
+    EXPECT_TRUE(ReadFile("Data/Saves/slot2.sav") == december) << "the last click played a month";
+
+    ASSERT_TRUE(SaveLoad::Load(1));
+    ASSERT_TRUE(SaveLoad::Save(3, when));
+    EXPECT_TRUE(ReadFile("Data/Saves/slot3.sav") == december) << "the load changed the game";
+    Show(SCREEN_GAME_MAIN);
+    ClickOn(CTRL_NEXT_MONTH);
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+    EXPECT_EQ(PlayerObj.Year, 9999);
+    EXPECT_EQ(PlayerObj.Month, 12);
 }
 
 }  // namespace

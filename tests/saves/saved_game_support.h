@@ -64,6 +64,17 @@ inline std::string Snapshot() {
     return bytes;
 }
 
+// Every byte of the game's own records: the interface state and the save
+// stamps, which come last, left out.
+inline std::string GameRecordsSnapshot() {
+    std::string bytes;
+    for (auto [record, size] : EveryRecord()) {
+        if (record == &MainObj) break;
+        bytes.append(static_cast<const char*>(record), size);
+    }
+    return bytes;
+}
+
 // Where a record's bytes begin in a Snapshot(), found by any address inside it.
 inline std::size_t SnapshotOffset(const void* inside) {
     std::size_t offset = 0;

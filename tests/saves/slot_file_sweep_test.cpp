@@ -11,25 +11,30 @@
 //     where it draws), so no sum wraps either way: wages, each production
 //     cost and their total, transport, advertising, expenses, each model's
 //     income and their total;
-//   - the calendar moves on by one month;
+//   - the calendar moves on by one month, but from December of its last
+//     year, where the game ends and nothing of the month is played;
 //   - each research area's progress moves on by its month's pace, or starts
 //     the next level at 0 with the level one higher or held at its top;
 //     no level falls;
 //   - a rival's loan counts its months and debt down by one month and one
 //     installment while it owes, and stands still once it does not;
 //   - the deposit's interest never takes from the deposit;
-//   - no design is built for nothing, and none is weighed by the sales on
-//     figures past 32 bits; no one is paid below a new game's wage of
-//     their kind;
+//   - no design costs less than nothing, every design's cost and rating
+//     show whole in the studio's five cells, and none is weighed by the
+//     sales on figures past 32 bits; no one is paid below a new game's
+//     wage of their kind;
 //   - no purchase raises the cash;
 //   - no count of people falls below 0;
 //   - every loan ends within its months, and within the bank's longest
 //     term, paying back what it owed, and owes at least what it lent.
 // A few edits of several fields at once follow: the ones that once made
 // spending pay, a deposit in the month of its interest, research and a loan
-// past their ends, and a rich company at the top of its works.
+// past their ends, and a rich company at the top of its works. Last, the
+// stored designs' figures at the swept values are played with both part
+// tables gone, which no stored design is measured by.
 
 #include <algorithm>
+#include <cstdio>
 #include <climits>
 #include <cstdint>
 #include <functional>
@@ -38,6 +43,7 @@
 #include <optional>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "input/input_fixture.h"
@@ -47,6 +53,8 @@
 #include "model/rival_records.h"
 #include "model/shown_region.h"
 #include "model/transport.h"
+#include "platform/number_text.h"
+#include "presentation/text_layout.h"
 #include "saves/month_bookings.h"
 #include "saves/saved_game_support.h"
 #include "saves/slot_fields.h"
@@ -207,8 +215,6 @@ struct SlotFileSweep : InputTest {
                 CheckSums({{"a model's production cost in a region", spent.ProductionCost[r][m], cost, cost},
                            {"a model's income in a region", IncomeObj.ModelIncome[r][m], income.lowest,
                             income.highest}});
-                if (shipped > 0 && (model.UnitCost <= 0 || spent.ProductionCost[r][m] <= 0))
-                    Fault("model " + std::to_string(m) + " built for " + std::to_string(model.UnitCost));
                 production += cost;
                 incomeBooked += IncomeObj.ModelIncome[r][m];
                 if (shipped == 0) continue;
@@ -275,6 +281,20 @@ struct SlotFileSweep : InputTest {
                 if (figure < INT_MIN || figure > INT_MAX)
                     Fault("model " + std::to_string(m) + " rated " + std::to_string(model.Rating) + " at a cost of " +
                           std::to_string(model.UnitCost) + " is weighed by " + std::to_string(figure));
+        }
+    }
+
+    // A design's cost never pays for what is built, and the studio draws
+    // its cost and rating in five cells each.
+    void CheckStoredDesigns() {
+        char text[platform::kIntegerTextMax + 1];
+        for (i32 m = 1; m <= kModelSlots; ++m) {
+            const Car& model = PlayerModel(m);
+            if (model.UnitCost < 0) Fault("model " + std::to_string(m) + " costs " + std::to_string(model.UnitCost));
+            for (const auto& [figure, cells] : {std::pair{model.UnitCost, TextAt(TEXT_DESIGN_COST).Cells},
+                                                 std::pair{model.Rating, TextAt(TEXT_DESIGN_RATING).Cells}})
+                if (platform::FormatInteger(figure, text, sizeof text) > static_cast<std::size_t>(cells))
+                    Fault("model " + std::to_string(m) + " shows " + text + " in " + std::to_string(cells) + " cells");
         }
     }
 
@@ -385,16 +405,19 @@ struct SlotFileSweep : InputTest {
         }
     }
 
-    // The month's end through the footer; false once the game is lost.
+    // The month's end through the footer; false once the game is lost or
+    // over.
     bool PlayMonth() {
         WatchTheLoan();
         Show(SCREEN_GAME_MAIN);
+        if (PlayerObj.Year == kLastYear && PlayerObj.Month == kMonthsPerYear) return PlayTheLastClick();
         TakeNoteBeforeTheMonth();
         ClickOn(CTRL_NEXT_MONTH);
         CheckBookings();
         CheckPlayersSums();
         CheckRivalsSums();
         CheckWhatTheSalesWeigh();
+        CheckStoredDesigns();
         CheckCalendar();
         CheckResearch();
         CheckBanks();
@@ -403,6 +426,16 @@ struct SlotFileSweep : InputTest {
         if (MainObj.Screen != SCREEN_GAME_NEXT_MONTH) return false;
         ClickOn(CTRL_MONTH_END_CONTINUE);
         return true;
+    }
+
+    // Next month in the calendar's last month ends the game and changes
+    // nothing of it.
+    bool PlayTheLastClick() {
+        const std::string game = saves_test::GameRecordsSnapshot();
+        ClickOn(CTRL_NEXT_MONTH);
+        if (MainObj.Screen != SCREEN_GAME_OVER) Fault("December of the last year leads on");
+        if (saves_test::GameRecordsSnapshot() != game) Fault("a month was played after December of the last year");
+        return false;
     }
 
     void ExpectNoGain(double before, const char* purchase) {
@@ -592,6 +625,29 @@ TEST_F(SlotFileSweep, EditsOfSeveralFieldsAtOnce) {
         ASSERT_TRUE(SaveLoad::Save(kSweptSlot));
         LoadAndPlay(ReadFile(SlotPath(kSweptSlot)), edit.name);
     }
+    ExpectNoFaults();
+}
+
+// Each stored design's cost and rating at the swept values, loaded and
+// played without either part table.
+TEST_F(SlotFileSweep, StoredDesignsWithoutThePartTables) {
+    ASSERT_NO_FATAL_FAILURE(SaveTheOrdinaryGame());
+    const std::vector<saves_test::SavedField> fields = saves_test::SavedFields();
+    std::vector<std::size_t> designFields;
+    for (i32 slot = 1; slot <= kModelSlots; ++slot)
+        for (const i32* figure : {&PlayerModel(slot).UnitCost, &PlayerModel(slot).Rating})
+            for (std::size_t index = 0; index < fields.size(); ++index)
+                if (fields[index].At == figure) designFields.push_back(index);
+    ASSERT_EQ(designFields.size(), 2u * kModelSlots);
+    for (const char* table : {"Data/paco.dat", "Data/para.dat"}) std::remove(table);
+    testing::internal::CaptureStderr();  // each load names both missing tables
+    for (std::size_t index : designFields)
+        for (i32 value : kSweptValues) {
+            std::string file = ordinary;
+            EncodeIntegerField(value, &file[index * kFieldSize]);
+            LoadAndPlay(file, "field " + std::to_string(index) + " at " + std::to_string(value) + " without tables");
+        }
+    testing::internal::GetCapturedStderr();
     ExpectNoFaults();
 }
 
