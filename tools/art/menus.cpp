@@ -137,8 +137,10 @@ Canvas DrawGameOver() {
     Backdrop(c, 0.8);
     Title(c, 150, 72);
     Card(c, {250, 230, 549, 410}, "game over", 30);
-    Words(c, "the money ran out:", 400, 294, 17, Align::Centre, kInk, Face::Serif);
-    Words(c, "your company is bankrupt", 400, 320, 17, Align::Centre, kInk, Face::Serif);
+    // One picture ends both ways a game can end: a month the money cannot
+    // pay, and the calendar's last December.
+    Words(c, "out of money, or out of time:", 400, 294, 17, Align::Centre, kInk, Face::Serif);
+    Words(c, "your company's story ends here", 400, 320, 17, Align::Centre, kInk, Face::Serif);
     DrawControl(c, CTRL_GAME_OVER_MENU);
     return c;
 }
