@@ -2,9 +2,12 @@
 // its unit cost and rating from the part tables; loading copies a slot into
 // the design; deleting empties a slot, the design and the slot's stock.
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "model/design_limits.h"
+#include "model/part_tables.h"
 #include "model/player.h"
 #include "model/records.h"
 
@@ -55,6 +58,13 @@ i32 SumOfItems(const i32 (&list)[Size], const i32 (&items)[kModelArray]) {
     for (i32 item : items) sum += Entry(list, item);
     return sum;
 }
+
+// A design adds up to three parts, eleven entries of each item list, the
+// body and six bonuses: sums of table figures that never wrap before
+// storing keeps them within their bounds.
+constexpr std::int64_t kMostFiguresSummed = 3 + 2 * kModelArray + 1 + 6;
+static_assert(kMostFiguresSummed * kHighestTableFigure <= INT_MAX);
+static_assert(kMostFiguresSummed * kLowestTableFigure >= INT_MIN);
 
 bool HasSlot(const Car& design) { return design.Slot >= 1 && design.Slot <= kModelSlots; }
 
