@@ -204,7 +204,9 @@ void Player::NextMonth() {
     // The calendar ends with kLastYear's December, and every limit a game
     // keeps counts on it: the game is over there, and nothing of the next
     // month is played, the rivals' included.
-    if (PlayerObj.Year >= kLastYear && PlayerObj.Month >= kMonthsPerYear) {
+    const bool calendarAtItsEnd =
+        PlayerObj.Year > kLastYear || (PlayerObj.Year == kLastYear && PlayerObj.Month >= kMonthsPerYear);
+    if (calendarAtItsEnd) {
         MainObj.Screen = SCREEN_GAME_OVER;
         return;
     }

@@ -107,6 +107,20 @@ struct Edit {
     int months = 2;
 };
 
+// A site's price near the 32-bit top and two purchases: the first would
+// carry the price past it.
+Edit PriceAtTheTop(const char* name, i32 FactorySalon::*price, i32 button) {
+    return {name,
+            [price] {
+                PlayerFactorySalon.*price = INT_MAX - 50000;
+                PlayerObj.Cash = 1e10;
+            },
+            [button](EditedSlotFile& t) {
+                t.BuyOnTheMap(button);
+                t.BuyOnTheMap(button);
+            }};
+}
+
 Car& ModelOnTheLine() { return PlayerModel(PlayerFactorySalon.Region[kHome - 1].ProductionLineModel[0]); }
 
 TEST_F(EditedSlotFile, NoFigureInASlotFileMakesSpendingPay) {
@@ -119,25 +133,10 @@ TEST_F(EditedSlotFile, NoFigureInASlotFileMakesSpendingPay) {
          [](EditedSlotFile& t) { t.BuyOnTheMap(CTRL_MAP_BUY_FACTORY); }},
         {"the salon price", [] { PlayerFactorySalon.SalonPrice = -200000; },
          [](EditedSlotFile& t) { t.BuyOnTheMap(CTRL_MAP_BUY_SALON); }},
-        // Two purchases: the first would carry the price past the top.
-        {"a salon price at the top, with the cash to pay it",
-         [] {
-             PlayerFactorySalon.SalonPrice = INT_MAX - 50000;
-             PlayerObj.Cash = 1e10;
-         },
-         [](EditedSlotFile& t) {
-             t.BuyOnTheMap(CTRL_MAP_BUY_SALON);
-             t.BuyOnTheMap(CTRL_MAP_BUY_SALON);
-         }},
-        {"a factory price at the top, with the cash to pay it",
-         [] {
-             PlayerFactorySalon.FactoryPrice = INT_MAX - 50000;
-             PlayerObj.Cash = 1e10;
-         },
-         [](EditedSlotFile& t) {
-             t.BuyOnTheMap(CTRL_MAP_BUY_FACTORY);
-             t.BuyOnTheMap(CTRL_MAP_BUY_FACTORY);
-         }},
+        PriceAtTheTop("a salon price at the top, with the cash to pay it", &FactorySalon::SalonPrice,
+                      CTRL_MAP_BUY_SALON),
+        PriceAtTheTop("a factory price at the top, with the cash to pay it", &FactorySalon::FactoryPrice,
+                      CTRL_MAP_BUY_FACTORY),
         {"a negative rate with a term chosen",
          [] {
              PlayerBank.LoanTerm = 3;

@@ -530,16 +530,21 @@ struct SlotFileSweep : InputTest {
     std::unordered_set<std::size_t> played;
     std::vector<std::string> faults;
 
+    // Each of the ordinary game's fields at `indexes`, at every swept value.
+    void SweepFields(const std::vector<std::size_t>& indexes, const std::string& how = "") {
+        for (std::size_t index : indexes)
+            for (i32 value : kSweptValues) {
+                std::string file = ordinary;
+                EncodeIntegerField(value, &file[index * kFieldSize]);
+                LoadAndPlay(file, "field " + std::to_string(index) + " at " + std::to_string(value) + how);
+            }
+    }
+
     void SweepBlock(int block) {
         ASSERT_NO_FATAL_FAILURE(SaveTheOrdinaryGame());
         const IntegerFields fields = FindIntegerFields();
         ASSERT_GT(fields.ofBlock[block].size(), 900u);
-        for (std::size_t index : fields.ofBlock[block])
-            for (i32 value : kSweptValues) {
-                std::string file = ordinary;
-                EncodeIntegerField(value, &file[index * kFieldSize]);
-                LoadAndPlay(file, "field " + std::to_string(index) + " at " + std::to_string(value));
-            }
+        SweepFields(fields.ofBlock[block]);
         ExpectNoFaults();
     }
 
@@ -641,12 +646,7 @@ TEST_F(SlotFileSweep, StoredDesignsWithoutThePartTables) {
     ASSERT_EQ(designFields.size(), 2u * kModelSlots);
     for (const char* table : {"Data/paco.dat", "Data/para.dat"}) std::remove(table);
     testing::internal::CaptureStderr();  // each load names both missing tables
-    for (std::size_t index : designFields)
-        for (i32 value : kSweptValues) {
-            std::string file = ordinary;
-            EncodeIntegerField(value, &file[index * kFieldSize]);
-            LoadAndPlay(file, "field " + std::to_string(index) + " at " + std::to_string(value) + " without tables");
-        }
+    SweepFields(designFields, " without tables");
     testing::internal::GetCapturedStderr();
     ExpectNoFaults();
 }
