@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "model/headless_player.h"
 #include "saves/saved_game_support.h"
 
 using namespace saves_test;
@@ -110,6 +111,34 @@ TEST_F(DamagedPartTables, LeaveTheStoredDesignsAsSaved) {
             std::filesystem::remove_all(table);
             WriteFile(table, whole);
         }
+    }
+}
+
+// Tables that price every part at a field's top and rate it at its bottom:
+// a design stored with them is saved as the studio shows it and loads back
+// unchanged, with those tables or with the game's own.
+TEST_F(DamagedPartTables, ADesignStoredFromTablesPastTheBoundsLoadsAsSaved) {
+    const std::string costs = ReadFile(kTables[0]);
+    const std::string rates = ReadFile(kTables[1]);
+    WriteFile(kTables[0], std::string(costs.size(), '9'));
+    std::string lowest;
+    while (lowest.size() < rates.size()) lowest += "-9999";
+    WriteFile(kTables[1], lowest);
+    headless::StartGame(REGION_EUROPE);
+    headless::PlayMonth();  // designs and stores its first car
+    ASSERT_NE(PlayerModel(1).Engine, 0);
+    EXPECT_EQ(PlayerModel(1).UnitCost, 99999);
+    EXPECT_EQ(PlayerModel(1).Rating, -9999);
+    ASSERT_TRUE(SaveLoad::Save(1, kWhen));
+    const std::string saved = ReadFile(SlotPath(1));
+    for (bool ownTables : {false, true}) {
+        if (ownTables) {
+            WriteFile(kTables[0], costs);
+            WriteFile(kTables[1], rates);
+        }
+        LoadSlotOne();
+        ASSERT_TRUE(SaveLoad::Save(2, kWhen));
+        EXPECT_TRUE(ReadFile(SlotPath(2)) == saved) << (ownTables ? "with the game's tables" : "as stored");
     }
 }
 
