@@ -269,13 +269,9 @@ void Cockpit(Canvas& c, const Car& car) {
         });
         return;
     }
-    // The seat's back stands down into the body, wherever its top dips.
-    const double seat = std::min(car.Belt, TopAt(Painted(car), top.X + 16)) - 3;
-    HangsOn(c, car, "seat", "body", [&](Canvas& on) {
-        RoundBox(on, top.X + 8, car.Belt + 16, top.X + 24, seat, 3, {110, 60, 40});
-    });
     if (roof == Roof::Raised) {
-        // The hood folded down behind the seat.
+        // The hood folded down behind the seat, drawn first: where the
+        // cockpit stands far back the seat's back stands in front of it.
         HangsOn(c, car, "folded hood", "body", [&](Canvas& on) {
             // On the deck behind the seat, however low the deck is.
             const double deck = std::min(car.Belt, TopAt(Painted(car), 144)) - 2;
@@ -283,6 +279,11 @@ void Cockpit(Canvas& c, const Car& car) {
             for (const double x : {139.0, 149.0}) on.Line(At(x, deck + 1), At(x, deck + 13), 1.4, {150, 110, 70});
         });
     }
+    // The seat's back stands down into the body, wherever its top dips.
+    const double seat = std::min(car.Belt, TopAt(Painted(car), top.X + 16)) - 3;
+    HangsOn(c, car, "seat", "body", [&](Canvas& on) {
+        RoundBox(on, top.X + 8, car.Belt + 16, top.X + 24, seat, 3, {110, 60, 40});
+    });
 }
 
 }  // namespace art::car
