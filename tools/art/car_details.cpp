@@ -56,7 +56,7 @@ void TruckRearKit(Canvas& c, const Car& car, const std::vector<Vec>& box) {
     const Rgb steel{176, 178, 184};
     if (car.Era >= ERA_1968) {
         HangsOn(c, car, "tail lift", "load box", [&](Canvas& on) {
-            FillBox(on, tail - 3, floor + 24, tail + 0.5, floor + 1, {128, 132, 138});
+            FillBox(on, tail - 3, floor + 24, tail + 0.5, floor + 1, {84, 88, 96});
             on.Line(At(tail - 2.5, floor + 2), At(tail - 2.5, floor + 23), 1.0, steel);
         });
         return;
