@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr long kFieldWidth = 5;
-
 // A run of consecutive table entries filled by consecutive fields.
 struct FieldRun {
     i32* first;
@@ -57,32 +55,35 @@ static_assert(FieldCount(kRateRuns) == 53, "Data/para.dat holds 53 fields");
 template <std::size_t Runs>
 void LoadTable(const char* path, const FieldRun (&runs)[Runs]) {
     constexpr long kMaxFields = 64;
-    char image[kMaxFields * kFieldWidth];
+    char image[kMaxFields * kTableFieldWidth];
     const long fields = FieldCount(runs);
-    const long size = platform::ReadFilePrefix(path, image, static_cast<std::size_t>(fields * kFieldWidth));
+    const long size = platform::ReadFilePrefix(path, image, static_cast<std::size_t>(fields * kTableFieldWidth));
     if (size < 0) {
         std::fprintf(stderr, "velmara: cannot read %s; its part table is left at 0\n", path);
         for (const FieldRun& run : runs)
             for (i32 i = 0; i < run.count; ++i) run.first[i] = 0;
         return;
     }
-    char buffer[kFieldWidth] = {' ', ' ', ' ', ' ', ' '};
+    char buffer[kTableFieldWidth] = {' ', ' ', ' ', ' ', ' '};
     long field = 0;
-    long firstWithoutANumber = 0;  // counted from 1; 0 for none
+    long firstNotANumber = 0;  // counted from 1; 0 for none
+    i32 firstNotANumberReads = 0;
     for (const FieldRun& run : runs) {
         for (i32 i = 0; i < run.count; ++i, ++field) {
-            model_files::ReadField(image, size, field, kFieldWidth, buffer);
-            run.first[i] = platform::ParseInteger(buffer, kFieldWidth);
-            if (firstWithoutANumber == 0 && !platform::StartsWithInteger(buffer, kFieldWidth))
-                firstWithoutANumber = field + 1;
+            model_files::ReadField(image, size, field, kTableFieldWidth, buffer);
+            run.first[i] = platform::ParseInteger(buffer, kTableFieldWidth);
+            if (firstNotANumber == 0 && !platform::IsPlainInteger(buffer, kTableFieldWidth)) {
+                firstNotANumber = field + 1;
+                firstNotANumberReads = run.first[i];
+            }
         }
     }
-    if (size < fields * kFieldWidth)
+    if (size < fields * kTableFieldWidth)
         std::fprintf(stderr, "velmara: %s is damaged: it holds %ld of its %ld bytes\n", path, size,
-                     fields * kFieldWidth);
-    else if (firstWithoutANumber != 0)
-        std::fprintf(stderr, "velmara: %s is damaged: field %ld of %ld is not a number and counts 0\n", path,
-                     firstWithoutANumber, fields);
+                     fields * kTableFieldWidth);
+    else if (firstNotANumber != 0)
+        std::fprintf(stderr, "velmara: %s is damaged: field %ld of %ld is not a plain number and reads as %d\n",
+                     path, firstNotANumber, fields, firstNotANumberReads);
 }
 
 }  // namespace

@@ -105,11 +105,15 @@ std::int32_t ParseInteger(const char* text, std::size_t length) {
     return static_cast<std::int32_t>(value);
 }
 
-bool StartsWithInteger(const char* text, std::size_t length) {
+bool IsPlainInteger(const char* text, std::size_t length) {
     std::size_t i = 0;
-    while (i < length && IsSpace(text[i])) ++i;
+    while (i < length && text[i] == ' ') ++i;
     if (i < length && (text[i] == '+' || text[i] == '-')) ++i;
-    return i < length && IsDigit(text[i]);
+    const std::size_t firstDigit = i;
+    while (i < length && IsDigit(text[i])) ++i;
+    if (i == firstDigit) return false;
+    while (i < length && text[i] == ' ') ++i;
+    return i == length;
 }
 
 double ParseReal(const char* text, std::size_t length) {

@@ -29,9 +29,9 @@ std::size_t FormatMoney(double value, char* out, std::size_t capacity);
 // wrapping.
 std::int32_t ParseInteger(const char* text, std::size_t length);
 
-// Whether text[0..length) starts with a number ParseInteger reads from its
-// digits: white space, an optional sign, then at least one digit.
-bool StartsWithInteger(const char* text, std::size_t length);
+// Whether text[0..length) is a number and nothing else: blanks, an optional
+// sign, at least one digit, blanks. Only the space counts as a blank here.
+bool IsPlainInteger(const char* text, std::size_t length);
 
 // Decimal real number at the start of text[0..length): white space, sign,
 // digits, an optional point and fraction, an optional exponent. No digits

@@ -46,6 +46,7 @@ TEST_F(PartTables, FieldsAreFiveBytesWhateverTheirNeighbours) {
     // 10000 fills its field; 750 stands with blanks before or after it; a
     // line end may sit inside a field; letters give 0 and digits followed by
     // other bytes give the digits. Bytes after the last field are never read.
+    // The first field that is more than blanks around a number is named.
     std::string bytes = std::string("10000") + "  750" + "750  " + " 12\n " + "abcde" + "12ab3" + "-0042";
     bytes.resize(53 * 5, ' ');
     WriteFile("Data/para.dat", bytes + "99999 trailing bytes are never read");
@@ -53,7 +54,49 @@ TEST_F(PartTables, FieldsAreFiveBytesWhateverTheirNeighbours) {
     const i32 expected[] = {0, 10000, 750, 750, 12, 0, 12, -42};
     for (i32 id = 0; id < 8; ++id) EXPECT_EQ(RateObj.Engine[id], expected[id]) << id;
     EXPECT_EQ(RateObj.VariantBonus, 0);
-    EXPECT_EQ(report, "velmara: Data/para.dat is damaged: field 5 of 53 is not a number and counts 0\n");
+    EXPECT_EQ(report, "velmara: Data/para.dat is damaged: field 4 of 53 is not a plain number and reads as 12\n");
+}
+
+// Damages that still read a number from every field: each is named once,
+// with the field it first shows in and what that field reads as.
+TEST_F(PartTables, AFieldThatIsMoreThanANumberIsNamed) {
+    struct Table {
+        const char* path;
+        void (*load)();
+        const char* fields;
+        const i32* engines;
+        i32 secondFieldAfterLineEnds;  // "  180\n  260" reads 180, then "\n  26"
+    };
+    for (const Table& table : {Table{"Data/paco.dat", LoadPartCosts, "56", CostsObj.Engine, 26},
+                               Table{"Data/para.dat", LoadPartRates, "53", RateObj.Engine, 5}}) {
+        const std::string whole = ReadFile(table.path);
+        std::string lineEnds;
+        for (std::size_t at = 0; at < whole.size(); at += 5) lineEnds += whole.substr(at, 5) + "\n";
+        const auto thirdField = [&](const char* bytes) { return whole.substr(0, 10) + bytes + whole.substr(15); };
+        struct Damage {
+            const char* name;
+            std::string bytes;
+            int field;
+            i32 readsAs;
+        };
+        const Damage damages[] = {
+            {"a line end after every field", lineEnds, 2, table.secondFieldAfterLineEnds},
+            {"letters after the digits", thirdField("12abc"), 3, 12},
+            {"a letter between digits", thirdField("  1x0"), 3, 1},
+            {"a tab for a blank", thirdField("\t  60"), 3, 60},
+            {"a tab between digits", thirdField(" 1\t80"), 3, 1},
+        };
+        for (const Damage& damage : damages) {
+            SCOPED_TRACE(std::string(table.path) + ", " + damage.name);
+            WriteFile(table.path, damage.bytes);
+            EXPECT_EQ(ReportOf(table.load), std::string("velmara: ") + table.path + " is damaged: field " +
+                                                std::to_string(damage.field) + " of " + table.fields +
+                                                " is not a plain number and reads as " +
+                                                std::to_string(damage.readsAs) + "\n");
+            EXPECT_EQ(table.engines[damage.field], damage.readsAs);
+        }
+        WriteFile(table.path, whole);
+    }
 }
 
 TEST_F(PartTables, ShortFileRepeatsTheLastFieldRead) {
@@ -91,7 +134,8 @@ TEST_F(PartTables, ATableOfFullLengthWithoutNumbersIsReportedOnce) {
     EXPECT_EQ(ReportOf(LoadPartRates), "");
     for (char fill : {'\0', ' ', 'x'}) {
         WriteFile("Data/paco.dat", std::string(280, fill));
-        EXPECT_EQ(ReportOf(LoadPartCosts), "velmara: Data/paco.dat is damaged: field 1 of 56 is not a number and counts 0\n")
+        EXPECT_EQ(ReportOf(LoadPartCosts),
+                  "velmara: Data/paco.dat is damaged: field 1 of 56 is not a plain number and reads as 0\n")
             << int{fill};
         EXPECT_EQ(CostsObj.Engine[1], 0);
         EXPECT_EQ(CostsObj.Body[6], 0);

@@ -45,6 +45,19 @@ void OneDigitPatched(const std::string& path, const std::string& whole) {
     WriteFile(path, patched);
 }
 
+// Tables that still read a number from every field, some not the one meant.
+void LineEndAfterEveryField(const std::string& path, const std::string& whole) {
+    std::string damaged;
+    for (std::size_t at = 0; at < whole.size(); at += 5) damaged += whole.substr(at, 5) + "\n";
+    WriteFile(path, damaged);
+}
+void LettersAfterTheDigits(const std::string& path, const std::string& whole) {
+    WriteFile(path, "12abc" + whole.substr(5));
+}
+void TabInsideAField(const std::string& path, const std::string& whole) {
+    WriteFile(path, " 1\t80" + whole.substr(5));
+}
+
 struct DamageCase {
     const char* name;
     Damage damage;
@@ -59,6 +72,9 @@ const DamageCase kDamages[] = {
     {"NUL bytes of its full length", ZerosOfFullLength, true},
     {"blanks of its full length", BlanksOfFullLength, true},
     {"letters of its full length", LettersOfFullLength, true},
+    {"a line end after every field", LineEndAfterEveryField, true},
+    {"letters after the digits", LettersAfterTheDigits, true},
+    {"a tab inside a field", TabInsideAField, true},
     {"one digit patched", OneDigitPatched, false},
 };
 
