@@ -1,10 +1,18 @@
 #pragma once
-// Bounds that no game outgrows: a new game starts far below each, no game
-// played month by month comes near one by December of kLastYear, and no
-// month is played after that December. A loaded game is kept within them,
-// so that no cost pays and no sum a month makes wraps. They are not what
-// one company could have reached: inside them, an edited game plays as
-// edited.
+// Bounds that no game begun by the program outgrows: a new game starts far
+// below each, no month is played after December of kLastYear, and the game
+// is still within each by then. A loaded game is kept within them, so that no
+// cost pays and no sum a month makes wraps. They are not what one company
+// could have reached: inside them, an edited game plays as edited.
+//
+// The margins differ. Stock stays far below its bound and wages well below
+// theirs (see each below), and a rival's levels in practice too, at about
+// one a level each 84 months. The counts that move once a month are tied
+// to the calendar itself: a rival's loan months count down from 0 once a
+// month, so by December of kLastYear they stand at -(kMostMonthsPlayed - 1),
+// one month inside their floor of -kMostMonthsPlayed, and a rival's level,
+// from at most 1, rising at most once a month, reaches kMostMonthsPlayed
+// at the most.
 
 #include <climits>
 #include <cstdint>
@@ -22,6 +30,11 @@ inline constexpr i32 kLastYear = 9999;
 // Months from a new game to the end of kLastYear. A rival's levels rise at
 // most once a month, and its loan's months count down once a month.
 inline constexpr i32 kMostMonthsPlayed = (kLastYear - kFirstYear + 1) * kMonthsPerYear;
+// The months played, one step each, from a new game's January to the last
+// December: one fewer than kMostMonthsPlayed.
+inline constexpr i32 kMonthStepsInTheCalendar = (kLastYear - kFirstYear) * kMonthsPerYear + (kMonthsPerYear - 1);
+static_assert(kMonthStepsInTheCalendar < kMostMonthsPlayed,
+              "a count moving once a month from 0 stays inside -kMostMonthsPlayed..kMostMonthsPlayed");
 
 // A new game's wage of each kind, in StaffKind order; wages only rise from
 // there, by 15 every three years (the scientists' 100 reach 40555 in 9999).
