@@ -29,9 +29,10 @@
 //     term, paying back what it owed, and owes at least what it lent.
 // A few edits of several fields at once follow: the ones that once made
 // spending pay, a deposit in the month of its interest, research and a loan
-// past their ends, and a rich company at the top of its works. Last, the
-// stored designs' figures at the swept values are played with both part
-// tables gone, which no stored design is measured by.
+// past their ends, and a rich company at the top of its works building the
+// dearest design a slot stores. Last, the stored designs' figures at the
+// swept values are played with both part tables gone, which no stored
+// design is measured by.
 
 #include <algorithm>
 #include <cstdio>
@@ -608,8 +609,9 @@ TEST_F(SlotFileSweep, EditsOfSeveralFieldsAtOnce) {
              PlayerBank.DepositMonth = kSavedMonth + 1;
              PlayerBank.DepositYear = PlayerObj.Year - 1;
          }},
-        {"a rich company at the top of its works",
+        {"a rich company at the top of its works, building the dearest design a slot stores",
          [] {
+             PlayerModel(ModelOnTheLine()).UnitCost = kStoredDesignCost.Highest;
              PlayerObj.Cash = 1e10;
              PlayerTechnicians.Count = PlayerSalesmans.Count = kMostStaffOfAKind;
              for (FactorySalonRegion& region : PlayerFactorySalon.Region) {
