@@ -150,6 +150,14 @@ TEST_F(MouseMenusTest, ALostGameCanBeShownAgainButNotSaved) {
     ClickOn(CTRL_SAVE_BACK);
     ClickOn(CTRL_MENU_CONTINUE);
     EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER);
+
+    // A new game starts from there as ever.
+    ClickOn(CTRL_GAME_OVER_MENU);
+    ClickOn(CTRL_MENU_NEW);
+    TypeName("acme");
+    ClickOn(CTRL_NEW_START);
+    ExpectAll({{MainObj.Screen, SCREEN_GAME_MAIN}, {PlayerObj.Year, 1908}, {PlayerObj.Month, 1},
+               {PlayerObj.Cash, 100000.0}, {PlayerTechnicians.Count, 0}});
 }
 
 // The calendar ends with December 9999: next month then plays nothing and

@@ -150,6 +150,7 @@ TEST_F(DesignStorage, LoadingCopiesTheModelAndDeletingEmptiesSlotDesignAndStock)
     PlayerFactorySalon.Region[0].ProductionLineModel[0] = 3;
     for (i32 r = 0; r < 6; ++r) ModelSaleObj.Stock[r][3] = 5 + r;
     ModelSaleObj.Stock[0][4] = 9;
+    PlayerCar3.Price = 800;
     Player::DeleteModel();
     EXPECT_EQ(PlayerCar.SlotUsed[3], 0);
     EXPECT_EQ(PlayerCar.Slot, 3);
@@ -157,6 +158,7 @@ TEST_F(DesignStorage, LoadingCopiesTheModelAndDeletingEmptiesSlotDesignAndStock)
     EXPECT_EQ(PlayerCar.BodyIndex, 0);
     EXPECT_EQ(PlayerCar3.Engine, 0);
     EXPECT_EQ(std::string(PlayerCar3.Name, 14), std::string(14, ' '));
+    EXPECT_EQ(PlayerCar3.Price, 0);   // what a line still naming the slot shows
     for (i32 r = 0; r < 6; ++r) EXPECT_EQ(ModelSaleObj.Stock[r][3], 0);
     EXPECT_EQ(ModelSaleObj.Stock[0][4], 9);
     EXPECT_EQ(PlayerFactorySalon.Region[0].ProductionLineModel[0], 3);  // the line keeps naming it

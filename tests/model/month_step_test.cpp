@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 
@@ -88,6 +89,16 @@ TEST_F(MonthStep, LoansDepositsResearchOffersAndExpenses) {
         {"a year on", deposit, 13, {{bank.Deposit, 258}}},
         {"the balance stops at the top", Join({deposit, {{bank.Deposit, INT_MAX - 10}}}), 13,
          {{bank.Deposit, INT_MAX}}},
+        // A level takes 10000 points, the styling 20000: the month's 83 and
+        // one a scientist.
+        {"9999 points", Join({noScientists, {{lab.Scientists[PART_ENGINE], 9916}}}), 1,
+         {{lab.ResearchLevel[PART_ENGINE], 1}, {lab.ResearchProgress[PART_ENGINE], 9999}}},
+        {"10000 points", Join({noScientists, {{lab.Scientists[PART_ENGINE], 9917}}}), 1,
+         {{lab.ResearchLevel[PART_ENGINE], 2}, {lab.ResearchProgress[PART_ENGINE], 0}}},
+        {"19999 styling points", Join({noScientists, {{lab.Scientists[PART_BODY], 19916}}}), 1,
+         {{lab.ResearchLevel[PART_BODY], 1}, {lab.ResearchProgress[PART_BODY], 19999}}},
+        {"20000 styling points", Join({noScientists, {{lab.Scientists[PART_BODY], 19917}}}), 1,
+         {{lab.ResearchLevel[PART_BODY], 2}}},
         {"engine research without scientists", noScientists, 120, {{lab.ResearchLevel[PART_ENGINE], 1}}},
         {"rises after 121 months", noScientists, 121, {{lab.ResearchLevel[PART_ENGINE], 2}}},
         {"the body after 241", noScientists, 240, {{lab.ResearchLevel[PART_BODY], 1}}},
@@ -108,9 +119,17 @@ TEST_F(MonthStep, LoansDepositsResearchOffersAndExpenses) {
         // Expenses are taken only when the cash covers them.
         {"all the cash", wages, 1,
          {{ExpensesObj.Total, 1000}, {PlayerObj.Cash, 0.0}, {MainObj.Screen, SCREEN_GAME_NEXT_MONTH}}},
-        {"one more than the cash", Join({wages, {{PlayerAdvertising.Block[5].Campaign[0].Amount, 1}}}), 1,
+        // The deposit is never drawn on.
+        {"one more than the cash",
+         Join({wages, {{PlayerAdvertising.Block[5].Campaign[0].Amount, 1}, {bank.Deposit, 5000}}}), 1,
          {{ExpensesObj.AdvertisingCost[5], 1}, {ExpensesObj.Total, 1001}, {MainObj.Screen, SCREEN_GAME_OVER},
-          {PlayerObj.Cash, 1000.0}, {PlayerProfitLoss.Profit, -1001}, {PlayerProfitLoss.Loss, 1001}}},
+          {PlayerObj.Cash, 1000.0}, {PlayerProfitLoss.Profit, -1001}, {PlayerProfitLoss.Loss, 1001},
+          {bank.Deposit, 5000}}},
+        // A campaign is paid every month; its months are never counted down.
+        {"a campaign's third month",
+         {{PlayerAdvertising.Block[2].Campaign[1].Amount, 500}, {PlayerAdvertising.Block[2].Campaign[1].Months, 2}}, 3,
+         {{ExpensesObj.AdvertisingTotal, 500}, {PlayerAdvertising.Block[2].Campaign[1].Months, 2},
+          {PlayerObj.Cash, 98500.0}}},
     };
     for (const Months& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -159,6 +178,30 @@ TEST_F(MonthStep, RandomDrawOrderOfOneStep) {
     EXPECT_EQ(ProductionObj.ModelTotal[2], 8);
     EXPECT_EQ(ProductionObj.Shipped[REGION_EUROPE - 1][2], 0);  // all sold
     EXPECT_EQ(ExpensesObj.ProductionTotal, 120);
+}
+
+// Each car sold brings its price less a draw of 0 to 19, one draw for all
+// the cars of a model in a region: month after month, the recipe's 12 cars
+// at 1000 bring 11772 to 12000, and the draws reach both ends.
+TEST_F(MonthStep, TwelveCarsAt1000Bring11772To12000) {
+    Car& model = PlayerCar1;
+    model.UnitCost = 450;
+    model.Rating = 112;
+    model.Price = 1000;
+    model.Era = 1;
+    model.Brakes = model.Suspension = model.Engine = 1;
+    PlayerFactorySalon.Region[0].Salesmen = 10;
+    i32 least = INT_MAX, most = INT_MIN;
+    for (int month = 0; month < 80; ++month) {   // before the rivals' research passes the car
+        ModelSaleObj.Stock[0][1] = 18;            // at 1000 two thirds of it sell
+        Player::NextMonth();
+        ASSERT_EQ(ModelSaleObj.Sold[0][1], 12);
+        EXPECT_EQ(IncomeObj.Total % 12, 0) << IncomeObj.Total;
+        least = std::min(least, IncomeObj.Total);
+        most = std::max(most, IncomeObj.Total);
+    }
+    EXPECT_EQ(least, 11772);
+    EXPECT_EQ(most, 12000);
 }
 
 }  // namespace

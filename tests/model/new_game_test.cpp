@@ -22,6 +22,8 @@ TEST_F(NewGame, StartsAfreshInTheHomeRegionWhateverAnEarlierGameLeft) {
     PlayerBank.Deposit = 5000;
     PlayerBank.LoanAmount = 700;
     PlayerBank.DepositAmount = 900;
+    PlayerBank.LoanTerm = 12;
+    PlayerBank.LoanRate = 10;
     PlayerFactorySalon.TechniciansToAssign = 50;
     PlayerFactorySalon.SalesmenToAssign = 5;
     PlayerAdvertising.Block[2].Campaign[1] = AdCampaign{300, 12};
@@ -52,10 +54,11 @@ TEST_F(NewGame, StartsAfreshInTheHomeRegionWhateverAnEarlierGameLeft) {
         EXPECT_EQ(place.ProductionLineShipTo[0][0], 0);
         EXPECT_EQ(place.Technicians, 0);
     }
-    // The caption mark is 0, not CAPTION_NONE; typed bank amounts stay, staff numbers go.
+    // The caption mark is 0, not CAPTION_NONE; typed bank amounts and the term stay, staff numbers go.
     ExpectAll({{MainObj.Screen, SCREEN_GAME_MAIN}, {MainObj.ShownCaption, 0}, {CostsObj.Engine[1], 777},
                {PlayerFactorySalon.TechniciansToAssign, 0}, {PlayerFactorySalon.SalesmenToAssign, 0},
-               {PlayerBank.Deposit, 0}, {PlayerBank.LoanAmount, 700}, {PlayerBank.DepositAmount, 900}, {PlayerCar.BodyIndex, 0},
+               {PlayerBank.Deposit, 0}, {PlayerBank.LoanAmount, 700}, {PlayerBank.DepositAmount, 900},
+               {PlayerBank.LoanTerm, 12}, {PlayerBank.LoanRate, 10}, {PlayerCar.BodyIndex, 0},
                {PlayerAdvertising.Block[2].Campaign[1].Amount, 0}, {PlayerSalesmans.Count, 0},
                {ModelSaleObj.Stock[REGION_ASIA - 1][1], 0}, {ExpensesObj.Total, 0}, {PlayerProfitLoss.Profit, 0},
                {PlayerObj.Name, "tester"}});

@@ -178,7 +178,9 @@ TEST_F(Rivals, ResearchRisesAtFixedPaceAndBodyStopsAtNine) {
     Opponent::NextMonth();
     EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BRAKES], 1);
     EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], 0);
-    for (int step = 85; step <= 167; ++step) Opponent::NextMonth();
+    for (int step = 85; step <= 166; ++step) Opponent::NextMonth();
+    EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], 0);
+    Opponent::NextMonth();   // the styling every 167 months
     EXPECT_EQ(Opponent1Research.ResearchLevel[PART_BODY], 1);
     EXPECT_EQ(Opponent2Research.ResearchLevel[PART_SAFETY], 1);
     for (int step = 168; step <= 167 * 12; ++step) Opponent::NextMonth();

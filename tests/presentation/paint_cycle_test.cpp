@@ -19,6 +19,8 @@ struct PaintCycle : PaintFixture {
         SetPhoto(p_MENU_NEW, 800, 600, kNewGame);
         SetPhoto(p_MENU_button_new, 191, 36, 0x600000);
         SetPhoto(p_MENU_button_continue, 191, 36, 0x006000);
+        SetPhoto(p_MENU_button_save_off, 191, 36, 0x700000);
+        SetPhoto(p_MENU_button_save_on, 191, 36, 0x007000);
         SetPhoto(p_GAME_money_clean, 100, 20, kMoneyClean);
         PlayerObj.Year = 1908;
         PlayerObj.Cash = 100000.0;
@@ -65,6 +67,7 @@ TEST_F(PaintCycle, MenuScreensRedrawEveryPaintAndKeepTheLastGameScreen) {
     Show(SCREEN_MENU_GAME);
     EXPECT_EQ(At(10, 10), kMenu);
     EXPECT_EQ(At(302, 199), 0x006000u);   // continue, not new
+    EXPECT_EQ(At(302, 261), 0x007000u);   // save game, not greyed
     Scribble();
     Show(SCREEN_MENU_GAME);
     EXPECT_FALSE(Scribbled());
@@ -72,6 +75,7 @@ TEST_F(PaintCycle, MenuScreensRedrawEveryPaintAndKeepTheLastGameScreen) {
 
     Show(SCREEN_MENU);
     EXPECT_EQ(At(302, 199), 0x600000u);
+    EXPECT_EQ(At(302, 261), 0x700000u);   // save game greyed
     EXPECT_EQ(MainObj.LastDrawnScreen, SCREEN_GAME_OFFICE);
 }
 

@@ -29,11 +29,12 @@ TEST_F(DesignAndFactory, PartListsNameTheResearchedPartsAndTheChosenVariant) {
 
     // The engine's marker moves 26 pixels per variant.
     MainObj.Popup = POPUP_ENGINE_PARTS;
+    PlayerResearch.ResearchLevel[PART_ENGINE] = 1;
     for (const i32 variant : {3, 5}) {
         platform::FillCanvas(canvas(), kUntouched);
         PlayerResearch.EngineVariantChoice = variant;
         Paint::DrawSlotTexts(canvas());
-        ExpectCells({{230, 500, 26, D, variant == 3 ? "  *  " : "    *"}});
+        ExpectCells({{230, 500, 26, D, variant == 3 ? "  *  " : "    *"}, {270, 57, 11, D, "2cyl gas engine "}});
     }
 
     // Item lists never show a variant, whatever the choices hold.
@@ -68,6 +69,12 @@ TEST_F(DesignAndFactory, DesignScreenShowsSlotPartsItemsAndBody) {
     Paint::DrawCurrentDesign(canvas());
     // Five cells of cost: a tenth of it.
     ExpectCells({{379, 62, 7, ES, " 7"}, {24, 346, 11, E, "12345"}, {24, 285, 11, E, "42   "}});
+    // The stored figures' bounds show whole.
+    PlayerCar.UnitCost = 99999;
+    PlayerCar.Rating = -9999;
+    Paint::DrawCurrentDesign(canvas());
+    ExpectCells({{24, 346, 11, E, "99999"}, {24, 285, 11, E, "-9999"}});
+    PlayerCar.Rating = 42;
 
     // Slot 0 reads its own mark, which only a hand-made save sets.
     platform::FillCanvas(canvas(), kUntouched);
