@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/calendar.h"
 #include "model/opponent.h"
 #include "model/player.h"
-#include "model/reachable_limits.h"
 #include "model/records.h"
 #include "model/research_thresholds.h"
 #include "model/transport.h"
@@ -201,12 +201,10 @@ void SettleCash() {
 }  // namespace
 
 void Player::NextMonth() {
-    // The calendar ends with kLastYear's December, and every limit a game
-    // keeps counts on it: the game is over there, and nothing of the next
-    // month is played, the rivals' included.
-    const bool calendarAtItsEnd =
-        PlayerObj.Year > kLastYear || (PlayerObj.Year == kLastYear && PlayerObj.Month >= kMonthsPerYear);
-    if (calendarAtItsEnd) {
+    // The calendar ends with kLastMonthPlayed, and every limit a game keeps
+    // counts on it: the game is over there, and nothing of the next month is
+    // played, the rivals' included.
+    if (IsAtOrAfter({PlayerObj.Year, PlayerObj.Month}, kLastMonthPlayed)) {
         MainObj.Screen = SCREEN_GAME_OVER;
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "model/calendar.h"
 #include "model/part_tables.h"
 #include "model/player.h"
 #include "model/reachable_limits.h"
@@ -16,8 +17,8 @@ namespace {
 
 void StartCompany() {
     PlayerObj.Cash = 100000.0;
-    PlayerObj.Year = kFirstYear;
-    PlayerObj.Month = 1;
+    PlayerObj.Year = kFirstMonthPlayed.Year;
+    PlayerObj.Month = kFirstMonthPlayed.Month;
 }
 
 // The game starts with a loan of 100000 over 48 months at 16 percent,
@@ -64,8 +65,8 @@ void StartStaff() {
         staff.HireCount = 0;
         staff.FireCount = 0;
         staff.Wage = kStartWage[kind];
-        staff.RaiseMonth = 1;
-        staff.RaiseYear = kFirstYear;
+        staff.RaiseMonth = kFirstMonthPlayed.Month;
+        staff.RaiseYear = kFirstMonthPlayed.Year;
     }
 }
 

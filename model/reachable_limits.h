@@ -1,7 +1,7 @@
 #pragma once
 // Bounds that no game begun by the program outgrows: a new game starts far
-// below each, no month is played after December of kLastYear, and the game
-// is still within each by then. A loaded game is kept within them, so that no
+// below each, no month is played after kLastMonthPlayed (model/calendar.h),
+// and the game is still within each by then. A loaded game is kept within them, so that no
 // cost pays and no sum a month makes wraps. They are not what one company
 // could have reached: inside them, an edited game plays as edited.
 //
@@ -9,7 +9,7 @@
 // theirs (see each below), and a rival's levels in practice too, at about
 // one a level each 84 months. The counts that move once a month are tied
 // to the calendar itself: a rival's loan months count down from 0 once a
-// month, so by December of kLastYear they stand at -(kMostMonthsPlayed - 1),
+// month, so by kLastMonthPlayed they stand at -(kMostMonthsPlayed - 1),
 // one month inside their floor of -kMostMonthsPlayed, and a rival's level,
 // from at most 1, rising at most once a month, reaches kMostMonthsPlayed
 // at the most.
@@ -17,22 +17,20 @@
 #include <climits>
 #include <cstdint>
 
+#include "model/calendar.h"
 #include "model/design_limits.h"
 #include "model/loan_terms.h"
 #include "model/records.h"
 #include "model/transport.h"
 
-// The calendar: a new game's January, and the last year its four digits
-// show. The game ends with kLastYear's December: its next month is not
-// played.
-inline constexpr i32 kFirstYear = 1908;
-inline constexpr i32 kLastYear = 9999;
-// Months from a new game to the end of kLastYear. A rival's levels rise at
-// most once a month, and its loan's months count down once a month.
+// Months from a new game's January to the end of kLastYear, the bound of
+// every count that moves once a month: a rival's levels rise at most once a
+// month, and its loan's months count down once a month.
 inline constexpr i32 kMostMonthsPlayed = (kLastYear - kFirstYear + 1) * kMonthsPerYear;
-// The months played, one step each, from a new game's January to the last
-// December: one fewer than kMostMonthsPlayed.
-inline constexpr i32 kMonthStepsInTheCalendar = (kLastYear - kFirstYear) * kMonthsPerYear + (kMonthsPerYear - 1);
+// The months a game begun by the program plays, one step each, from the
+// month a new game opens in to the last month the month step plays.
+inline constexpr std::int64_t kMonthStepsInTheCalendar =
+    MonthsFromYearZero(kLastMonthPlayed) - MonthsFromYearZero(kFirstMonthPlayed);
 static_assert(kMonthStepsInTheCalendar < kMostMonthsPlayed,
               "a count moving once a month from 0 stays inside -kMostMonthsPlayed..kMostMonthsPlayed");
 

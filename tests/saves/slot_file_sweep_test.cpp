@@ -95,9 +95,9 @@ Bounds Times(std::int64_t count, std::int64_t lowest, std::int64_t highest) {
 }
 
 // Months since year 0; none for a month that names none.
-std::optional<std::int64_t> MonthsFromYearZero(i32 year, i32 month) {
+std::optional<std::int64_t> MonthsShown(i32 year, i32 month) {
     if (month < 1 || month > kMonthsPerYear) return std::nullopt;
-    return std::int64_t{year} * kMonthsPerYear + month - 1;
+    return MonthsFromYearZero({year, month});
 }
 
 // The map's region, whatever a file said of it.
@@ -300,8 +300,8 @@ struct SlotFileSweep : InputTest {
     }
 
     void CheckCalendar() {
-        const std::optional<std::int64_t> was = MonthsFromYearZero(before.year, before.month);
-        if (!was || MonthsFromYearZero(PlayerObj.Year, PlayerObj.Month) != *was + 1)
+        const std::optional<std::int64_t> was = MonthsShown(before.year, before.month);
+        if (!was || MonthsShown(PlayerObj.Year, PlayerObj.Month) != *was + 1)
             Fault("the calendar went from " + std::to_string(before.month) + "/" + std::to_string(before.year) +
                   " to " + std::to_string(PlayerObj.Month) + "/" + std::to_string(PlayerObj.Year));
     }
@@ -411,7 +411,8 @@ struct SlotFileSweep : InputTest {
     bool PlayMonth() {
         WatchTheLoan();
         Show(SCREEN_GAME_MAIN);
-        if (PlayerObj.Year == kLastYear && PlayerObj.Month == kMonthsPerYear) return PlayTheLastClick();
+        const bool lastMonth = PlayerObj.Year == kLastMonthPlayed.Year && PlayerObj.Month == kLastMonthPlayed.Month;
+        if (lastMonth) return PlayTheLastClick();
         TakeNoteBeforeTheMonth();
         ClickOn(CTRL_NEXT_MONTH);
         CheckBookings();
