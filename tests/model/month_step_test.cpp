@@ -28,6 +28,17 @@ protected:
     static void Steps(int count) {
         for (int i = 0; i < count; ++i) Player::NextMonth();
     }
+    // Model 1 with the first era and the first parts, which a works line
+    // builds and no rival has passed before 1915.
+    static Car& FirstModel(i32 unitCost, i32 rating, i32 price) {
+        Car& model = PlayerCar1;
+        model.UnitCost = unitCost;
+        model.Rating = rating;
+        model.Price = price;
+        model.Era = ERA_1908;
+        model.Brakes = model.Suspension = model.Engine = 1;
+        return model;
+    }
 };
 
 TEST_F(MonthStep, CalendarTurnsAfterTheRivalsSawTheOldYear) {
@@ -145,13 +156,7 @@ TEST_F(MonthStep, LoansDepositsResearchOffersAndExpenses) {
 // 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464, 5705, 28145,
 // 23281, 16827, and its 65th value is 288.
 TEST_F(MonthStep, RandomDrawOrderOfOneStep) {
-    Car& model = PlayerCar1;
-    model.UnitCost = 10;
-    model.Price = 10;
-    model.Rating = 1000;
-    model.Era = 1;
-    model.Brakes = model.Suspension = model.Engine = 1;
-    PlayerCar2 = PlayerCar1;
+    PlayerCar2 = FirstModel(10, 1000, 10);
     // Europe's factory: 4 cars of model 1 to asia, 8 of model 2 to europe.
     PlayerFactorySalon.Region[REGION_EUROPE - 1] =
         FactorySalonRegion{1, 1, 16, 100, 2, {2, 1, 0, 0, 0}, {{REGION_EUROPE, REGION_EUROPE}, {REGION_ASIA, 0}}};
@@ -184,12 +189,7 @@ TEST_F(MonthStep, RandomDrawOrderOfOneStep) {
 // the cars of a model in a region: month after month, the recipe's 12 cars
 // at 1000 bring 11772 to 12000, and the draws reach both ends.
 TEST_F(MonthStep, TwelveCarsAt1000Bring11772To12000) {
-    Car& model = PlayerCar1;
-    model.UnitCost = 450;
-    model.Rating = 112;
-    model.Price = 1000;
-    model.Era = 1;
-    model.Brakes = model.Suspension = model.Engine = 1;
+    FirstModel(450, 112, 1000);
     PlayerFactorySalon.Region[0].Salesmen = 10;
     i32 least = INT_MAX, most = INT_MIN;
     for (int month = 0; month < 80; ++month) {   // before the rivals' research passes the car
@@ -202,6 +202,37 @@ TEST_F(MonthStep, TwelveCarsAt1000Bring11772To12000) {
     }
     EXPECT_EQ(least, 11772);
     EXPECT_EQ(most, 12000);
+}
+
+// A model on a works line at price 0, as a new model stands until its price
+// is typed: the works builds and pays for its cars, and none sells.
+// At a price of 1 the whole stock sells, each car bringing 1 less a draw of
+// 0 to 19, so that months book a minus income for the region.
+TEST_F(MonthStep, APriceOf0SellsNothingAndAPriceOf1SellsAtALoss) {
+    FirstModel(450, 112, 0);
+    PlayerFactorySalon.Region[0] = FactorySalonRegion{1, 1, 20, 10, 1, {1, 0, 0, 0, 0}, {{1, 1}}};
+    Player::NextMonth();
+    ExpectAll({{ProductionObj.ModelTotal[1], 20}, {ExpensesObj.ProductionTotal, 20 * 450},
+               {ModelSaleObj.Sold[0][1], 0}, {ModelSaleObj.Stock[0][1], 20}, {IncomeObj.Total, 0},
+               {PlayerObj.Cash, 100000.0 - ExpensesObj.Total}});
+
+    PlayerCar1.Price = 1;
+    PlayerObj.Cash = 1000000.0;  // every month pays in full
+    int monthsAtALoss = 0;
+    for (int month = 0; month < 12; ++month) {
+        const double cash = PlayerObj.Cash;
+        const i32 stock = ModelSaleObj.Stock[0][1] + 20;
+        Player::NextMonth();
+        const i32 sold = ModelSaleObj.Sold[0][1];
+        ASSERT_EQ(sold, std::min(stock, 20));
+        const i32 income = IncomeObj.RegionIncome[0];
+        EXPECT_EQ(IncomeObj.Total, income);
+        EXPECT_GE(income, sold * (1 - 19));
+        EXPECT_LE(income, sold);
+        EXPECT_EQ(PlayerObj.Cash, cash + income - ExpensesObj.Total);
+        if (income < 0) ++monthsAtALoss;
+    }
+    EXPECT_GT(monthsAtALoss, 0);
 }
 
 }  // namespace
