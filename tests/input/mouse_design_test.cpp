@@ -158,6 +158,19 @@ TEST_F(MouseDesign, TheChooserAndThePartLists) {
         {"items back", POPUP_SAFETY_PARTS, {}, {On(CTRL_PART_ROW_1, 0), On(CTRL_ITEMS_BACK)},
          {{MainObj.Popup, POPUP_ADD_PARTS}, {PlayerCar.SafetyItems[1], 0}}},
     };
+    // Where the part lists have install (x 428..589, y 491..507), the item
+    // lists install from x 428 to 495 and go back from 496 to 588, each from
+    // y 495; above that and at x 589 a click does nothing.
+    const struct {
+        i32 x, y, fitted, popup;
+    } spots[] = {
+        {428, 495, 2, POPUP_ADD_PARTS},    {495, 507, 2, POPUP_ADD_PARTS},    {496, 495, 0, POPUP_ADD_PARTS},
+        {588, 507, 0, POPUP_ADD_PARTS},    {500, 494, 0, POPUP_LUXURY_PARTS}, {589, 500, 0, POPUP_LUXURY_PARTS},
+    };
+    for (const auto& spot : spots)
+        rows.push_back({"an item list at " + std::to_string(spot.x) + "," + std::to_string(spot.y), POPUP_LUXURY_PARTS,
+                        {}, {On(CTRL_PART_ROW_1, 1), Spot(spot.x, spot.y)},
+                        {{PlayerCar.LuxuryItems[1], spot.fitted}, {MainObj.Popup, spot.popup}}});
     // The chooser opens each list once; only the engine list resets its choice.
     const i32 lists[][2] = {{CTRL_ADD_ENGINE, POPUP_ENGINE_PARTS}, {CTRL_ADD_SUSPENSION, POPUP_SUSPENSION_PARTS},
                             {CTRL_ADD_BRAKES, POPUP_BRAKES_PARTS}, {CTRL_ADD_LUXURY, POPUP_LUXURY_PARTS},

@@ -37,11 +37,12 @@ constexpr i32 kOldCarSellOff = 670;
 constexpr i32 kSecondCarPrice = 1550;
 
 // What the player reads at each month's end: the footer's cash, the
-// report's two totals and the first model's cars sold.
+// report's two totals and its home region's income, and the first model's
+// cars sold.
 struct MonthSeen {
     i32 Year, Month;
     double Cash;
-    i32 Income, Expenses;
+    i32 Income, Expenses, HomeIncome;
     i32 Sold;
 };
 
@@ -269,7 +270,8 @@ struct NewcomerRecipe : InputTest {
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH) << "lost in " << PlayerObj.Month << "/" << PlayerObj.Year;
         i32 sold = 0;
         for (const auto& region : ModelSaleObj.Sold) sold += region[1];
-        months.push_back({PlayerObj.Year, PlayerObj.Month, PlayerObj.Cash, IncomeObj.Total, ExpensesObj.Total, sold});
+        months.push_back({PlayerObj.Year, PlayerObj.Month, PlayerObj.Cash, IncomeObj.Total, ExpensesObj.Total,
+                          IncomeObj.RegionIncome[PlayerObj.HomeRegion - 1], sold});
         ClickOn(CTRL_MONTH_END_CONTINUE);
         ASSERT_EQ(MainObj.Screen, SCREEN_GAME_MAIN);
         if (PlayerObj.Month % 6 == 0) SaveLoadAndSaveAgain();
@@ -434,6 +436,11 @@ struct NewcomerRecipe : InputTest {
         EXPECT_LT(firstMonthLoss, 2500);
         EXPECT_NEAR(months.back().Cash, 220000.0, 5000.0);
         EXPECT_EQ(months[0].Sold, 12);
+        // The first month's 12 cars at 1000 less 0 to 19 each, in the home
+        // region's row of the income column.
+        EXPECT_GE(months[0].HomeIncome, 11772);
+        EXPECT_LE(months[0].HomeIncome, 12000);
+        EXPECT_EQ(months[0].HomeIncome, months[0].Income);
         EXPECT_EQ(months[1].Sold, 18);
         EXPECT_EQ(months[2].Sold, 20);
         for (std::size_t k = 1; k < months.size(); ++k)
