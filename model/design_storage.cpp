@@ -59,10 +59,16 @@ i32 SumOfItems(const i32 (&list)[Size], const i32 (&items)[kModelArray]) {
     return sum;
 }
 
-// A design adds up to three parts, eleven entries of each item list, the
-// body and six bonuses: sums of table figures that never wrap before
-// storing keeps them within their bounds.
-constexpr std::int64_t kMostFiguresSummed = 3 + 2 * kModelArray + 1 + 6;
+// The bonuses a rating earns: a part bonus for the engine that suits the
+// body and for the top brakes and suspension, and a variant bonus for each
+// of the three variants that suits the body.
+constexpr i32 kPartBonuses = 3;
+constexpr i32 kVariantBonuses = 3;
+
+// A design adds up three parts, the entries of both item lists, the body
+// and its bonuses: sums of table figures that never wrap before storing
+// keeps them within their bounds.
+constexpr std::int64_t kMostFiguresSummed = 3 + 2 * kModelArray + 1 + kPartBonuses + kVariantBonuses;
 static_assert(kMostFiguresSummed * kHighestTableFigure <= INT_MAX);
 static_assert(kMostFiguresSummed * kLowestTableFigure >= INT_MIN);
 
@@ -90,11 +96,11 @@ i32 RatingOf(const Car& design) {
                  SumOfItems(rates.Safety, design.SafetyItems) + rates.Body;
     const bool knownBody = design.BodyType >= 1 && design.BodyType <= kBodyTypeCount;
     const BodyTypeFit& fit = kBodyTypeFits[knownBody ? design.BodyType : 0];
-    const bool partBonuses[] = {knownBody && design.Engine == fit.engine, design.Brakes == kTopPart,
-                                design.Suspension == kTopPart};
-    const bool variantBonuses[] = {knownBody && ClassOf(design.EngineVariant) == fit.engineVariant,
-                                   knownBody && design.BrakesVariant == fit.brakesVariant,
-                                   knownBody && design.SuspensionVariant == fit.suspensionVariant};
+    const bool partBonuses[kPartBonuses] = {knownBody && design.Engine == fit.engine, design.Brakes == kTopPart,
+                                            design.Suspension == kTopPart};
+    const bool variantBonuses[kVariantBonuses] = {knownBody && ClassOf(design.EngineVariant) == fit.engineVariant,
+                                                  knownBody && design.BrakesVariant == fit.brakesVariant,
+                                                  knownBody && design.SuspensionVariant == fit.suspensionVariant};
     for (bool earned : partBonuses)
         if (earned) rating += rates.PartBonus;
     for (bool earned : variantBonuses)
