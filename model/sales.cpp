@@ -4,6 +4,10 @@
 // research has passed sells only a third of its stock; the salesmen of each
 // region then sell at most two cars each, the lowest model numbers first.
 
+#include <climits>
+#include <cstdint>
+
+#include "model/design_limits.h"
 #include "model/player.h"
 #include "model/records.h"
 
@@ -29,8 +33,15 @@ i32 RatingAgainstRivals(const Car& model) {
 // How much of the stock the price sells, as the four price bands.
 enum class Demand { All, TwoThirds, OneThird, None };
 
+// What the price is weighed against: twice three times the rating and the
+// unit cost. Every figure weighed from it is smaller, and the bounds a
+// stored design keeps to hold it within 32 bits.
+constexpr std::int64_t WorthOf(std::int64_t rating, std::int64_t unitCost) { return 2 * (3 * rating + unitCost); }
+static_assert(WorthOf(kStoredDesignRating.Highest, kStoredDesignCost.Highest) <= INT_MAX);
+static_assert(WorthOf(kStoredDesignRating.Lowest, kStoredDesignCost.Lowest) >= INT_MIN);
+
 Demand DemandAtPrice(i32 price, i32 unitCost, i32 rating) {
-    const i32 value = 2 * (3 * rating + unitCost);
+    const i32 value = static_cast<i32>(WorthOf(rating, unitCost));
     const i32 threshold = value / 4 + unitCost;
     const i32 tolerance = value - threshold;
     i32 excess = price - threshold;

@@ -19,10 +19,9 @@
 //   - a rival's loan counts its months and debt down by one month and one
 //     installment while it owes, and stands still once it does not;
 //   - the deposit's interest never takes from the deposit;
-//   - no design costs less than nothing, every design's cost and rating
-//     show whole in the studio's five cells, and none is weighed by the
-//     sales on figures past 32 bits; no one is paid below a new game's
-//     wage of their kind;
+//   - no design costs less than nothing, and every design's cost and
+//     rating show whole in the studio's five cells; no one is paid below a
+//     new game's wage of their kind;
 //   - no purchase raises the cash;
 //   - no count of people falls below 0;
 //   - every loan ends within its months, and within the bank's longest
@@ -240,8 +239,8 @@ struct SlotFileSweep : InputTest {
     }
 
     // A rival's month builds, carries and sells as many cars as it has
-    // technicians, at the player's dearest unit cost; it books no
-    // installment in its expenses.
+    // technicians, at the player's dearest unit cost (which slot's the
+    // rivals' own test pins); it books no installment in its expenses.
     void CheckRivalsSums() {
         const std::int64_t top = DearestPlayerUnitCost();
         const bool dear = top >= kRivalLeastUnitCost;
@@ -265,23 +264,6 @@ struct SlotFileSweep : InputTest {
                 {"a rival's expenses", spent.Total, expenses, expenses},
                 {"a rival's income", rival.income.Total, income, income},
             });
-        }
-    }
-
-    // The sales set the price of a design with a cost, a price and a rating
-    // against its worth: twice three times its rating and its unit cost, a
-    // quarter of that more than the cost, and what the price stands above
-    // it. Each is worked out in 32 bits.
-    void CheckWhatTheSalesWeigh() {
-        for (i32 m = 1; m <= kModelSlots; ++m) {
-            const Car& model = PlayerModel(m);
-            if (model.UnitCost == 0 || model.Price == 0 || model.Rating == 0) continue;
-            const std::int64_t value = 2 * (3 * std::int64_t{model.Rating} + model.UnitCost);
-            const std::int64_t threshold = value / 4 + model.UnitCost;
-            for (std::int64_t figure : {value, threshold, value - threshold, model.Price - threshold})
-                if (figure < INT_MIN || figure > INT_MAX)
-                    Fault("model " + std::to_string(m) + " rated " + std::to_string(model.Rating) + " at a cost of " +
-                          std::to_string(model.UnitCost) + " is weighed by " + std::to_string(figure));
         }
     }
 
@@ -418,7 +400,6 @@ struct SlotFileSweep : InputTest {
         CheckBookings();
         CheckPlayersSums();
         CheckRivalsSums();
-        CheckWhatTheSalesWeigh();
         CheckStoredDesigns();
         CheckCalendar();
         CheckResearch();
