@@ -141,6 +141,24 @@ TEST_F(Rivals, CheapModelsGiveFixedCostsPerTechnician) {
     EXPECT_EQ(Opponent2Technicians.Count, 20);
 }
 
+// A rival builds at the dearest cost of any of the player's ten slots, and
+// sells at that cost and its margin.
+TEST_F(Rivals, TheDearestModelOfAnySlotSetsTheRivalsCost) {
+    PlayerObj.Year = 1908;
+    PlayerTechnicians.Count = 1;  // exactly 10 technicians each
+    PlayerCar1.UnitCost = 1100;
+    PlayerCar5.UnitCost = 1300;
+    const struct {
+        i32 lastSlotsCost, dearest;
+    } cases[] = {{1500, 1500}, {0, 1300}};
+    for (const auto& c : cases) {
+        PlayerCar10.UnitCost = c.lastSlotsCost;
+        Opponent::NextMonth();
+        EXPECT_EQ(Opponent1IncomeObj.Total, 10 * (c.dearest + 500)) << c.lastSlotsCost;
+        EXPECT_EQ(Opponent2IncomeObj.Total, 10 * (c.dearest + 600)) << c.lastSlotsCost;
+    }
+}
+
 // A loaded game keeps the player's staff, a rival's scientists and their
 // wage, and every stored design's cost, within bounds. With all
 // of them at their tops in a year of hiring, a rival's month still books
