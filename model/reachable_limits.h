@@ -1,9 +1,10 @@
 #pragma once
 // Bounds that no game begun by the program outgrows: a new game starts far
 // below each, no month is played after kLastMonthPlayed (model/calendar.h),
-// and the game is still within each by then. A loaded game is kept within them, so that no
-// cost pays and no sum a month makes wraps. They are not what one company
-// could have reached: inside them, an edited game plays as edited.
+// and the game is still within each by then. A loaded game is kept within
+// them, so that no cost pays and no sum a month makes wraps. They are not
+// what one company could have reached: inside them, an edited game plays as
+// edited.
 //
 // The margins differ. Stock stays far below its bound and wages well below
 // theirs (see each below), and a rival's levels in practice too, at about

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <vector>
 
 #include "input/input_fixture.h"
+#include "model/calendar.h"
 #include "model/headless_player.h"
 #include "model/player.h"
 #include "saves/saved_game_support.h"
@@ -133,9 +135,9 @@ TEST_F(LoadedGameLimits, OutOfRangeValuesAreBroughtBackBeforeTheGameGoesOn) {
         // sanitizer build turns either into a failure), from a year before
         // the calendar's last, whose December ends the game.
         PlayerObj.Year = std::min(PlayerObj.Year, kLastYear - 1);
-        const i32 monthsBefore = PlayerObj.Year * kMonthsPerYear + PlayerObj.Month;
+        const std::int64_t monthsBefore = MonthsFromYearZero({PlayerObj.Year, PlayerObj.Month});
         for (int month = 0; month < 3; ++month) Player::NextMonth();
-        EXPECT_EQ(PlayerObj.Year * kMonthsPerYear + PlayerObj.Month, monthsBefore + 3);
+        EXPECT_EQ(MonthsFromYearZero({PlayerObj.Year, PlayerObj.Month}), monthsBefore + 3);
     }
 }
 
