@@ -51,6 +51,31 @@ TEST_F(MonthStep, CalendarTurnsAfterTheRivalsSawTheOldYear) {
     EXPECT_EQ(Opponent1Scientists.Count, 243);  // hired in 1920: 222 + the first draw 41 % 30 + 10
 }
 
+// December 9999 is the last month played: from it, or from any later month
+// a damaged record names, next month ends the game and plays nothing, the
+// rivals' draws included.
+TEST_F(MonthStep, NothingIsPlayedFromTheCalendarsLastMonthOn) {
+    const struct {
+        i32 year, month;
+    } ends[] = {{9999, 12}, {9999, 13}, {10000, 1}, {10000, -20}};
+    for (const auto& end : ends) {
+        January1908();
+        PlayerObj.Year = end.year;
+        PlayerObj.Month = end.month;
+        Player::NextMonth();
+        EXPECT_EQ(MainObj.Screen, SCREEN_GAME_OVER) << end.year << "/" << end.month;
+        EXPECT_EQ(PlayerObj.Year, end.year);
+        EXPECT_EQ(PlayerObj.Month, end.month);
+        EXPECT_EQ(platform::Rand(), 41) << "a draw was taken";  // the sequence's first value
+    }
+    January1908();
+    PlayerObj.Year = 9999;
+    PlayerObj.Month = 11;
+    Player::NextMonth();
+    EXPECT_EQ(MainObj.Screen, SCREEN_GAME_NEXT_MONTH);
+    EXPECT_EQ(PlayerObj.Month, 12);
+}
+
 // A row: values given, months stepped, values expected.
 struct Months {
     std::string Name;
