@@ -85,6 +85,8 @@ TEST_F(PartTables, AFieldThatIsMoreThanANumberIsNamed) {
             {"a letter between digits", thirdField("  1x0"), 3, 1},
             {"a tab for a blank", thirdField("\t  60"), 3, 60},
             {"a tab between digits", thirdField(" 1\t80"), 3, 1},
+            {"a blank after a minus", thirdField("- 120"), 3, 0},
+            {"a blank after a plus", thirdField("+  60"), 3, 0},
         };
         for (const Damage& damage : damages) {
             SCOPED_TRACE(std::string(table.path) + ", " + damage.name);
@@ -126,7 +128,7 @@ TEST_F(PartTables, MissingFileLeavesZerosAndSaysWhichFile) {
 
 // A table of its full length says nothing of whether it holds numbers: one
 // line names the file whatever fills it, and the game's own files, or one
-// with a figure changed, are read without a word.
+// with a figure changed or signed, are read without a word.
 TEST_F(PartTables, ATableOfFullLengthWithoutNumbersIsReportedOnce) {
     const std::string whole = ReadFile("Data/paco.dat");
     ASSERT_EQ(whole.size(), 280u);
@@ -140,11 +142,16 @@ TEST_F(PartTables, ATableOfFullLengthWithoutNumbersIsReportedOnce) {
         EXPECT_EQ(CostsObj.Engine[1], 0);
         EXPECT_EQ(CostsObj.Body[6], 0);
     }
-    std::string patched = whole;
-    patched[4] = '9';  // the first engine's 180 made 189
-    WriteFile("Data/paco.dat", patched);
-    EXPECT_EQ(ReportOf(LoadPartCosts), "");
-    EXPECT_EQ(CostsObj.Engine[1], 189);
+    // A figure changed, or signed, is still a plain number.
+    const struct {
+        const char* field;
+        i32 readsAs;
+    } plain[] = {{"  189", 189}, {" -120", -120}, {"  +60", 60}};
+    for (const auto& figure : plain) {
+        WriteFile("Data/paco.dat", std::string(figure.field) + whole.substr(5));
+        EXPECT_EQ(ReportOf(LoadPartCosts), "") << figure.field;
+        EXPECT_EQ(CostsObj.Engine[1], figure.readsAs);
+    }
 }
 
 // From the cheapest or lowest rated choices of a list to the dearest or
